@@ -1,0 +1,25 @@
+# Sourced by the other scripts: installs the Debian 12 packages the build, the
+# tests and the end-to-end run need, only those not yet installed.
+vorkel_install_packages() {
+    local wanted=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+                  libxcb1-dev tzdata fonts-dejavu-core "$@")
+    local missing=()
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds one preset; ccache when present keeps rebuilds short.
+vorkel_build() {
+    local preset=$1
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake --preset "$preset" "${launcher[@]}" >/dev/null
+    cmake --build --preset "$preset"
+}

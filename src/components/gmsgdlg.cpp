@@ -1,0 +1,81 @@
+#include "gmsgdlg.h"
+
+#include <QApplication>
+#include <QList>
+
+namespace {
+QList<QMessageBox::StandardButton> queuedAnswers;
+QList<MessageDlgHook::TShown> shownMessages;
+
+QMessageBox::Icon IconOf(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::mtWarning:
+        return QMessageBox::Warning;
+    case TMsgDlgType::mtError:
+        return QMessageBox::Critical;
+    case TMsgDlgType::mtInformation:
+        return QMessageBox::Information;
+    case TMsgDlgType::mtConfirmation:
+        return QMessageBox::Question;
+    case TMsgDlgType::mtCustom:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString CaptionOf(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::mtWarning:
+        return QStringLiteral("Warning");
+    case TMsgDlgType::mtError:
+        return QStringLiteral("Error");
+    case TMsgDlgType::mtInformation:
+        return QStringLiteral("Information");
+    case TMsgDlgType::mtConfirmation:
+        return QStringLiteral("Confirm");
+    case TMsgDlgType::mtCustom:
+        break;
+    }
+    return QApplication::applicationDisplayName();
+}
+} // namespace
+
+QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
+                                            QMessageBox::StandardButtons buttons,
+                                            int helpContext)
+{
+    Q_UNUSED(helpContext) // context pop-ups on message boxes are not offered here
+    // The desktop has one bell, not one sound per message type.
+    QApplication::beep();
+    if (!queuedAnswers.isEmpty()) {
+        shownMessages.append({message, type, buttons});
+        return queuedAnswers.takeFirst();
+    }
+    QMessageBox box(IconOf(type), CaptionOf(type), message, buttons);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+namespace MessageDlgHook {
+void QueueAnswer(QMessageBox::StandardButton answer)
+{
+    queuedAnswers.append(answer);
+}
+
+bool HasQueuedAnswers()
+{
+    return !queuedAnswers.isEmpty();
+}
+
+void Reset()
+{
+    queuedAnswers.clear();
+    shownMessages.clear();
+}
+
+const QList<TShown> &Shown()
+{
+    return shownMessages;
+}
+} // namespace MessageDlgHook

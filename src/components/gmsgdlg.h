@@ -1,0 +1,31 @@
+// Every typed message of the program goes through SoundMessageDlg: the
+// type's system sound, then the standard modal message box.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+
+// Plays the type's sound, shows a modal box with the type's icon and caption
+// ("Warning", "Error", "Information", "Confirm"; the application's name for a
+// custom one) and the given buttons, and returns the button pressed.
+QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
+                                            QMessageBox::StandardButtons buttons,
+                                            int helpContext = 0);
+
+// Test hook: while answers are queued, SoundMessageDlg shows nothing and
+// returns the next one, so no test ever blocks on a modal box. Each call is
+// recorded for the test to inspect.
+namespace MessageDlgHook {
+struct TShown
+{
+    QString Message;
+    TMsgDlgType Type;
+    QMessageBox::StandardButtons Buttons;
+};
+void QueueAnswer(QMessageBox::StandardButton answer);
+bool HasQueuedAnswers();
+void Reset(); // drops queued answers and the record
+const QList<TShown> &Shown();
+} // namespace MessageDlgHook

@@ -1,0 +1,195 @@
+// The time zone model: a zone with its two yearly daylight-saving rules, the
+// conversion of a UTC moment into the zone's local time, the zone database
+// file reader, the zone list, and the texts that describe zones.
+#pragma once
+
+#include "platform/clocksource.h"
+#include "platform/datetime.h"
+#include "platform/exceptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// How a rule finds the day of the change.
+enum class TZoneRuleType : std::uint8_t {
+    zrDayOfMonth = 0,       // day OnDay of OnMonth
+    zrLastWeekday = 1,      // the last OnDayOfWeek of OnMonth
+    zrWeekdayOnOrAfter = 2, // the first OnDayOfWeek on or after day OnDay
+    zrWeekdayOnOrBefore = 3 // the first OnDayOfWeek of the month (OnDay only named)
+};
+
+// One yearly transition rule.
+struct TZoneRule
+{
+    std::uint8_t OnMonth = 0;     // 0..12, 1 = January; 0 = no rule (all fields 0)
+    std::uint8_t OnDayOfWeek = 0; // 0..7, 1 = Sunday … 7 = Saturday (types 1-3)
+    std::uint8_t OnDay = 0;       // 0..31 (types 0 and 2; named by type 3)
+    TDateTime OnTime = 0;         // 0 <= OnTime < 1, time of day on the UTC time line
+    TZoneRuleType OnType = TZoneRuleType::zrDayOfMonth;
+
+    friend bool operator==(const TZoneRule &, const TZoneRule &) = default;
+};
+
+// A bad value in the zone file; the message starts with the zone's name and ": ".
+class ETimeZoneError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// One zone of the zone database. Read-only after loading; copied with Assign.
+class TTimeZone
+{
+public:
+    TTimeZone() = default;
+    virtual ~TTimeZone() = default;
+    // Copies are made through Assign so a clock's own fields survive.
+    TTimeZone(const TTimeZone &) = delete;
+    TTimeZone &operator=(const TTimeZone &) = delete;
+
+    QString StandardAbbr;
+    QString DaylightAbbr;
+    std::int32_t StandardOffset = 0; // minutes, added to UTCOffset in standard time
+    std::int32_t UTCOffset = 0;      // minutes east of UTC
+    std::int32_t DaylightOffset = 0; // minutes, added to UTCOffset in daylight time
+    TZoneRule StandardRule;          // when standard time resumes
+    TZoneRule DaylightRule;          // when daylight time begins
+    QString Name;                    // "Region/City"
+
+    // Copies the zone fields and Name (a TCustomisedTimeZone also copies its own).
+    virtual void Assign(const TTimeZone &source);
+
+    bool HasDaylight() const { return DaylightRule.OnMonth != 0; }
+    // The UTC moment at which the rule takes effect in that year. Throws
+    // EConvertError for a rule that names no real day (see RuleHasDate).
+    TDateTime TransitionMoment(int year, const TZoneRule &rule) const;
+    // False for a rule that yields no day in that year: no rule at all,
+    // weekday 0 with types 1-3, day 0 or past the month's end with types 0
+    // and 2. A zone whose rules yield no day is in standard time.
+    static bool RuleHasDate(int year, const TZoneRule &rule);
+    bool IsDaylightAt(TDateTime utc) const;
+    bool IsDaylightNow() const { return IsDaylightAt(NowUTC()); }
+    TDateTime LocalTimeAt(TDateTime utc) const;
+    TDateTime LocalTimeNow() const { return LocalTimeAt(NowUTC()); }
+    TDateTime StandardTimeAt(TDateTime utc) const
+    {
+        return utc + (UTCOffset + StandardOffset) / MinutesPerDay;
+    }
+    TDateTime DaylightTimeAt(TDateTime utc) const
+    {
+        return utc + (UTCOffset + DaylightOffset) / MinutesPerDay;
+    }
+    QString CurrentAbbr() const { return IsDaylightNow() ? DaylightAbbr : StandardAbbr; }
+
+    // Fills offsets, abbreviations and rules from the body lines of one zone
+    // file section. Name must be set first (it heads error messages). Throws
+    // ETimeZoneError.
+    void LoadFromSection(const QStringList &lines);
+
+    QString RegionName() const; // Name before the first "/", or empty
+    QString CityName() const;   // Name after the first "/", or all of Name
+    QString DisplayName() const; // "(GMT +1:00) City"
+    QString RuleDescription(bool daylight) const;
+};
+
+// A zone as chosen for one clock: a copy of a database zone plus the clock's
+// title and whether it follows daylight time.
+class TCustomisedTimeZone : public TTimeZone
+{
+public:
+    bool UseDaylight = false;
+    QString Title;
+
+    // From another TCustomisedTimeZone also copies Title and UseDaylight.
+    void Assign(const TTimeZone &source) override;
+    QString TitleWithOffset() const;
+};
+
+// A list of zones keyed by Name, owning its zones. Sorted (the zone database:
+// case-insensitive locale collation, duplicates by case not added) or unsorted
+// (a clock list in its saved order).
+class TTimeZoneList
+{
+public:
+    using TCompare = std::function<int(const TTimeZoneList &list, int index1, int index2)>;
+
+    TTimeZoneList(); // empty, sorted, OwnsZones true
+    ~TTimeZoneList();
+    TTimeZoneList(const TTimeZoneList &) = delete;
+    TTimeZoneList &operator=(const TTimeZoneList &) = delete;
+
+    // Always true: the list frees its zones. Kept for callers that ask.
+    bool OwnsZones = true;
+
+    bool Sorted() const { return FSorted; }
+    // Switching sorted mode on sorts the entries.
+    void SetSorted(bool sorted);
+
+    int Count() const { return static_cast<int>(FEntries.size()); }
+    const QString &Strings(int index) const;
+    TTimeZone *ZoneAt(int index) const;
+    // The zone at index taken as a clock; nullptr when it is a plain zone.
+    TCustomisedTimeZone *ClockAt(int index) const;
+    // Replaces the zone of an entry and hands the old one back to the caller.
+    std::unique_ptr<TTimeZone> ReplaceZoneAt(int index, std::unique_ptr<TTimeZone> zone);
+
+    // Adds a zone under text. Sorted mode: at its place, or, when an entry of
+    // that text (any case) exists, the new zone is discarded and the existing
+    // index returned. Unsorted: appended.
+    int Add(const QString &text, std::unique_ptr<TTimeZone> zone);
+    int Add(std::unique_ptr<TTimeZone> zone); // under zone->Name
+    int IndexOf(const QString &text) const;   // case-insensitive; -1 when absent
+    void Delete(int index);                   // frees the zone
+    std::unique_ptr<TTimeZone> Take(int index); // removes without freeing
+    void Exchange(int index1, int index2);
+    void Move(int from, int to);
+    void Clear(); // frees the zones
+    // Orders by a caller's comparison; switches sorted mode off.
+    void CustomSort(const TCompare &compare);
+
+    // Reads every section of a zone file and adds its zones. Throws
+    // EFOpenError (path and reason) or ETimeZoneError; zones read before an
+    // error stay in the list.
+    void LoadFromZoneFile(const QString &fileName);
+    // The same from text already in memory (tests, fuzzing).
+    void LoadFromZoneText(const QStringList &lines);
+
+private:
+    struct TEntry
+    {
+        QString Text;
+        std::unique_ptr<TTimeZone> Zone;
+    };
+    int FindSorted(const QString &text, bool &found) const;
+
+    std::vector<TEntry> FEntries;
+    bool FSorted = true;
+};
+
+// West to east by UTCOffset; equal offsets by the entries' texts, case-sensitive
+// locale collation.
+int CompareZonesByOffset(const TTimeZoneList &list, int index1, int index2);
+
+// Locale-aware text comparison (QCollator, the user's locale).
+int CompareTextLocale(const QString &a, const QString &b);  // case-insensitive
+int CompareStringLocale(const QString &a, const QString &b); // case-sensitive
+
+// "+5:30": signed hours, the user's time separator, two-digit minutes.
+QString OffsetText(int minutes);
+// "GMT +5:30"; just "GMT" when omitZero and minutes is 0.
+QString GMTText(int minutes, bool omitZero);
+
+// English month and day names whatever the locale; index 1 = January / Sunday.
+extern const std::array<QString, 13> MonthNames;
+extern const std::array<QString, 8> DayNames;
+
+// Reads a zone file's bytes as text: UTF-8 (with or without a byte-order mark)
+// when it is valid UTF-8, else the single-byte (Latin-1) reading, so names
+// with accents survive either way.
+QString DecodeZoneFileText(const QByteArray &bytes);
