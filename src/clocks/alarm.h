@@ -1,0 +1,18 @@
+// The one alarm of the clocks window: a moment in the local time of one clock.
+#pragma once
+
+#include "platform/datetime.h"
+
+class TCustomisedTimeZone;
+
+class TAlarm
+{
+public:
+    TDateTime Time = 0;                         // in the local time of Clock's zone
+    const TCustomisedTimeZone *Clock = nullptr; // an entry of the clock list; not owned
+    bool Active = false;
+
+    bool IsSet() const { return Active && Clock != nullptr; }
+    // Clock's rule-based local time now is at or past Time.
+    bool IsDue() const;
+};
