@@ -1,0 +1,94 @@
+#include "help.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QHash>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QWhatsThis>
+
+namespace {
+QPointer<QTextBrowser> viewer;
+
+const QHash<int, QString> &PopupTexts()
+{
+    // Read once from the compiled-in table: "topic<TAB>text" lines.
+    static const QHash<int, QString> texts = [] {
+        QHash<int, QString> table;
+        QFile file(QStringLiteral(":/help/popups.txt"));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return table;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (line.startsWith(u'#'))
+                continue;
+            const qsizetype tab = line.indexOf(u'\t');
+            bool ok = false;
+            const int topic = line.left(tab).toInt(&ok);
+            if (tab > 0 && ok)
+                table.insert(topic, line.mid(tab + 1).trimmed());
+        }
+        return table;
+    }();
+    return texts;
+}
+} // namespace
+
+QString HelpPageForKeyword(const QString &keyword)
+{
+    static const QHash<QString, QString> pages = {
+        {QStringLiteral("AContents"), QStringLiteral("contents.htm")},
+        {QStringLiteral("AClockList"), QStringLiteral("clocklist.htm")},
+        {QStringLiteral("AAppearanceAlarm"), QStringLiteral("appearance.htm")},
+    };
+    return pages.value(keyword, QStringLiteral("contents.htm"));
+}
+
+void ShowHelpTopic(const QString &keyword)
+{
+    if (viewer.isNull()) {
+        // A top-level window of its own; deleted when the user closes it.
+        viewer = new QTextBrowser();
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setWindowTitle(QStringLiteral("Vorkel Clocks Help"));
+        viewer->setOpenExternalLinks(true);
+        viewer->setSearchPaths({QStringLiteral(":/help")});
+        const QFontMetrics fm(viewer->font());
+        viewer->resize(fm.averageCharWidth() * 80, fm.height() * 36);
+    }
+    viewer->setSource(QUrl(QStringLiteral("qrc:/help/") + HelpPageForKeyword(keyword)));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}
+
+QTextBrowser *HelpViewer()
+{
+    return viewer.data();
+}
+
+QString ContextPopupText(int topic)
+{
+    return PopupTexts().value(topic);
+}
+
+void ShowContextPopup(int topic, const QPoint &globalPos)
+{
+    const QString text = ContextPopupText(topic);
+    if (!text.isEmpty())
+        QWhatsThis::showText(globalPos, text);
+}
+
+bool ApplicationHelp(int command, long long data)
+{
+    switch (command) {
+    case HELP_SETPOPUP_POS:
+        return true;
+    case HELP_CONTEXTPOPUP:
+        ShowContextPopup(static_cast<int>(data), QCursor::pos());
+        return true;
+    default:
+        return false;
+    }
+}

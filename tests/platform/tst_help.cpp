@@ -1,0 +1,99 @@
+#include "platform/help.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void keywordPages_data();
+    void keywordPages();
+    void oneViewerIsReused();
+    void everyLinkOfTheManualResolves();
+    void everyTopicHasAPopup_data();
+    void everyTopicHasAPopup();
+    void helpHookRouting();
+};
+
+void TestHelp::keywordPages_data()
+{
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("contents") << "AContents"
+                              << "contents.htm";
+    QTest::newRow("clock list tab") << "AClockList"
+                                    << "clocklist.htm";
+    QTest::newRow("appearance tab") << "AAppearanceAlarm"
+                                    << "appearance.htm";
+    QTest::newRow("unknown falls back") << "ANoSuchTopic"
+                                        << "contents.htm";
+    QTest::newRow("keywords match exactly") << "aclocklist"
+                                            << "contents.htm";
+}
+
+void TestHelp::keywordPages()
+{
+    QFETCH(QString, keyword);
+    QFETCH(QString, page);
+    QCOMPARE(HelpPageForKeyword(keyword), page);
+}
+
+void TestHelp::oneViewerIsReused()
+{
+    ShowHelpTopic(QStringLiteral("AClockList"));
+    QTextBrowser *first = HelpViewer();
+    QVERIFY(first);
+    QVERIFY(first->toPlainText().contains(QStringLiteral("Add a Clock")));
+    ShowHelpTopic(QStringLiteral("AAppearanceAlarm"));
+    QCOMPARE(HelpViewer(), first);
+    QCOMPARE(first->source().fileName(), QStringLiteral("appearance.htm"));
+    first->close(); // deletes itself
+    QTRY_VERIFY(!HelpViewer());
+    ShowHelpTopic(QStringLiteral("AContents"));
+    QVERIFY(HelpViewer());
+    HelpViewer()->close();
+}
+
+void TestHelp::everyLinkOfTheManualResolves()
+{
+    static const QRegularExpression href(QStringLiteral("(?:href|src)=\"([^\"#:]+)\""));
+    for (const char *page :
+         {"contents.htm", "clockswindow.htm", "clocklist.htm", "appearance.htm", "startup.htm"}) {
+        QFile file(QStringLiteral(":/help/") + QLatin1String(page));
+        QVERIFY2(file.open(QIODevice::ReadOnly), page);
+        const QString html = QString::fromUtf8(file.readAll());
+        for (const auto &m : href.globalMatch(html))
+            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)),
+                     qPrintable(QLatin1String(page) + QStringLiteral(" -> ") + m.captured(1)));
+    }
+}
+
+void TestHelp::everyTopicHasAPopup_data()
+{
+    QTest::addColumn<int>("topic");
+    for (int topic : {101, 103, 104, 201, 202, 301, 302, 401})
+        QTest::addRow("%d", topic) << topic;
+}
+
+void TestHelp::everyTopicHasAPopup()
+{
+    QFETCH(int, topic);
+    QVERIFY(ContextPopupText(topic).size() > 20);
+}
+
+void TestHelp::helpHookRouting()
+{
+    QVERIFY(ContextPopupText(999).isEmpty());
+    // The position request is swallowed, pop-ups are handled, anything else
+    // is left to the caller.
+    QVERIFY(ApplicationHelp(HELP_SETPOPUP_POS, 0));
+    QVERIFY(ApplicationHelp(HELP_CONTEXTPOPUP, 999));
+    QVERIFY(!ApplicationHelp(HELP_CONTEXT, 101));
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
