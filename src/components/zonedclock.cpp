@@ -1,0 +1,254 @@
+#include "zonedclock.h"
+
+#include "platform/clocksource.h"
+#include "platform/datetimeformat.h"
+#include "platform/exceptions.h"
+#include "platform/formatsettings.h"
+#include "timezones/tzhelpers.h"
+
+#include <QContextMenuEvent>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// QLabel and QPainter break lines at line feeds only; a caption may also use
+// a lone carriage return (the default separator) or CR LF.
+QString DisplayText(const QString &caption)
+{
+    QString text = caption;
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    return text;
+}
+} // namespace
+
+TZonedClock::TZonedClock(QWidget *parent)
+    : QLabel(parent), FDateFormat(FormatSettings().LongDateFormat),
+      FTimeFormat(FormatSettings().LongTimeFormat), FDateTimeSeparator(u"\r"_s)
+{
+    // Rich-text detection would turn a format such as "'<b>'hh" into markup.
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    FTimer.setSingleShot(true);
+    FTimer.setTimerType(Qt::PreciseTimer);
+    FTimer.setObjectName(u"RefreshTimer"_s);
+    connect(&FTimer, &QTimer::timeout, this, &TZonedClock::RefreshTime);
+    resize(32, 32);
+    RefreshTime();
+}
+
+TZonedClock::~TZonedClock() = default;
+
+void TZonedClock::SetActive(bool active)
+{
+    if (active == FActive)
+        return;
+    FActive = active;
+    if (FActive)
+        RefreshTime();
+    else
+        // A tick still armed would read the zone once more; owners switch a
+        // clock off before they free its zone, so the tick must not come.
+        FTimer.stop();
+}
+
+void TZonedClock::SetDateFormat(const QString &format)
+{
+    FDateFormat = format;
+    RefreshTime();
+}
+
+void TZonedClock::SetTimeFormat(const QString &format)
+{
+    FTimeFormat = format;
+    RefreshTime();
+}
+
+void TZonedClock::SetDateTimeSeparator(const QString &separator)
+{
+    FDateTimeSeparator = separator;
+    RefreshTime();
+}
+
+void TZonedClock::SetUseDaylight(bool useDaylight)
+{
+    FUseDaylight = useDaylight;
+    update();
+}
+
+void TZonedClock::SetZone(const TTimeZone *zone)
+{
+    FZone = zone;
+    RefreshTime();
+}
+
+void TZonedClock::SetAutoSize(bool autoSize)
+{
+    if (autoSize == FAutoSize)
+        return;
+    FAutoSize = autoSize;
+    AdjustBounds();
+}
+
+void TZonedClock::SetTransparent(bool transparent)
+{
+    setAutoFillBackground(!transparent);
+    update();
+}
+
+QColor TZonedClock::Color() const
+{
+    return palette().color(backgroundRole());
+}
+
+void TZonedClock::SetColor(const QColor &color)
+{
+    QPalette pal = palette();
+    pal.setColor(backgroundRole(), color);
+    setPalette(pal);
+}
+
+bool TZonedClock::ParentColor() const
+{
+    return !testAttribute(Qt::WA_SetPalette);
+}
+
+void TZonedClock::SetParentColor(bool parentColor)
+{
+    if (parentColor)
+        setPalette(QPalette());
+    else if (ParentColor())
+        setPalette(palette()); // the inherited colours, now the clock's own
+}
+
+TDateTime TZonedClock::ZoneTime() const
+{
+    const TDateTime utc = NowUTC();
+    if (FZone == nullptr)
+        return utc;
+    return FUseDaylight ? FZone->LocalTimeAt(utc) : FZone->StandardTimeAt(utc);
+}
+
+QString TZonedClock::ClockText(TDateTime value) const
+{
+    const QString date = FDateFormat.isEmpty() ? QString() : FormatDateTime(FDateFormat, value);
+    const QString time = FTimeFormat.isEmpty() ? QString() : FormatDateTime(FTimeFormat, value);
+    if (!date.isEmpty() && !time.isEmpty())
+        return date + FDateTimeSeparator + time;
+    return date + time;
+}
+
+void TZonedClock::RefreshTime()
+{
+    FTimer.stop();
+    SetCaption(ClockText(ZoneTime()));
+    FTimer.setInterval(1000 - LocalMilliseconds());
+    if (FActive)
+        FTimer.start();
+}
+
+void TZonedClock::UpdateText()
+{
+    SetCaption(ClockText(ZoneTime()));
+}
+
+void TZonedClock::Assign(const QObject *source)
+{
+    const auto *clock = qobject_cast<const TZonedClock *>(source);
+    if (clock == nullptr) {
+        const QString sourceName =
+            source != nullptr ? QString::fromUtf8(source->metaObject()->className()) : u"null"_s;
+        throw EAssignError(u"Cannot assign a %1 to a %2"_s.arg(
+            sourceName, QString::fromUtf8(metaObject()->className())));
+    }
+    FDateFormat = clock->FDateFormat;
+    FTimeFormat = clock->FTimeFormat;
+    FDateTimeSeparator = clock->FDateTimeSeparator;
+    SetAutoSize(clock->FAutoSize);
+    // The palette carries both the background and the text colour.
+    setPalette(clock->ParentColor() ? QPalette() : clock->palette());
+    setFont(clock->font());
+    FPopupMenu = clock->FPopupMenu;
+    // A clock without a parent would become a window of its own when shown.
+    if (clock->isHidden() || parentWidget() != nullptr)
+        setHidden(clock->isHidden());
+    update();
+}
+
+QSize TZonedClock::sizeHint() const
+{
+    return TextSize();
+}
+
+QSize TZonedClock::minimumSizeHint() const
+{
+    return TextSize();
+}
+
+void TZonedClock::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.setFont(font());
+    painter.drawText(rect(), TextFlags(), text());
+}
+
+void TZonedClock::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        AdjustBounds();
+}
+
+void TZonedClock::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (FPopupMenu != nullptr) {
+        FPopupMenu->popup(event->globalPos());
+        event->accept();
+    } else {
+        QLabel::contextMenuEvent(event);
+    }
+}
+
+void TZonedClock::SetCaption(const QString &caption)
+{
+    FCaption = caption;
+    setText(DisplayText(caption));
+    AdjustBounds();
+    update();
+}
+
+int TZonedClock::TextFlags() const
+{
+    int flags = Qt::AlignTop | Qt::TextExpandTabs;
+    flags |= static_cast<int>(alignment() & Qt::AlignHorizontal_Mask);
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QSize TZonedClock::TextSize() const
+{
+    // Empty text still measures one line high, so an empty clock keeps its
+    // place in the layout.
+    const QString measured = text().isEmpty() ? u" "_s : text();
+    const QFontMetrics metrics(font());
+    if (wordWrap())
+        return metrics.boundingRect(QRect(0, 0, qMax(width(), 1), 0), TextFlags(), measured).size();
+    return metrics.size(TextFlags(), measured);
+}
+
+void TZonedClock::AdjustBounds()
+{
+    updateGeometry();
+    if (!FAutoSize)
+        return;
+    const QSize size = TextSize();
+    const QRect old = geometry();
+    const int left = alignment() & Qt::AlignRight ? old.x() + old.width() - size.width() : old.x();
+    setGeometry(left, old.y(), size.width(), size.height());
+}
