@@ -5,7 +5,6 @@
 
 #include <QChar>
 #include <QString>
-
 #include <array>
 
 class QLocale;
@@ -15,12 +14,12 @@ struct TFormatSettings
     QChar DateSeparator = u'/';
     QChar TimeSeparator = u':';
     QChar DecimalSeparator = u'.';
-    QString ShortDateFormat; // e.g. "dd/mm/yyyy"
-    QString LongDateFormat;  // e.g. "dd mmmm yyyy"
-    QString ShortTimeFormat; // e.g. "hh:nn"
-    QString LongTimeFormat;  // e.g. "hh:nn:ss"
-    QString TimeAMString;    // morning designator, e.g. "AM"
-    QString TimePMString;    // afternoon designator, e.g. "PM"
+    QString ShortDateFormat;                 // e.g. "dd/mm/yyyy"
+    QString LongDateFormat;                  // e.g. "dd mmmm yyyy"
+    QString ShortTimeFormat;                 // e.g. "hh:nn"
+    QString LongTimeFormat;                  // e.g. "hh:nn:ss"
+    QString TimeAMString;                    // morning designator, e.g. "AM"
+    QString TimePMString;                    // afternoon designator, e.g. "PM"
     std::array<QString, 12> ShortMonthNames; // [0] = January
     std::array<QString, 12> LongMonthNames;
     std::array<QString, 7> ShortDayNames; // [0] = Sunday
@@ -42,3 +41,7 @@ void SetFormatSettings(const TFormatSettings &settings);
 // Translates a Qt date/time format ("dddd d MMMM yyyy", "h:mm:ss AP") into the
 // program's format language ("dddd d mmmm yyyy", "h:nn:ss ampm").
 QString FormatFromQtFormat(const QString &qtFormat);
+// The same for one of a locale's formats: its date separator becomes "/" and its
+// time separator ":" so the result follows the settings' separators (a null
+// QChar: none). Qt's time-zone field is dropped; other letters are quoted.
+QString FormatFromQtFormat(const QString &qtFormat, QChar dateSeparator, QChar timeSeparator);
