@@ -3,6 +3,8 @@
 
 #include "platform/datetime.h"
 
+#include <QString>
+
 class TCustomisedTimeZone;
 
 class TAlarm
@@ -15,4 +17,7 @@ public:
     bool IsSet() const { return Active && Clock != nullptr; }
     // Clock's rule-based local time now is at or past Time.
     bool IsDue() const;
+    // The text of the ringing message: the greeting, a line when it rings
+    // more than 5 seconds late, and Clock's local time now.
+    QString MessageText() const;
 };

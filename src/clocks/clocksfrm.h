@@ -5,10 +5,20 @@
 #include "clocks/alarm.h"
 #include "timezones/tzhelpers.h"
 
+#include <QElapsedTimer>
 #include <QFont>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
 class TZonedClock;
 class TSysTrayIcon;
 
@@ -17,7 +27,10 @@ class TClocksForm : public QWidget
     Q_OBJECT
 
 public:
+    // Builds the window hidden, docks the tray icon and loads the clocks and
+    // settings; with no clocks asks whether to choose some.
     explicit TClocksForm(QWidget *parent = nullptr);
+    // Stores the pin state and position.
     ~TClocksForm() override;
 
     // Rebuilds the clock list, the clock controls and the tray hint from
@@ -38,13 +51,136 @@ public:
     QFont ClockFont() const;
     bool Pinned() const;
     void SetPinned(bool pinned);
+    // The window keeps out of the taskbar (on by default; off while the
+    // alarm message is up).
+    bool TaskButtonHidden() const { return FTaskButtonHidden; }
+    void SetTaskButtonHidden(bool hidden);
 
     const TAlarm &Alarm() const { return FAlarm; }
     const TTimeZoneList &Clocks() const { return FClocks; }
 
+    // True once the zone database failed to load: the program is ending.
+    bool Terminating() const { return FTerminating; }
+
+    // zones.ini beside the program, unless a test points elsewhere.
+    static QString ZoneFilePath();
+    static void SetZoneFilePath(const QString &path); // empty: beside the program
+
+    // Layout: titles and clocks stacked down the window, the client height
+    // following the last clock.
+    void ArrangeClocks();
+    // Widens the window to show everything, keeps the pin button at the
+    // right edge, and pulls an unpinned window back onto its screen.
+    void FitWidth();
+    // Moves an unpinned window beside the notification area.
+    void PlaceNearTray();
+    // One timer tick: refresh the clocks and titles, check the alarm, re-arm.
+    void UpdateClocks();
+
+    // The two-line hint of clock control index.
+    QString ClockHint(int index) const;
+    // The clock control under the mouse (through its title too), or none.
+    TZonedClock *ClockUnderCursor() const;
+    // The same for a point in the window's own coordinates.
+    TZonedClock *ClockAt(const QPoint &pos) const;
+    // Index of the first clock whose title equals title, ignoring case.
+    int FindClockByTitle(const QString &title) const;
+    // Shows the alarm picture beside the alarm's clock, or hides it.
+    void UpdateAlarmIcon();
+    // Rings the alarm: clears it from the store, shows the window and the message.
+    void FireAlarm();
+    bool AlarmShowing() const { return FAlarmShowing; }
+
+    // Index of the first entry of a clock list with the title and zone name
+    // of clock (both case-sensitive), or -1.
+    static int FindMatchingClock(const TTimeZoneList &list, const TCustomisedTimeZone &clock);
+
+    // The window's parts, for the options dialog and the tests.
+    const QList<TZonedClock *> &ClockControls() const { return FClockControls; }
+    const QList<QLabel *> &TitleLabels() const { return FTitleLabels; }
+    TSysTrayIcon *SysTrayIcon() const { return FSysTrayIcon; }
+    QToolButton *PinButton() const { return BtnPin; }
+    QLabel *AlarmImage() const { return ImgAlarm; }
+    QWidget *SideStrip() const { return PBox; }
+    QFrame *BrandPanel() const { return PanelBrand; }
+    QMenu *TrayMenu() const { return PopupMenu1; }
+    QMenu *WindowMenu() const { return PopupMenu2; }
+    QAction *InfoOnAction() const { return InfoOn; }
+    QTimer *Timer() const { return FTimer; }
+
+public Q_SLOTS:
+    // A click on the tray icon, or "Show Clocks".
+    void Showtimes1Click();
+    void Options1Click();
+    void Hide1Click();
+    void Close1Click();
+    void About1Click();
+    void Help1Click();
+    void InfoOnClick();
+    // The application lost activation.
+    void ApplicationDeactivate();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
+    void FormCreate();
+    void CreateComponents();
+    void CreateMenus();
+    void LoadTrayIcon();
+    void TrayClick();
+    bool LoadZoneDatabase(TTimeZoneList &zones);
+    void ClearClockControls();
+    void LoadAlarm();
+    void ApplyClockFont(const QFont &font, const QColor &color);
+    void BuildSideWatermark();
+    void PopupMenu2Popup();
+    void SelectOptionsClock(const TCustomisedTimeZone &clock);
+    void ShowWindowMenu(const QPoint &globalPos);
+    void SetClientWidth(int width);
+    void ShowWindowNow();
+    void DragStart(const QMouseEvent &event);
+    void DragMove(const QMouseEvent &event);
+    void DragEnd();
+    void DblClickAt(const QPoint &pos);
+    int IndexOfControl(const QObject *control) const;
+    std::optional<QRect> NotificationRect() const;
+
+    // Components, owned as children of the window.
+    TZonedClock *ZonedClock = nullptr;
+    QLabel *LblTitle = nullptr;
+    QWidget *PBox = nullptr;
+    QToolButton *BtnPin = nullptr;
+    QLabel *ImgAlarm = nullptr;
+    QFrame *PanelBrand = nullptr;
+    QLabel *LblBrand = nullptr;
+    QFrame *Bevel1 = nullptr;
+    TSysTrayIcon *FSysTrayIcon = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QMenu *PopupMenu2 = nullptr;
+    QAction *InfoOn = nullptr;
+    QTimer *FTimer = nullptr;
+
     TTimeZoneList FClocks;
+    QList<TZonedClock *> FClockControls;
+    QList<QLabel *> FTitleLabels;
     TAlarm FAlarm;
+    bool FDragging = false;
+    QPoint FDragGrip; // where the window was gripped, relative to its top-left corner
+    bool FAlarmShowing = false;
+    bool FTaskButtonHidden = true;
+    bool FTerminating = false;
+    bool FSettingsLoaded = false;
+    QPointer<TZonedClock> FInfoOnClock;
+    QElapsedTimer FAutoHidden; // since the last hide on losing activation
 };
 
 // The one clocks window of the program (created by main).

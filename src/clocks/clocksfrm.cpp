@@ -1,0 +1,909 @@
+#include "clocksfrm.h"
+
+#include "clocks/common.h"
+#include "clocks/placement.h"
+#include "clocks/taskbutton.h"
+#include "components/gmsgdlg.h"
+#include "components/systrayicon.h"
+#include "components/zonedclock.h"
+#include "platform/datetimeformat.h"
+#include "platform/settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QFile>
+#include <QFrame>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <algorithm>
+
+TClocksForm *ClocksForm = nullptr;
+
+namespace {
+// Design geometry, pixels at 96 dpi.
+constexpr int StripWidth = 24;
+constexpr int BrandPanelHeight = 35;
+constexpr int PinSize = 14;
+constexpr int MinimumWidth = 120;
+constexpr int WordMarkHeight = 58;
+constexpr int MinimumHeight = WordMarkHeight + BrandPanelHeight + 15;
+constexpr int ClockHintMSecs = 10'000;
+constexpr int TrayHintLimit = 64; // a hint this long or longer is cut
+constexpr int TrayHintKept = 60;
+
+QString zoneFileOverride;
+
+// The tray hint: the cities of all clocks, the last two joined by " and ".
+QString TrayHint(const TTimeZoneList &clocks)
+{
+    QString hint = QStringLiteral("Click to show the time in ");
+    for (int i = 0; i < clocks.Count(); ++i) {
+        if (i > 0)
+            hint += i == clocks.Count() - 1 ? QStringLiteral(" and ") : QStringLiteral(", ");
+        hint += clocks.ZoneAt(i)->CityName();
+    }
+    if (hint.size() >= TrayHintLimit)
+        hint = hint.left(TrayHintKept) + QStringLiteral("...");
+    return hint;
+}
+
+QFont DesignFont()
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(8);
+    return font;
+}
+
+QFont Bold(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+} // namespace
+
+TClocksForm::TClocksForm(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    CreateComponents();
+    CreateMenus();
+    FormCreate();
+}
+
+TClocksForm::~TClocksForm()
+{
+    qApp->removeEventFilter(this);
+    // Settings never loaded (the zone database failed at start) would store
+    // a position nobody chose over the one kept from the last run.
+    if (FSettingsLoaded) {
+        try {
+            SaveWindowState();
+        } catch (const Exception &e) {
+            SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
+        }
+    }
+    FAlarm.Clock = nullptr;
+    for (TZonedClock *clock : std::as_const(FClockControls))
+        clock->SetZone(nullptr);
+}
+
+QString TClocksForm::ZoneFilePath()
+{
+    if (!zoneFileOverride.isEmpty())
+        return zoneFileOverride;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zones.ini");
+}
+
+void TClocksForm::SetZoneFilePath(const QString &path)
+{
+    zoneFileOverride = path;
+}
+
+void TClocksForm::CreateComponents()
+{
+    setWindowTitle(QStringLiteral("World Times"));
+    setFont(DesignFont());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    resize(180, 123);
+    setMinimumSize(MinimumWidth, MinimumHeight);
+
+    PBox = new QWidget(this);
+    PBox->setObjectName(QStringLiteral("PBox"));
+    PBox->setCursor(Qt::PointingHandCursor);
+    PBox->setGeometry(0, 0, StripWidth, height() - BrandPanelHeight);
+
+    LblTitle = new QLabel(this);
+    LblTitle->setObjectName(QStringLiteral("LblTitle"));
+    LblTitle->setFont(Bold(font()));
+    LblTitle->move(26, 0);
+
+    ZonedClock = new TZonedClock(this);
+    ZonedClock->setObjectName(QStringLiteral("ZonedClock"));
+    ZonedClock->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
+    ZonedClock->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
+    ZonedClock->SetDateTimeSeparator(QStringLiteral("\r"));
+    ZonedClock->SetUseDaylight(true);
+    ZonedClock->SetTransparent(false);
+    ZonedClock->SetActive(false);
+    ZonedClock->move(34, 13);
+
+    BtnPin = new QToolButton(this);
+    BtnPin->setObjectName(QStringLiteral("BtnPin"));
+    BtnPin->setCheckable(true);
+    BtnPin->setAutoRaise(true);
+    BtnPin->setFocusPolicy(Qt::NoFocus);
+    BtnPin->setToolTip(QStringLiteral("Pin to the desktop"));
+    BtnPin->setIcon(style()->standardIcon(QStyle::SP_TitleBarPinButton)); // TODO picture
+    BtnPin->setIconSize(QSize(PinSize - 4, PinSize - 4));
+    BtnPin->setGeometry(width() - PinSize, 0, PinSize, PinSize);
+
+    ImgAlarm = new QLabel(this);
+    ImgAlarm->setObjectName(QStringLiteral("ImgAlarm"));
+    ImgAlarm->setAttribute(Qt::WA_TranslucentBackground);
+    ImgAlarm->resize(12, 11);
+    ImgAlarm->hide();
+
+    PanelBrand = new QFrame(this);
+    PanelBrand->setObjectName(QStringLiteral("PanelBrand"));
+    PanelBrand->setCursor(Qt::PointingHandCursor);
+    PanelBrand->setGeometry(0, height() - BrandPanelHeight, width(), BrandPanelHeight);
+    Bevel1 = new QFrame(PanelBrand);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Bevel1->setGeometry(0, 0, width(), 2);
+    LblBrand = new QLabel(PanelBrand);
+    LblBrand->setObjectName(QStringLiteral("LblBrand"));
+    LblBrand->setAlignment(Qt::AlignCenter);
+    LblBrand->setGeometry(0, 2, width(), BrandPanelHeight - 2);
+
+    FSysTrayIcon = new TSysTrayIcon(this);
+
+    FTimer = new QTimer(this);
+    FTimer->setSingleShot(true);
+    // A coarse timer may fire early and show the same second twice.
+    FTimer->setTimerType(Qt::PreciseTimer);
+    connect(FTimer, &QTimer::timeout, this, &TClocksForm::UpdateClocks);
+}
+
+void TClocksForm::CreateMenus()
+{
+    PopupMenu1 = new QMenu(this);
+    QAction *showtimes1 = PopupMenu1->addAction(QStringLiteral("Show Clocks"), this,
+                                                &TClocksForm::Showtimes1Click);
+    PopupMenu1->setDefaultAction(showtimes1);
+    PopupMenu1->addAction(QStringLiteral("Options..."), this, &TClocksForm::Options1Click);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(QStringLiteral("About..."), this, &TClocksForm::About1Click);
+    PopupMenu1->addAction(QStringLiteral("E&xit"), this, &TClocksForm::Close1Click);
+
+    PopupMenu2 = new QMenu(this);
+    InfoOn = PopupMenu2->addAction(QStringLiteral("&Info on XXX..."), this,
+                                   &TClocksForm::InfoOnClick);
+    PopupMenu2->setDefaultAction(InfoOn);
+    PopupMenu2->addAction(QStringLiteral("&Options..."), this, &TClocksForm::Options1Click);
+    PopupMenu2->addAction(QStringLiteral("&Hide"), this, &TClocksForm::Hide1Click);
+    PopupMenu2->addSeparator();
+    PopupMenu2->addAction(QStringLiteral("&About..."), this, &TClocksForm::About1Click);
+    PopupMenu2->addAction(QStringLiteral("&Help"), this, &TClocksForm::Help1Click);
+    PopupMenu2->addAction(QStringLiteral("E&xit"), this, &TClocksForm::Close1Click);
+    connect(PopupMenu2, &QMenu::aboutToShow, this, &TClocksForm::PopupMenu2Popup);
+
+    ZonedClock->SetPopupMenu(PopupMenu2);
+    FSysTrayIcon->SetPopupMenu(PopupMenu1);
+    connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::TrayClick);
+    connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::Options1Click);
+}
+
+void TClocksForm::FormCreate()
+{
+    // The application-wide hooks: deactivation and tool tips.
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationInactive)
+                    ApplicationDeactivate();
+            });
+
+    LoadTrayIcon();
+    FSysTrayIcon->SetIconVisible(true);
+
+    BuildSideWatermark();
+
+    FAlarmShowing = false;
+    FTaskButtonHidden = true;
+    SetPinned(false);
+    FAlarm = TAlarm();
+
+    ClearClockControls();
+    LoadClocks();
+    if (FTerminating)
+        return;
+    LoadSettings();
+
+    if (FClocks.Count() == 0) {
+        if (SoundMessageDlg(QStringLiteral("You have not chosen any time zones to use as "
+                                           "clocks.\nWould you like to choose some now?"),
+                            TMsgDlgType::mtConfirmation,
+                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            OpenOptions();
+    } else if (Pinned()) {
+        ShowClocks();
+    } else if (FAlarm.IsSet()) {
+        FTimer->start(1000 - LocalMilliseconds());
+    }
+}
+
+void TClocksForm::LoadTrayIcon()
+{
+    const QString picture = QStringLiteral(":/trayxp.ico");
+    if (QFile::exists(picture))
+        FSysTrayIcon->SetIcon(QIcon(picture));
+}
+
+bool TClocksForm::LoadZoneDatabase(TTimeZoneList &zones)
+{
+    zones.Clear();
+    try {
+        zones.LoadFromZoneFile(ZoneFilePath());
+        return true;
+    } catch (const Exception &e) {
+        SoundMessageDlg(
+            QStringLiteral("There was an error loading the time zone data:\n") + e.Message(),
+            TMsgDlgType::mtError, QMessageBox::Cancel);
+    }
+    FTerminating = true;
+    // Before the event loop runs, quit() would be lost: main asks Terminating().
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return false;
+}
+
+void TClocksForm::LoadClocks()
+{
+    TTimeZoneList loaded;
+    loaded.SetSorted(false);
+    {
+        TTimeZoneList zones;
+        if (!LoadZoneDatabase(zones))
+            return;
+        LoadClockList(loaded, zones);
+    }
+
+    // The controls and the alarm still point at the old entries: let go of
+    // them before the entries are freed.
+    ClearClockControls();
+    ZonedClock->SetZone(nullptr);
+    FClocks.Clear();
+    FClocks.SetSorted(false);
+    while (loaded.Count() > 0) {
+        const QString text = loaded.Strings(0);
+        FClocks.Add(text, loaded.Take(0));
+    }
+
+    if (FClocks.Count() == 0) {
+        FSysTrayIcon->SetHint(QStringLiteral("No clocks have been selected."));
+        return;
+    }
+    FSysTrayIcon->SetHint(TrayHint(FClocks));
+
+    TCustomisedTimeZone *first = FClocks.ClockAt(0);
+    ZonedClock->SetZone(first);
+    ZonedClock->SetUseDaylight(first->UseDaylight);
+    ZonedClock->SetActive(false);
+    ZonedClock->UpdateText();
+
+    for (int c = 1; c < FClocks.Count(); ++c) {
+        TCustomisedTimeZone *zone = FClocks.ClockAt(c);
+        auto *clock = new TZonedClock(this);
+        clock->Assign(ZonedClock);
+        clock->SetActive(false);
+        clock->SetZone(zone);
+        clock->SetUseDaylight(zone->UseDaylight);
+        clock->SetPopupMenu(ZonedClock->PopupMenu());
+        clock->installEventFilter(this);
+
+        auto *title = new QLabel(this);
+        title->setFont(LblTitle->font());
+        title->setPalette(LblTitle->palette());
+        title->installEventFilter(this);
+
+        FTitleLabels.append(title);
+        FClockControls.append(clock);
+        clock->show();
+        title->show();
+    }
+    ArrangeClocks();
+}
+
+void TClocksForm::ClearClockControls()
+{
+    for (qsizetype i = 1; i < FClockControls.size(); ++i)
+        delete FClockControls[i];
+    for (qsizetype i = 1; i < FTitleLabels.size(); ++i)
+        delete FTitleLabels[i];
+    FClockControls = {ZonedClock};
+    FTitleLabels = {LblTitle};
+    ZonedClock->installEventFilter(this);
+    LblTitle->installEventFilter(this);
+    FAlarm.Clock = nullptr;
+}
+
+void TClocksForm::LoadSettings()
+{
+    const TFormatSettings &fmt = FormatSettings();
+    SetDateFormat(ReadSettingString(SettingsKey, QStringLiteral("DateFormat"), fmt.LongDateFormat));
+    SetTimeFormat(ReadSettingString(SettingsKey, QStringLiteral("TimeFormat"), fmt.LongTimeFormat));
+
+    if (ReadSettingBool(SettingsKey, QStringLiteral("Pinned"), false)) {
+        SetPinned(true);
+        move(ReadSettingInteger(SettingsKey, QStringLiteral("Left"), x()),
+             ReadSettingInteger(SettingsKey, QStringLiteral("Top"), y()));
+    }
+
+    LoadAlarm();
+
+    const QString fontText = ReadSettingString(SettingsKey, QStringLiteral("Font"), QString());
+    if (!fontText.isEmpty()) {
+        const TFontSpec spec = DecodeFontText(fontText);
+        ApplyClockFont(spec.Font, spec.Color);
+    }
+    FSettingsLoaded = true;
+}
+
+void TClocksForm::LoadAlarm()
+{
+    try {
+        FAlarm.Time = AlarmTimeFromText(
+            ReadSettingString(SettingsKey, QStringLiteral("AlarmTime"), QStringLiteral("0")));
+        const int index =
+            FindClockByTitle(ReadSettingString(SettingsKey, QStringLiteral("AlarmClock"), {}));
+        if (FAlarm.Time <= 0 || index < 0) {
+            FAlarm.Active = false;
+        } else {
+            FAlarm.Clock = FClocks.ClockAt(index);
+            FAlarm.Active = true;
+        }
+    } catch (const Exception &) {
+        FAlarm.Active = false;
+    }
+    UpdateAlarmIcon();
+}
+
+void TClocksForm::ApplyClockFont(const QFont &font, const QColor &color)
+{
+    for (TZonedClock *clock : std::as_const(FClockControls)) {
+        clock->setFont(font);
+        QPalette pal = clock->palette();
+        pal.setColor(QPalette::WindowText, color);
+        clock->setPalette(pal);
+    }
+    for (QLabel *title : std::as_const(FTitleLabels)) {
+        title->setFont(Bold(font));
+        QPalette pal = title->palette();
+        pal.setColor(QPalette::WindowText, color);
+        title->setPalette(pal);
+    }
+    // A new font changes every size: lay out again so nothing overlaps.
+    if (FClocks.Count() > 0)
+        ArrangeClocks();
+}
+
+void TClocksForm::SaveWindowState()
+{
+    WriteSettingBool(SettingsKey, QStringLiteral("Pinned"), Pinned());
+    WriteSettingInteger(SettingsKey, QStringLiteral("Top"), y());
+    WriteSettingInteger(SettingsKey, QStringLiteral("Left"), x());
+}
+
+QString TClocksForm::TimeFormat() const
+{
+    return ZonedClock->TimeFormat();
+}
+
+void TClocksForm::SetTimeFormat(const QString &format)
+{
+    for (TZonedClock *clock : std::as_const(FClockControls))
+        clock->SetTimeFormat(format);
+    ArrangeClocks();
+}
+
+QString TClocksForm::DateFormat() const
+{
+    return ZonedClock->DateFormat();
+}
+
+void TClocksForm::SetDateFormat(const QString &format)
+{
+    for (TZonedClock *clock : std::as_const(FClockControls))
+        clock->SetDateFormat(format);
+    ArrangeClocks();
+}
+
+QFont TClocksForm::ClockFont() const
+{
+    return ZonedClock->font();
+}
+
+bool TClocksForm::Pinned() const
+{
+    return BtnPin->isChecked();
+}
+
+void TClocksForm::SetPinned(bool pinned)
+{
+    BtnPin->setChecked(pinned);
+}
+
+void TClocksForm::SetTaskButtonHidden(bool hidden)
+{
+    if (hidden == FTaskButtonHidden)
+        return;
+    FTaskButtonHidden = hidden;
+    // A tool window never gets a taskbar button; a plain one does.
+    const bool wasVisible = isVisible();
+    const QPoint where = pos();
+    const Qt::WindowFlags kind = hidden ? Qt::Tool : Qt::Window;
+    setWindowFlags(kind | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (wasVisible) {
+        move(where);
+        ShowWindowNow();
+    }
+}
+
+void TClocksForm::UpdateClocks()
+{
+    FTimer->stop();
+    if (isVisible()) {
+        for (qsizetype i = 0; i < FClockControls.size(); ++i) {
+            TZonedClock *clock = FClockControls[i];
+            clock->UpdateText();
+            if (const TTimeZone *zone = clock->Zone()) {
+                const QString abbr =
+                    clock->UseDaylight() ? zone->CurrentAbbr() : zone->StandardAbbr;
+                const auto *custom = dynamic_cast<const TCustomisedTimeZone *>(zone);
+                const QString title = custom != nullptr ? custom->Title : zone->CityName();
+                FTitleLabels[i]->setText(title + QStringLiteral(" (") + abbr + u')');
+                FTitleLabels[i]->adjustSize();
+            }
+        }
+        FitWidth();
+    }
+
+    if (FAlarm.IsSet() && FAlarm.IsDue()) {
+        FAlarm.Active = false;
+        ImgAlarm->hide();
+        FireAlarm();
+    }
+
+    // Hidden and with no alarm to watch there is nothing to tick for.
+    if (isVisible() || FAlarm.IsSet())
+        FTimer->start(1000 - LocalMilliseconds());
+}
+
+void TClocksForm::ShowClocks()
+{
+    if (isVisible() || FClocks.Count() == 0)
+        return;
+    PlaceNearTray();
+    SetClientWidth(0);
+    ShowWindowNow();
+}
+
+void TClocksForm::ShowWindowNow()
+{
+    if (FTaskButtonHidden)
+        HideTaskButtonBeforeShow(*this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TClocksForm::HideClocks()
+{
+    hide();
+}
+
+void TClocksForm::OpenOptions()
+{
+    // The options dialog comes with its own window.
+}
+
+void TClocksForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        UpdateClocks();
+}
+
+void TClocksForm::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous() && !FAlarm.IsSet())
+        FTimer->stop();
+}
+
+void TClocksForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The strip fills the left edge above the brand panel, which fills the bottom.
+    PBox->setGeometry(0, 0, StripWidth, height() - BrandPanelHeight);
+    PanelBrand->setGeometry(0, height() - BrandPanelHeight, width(), BrandPanelHeight);
+    Bevel1->setGeometry(0, 0, width(), 2);
+    LblBrand->setGeometry(0, 2, width(), BrandPanelHeight - 2);
+    BtnPin->move(width() - BtnPin->width(), 0);
+}
+
+void TClocksForm::Showtimes1Click()
+{
+    if (FClocks.Count() > 0)
+        ShowClocks();
+    else
+        OpenOptions();
+}
+
+void TClocksForm::TrayClick()
+{
+    // Where clicking the tray takes the activation away first, the window
+    // has just hidden itself: the click meant to close it, not to reopen it.
+    if (FAutoHidden.isValid() &&
+        FAutoHidden.elapsed() < QApplication::doubleClickInterval() + 300 && !isVisible())
+        return;
+    Showtimes1Click();
+}
+
+void TClocksForm::Options1Click()
+{
+    OpenOptions();
+}
+
+void TClocksForm::Hide1Click()
+{
+    HideClocks();
+}
+
+void TClocksForm::Close1Click()
+{
+    QCoreApplication::quit();
+}
+
+void TClocksForm::About1Click()
+{
+    // The about box comes with its own window.
+}
+
+void TClocksForm::Help1Click()
+{
+    // The help viewer comes with its own window.
+}
+
+void TClocksForm::ApplicationDeactivate()
+{
+    if (isVisible() && !Pinned() && !FAlarmShowing) {
+        HideClocks();
+        FAutoHidden.start();
+    }
+}
+
+void TClocksForm::ArrangeClocks()
+{
+    const int n = static_cast<int>(FClockControls.size());
+    ZonedClock->move(PBox->x() + PBox->width() + 10, ZonedClock->y());
+    LblTitle->move(ZonedClock->x() - 8, 0);
+    LblTitle->adjustSize();
+    ZonedClock->UpdateText();
+    // The clock sits right under its title; with the design font that is
+    // its design top of 13, a taller substitute font moves it down.
+    ZonedClock->move(ZonedClock->x(), LblTitle->y() + LblTitle->height());
+
+    for (int a = 1; a < n; ++a) {
+        TZonedClock *clock = FClockControls[a];
+        QLabel *title = FTitleLabels[a];
+        const TZonedClock *above = FClockControls[a - 1];
+        clock->UpdateText();
+        title->setGeometry(LblTitle->x(), above->y() + above->height() + 8, LblTitle->width(),
+                           LblTitle->height());
+        clock->move(ZonedClock->x(), title->y() + title->height());
+    }
+    const TZonedClock *last = FClockControls.last();
+    resize(width(), std::max(MinimumHeight, last->y() + last->height() + BrandPanelHeight));
+    BuildSideWatermark();
+}
+
+void TClocksForm::BuildSideWatermark()
+{
+    setMinimumHeight(MinimumHeight);
+    PBox->update();
+}
+
+void TClocksForm::SetClientWidth(int width)
+{
+    resize(std::max(MinimumWidth, width), height());
+}
+
+void TClocksForm::FitWidth()
+{
+    int w = width();
+    for (qsizetype i = 0; i < FClockControls.size(); ++i) {
+        const QLabel *title = FTitleLabels[i];
+        int titleRight = title->x() + title->width();
+        if (i == 0)
+            titleRight += BtnPin->width() + 2;
+        w = std::max(w, titleRight);
+        const TZonedClock *clock = FClockControls[i];
+        w = std::max(w, clock->x() + clock->width() + 2);
+    }
+    if (ImgAlarm->isVisibleTo(this))
+        w = std::max(w, ImgAlarm->x() + ImgAlarm->width() + 2);
+    SetClientWidth(w);
+    BtnPin->move(width() - BtnPin->width(), 0);
+
+    if (!Pinned()) {
+        // The screen the window is on: a window on a second monitor stays there.
+        const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+        if (screen == nullptr)
+            screen = QGuiApplication::primaryScreen();
+        if (screen != nullptr) {
+            const QRect s = screen->geometry();
+            move(std::min(x(), s.x() + s.width() - width()),
+                 std::min(y(), s.y() + s.height() - height()));
+        }
+    }
+}
+
+std::optional<QRect> TClocksForm::NotificationRect() const
+{
+    const QRect icon = FSysTrayIcon->IconGeometry();
+    if (!icon.isEmpty())
+        return icon;
+    // StatusNotifierItem hosts never tell where the icon is: the click was on it.
+    const QPoint click = FSysTrayIcon->LastClickPos();
+    if (!click.isNull())
+        return QRect(click - QPoint(8, 8), QSize(16, 16));
+    return std::nullopt;
+}
+
+void TClocksForm::PlaceNearTray()
+{
+    if (Pinned())
+        return;
+    const std::optional<QRect> notify = NotificationRect();
+    QScreen *screen = notify ? QGuiApplication::screenAt(notify->center()) : nullptr;
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // The available area is read now: panels come and go.
+    move(PlaceWindowNearTray(screen->geometry(), screen->availableGeometry(), notify, size()));
+}
+
+QString TClocksForm::ClockHint(int index) const
+{
+    const TZonedClock *clock = FClockControls.value(index);
+    const TTimeZone *zone = clock != nullptr ? clock->Zone() : nullptr;
+    if (zone == nullptr)
+        return {};
+    QString hint = zone->Name + QStringLiteral(" (") +
+                   GMTText(zone->UTCOffset + zone->StandardOffset, true) + QStringLiteral(")\n");
+    if (clock->UseDaylight() && zone->IsDaylightNow())
+        hint += QStringLiteral("Daylight time (") + zone->DaylightAbbr + QStringLiteral(", ") +
+                GMTText(zone->UTCOffset + zone->DaylightOffset, true) + u')';
+    else
+        hint += QStringLiteral("Standard time (") + zone->StandardAbbr + u')';
+    return hint;
+}
+
+int TClocksForm::IndexOfControl(const QObject *control) const
+{
+    for (qsizetype i = 0; i < FClockControls.size(); ++i)
+        if (FClockControls[i] == control || FTitleLabels[i] == control)
+            return static_cast<int>(i);
+    return -1;
+}
+
+TZonedClock *TClocksForm::ClockAt(const QPoint &pos) const
+{
+    const QWidget *child = childAt(pos);
+    if (child == nullptr || !child->isEnabled())
+        return nullptr;
+    const int index = IndexOfControl(child);
+    return index >= 0 ? FClockControls[index] : nullptr;
+}
+
+TZonedClock *TClocksForm::ClockUnderCursor() const
+{
+    return ClockAt(mapFromGlobal(QCursor::pos()));
+}
+
+int TClocksForm::FindClockByTitle(const QString &title) const
+{
+    for (qsizetype i = 0; i < FClockControls.size(); ++i) {
+        const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(FClockControls[i]->Zone());
+        if (zone != nullptr && CompareTextLocale(zone->Title, title) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TClocksForm::UpdateAlarmIcon()
+{
+    if (FAlarm.IsSet()) {
+        for (const TZonedClock *clock : std::as_const(FClockControls)) {
+            if (clock->Zone() != FAlarm.Clock)
+                continue;
+            ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
+            ImgAlarm->setToolTip(
+                QStringLiteral("Alarm set for ") +
+                FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time) +
+                QStringLiteral(" on ") +
+                FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time));
+            ImgAlarm->show();
+            ImgAlarm->raise();
+            return;
+        }
+    }
+    ImgAlarm->hide();
+}
+
+void TClocksForm::FireAlarm()
+{
+    try {
+        WriteSettingString(SettingsKey, QStringLiteral("AlarmTime"), QStringLiteral("0"));
+    } catch (const Exception &e) {
+        // Still stored, it rings again at the next start.
+        SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
+        return;
+    }
+    const QString message = FAlarm.MessageText();
+    SetTaskButtonHidden(false);
+    ShowClocks();
+    raise();
+    activateWindow();
+
+    FAlarmShowing = true;
+    SoundMessageDlg(message, TMsgDlgType::mtInformation, QMessageBox::Ok);
+    FAlarmShowing = false;
+    SetTaskButtonHidden(true);
+}
+
+int TClocksForm::FindMatchingClock(const TTimeZoneList &list, const TCustomisedTimeZone &clock)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        const TCustomisedTimeZone *entry = list.ClockAt(i);
+        if (entry != nullptr && entry->Title == clock.Title && entry->Name == clock.Name)
+            return i;
+    }
+    return -1;
+}
+
+void TClocksForm::PopupMenu2Popup()
+{
+    FInfoOnClock = ClockUnderCursor();
+    const TTimeZone *zone = FInfoOnClock ? FInfoOnClock->Zone() : nullptr;
+    if (zone != nullptr)
+        InfoOn->setText(QStringLiteral("&Info on ") + zone->Name + QStringLiteral("..."));
+    InfoOn->setVisible(zone != nullptr);
+}
+
+void TClocksForm::InfoOnClick()
+{
+    OpenOptions();
+    if (!FInfoOnClock)
+        return;
+    if (const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(FInfoOnClock->Zone()))
+        SelectOptionsClock(*zone);
+}
+
+void TClocksForm::SelectOptionsClock(const TCustomisedTimeZone &clock)
+{
+    // The options dialog selects FindMatchingClock(its clock list, clock).
+    Q_UNUSED(clock)
+}
+
+void TClocksForm::ShowWindowMenu(const QPoint &globalPos)
+{
+    PopupMenu2->popup(globalPos, InfoOn->isVisible() ? InfoOn : nullptr);
+}
+
+void TClocksForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    ShowWindowMenu(event->globalPos());
+}
+
+void TClocksForm::DragStart(const QMouseEvent &event)
+{
+    FDragging = event.button() == Qt::LeftButton;
+    FDragGrip = event.globalPosition().toPoint() - pos();
+}
+
+void TClocksForm::DragMove(const QMouseEvent &event)
+{
+    if (FDragging)
+        move(event.globalPosition().toPoint() - FDragGrip);
+}
+
+void TClocksForm::DragEnd()
+{
+    FDragging = false;
+}
+
+void TClocksForm::DblClickAt(const QPoint &pos)
+{
+    FDragging = false;
+    FInfoOnClock = ClockAt(pos);
+    InfoOnClick();
+}
+
+void TClocksForm::mousePressEvent(QMouseEvent *event)
+{
+    DragStart(*event);
+}
+
+void TClocksForm::mouseMoveEvent(QMouseEvent *event)
+{
+    DragMove(*event);
+}
+
+void TClocksForm::mouseReleaseEvent(QMouseEvent *)
+{
+    DragEnd();
+}
+
+void TClocksForm::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    DblClickAt(event->position().toPoint());
+}
+
+bool TClocksForm::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ApplicationDeactivate:
+        if (watched == qApp)
+            ApplicationDeactivate();
+        return false;
+    case QEvent::ToolTip: {
+        const int index = IndexOfControl(watched);
+        if (index < 0)
+            return false;
+        const auto *help = static_cast<QHelpEvent *>(event);
+        QToolTip::showText(help->globalPos(), ClockHint(index), static_cast<QWidget *>(watched),
+                           QRect(), ClockHintMSecs);
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        if (IndexOfControl(watched) < 0)
+            return false;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (event->type() == QEvent::MouseButtonPress)
+            DragStart(*mouse);
+        else if (event->type() == QEvent::MouseMove)
+            DragMove(*mouse);
+        else if (event->type() == QEvent::MouseButtonRelease)
+            DragEnd();
+        else
+            DblClickAt(mapFromGlobal(mouse->globalPosition().toPoint()));
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        if (IndexOfControl(watched) < 0)
+            return false;
+        ShowWindowMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    default:
+        return false;
+    }
+}

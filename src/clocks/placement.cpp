@@ -1,0 +1,154 @@
+#include "placement.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+// Edges as the panel algorithm reads them: right and bottom exclusive.
+int RightOf(const QRect &r)
+{
+    return r.x() + r.width();
+}
+
+int BottomOf(const QRect &r)
+{
+    return r.y() + r.height();
+}
+
+// Every strip the available area leaves out, in the order bottom, top,
+// right, left (the usual homes of a panel that holds a tray).
+QList<QRect> PanelCandidates(const QRect &screen, const QRect &available)
+{
+    QList<QRect> panels;
+    if (available.isEmpty() || !screen.contains(available))
+        return panels;
+    if (BottomOf(available) < BottomOf(screen))
+        panels.append(QRect(screen.x(), BottomOf(available), screen.width(),
+                            BottomOf(screen) - BottomOf(available)));
+    if (available.y() > screen.y())
+        panels.append(
+            QRect(screen.x(), screen.y(), screen.width(), available.y() - screen.y()));
+    if (RightOf(available) < RightOf(screen))
+        panels.append(QRect(RightOf(available), screen.y(), RightOf(screen) - RightOf(available),
+                            screen.height()));
+    if (available.x() > screen.x())
+        panels.append(
+            QRect(screen.x(), screen.y(), available.x() - screen.x(), screen.height()));
+    return panels;
+}
+
+int DistanceSquared(const QRect &r, const QPoint &p)
+{
+    const int dx = p.x() < r.x() ? r.x() - p.x() : std::max(0, p.x() - (RightOf(r) - 1));
+    const int dy = p.y() < r.y() ? r.y() - p.y() : std::max(0, p.y() - (BottomOf(r) - 1));
+    return dx * dx + dy * dy;
+}
+
+// A strip along the screen edge nearest to the notification area, reaching
+// across it: what a panel holding it would at least cover.
+QRect StripAround(const QRect &screen, const QRect &notify)
+{
+    const QPoint c = notify.center();
+    const int toTop = c.y() - screen.y();
+    const int toBottom = BottomOf(screen) - c.y();
+    const int toLeft = c.x() - screen.x();
+    const int toRight = RightOf(screen) - c.x();
+    const int nearest = std::min({toTop, toBottom, toLeft, toRight});
+    if (nearest == toBottom)
+        return QRect(screen.x(), notify.y(), screen.width(), BottomOf(screen) - notify.y());
+    if (nearest == toTop)
+        return QRect(screen.x(), screen.y(), screen.width(), BottomOf(notify) - screen.y());
+    if (nearest == toRight)
+        return QRect(notify.x(), screen.y(), RightOf(screen) - notify.x(), screen.height());
+    return QRect(screen.x(), screen.y(), RightOf(notify) - screen.x(), screen.height());
+}
+
+QPoint KeptInside(const QRect &screen, QPoint p, QSize window)
+{
+    // A window larger than the screen keeps its top-left corner on it.
+    p.setX(std::max(screen.x(), std::min(p.x(), RightOf(screen) - window.width())));
+    p.setY(std::max(screen.y(), std::min(p.y(), BottomOf(screen) - window.height())));
+    return p;
+}
+} // namespace
+
+TPanelEdge PanelEdge(const QRect &panel, int screenHeight)
+{
+    if (panel.y() >= 100)
+        return TPanelEdge::Bottom;
+    if (panel.x() >= 100)
+        return TPanelEdge::Right;
+    if (screenHeight / 2 >= BottomOf(panel))
+        return TPanelEdge::Top;
+    return TPanelEdge::Left;
+}
+
+QPoint PlaceNearTray(const QRect &panel, const QRect &notify, QSize screen, QSize window)
+{
+    switch (PanelEdge(panel, screen.height())) {
+    case TPanelEdge::Bottom:
+        return {notify.x(), panel.y() - window.height()};
+    case TPanelEdge::Top:
+        return {notify.x(), BottomOf(panel)};
+    case TPanelEdge::Left:
+        return {RightOf(panel), notify.y()};
+    case TPanelEdge::Right:
+        break;
+    }
+    return {panel.x() - window.width(), notify.y()};
+}
+
+QRect PanelRect(const QRect &screen, const QRect &available)
+{
+    const QList<QRect> panels = PanelCandidates(screen, available);
+    return panels.isEmpty() ? QRect() : panels.first();
+}
+
+QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
+                           const std::optional<QRect> &notify, QSize window)
+{
+    const QList<QRect> panels = PanelCandidates(screen, available);
+    if (!notify || notify->isEmpty()) {
+        const QRect area = available.isEmpty() ? screen : available;
+        QPoint corner(RightOf(area) - window.width(), BottomOf(area) - window.height());
+        // Without a notification area the far end of the panel is the
+        // likeliest home of the tray.
+        if (!panels.isEmpty()) {
+            const QRect local = panels.first().translated(-screen.topLeft());
+            switch (PanelEdge(local, screen.height())) {
+            case TPanelEdge::Top:
+                corner.setY(area.y());
+                break;
+            case TPanelEdge::Left:
+                corner.setX(area.x());
+                break;
+            case TPanelEdge::Bottom:
+            case TPanelEdge::Right:
+                break;
+            }
+        }
+        return KeptInside(screen, corner, window);
+    }
+
+    // The panel that holds the notification area, or the nearest one.
+    QRect panel;
+    int best = std::numeric_limits<int>::max();
+    for (const QRect &candidate : panels) {
+        const int d = DistanceSquared(candidate, notify->center());
+        if (d < best) {
+            best = d;
+            panel = candidate;
+        }
+    }
+    // A panel far from the icon is not the one that holds it (a tray in a
+    // floating dock, or an icon on another edge than the reserved strip).
+    if (panel.isNull() || !panel.adjusted(-8, -8, 8, 8).intersects(*notify))
+        panel = StripAround(screen, *notify);
+
+    const QPoint offset = screen.topLeft();
+    const QPoint local = PlaceNearTray(panel.translated(-offset), notify->translated(-offset),
+                                       screen.size(), window);
+    return KeptInside(screen, local + offset, window);
+}

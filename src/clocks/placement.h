@@ -1,0 +1,40 @@
+// Where the clocks window goes beside the notification area. Pure geometry,
+// so every case can be checked without a desktop.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+enum class TPanelEdge { Bottom, Top, Left, Right };
+
+// Which screen edge a panel of rectangle panel sits on, for a screen
+// screenHeight pixels high: the first of "top at 100 or lower: bottom",
+// "left at 100 or further right: right", "bottom no lower than half the
+// screen: top", else left.
+TPanelEdge PanelEdge(const QRect &panel, int screenHeight);
+
+// Top-left corner of a window of size window placed against the panel
+// rectangle panel, next to the notification area rectangle notify: above a
+// bottom panel and below a top one starting at the notification area's left
+// edge, beside a side panel level with its top. Coordinates relative to the
+// screen's top-left corner.
+QPoint PlaceNearTray(const QRect &panel, const QRect &notify, QSize screen, QSize window);
+
+// The panel rectangle as the desktop reveals it: the strip of the screen
+// that the available area leaves out along one edge. Empty when the whole
+// screen is available.
+QRect PanelRect(const QRect &screen, const QRect &available);
+
+// The placement the program uses, in absolute (virtual desktop) coordinates,
+// whatever the desktop tells:
+// - panel and notification area known: PlaceNearTray;
+// - only the notification area (or the point clicked on a tray icon) known:
+//   the panel is taken as the strip along the screen edge nearest to it, on
+//   the side the available area shows when it shows one;
+// - nothing known: the bottom-right corner of the available area.
+// The result is kept inside the screen.
+QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
+                           const std::optional<QRect> &notify, QSize window);

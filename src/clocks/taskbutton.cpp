@@ -1,0 +1,67 @@
+#include "taskbutton.h"
+
+#include <QGuiApplication>
+#include <QList>
+#include <QWidget>
+
+#if defined(VORKEL_HAVE_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+struct TFreeDeleter
+{
+    void operator()(void *p) const { std::free(p); }
+};
+
+xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
+{
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const std::unique_ptr<xcb_intern_atom_reply_t, TFreeDeleter> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+} // namespace
+
+void HideTaskButtonBeforeShow(QWidget &window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || window.isVisible())
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t marks[] = {Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                Atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    if (state == XCB_ATOM_NONE)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+
+    // Keep whatever is set already; Qt merges its own states in the same way
+    // when it maps the window.
+    QList<xcb_atom_t> atoms;
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection, 0, id, state, XCB_ATOM_ATOM, 0, 1024);
+    const std::unique_ptr<xcb_get_property_reply_t, TFreeDeleter> reply(
+        xcb_get_property_reply(connection, cookie, nullptr));
+    if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+        const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+        atoms = QList<xcb_atom_t>(data, data + reply->value_len);
+    }
+    for (const xcb_atom_t mark : marks)
+        if (mark != XCB_ATOM_NONE && !atoms.contains(mark))
+            atoms.append(mark);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                        static_cast<std::uint32_t>(atoms.size()), atoms.constData());
+    xcb_flush(connection);
+}
+#else
+void HideTaskButtonBeforeShow(QWidget &window)
+{
+    Q_UNUSED(window)
+}
+#endif
