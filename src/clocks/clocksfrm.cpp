@@ -24,7 +24,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
-
 #include <algorithm>
 
 TClocksForm *ClocksForm = nullptr;
@@ -180,8 +179,8 @@ void TClocksForm::CreateComponents()
 void TClocksForm::CreateMenus()
 {
     PopupMenu1 = new QMenu(this);
-    QAction *showtimes1 = PopupMenu1->addAction(QStringLiteral("Show Clocks"), this,
-                                                &TClocksForm::Showtimes1Click);
+    QAction *showtimes1 =
+        PopupMenu1->addAction(QStringLiteral("Show Clocks"), this, &TClocksForm::Showtimes1Click);
     PopupMenu1->setDefaultAction(showtimes1);
     PopupMenu1->addAction(QStringLiteral("Options..."), this, &TClocksForm::Options1Click);
     PopupMenu1->addSeparator();
@@ -189,8 +188,8 @@ void TClocksForm::CreateMenus()
     PopupMenu1->addAction(QStringLiteral("E&xit"), this, &TClocksForm::Close1Click);
 
     PopupMenu2 = new QMenu(this);
-    InfoOn = PopupMenu2->addAction(QStringLiteral("&Info on XXX..."), this,
-                                   &TClocksForm::InfoOnClick);
+    InfoOn =
+        PopupMenu2->addAction(QStringLiteral("&Info on XXX..."), this, &TClocksForm::InfoOnClick);
     PopupMenu2->setDefaultAction(InfoOn);
     PopupMenu2->addAction(QStringLiteral("&Options..."), this, &TClocksForm::Options1Click);
     PopupMenu2->addAction(QStringLiteral("&Hide"), this, &TClocksForm::Hide1Click);
@@ -259,9 +258,9 @@ bool TClocksForm::LoadZoneDatabase(TTimeZoneList &zones)
         zones.LoadFromZoneFile(ZoneFilePath());
         return true;
     } catch (const Exception &e) {
-        SoundMessageDlg(
-            QStringLiteral("There was an error loading the time zone data:\n") + e.Message(),
-            TMsgDlgType::mtError, QMessageBox::Cancel);
+        SoundMessageDlg(QStringLiteral("There was an error loading the time zone data:\n") +
+                            e.Message(),
+                        TMsgDlgType::mtError, QMessageBox::Cancel);
     }
     FTerminating = true;
     // Before the event loop runs, quit() would be lost: main asks Terminating().
@@ -742,11 +741,10 @@ void TClocksForm::UpdateAlarmIcon()
             if (clock->Zone() != FAlarm.Clock)
                 continue;
             ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
-            ImgAlarm->setToolTip(
-                QStringLiteral("Alarm set for ") +
-                FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time) +
-                QStringLiteral(" on ") +
-                FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time));
+            ImgAlarm->setToolTip(QStringLiteral("Alarm set for ") +
+                                 FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time) +
+                                 QStringLiteral(" on ") +
+                                 FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time));
             ImgAlarm->show();
             ImgAlarm->raise();
             return;

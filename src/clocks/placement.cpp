@@ -1,7 +1,6 @@
 #include "placement.h"
 
 #include <QList>
-
 #include <algorithm>
 #include <limits>
 
@@ -28,14 +27,12 @@ QList<QRect> PanelCandidates(const QRect &screen, const QRect &available)
         panels.append(QRect(screen.x(), BottomOf(available), screen.width(),
                             BottomOf(screen) - BottomOf(available)));
     if (available.y() > screen.y())
-        panels.append(
-            QRect(screen.x(), screen.y(), screen.width(), available.y() - screen.y()));
+        panels.append(QRect(screen.x(), screen.y(), screen.width(), available.y() - screen.y()));
     if (RightOf(available) < RightOf(screen))
         panels.append(QRect(RightOf(available), screen.y(), RightOf(screen) - RightOf(available),
                             screen.height()));
     if (available.x() > screen.x())
-        panels.append(
-            QRect(screen.x(), screen.y(), available.x() - screen.x(), screen.height()));
+        panels.append(QRect(screen.x(), screen.y(), available.x() - screen.x(), screen.height()));
     return panels;
 }
 

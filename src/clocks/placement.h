@@ -5,10 +5,15 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
 #include <optional>
 
-enum class TPanelEdge { Bottom, Top, Left, Right };
+enum class TPanelEdge
+{
+    Bottom,
+    Top,
+    Left,
+    Right
+};
 
 // Which screen edge a panel of rectangle panel sits on, for a screen
 // screenHeight pixels high: the first of "top at 100 or lower: bottom",

@@ -5,12 +5,11 @@
 #include <QWidget>
 
 #if defined(VORKEL_HAVE_XCB) && QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 struct TFreeDeleter
