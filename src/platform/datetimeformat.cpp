@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -72,20 +73,20 @@ private:
 
 void TFormatter::AppendNumber(int value, int minWidth)
 {
-    char16_t digits[16];
-    int n = 0;
+    char16_t buffer[16];
+    char16_t *const end = buffer + std::size(buffer);
+    char16_t *p = end;
     const bool negative = value < 0;
     unsigned u = negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     do {
-        digits[n++] = char16_t(u'0' + u % 10);
+        *--p = char16_t(u'0' + u % 10);
         u /= 10;
     } while (u != 0);
-    while (n < minWidth)
-        digits[n++] = u'0';
+    while (end - p < minWidth)
+        *--p = u'0';
     if (negative)
-        FOut.append(u'-');
-    while (n > 0)
-        FOut.append(QChar(digits[--n]));
+        *--p = u'-';
+    FOut.append(QStringView(p, end - p));
 }
 
 void TFormatter::Append(const QString &format, int level)

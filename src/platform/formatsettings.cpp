@@ -184,6 +184,11 @@ QString FormatFromQtFormat(const QString &qtFormat, QChar dateSeparator, QChar t
         }
         case u't':
             writer.Close();
+            // "H:mm:ss (t)" would leave empty brackets behind.
+            if (out.endsWith(u'(') && i + run < qtFormat.size() && qtFormat[i + run] == u')') {
+                out.chop(1);
+                ++i;
+            }
             while (out.endsWith(u' '))
                 out.chop(1);
             skipBlanks = out.isEmpty();

@@ -298,6 +298,8 @@ void TestDateTimeFormat::qtFormat_data()
     QTest::newRow("ru_RU non-ASCII letters unquoted")
         << u"dddd, d MMMM yyyy 'г'."_s << none << none << u"dddd, d mmmm yyyy г."_s;
     QTest::newRow("zh_CN zone first") << u"t HH:mm:ss"_s << none << QChar(u':') << u"hh:nn:ss"_s;
+    QTest::newRow("es_ES zone in brackets")
+        << u"H:mm:ss (t)"_s << none << QChar(u':') << u"h:nn:ss"_s;
     QTest::newRow("ko_KR am/pm first") << u"AP h:mm"_s << none << QChar(u':') << u"ampm h:nn"_s;
     QTest::newRow("fi_FI dot as time separator")
         << u"H.mm.ss t"_s << none << QChar(u'.') << u"h:nn:ss"_s;
