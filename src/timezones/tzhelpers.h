@@ -9,7 +9,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -17,7 +16,8 @@
 #include <vector>
 
 // How a rule finds the day of the change.
-enum class TZoneRuleType : std::uint8_t {
+enum class TZoneRuleType : std::uint8_t
+{
     zrDayOfMonth = 0,       // day OnDay of OnMonth
     zrLastWeekday = 1,      // the last OnDayOfWeek of OnMonth
     zrWeekdayOnOrAfter = 2, // the first OnDayOfWeek on or after day OnDay
@@ -79,11 +79,11 @@ public:
     TDateTime LocalTimeNow() const { return LocalTimeAt(NowUTC()); }
     TDateTime StandardTimeAt(TDateTime utc) const
     {
-        return utc + (UTCOffset + StandardOffset) / MinutesPerDay;
+        return utc + (double(UTCOffset) + StandardOffset) / MinutesPerDay;
     }
     TDateTime DaylightTimeAt(TDateTime utc) const
     {
-        return utc + (UTCOffset + DaylightOffset) / MinutesPerDay;
+        return utc + (double(UTCOffset) + DaylightOffset) / MinutesPerDay;
     }
     QString CurrentAbbr() const { return IsDaylightNow() ? DaylightAbbr : StandardAbbr; }
 
@@ -92,10 +92,10 @@ public:
     // ETimeZoneError.
     void LoadFromSection(const QStringList &lines);
 
-    QString RegionName() const; // Name before the first "/", or empty
-    QString CityName() const;   // Name after the first "/", or all of Name
+    QString RegionName() const;  // Name before the first "/", or empty
+    QString CityName() const;    // Name after the first "/", or all of Name
     QString DisplayName() const; // "(GMT +1:00) City"
-    QString RuleDescription(bool daylight) const;
+    QString RuleDescription(bool daylightRule) const;
 };
 
 // A zone as chosen for one clock: a copy of a database zone plus the clock's
@@ -143,9 +143,9 @@ public:
     // that text (any case) exists, the new zone is discarded and the existing
     // index returned. Unsorted: appended.
     int Add(const QString &text, std::unique_ptr<TTimeZone> zone);
-    int Add(std::unique_ptr<TTimeZone> zone); // under zone->Name
-    int IndexOf(const QString &text) const;   // case-insensitive; -1 when absent
-    void Delete(int index);                   // frees the zone
+    int Add(std::unique_ptr<TTimeZone> zone);   // under zone->Name
+    int IndexOf(const QString &text) const;     // case-insensitive; -1 when absent
+    void Delete(int index);                     // frees the zone
     std::unique_ptr<TTimeZone> Take(int index); // removes without freeing
     void Exchange(int index1, int index2);
     void Move(int from, int to);
@@ -177,7 +177,7 @@ private:
 int CompareZonesByOffset(const TTimeZoneList &list, int index1, int index2);
 
 // Locale-aware text comparison (QCollator, the user's locale).
-int CompareTextLocale(const QString &a, const QString &b);  // case-insensitive
+int CompareTextLocale(const QString &a, const QString &b);   // case-insensitive
 int CompareStringLocale(const QString &a, const QString &b); // case-sensitive
 
 // "+5:30": signed hours, the user's time separator, two-digit minutes.
@@ -193,3 +193,6 @@ extern const std::array<QString, 8> DayNames;
 // when it is valid UTF-8, else the single-byte (Latin-1) reading, so names
 // with accents survive either way.
 QString DecodeZoneFileText(const QByteArray &bytes);
+// Splits a zone file's text into lines ending at CR LF, LF or CR; a line break
+// at the very end opens no further line.
+QStringList SplitZoneFileLines(const QString &text);

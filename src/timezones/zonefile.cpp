@@ -1,0 +1,231 @@
+// The zone database reader: zones.ini split into sections, one zone each.
+#include "platform/datetimeformat.h"
+#include "tzhelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <limits>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Signed 32-bit integer:
+//   " "* ["+" | "-"] (digit+ | ("$" | "0x" | "0X") hexdigit+)
+// and nothing after it. Out of range is no number.
+std::optional<std::int32_t> ToInt(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < n && text[i] == u'$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == n) {
+        return std::nullopt;
+    }
+    const std::int64_t limit = negative ? -std::int64_t(std::numeric_limits<std::int32_t>::min())
+                                        : std::numeric_limits<std::int32_t>::max();
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        int digit = -1;
+        if (c >= u'0' && c <= u'9') {
+            digit = c - u'0';
+        } else if (base == 16 && c >= u'a' && c <= u'f') {
+            digit = c - u'a' + 10;
+        } else if (base == 16 && c >= u'A' && c <= u'F') {
+            digit = c - u'A' + 10;
+        }
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * base + digit;
+        if (value > limit) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+// The value of the first body line whose text before its first "=" is the
+// key, any case; nullopt when no line matches.
+std::optional<QString> FindValue(const QStringList &lines, QStringView key)
+{
+    for (const QString &line : lines) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals == key.size() &&
+            QStringView(line).left(equals).compare(key, Qt::CaseInsensitive) == 0) {
+            return line.mid(equals + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+QString Value(const QStringList &lines, QStringView key)
+{
+    return FindValue(lines, key).value_or(QString());
+}
+
+std::int32_t IntValue(const QStringList &lines, QStringView key, std::int32_t defaultValue)
+{
+    const std::optional<QString> text = FindValue(lines, key);
+    if (!text) {
+        return defaultValue;
+    }
+    return ToInt(*text).value_or(defaultValue);
+}
+
+// Reads one small rule field: its integer in 0..max, or EConvertError naming
+// the key and the value as written.
+std::uint8_t RuleField(const QStringList &lines, const QString &key, int max)
+{
+    const QString text = Value(lines, key);
+    const std::int32_t value = ToInt(text).value_or(-1);
+    if (value < 0 || value > max) {
+        throw EConvertError(u"Invalid "_s + key + u" value: "_s + text);
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+void ReadRule(const QStringList &lines, const QString &prefix, TZoneRule &rule)
+{
+    const QString monthKey = prefix + u"OnMonth"_s;
+    const std::int32_t month = IntValue(lines, monthKey, -1);
+    if (month < 0 || month > 12) {
+        throw EConvertError(u"Invalid "_s + monthKey + u" value "_s + QString::number(month));
+    }
+    rule = TZoneRule();
+    if (month == 0) {
+        return; // no rule: the other keys are not read
+    }
+    rule.OnMonth = static_cast<std::uint8_t>(month);
+    const int type = RuleField(lines, prefix + u"OnType"_s, 3);
+    rule.OnType = static_cast<TZoneRuleType>(type);
+    rule.OnDay = RuleField(lines, prefix + u"OnDay"_s, 31);
+    rule.OnDayOfWeek = RuleField(lines, prefix + u"OnDayOfWeek"_s, 7);
+    rule.OnTime = ParseTimeOfDay(Value(lines, QString(prefix + u"OnTime"_s)));
+}
+
+bool IsBlank(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+QStringView TrimLeft(const QString &line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && IsBlank(line[i])) {
+        ++i;
+    }
+    return QStringView(line).mid(i);
+}
+
+} // namespace
+
+void TTimeZone::LoadFromSection(const QStringList &lines)
+{
+    try {
+        UTCOffset = IntValue(lines, u"UTCOffset", 0);
+        StandardAbbr = Value(lines, u"StandardAbbr");
+        StandardOffset = IntValue(lines, u"StandardOffset", 0);
+        ReadRule(lines, u"Standard"_s, StandardRule);
+        DaylightAbbr = Value(lines, u"DaylightAbbr");
+        DaylightOffset = IntValue(lines, u"DaylightOffset", 0);
+        ReadRule(lines, u"Daylight"_s, DaylightRule);
+    } catch (const Exception &e) {
+        throw ETimeZoneError(Name + u": "_s + e.Message());
+    }
+}
+
+QString DecodeZoneFileText(const QByteArray &bytes)
+{
+    QByteArrayView data(bytes);
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        data = data.sliced(3);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(data);
+    if (!utf8.hasError()) {
+        return text;
+    }
+    return QString::fromLatin1(bytes);
+}
+
+QStringList SplitZoneFileLines(const QString &text)
+{
+    QStringList lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < n) {
+        lines.append(text.mid(start));
+    }
+    return lines;
+}
+
+void TTimeZoneList::LoadFromZoneFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw EFOpenError(u"Cannot open file \"%1\". %2"_s.arg(QDir::toNativeSeparators(fileName),
+                                                               file.errorString()));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw EFOpenError(u"Cannot open file \"%1\". %2"_s.arg(QDir::toNativeSeparators(fileName),
+                                                               file.errorString()));
+    }
+    file.close();
+    LoadFromZoneText(SplitZoneFileLines(DecodeZoneFileText(bytes)));
+}
+
+// A section runs from its header to the line before the next header. The last
+// line of the text always closes the open section and belongs to its body,
+// even when it is a header itself.
+void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
+{
+    const qsizetype count = lines.size();
+    qsizetype header = -1;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QStringView kind = TrimLeft(lines[i]);
+        const bool last = i == count - 1;
+        const bool header_line = kind.startsWith(u'[');
+        if (!header_line && !last) {
+            continue; // a body line, a comment or a blank line
+        }
+        if (header >= 0) {
+            auto zone = std::make_unique<TTimeZone>();
+            zone->Name = lines[header];
+            zone->Name.remove(u'[').remove(u']');
+            const qsizetype bodyEnd = last ? i + 1 : i;
+            zone->LoadFromSection(lines.mid(header + 1, bodyEnd - header - 1));
+            const QString name = zone->Name;
+            Add(name, std::move(zone));
+        }
+        header = i;
+    }
+}
