@@ -110,7 +110,8 @@ void TFormatter::Append(const QString &format, int level)
                     ++count;
                 }
             }
-            if (token == u'M' && lastToken == u'H')
+            // "hh:mm" means minutes; month names stay names after an hour.
+            if (token == u'M' && count <= 2 && lastToken == u'H')
                 token = u'N';
             lastToken = token;
         }

@@ -20,7 +20,12 @@
 //   aaa aaaa                     short/long day name
 //   t tt  c                      short/long time format, short date + long time
 //   /  :                         date and time separators
-//   '…' "…"                      literal text
+//   '…' "…"                      literal text (an unclosed quote runs to the end)
+// Any other character is copied, letters that start no token (e, g, ...) too.
+// c, t, tt, ddddd and dddddd expand the settings' formats; the same tokens
+// inside those expansions produce nothing, so formats naming each other cannot
+// recurse. A value that cannot be
+// a date (NaN, infinite, beyond ±270,000 years) formats as empty text.
 QString FormatDateTime(const QString &format, TDateTime value,
                        const TFormatSettings &settings = FormatSettings());
 

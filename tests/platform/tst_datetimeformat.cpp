@@ -76,6 +76,7 @@ void TestDateTimeFormat::format_data()
     QTest::newRow("mm/dd/yyyy is the month") << u"mm/dd/yyyy"_s << march << u"03/04/2005"_s;
     QTest::newRow("a letter between resets") << u"hh d mm"_s << march << u"08 4 03"_s;
     QTest::newRow("only the first m after h") << u"h:m:m"_s << march << u"8:7:3"_s;
+    QTest::newRow("month name after an hour") << u"h mmm"_s << march << u"8 Mar"_s;
     QTest::newRow("hh:mm ampm") << u"hh:mm ampm"_s << s << u"02:05 PM"_s;
 
     // The three am/pm forms.
