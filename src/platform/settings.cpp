@@ -256,11 +256,11 @@ void EnsureWritableFile(const QString &key)
 
 } // namespace
 
-QString ReadSettingString(const QString &key, const QString &name, const QString &defaultValue)
+std::optional<QString> TryReadSettingString(const QString &key, const QString &name)
 {
     const std::optional<QVariant> value = ReadValue(key, name);
     if (!value)
-        return defaultValue;
+        return std::nullopt;
     switch (value->typeId()) {
     case QMetaType::QString:
         return value->toString();
@@ -272,22 +272,36 @@ QString ReadSettingString(const QString &key, const QString &name, const QString
     default:
         // A number written during this run is still a number in QSettings'
         // cache; from the file it would read as its text.
-        return IsIntegerType(*value) ? value->toString() : defaultValue;
+        if (IsIntegerType(*value))
+            return value->toString();
+        return std::nullopt;
     }
+}
+
+std::optional<std::int32_t> TryReadSettingInteger(const QString &key, const QString &name)
+{
+    const std::optional<QVariant> value = ReadValue(key, name);
+    if (!value)
+        return std::nullopt;
+    if (IsIntegerType(*value))
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value->toULongLong()));
+    if (value->typeId() != QMetaType::QString)
+        return std::nullopt;
+    bool ok = false;
+    const int number = value->toString().trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+
+QString ReadSettingString(const QString &key, const QString &name, const QString &defaultValue)
+{
+    return TryReadSettingString(key, name).value_or(defaultValue);
 }
 
 std::int32_t ReadSettingInteger(const QString &key, const QString &name, std::int32_t defaultValue)
 {
-    const std::optional<QVariant> value = ReadValue(key, name);
-    if (!value)
-        return defaultValue;
-    if (IsIntegerType(*value))
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value->toULongLong()));
-    if (value->typeId() != QMetaType::QString)
-        return defaultValue;
-    bool ok = false;
-    const int number = value->toString().trimmed().toInt(&ok, 10);
-    return ok ? number : defaultValue;
+    return TryReadSettingInteger(key, name).value_or(defaultValue);
 }
 
 bool ReadSettingBool(const QString &key, const QString &name, bool defaultValue)

@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // A settings value that cannot be written, or read as the type asked for.
 class ERegistryException : public Exception
@@ -29,6 +30,9 @@ public:
 QString ReadSettingString(const QString &key, const QString &name, const QString &defaultValue);
 std::int32_t ReadSettingInteger(const QString &key, const QString &name, std::int32_t defaultValue);
 bool ReadSettingBool(const QString &key, const QString &name, bool defaultValue);
+// The same, with nullopt where the readers above give their default.
+std::optional<QString> TryReadSettingString(const QString &key, const QString &name);
+std::optional<std::int32_t> TryReadSettingInteger(const QString &key, const QString &name);
 
 void WriteSettingString(const QString &key, const QString &name, const QString &text);
 void WriteSettingInteger(const QString &key, const QString &name, std::int32_t value);

@@ -1,0 +1,152 @@
+#include "common.h"
+
+#include "platform/formatsettings.h"
+#include "platform/settings.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QString ZoneValue(int n)
+{
+    return QString::number(n) + QStringLiteral("_Zone");
+}
+
+QString UseDaylightValue(int n)
+{
+    return QString::number(n) + QStringLiteral("_UseDaylight");
+}
+
+// Day numbers of 1 January 0001 and of the day after 31 December 9999.
+constexpr TDateTime MinDateTime = -693593.0;
+constexpr TDateTime MaxDateTime = 2958466.0;
+
+// The title as stored: never empty (the reader would lose an empty last
+// title) and without ";" (the reader would split it).
+QString StoredTitle(const TTimeZone &zone, const QString &title)
+{
+    QString stored = title.trimmed().isEmpty() ? zone.CityName() : title;
+    stored.replace(u';', u',');
+    return stored;
+}
+
+std::optional<int> DecimalInteger(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones)
+{
+    list.Clear();
+    // A clock list keeps its stored order, and one zone may serve two clocks.
+    list.SetSorted(false);
+    try {
+        QString text = ReadSettingString(SettingsKey, ValueClocks, QString());
+        for (int n = 0; !text.isEmpty(); ++n) {
+            const qsizetype end = text.indexOf(u';');
+            const QString title = (end < 0 ? text : text.left(end)).trimmed();
+            text = end < 0 ? QString() : text.mid(end + 1);
+
+            const int index =
+                zones.IndexOf(ReadSettingString(ClockListKey, ZoneValue(n), QString()));
+            if (index < 0)
+                continue; // n still counts it: titles and numbered values stay paired
+            auto clock = std::make_unique<TCustomisedTimeZone>();
+            clock->Assign(*zones.ZoneAt(index));
+            clock->Title = title.isEmpty() ? clock->CityName() : title;
+            clock->UseDaylight = ReadSettingBool(ClockListKey, UseDaylightValue(n), true);
+            const QString name = clock->Name;
+            list.Add(name, std::move(clock));
+        }
+    } catch (const std::exception &) {
+        list.Clear();
+    }
+}
+
+void SaveClockList(const TTimeZoneList &list)
+{
+    // One update: "Clocks" and the numbered values must never disagree.
+    TSettingsUpdate update;
+    CreateSettingsKey(SettingsKey);
+    DeleteSettingsKey(ClockListKey);
+    CreateSettingsKey(ClockListKey);
+    QStringList titles;
+    for (int n = 0; n < list.Count(); ++n) {
+        const TTimeZone &zone = *list.ZoneAt(n);
+        const TCustomisedTimeZone *clock = list.ClockAt(n);
+        titles.append(StoredTitle(zone, clock ? clock->Title : QString()));
+        WriteSettingString(ClockListKey, ZoneValue(n), zone.Name);
+        WriteSettingBool(ClockListKey, UseDaylightValue(n), clock ? clock->UseDaylight : true);
+    }
+    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+    update.Commit();
+}
+
+TFontSpec DesignClockFont()
+{
+    return TFontSpec{QStringLiteral("Tahoma"), 8, 0, clWindowText};
+}
+
+QString EncodeFont(const TFontSpec &font)
+{
+    return QStringLiteral("%1;%2;%3;%4")
+        .arg(font.Name)
+        .arg(font.Size)
+        .arg(font.Style)
+        .arg(font.Color);
+}
+
+std::optional<TFontSpec> DecodeFont(const QString &text)
+{
+    const QStringList parts = text.split(u';');
+    if (parts.size() < 4)
+        return std::nullopt;
+    const qsizetype numbers = parts.size() - 3;
+    const std::optional<int> size = DecimalInteger(parts[numbers]);
+    const std::optional<int> style = DecimalInteger(parts[numbers + 1]);
+    const std::optional<int> color = DecimalInteger(parts[numbers + 2]);
+    // A size below one point is no font Qt can show.
+    if (!size || !style || !color || *size < 1)
+        return std::nullopt;
+    return TFontSpec{parts.mid(0, numbers).join(u';').trimmed(), *size, *style, *color};
+}
+
+QString AlarmTimeText(TDateTime value)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // also for -0
+    QString text = QString::number(value, 'g', 15);
+    // The general format writes exponents as "1E20" and "1E-5".
+    const qsizetype e = text.indexOf(u'e');
+    if (e >= 0) {
+        const int exponent = text.mid(e + 1).toInt();
+        text = text.left(e) + u'E' + QString::number(exponent);
+    }
+    text.replace(u'.', FormatSettings().DecimalSeparator);
+    return text;
+}
+
+std::optional<TDateTime> AlarmTimeFromText(const QString &text)
+{
+    QString number = text.trimmed();
+    const QChar separator = FormatSettings().DecimalSeparator;
+    if (separator != u'.' && separator != u',')
+        number.replace(separator, u'.');
+    number.replace(u',', u'.');
+    if (number.count(u'.') > 1)
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    if (!ok || !std::isfinite(value) || value < MinDateTime || value >= MaxDateTime)
+        return std::nullopt;
+    return value;
+}

@@ -1,0 +1,81 @@
+// What the program keeps in the settings store: the key paths, the value
+// names, the clock list reader and writer, and the text forms of the clock
+// font and the alarm moment.
+#pragma once
+
+#include "platform/datetime.h"
+#include "timezones/tzhelpers.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// All single values.
+inline const QString SettingsKey = QStringLiteral("SOFTWARE\\Vorkel\\Clocks");
+// Two values per clock: n_Zone and n_UseDaylight, n counted from 0.
+inline const QString ClockListKey = QStringLiteral("SOFTWARE\\Vorkel\\Clocks\\Clocks");
+
+// Values of SettingsKey.
+inline const QString ValueClocks = QStringLiteral("Clocks"); // titles joined by ";"
+inline const QString ValueDateFormat = QStringLiteral("DateFormat");
+inline const QString ValueTimeFormat = QStringLiteral("TimeFormat");
+inline const QString ValuePinned = QStringLiteral("Pinned");
+inline const QString ValueLeft = QStringLiteral("Left"); // read only when pinned
+inline const QString ValueTop = QStringLiteral("Top");
+inline const QString ValueAlarmTime = QStringLiteral("AlarmTime");   // see AlarmTimeText
+inline const QString ValueAlarmClock = QStringLiteral("AlarmClock"); // Title of the clock
+inline const QString ValueFont = QStringLiteral("Font");             // see EncodeFont
+inline const QString ValueSortZonesByName = QStringLiteral("SortZonesByName");
+
+// Fills list (emptied first, made unsorted) with the stored clocks, each a
+// copy of its zone in zones, found by name in any case. Titles come from
+// "Clocks", split at ";" and trimmed; an empty one becomes the zone's city
+// name. A clock whose zone is unknown is left out, the others keep their
+// places. Never throws: whatever goes wrong leaves the list empty.
+void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones);
+
+// Replaces the stored clock list by list, all or nothing: raises
+// ERegistryException (and changes nothing) when it cannot be stored. A ";" in
+// a title is stored as ",", so it cannot split the title in two; an empty
+// title is stored as the zone's city name, as the reader would show it.
+void SaveClockList(const TTimeZoneList &list);
+
+// System colours carry the high bit and their index in the low byte.
+constexpr std::int32_t clWindowText = static_cast<std::int32_t>(0x80000008u);
+constexpr bool IsSystemColor(std::int32_t color)
+{
+    return color < 0;
+}
+
+// A font as the settings keep it; the widgets turn it into a QFont and QColor.
+struct TFontSpec
+{
+    static constexpr int fsBold = 1;
+    static constexpr int fsItalic = 2;
+    static constexpr int fsUnderline = 4;
+    static constexpr int fsStrikeOut = 8;
+
+    QString Name;                      // face name
+    int Size = 8;                      // points, at least 1
+    int Style = 0;                     // sum of the fs* bits
+    std::int32_t Color = clWindowText; // 0x00BBGGRR (red in the low byte) or a system colour
+
+    friend bool operator==(const TFontSpec &, const TFontSpec &) = default;
+};
+
+// The clocks' own font: Tahoma 8 pt, regular, the window-text colour.
+TFontSpec DesignClockFont();
+// "face;size;style;colour", the numbers in signed decimal: "Arial;10;1;255".
+QString EncodeFont(const TFontSpec &font);
+// nullopt for an empty text or one that does not decode (the clocks then use
+// DesignClockFont). The three numbers are taken from the end, so a face name
+// may hold a ";".
+std::optional<TFontSpec> DecodeFont(const QString &text);
+
+// The alarm moment in the general number format: at most 15 significant
+// digits, the user's decimal separator, "0" for no alarm.
+QString AlarmTimeText(TDateTime value);
+// Reads "." or "," (or the user's separator) as the decimal separator, so a
+// change of locale between runs keeps the alarm. nullopt for a text that is
+// not a number of a date in years 1 to 9999.
+std::optional<TDateTime> AlarmTimeFromText(const QString &text);
