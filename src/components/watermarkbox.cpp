@@ -1,0 +1,66 @@
+#include "watermarkbox.h"
+
+#include "components/branding.h"
+#include "components/gmsgdlg.h"
+#include "components/graphhelp.h"
+#include "components/urllabel.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+TWatermarkBox::TWatermarkBox(QWidget *parent) : QWidget(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TWatermarkBox::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    PBoxPaint(painter, FBitmap, event->rect());
+}
+
+void TWatermarkBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        FPressed = true;
+    QWidget::mousePressEvent(event);
+}
+
+void TWatermarkBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const bool click = FPressed && rect().contains(event->position().toPoint());
+        FPressed = false;
+        if (click)
+            Q_EMIT Clicked();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void PBoxPaint(QPainter &painter, const QImage &bitmap, const QRect &clip)
+{
+    const QRect part = clip.intersected(bitmap.rect());
+    if (!part.isEmpty())
+        painter.drawImage(part.topLeft(), bitmap, part);
+}
+
+void OpenHomePage(bool showAddressFirst)
+{
+    const QString address = BrandHomePage.toString();
+    if (showAddressFirst)
+        SoundMessageDlg(address, TMsgDlgType::mtCustom, QMessageBox::Ok);
+    ShellOpen(address);
+}
+
+void BuildSideWatermark(QWidget &window, TWatermarkBox &box, int brandPanelHeight)
+{
+    const auto wordMark = LoadWordMark(TWordMark::Vertical);
+    if (!wordMark)
+        return;
+    window.setMinimumHeight(SideWatermarkMinHeight(*wordMark, brandPanelHeight));
+    PaintSideWatermark(box.Bitmap(), box.size(), window.rect(), *wordMark);
+    // Qt repaints a resized box on its own, but not one whose size stayed
+    // while the window around it changed.
+    box.update();
+}
