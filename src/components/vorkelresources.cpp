@@ -1,5 +1,6 @@
 #include "vorkelresources.h"
 
+#include <QString>
 #include <QtCore/qglobal.h>
 
 // Q_INIT_RESOURCE declares a function in the enclosing namespace, so it must
@@ -16,4 +17,13 @@ void EnsureVorkelResources()
         return true;
     }();
     Q_UNUSED(registered)
+}
+
+QIcon TrayXpIcon()
+{
+    EnsureVorkelResources();
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/trayxp-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
