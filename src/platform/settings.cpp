@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -102,6 +103,23 @@ void RemoveOnly(QSettings &settings, const QString &path)
         settings.setValue(childPath, value);
 }
 
+struct TFileIdentity
+{
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    friend bool operator==(const TFileIdentity &, const TFileIdentity &) = default;
+};
+
+std::optional<TFileIdentity> FileIdentity(const QString &fileName)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
+        return std::nullopt;
+    return TFileIdentity{info.st_dev, info.st_ino};
+}
+
 // Writes staged on one QSettings object, with what each changed value held
 // before. QSettings keeps changes it failed to store in a cache shared by
 // every QSettings of the same file and stores them with the next successful
@@ -139,10 +157,16 @@ public:
 
     void Store()
     {
+        const std::optional<TFileIdentity> before = FileIdentity(FSettings->fileName());
         FSettings->sync();
-        // A FormatError only says the old file was partly unreadable; it was
-        // still written.
-        if (FSettings->status() == QSettings::AccessError) {
+        bool failed = FSettings->status() == QSettings::AccessError;
+        if (!failed && FSettings->status() != QSettings::NoError && !FOriginals.empty()) {
+            // QSettings keeps the first error: a FormatError from reading a
+            // damaged file hides a later AccessError. A stored file is a new
+            // file, written beside the old one and renamed over it.
+            failed = FileIdentity(FSettings->fileName()) == before;
+        }
+        if (failed) {
             Revert();
             throw WriteError(FFirstKey.value_or(QString()));
         }

@@ -87,6 +87,7 @@ private Q_SLOTS:
     void keyOutsideRootCannotBeWritten();
     void readOnlyStoreKeepsOldFile_data();
     void readOnlyStoreKeepsOldFile();
+    void fullDiskKeepsOldFile_data();
     void fullDiskKeepsOldFile();
     void updateStoresAllOrNothing();
     void failedUpdateKeepsOldFile();
@@ -288,24 +289,34 @@ void TestSettings::readOnlyStoreKeepsOldFile()
     QCOMPARE(ReadSettingBool(Root, QStringLiteral("Pinned"), false), true);
 }
 
+void TestSettings::fullDiskKeepsOldFile_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::newRow("written by the program") << QByteArray("[General]\nFont=\"Arial;10;0;0\"\n");
+    // A line without "=" is a format error to QSettings, which then reports
+    // no later error of the same object.
+    QTest::newRow("damaged by hand") << QByteArray("[General]\nFont=\"Arial;10;0;0\"\nstray\n");
+}
+
 void TestSettings::fullDiskKeepsOldFile()
 {
-    WriteSettingString(Root, QStringLiteral("Font"), QString(150, u'a'));
-    const QByteArray before = FileBytes(FFile);
+    QFETCH(QByteArray, old);
+    WriteFileBytes(FFile, old);
     std::optional<QString> error;
     {
         const TFileSizeLimit limit(0);
-        error = WriteError(
-            [] { WriteSettingString(List, QStringLiteral("0_Zone"), QStringLiteral("x")); });
+        error = WriteError([] { WriteSettingInteger(Root, QStringLiteral("Top"), 3); });
     }
-    QCOMPARE(error,
-             QStringLiteral("Unable to open key \"SOFTWARE\\Vorkel\\Clocks\\Clocks\" for write"));
-    QCOMPARE(FileBytes(FFile), before);
+    QCOMPARE(error, QStringLiteral("Unable to open key \"SOFTWARE\\Vorkel\\Clocks\" for write"));
+    QCOMPARE(FileBytes(FFile), old);
     // The value that failed is not read back, nor stored by the next write.
-    QVERIFY(!SettingValueExists(List, QStringLiteral("0_Zone")));
-    WriteSettingInteger(Root, QStringLiteral("Top"), 3);
-    QVERIFY(!FileBytes(FFile).contains("0_Zone"));
-    QCOMPARE(ReadSettingInteger(Root, QStringLiteral("Top"), 0), 3);
+    QVERIFY(!SettingValueExists(Root, QStringLiteral("Top")));
+    QVERIFY(!WriteError(
+        [] { WriteSettingString(List, QStringLiteral("0_Zone"), QStringLiteral("x")); }));
+    QVERIFY(!FileBytes(FFile).contains("Top"));
+    QCOMPARE(ReadSettingString(List, QStringLiteral("0_Zone"), QString()), QStringLiteral("x"));
+    QCOMPARE(ReadSettingString(Root, QStringLiteral("Font"), QString()),
+             QStringLiteral("Arial;10;0;0"));
 }
 
 void TestSettings::updateStoresAllOrNothing()
