@@ -1,0 +1,211 @@
+// The shipped zone file against the C library's own reading of the system's
+// tz database, hour by hour.
+#include "timezones/tzhelpers.h"
+#include "zonedatabase.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <map>
+
+namespace {
+
+struct TZoneFileFacts
+{
+    QString Version;
+    int FirstYear = 0;
+    int LastYear = 0;
+    // Per zone name, the UTC spans the file itself says are wrong.
+    std::map<QString, std::vector<std::pair<std::int64_t, std::int64_t>>> Wrong;
+};
+
+std::int64_t UtcSeconds(const QString &text)
+{
+    QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
+    moment.setTimeSpec(Qt::UTC);
+    return moment.toSecsSinceEpoch();
+}
+
+TZoneFileFacts ReadFacts(const QString &path)
+{
+    TZoneFileFacts facts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return facts;
+    static const QRegularExpression header(
+        QStringLiteral("^# version (\\S+), checked for (\\d+)-(\\d+)$"));
+    static const QRegularExpression wrong(
+        QStringLiteral("^# wrong from (\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d) to "
+                       "(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d) UTC$"));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (const auto match = header.match(lines.value(0)); match.hasMatch()) {
+        facts.Version = match.captured(1);
+        facts.FirstYear = match.captured(2).toInt();
+        facts.LastYear = match.captured(3).toInt();
+    }
+    QString zone;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1Char('[')))
+            zone = line.mid(1, line.size() - 2);
+        else if (const auto match = wrong.match(line); match.hasMatch())
+            facts.Wrong[zone].push_back(
+                {UtcSeconds(match.captured(1)), UtcSeconds(match.captured(2))});
+    }
+    return facts;
+}
+
+QString SystemTzVersion(const QString &tzDir)
+{
+    QFile file(tzDir + QStringLiteral("/tzdata.zi"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString first = QString::fromUtf8(file.readLine()).trimmed();
+    return first.startsWith(QStringLiteral("# version ")) ? first.mid(10) : QString();
+}
+
+} // namespace
+
+class TestZonesOracle : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void agreesWithLocaltime_data();
+    void agreesWithLocaltime();
+
+private:
+    QString FTzDir;
+};
+
+void TestZonesOracle::initTestCase()
+{
+    FTzDir = qEnvironmentVariable("TZDIR", QStringLiteral("/usr/share/zoneinfo"));
+    if (!QFile::exists(FTzDir + QStringLiteral("/tzdata.zi")) &&
+        !QFile::exists(FTzDir + QStringLiteral("/zone1970.tab")))
+        QSKIP(qPrintable(QStringLiteral("no tz database in %1 (install tzdata): nothing to "
+                                        "compare the zone file with")
+                             .arg(FTzDir)));
+}
+
+void TestZonesOracle::agreesWithLocaltime_data()
+{
+    QTest::addColumn<bool>("fresh");
+    QTest::newRow("the shipped zones.ini") << false;
+    QTest::newRow("zones.ini generated now") << true;
+}
+
+void TestZonesOracle::agreesWithLocaltime()
+{
+    QFETCH(bool, fresh);
+    const int thisYear = QDateTime::currentDateTimeUtc().date().year();
+    constexpr int years = 3;
+
+    const QString systemVersion = SystemTzVersion(FTzDir);
+    const bool shippedIsCurrent = [&] {
+        const TZoneFileFacts shipped = ReadFacts(QStringLiteral(VORKEL_RESOURCES "/zones.ini"));
+        return shipped.Version == systemVersion && thisYear >= shipped.FirstYear &&
+               thisYear + years - 1 <= shipped.LastYear;
+    }();
+    if (fresh && shippedIsCurrent)
+        QSKIP("the shipped zones.ini is this tz database's own output, checked in the row above");
+    QString path = QStringLiteral(VORKEL_RESOURCES "/zones.ini");
+    QTemporaryDir dir;
+    if (fresh) {
+        zonegen::TGeneratorOptions options;
+        options.TzDir = FTzDir.toStdString();
+        options.Fit.FirstYear = thisYear;
+        options.Fit.Years = years;
+        options.Fit.Focus = std::chrono::duration_cast<std::chrono::seconds>(
+                                std::chrono::system_clock::now().time_since_epoch())
+                                .count();
+        std::string error;
+        const auto database = zonegen::GenerateZoneDatabase(options, error);
+        QVERIFY2(database, error.c_str());
+        path = dir.filePath(QStringLiteral("zones.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(zonegen::ZoneFileText(*database)));
+    }
+
+    const TZoneFileFacts facts = ReadFacts(path);
+    QVERIFY2(!facts.Version.isEmpty(), "the zone file has no version line");
+    if (!fresh && !systemVersion.isEmpty() && facts.Version != systemVersion)
+        QSKIP(qPrintable(QStringLiteral("zones.ini comes from tz database %1, the system has %2: "
+                                        "regenerate it with the zones build target")
+                             .arg(facts.Version, systemVersion)));
+    if (thisYear < facts.FirstYear || thisYear + years - 1 > facts.LastYear)
+        QSKIP(qPrintable(QStringLiteral("zones.ini was checked for %1-%2, not for %3-%4: "
+                                        "regenerate it with the zones build target")
+                             .arg(facts.FirstYear)
+                             .arg(facts.LastYear)
+                             .arg(thisYear)
+                             .arg(thisYear + years - 1)));
+
+    TTimeZoneList list;
+    list.LoadFromZoneFile(path);
+    QVERIFY(list.Count() > 300);
+
+    const std::int64_t from = QDate(thisYear, 1, 1).startOfDay(Qt::UTC).toSecsSinceEpoch();
+    const std::int64_t to = QDate(thisYear + years, 1, 1).startOfDay(Qt::UTC).toSecsSinceEpoch();
+    // Off the hour: no change of any zone falls on minute 17.
+    constexpr std::int64_t offHour = 17 * 60 + 23;
+    QStringList faults;
+    int faultCount = 0;
+    const QByteArray savedTz = qgetenv("TZ");
+    for (int i = 0; i < list.Count(); ++i) {
+        const TTimeZone &zone = *list.ZoneAt(i);
+        const std::string tzName = zonegen::TzZoneName(zone.Name.toStdString());
+        if (!QFile::exists(FTzDir + QLatin1Char('/') + QString::fromStdString(tzName))) {
+            faults << zone.Name + QStringLiteral(": not in the tz database");
+            ++faultCount;
+            continue;
+        }
+        qputenv("TZ", QByteArray(":") + QByteArray::fromStdString(tzName));
+        tzset();
+        const auto wrongSpans = facts.Wrong.find(zone.Name);
+        for (std::int64_t t = from + offHour; t < to; t += 3600) {
+            const std::time_t moment = t;
+            std::tm real{};
+            localtime_r(&moment, &real);
+            const TDateTime utc = UnixDateDelta + static_cast<double>(t) / 86400.0;
+            const std::int64_t modelLocal =
+                std::llround((zone.LocalTimeAt(utc) - UnixDateDelta) * 86400.0);
+            const QString &modelAbbr =
+                zone.IsDaylightAt(utc) ? zone.DaylightAbbr : zone.StandardAbbr;
+            if (modelLocal == t + real.tm_gmtoff && modelAbbr == QLatin1String(real.tm_zone))
+                continue;
+            const bool allowed =
+                wrongSpans != facts.Wrong.end() &&
+                std::any_of(wrongSpans->second.begin(), wrongSpans->second.end(),
+                            [t](const auto &span) { return span.first <= t && t < span.second; });
+            if (allowed)
+                continue;
+            if (++faultCount <= 20)
+                faults << QStringLiteral("%1 at %2: zone file %3 %4, tz database %5 %6")
+                              .arg(zone.Name,
+                                   QDateTime::fromSecsSinceEpoch(t, Qt::UTC).toString(Qt::ISODate),
+                                   OffsetText(static_cast<int>((modelLocal - t) / 60)), modelAbbr,
+                                   OffsetText(static_cast<int>(real.tm_gmtoff / 60)),
+                                   QLatin1String(real.tm_zone));
+        }
+    }
+    if (savedTz.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", savedTz);
+    tzset();
+    for (const QString &fault : std::as_const(faults))
+        qWarning("%s", qPrintable(fault));
+    QVERIFY2(faultCount == 0,
+             qPrintable(
+                 QStringLiteral("%1 hours disagree (the first are listed above)").arg(faultCount)));
+}
+
+QTEST_GUILESS_MAIN(TestZonesOracle)
+#include "tst_zonesoracle.moc"
