@@ -98,6 +98,7 @@ private Q_SLOTS:
     void malformedPosix_data();
     void malformedPosix();
     void databaseFromTzDirectory();
+    void ruleChangeWithinTheYear();
     void noTzDatabase();
 };
 
@@ -322,6 +323,32 @@ void TestZoneGen::databaseFromTzDirectory()
     QVERIFY(report.find("zones written: 3\n") != std::string::npos);
     QVERIFY(report.find("exact over 2030-2034: 2 of 3\n") != std::string::npos);
     QVERIFY(report.find("  Europe/Broken: ") != std::string::npos);
+}
+
+void TestZoneGen::ruleChangeWithinTheYear()
+{
+    // Daylight time in spring, then a fixed offset from November on: no
+    // pair of yearly rules gives all of that year, so the entry follows what
+    // the clock will show from now on and names the months before.
+    TTzifBuilder builder;
+    builder.Types = {{-28800, false, "PST"}, {-25200, true, "PDT"}, {-25200, false, "MST"}};
+    builder.Transitions = {{Utc(2030, 3, 10, 10), 1}, {Utc(2030, 11, 3, 9), 2}};
+    builder.Footer = "MST7";
+    std::string error;
+    const auto data = ParseTzif(builder.Bytes().toStdString(), error);
+    QVERIFY2(data, error.c_str());
+
+    TFitOptions options;
+    options.FirstYear = 2030;
+    options.Years = 10;
+    options.Focus = Utc(2030, 12, 1, 0);
+    std::string reason;
+    const auto fit = FitZone(*data, options, reason);
+    QVERIFY(fit);
+    QCOMPARE(fit->Zone.UTCOffset, -420);
+    QCOMPARE(fit->Zone.StandardAbbr, std::string("MST"));
+    QVERIFY(!fit->Zone.HasDaylight());
+    QCOMPARE(fit->Wrong, (std::vector<TInterval>{{YearStart(2030), Utc(2030, 11, 3, 9)}}));
 }
 
 void TestZoneGen::noTzDatabase()

@@ -37,14 +37,8 @@ void AddRulesFor(Seconds moment, std::vector<TRule> &rules)
     }
 }
 
-struct TCandidate
-{
-    TZoneEntry Zone;
-    bool FromFooter = false;
-};
-
 void AddPairCandidates(const TTimeline &timeline, Seconds until, const TLocalState &low,
-                       const TLocalState &high, std::vector<TCandidate> &candidates)
+                       const TLocalState &high, std::vector<TZoneEntry> &candidates)
 {
     std::vector<TRule> begins;
     std::vector<TRule> resumes;
@@ -74,7 +68,7 @@ void AddPairCandidates(const TTimeline &timeline, Seconds until, const TLocalSta
             zone.DaylightAbbr = high.Abbr;
             zone.DaylightRule = begin;
             zone.StandardRule = resume;
-            candidates.push_back({std::move(zone), false});
+            candidates.push_back(std::move(zone));
         }
     }
 }
@@ -131,11 +125,12 @@ std::optional<TFit> FitZone(const TTzifData &data, const TFitOptions &options, s
         return std::nullopt;
     }
 
-    std::vector<TCandidate> candidates;
+    // The tz database's own rule for future years comes first and so wins ties.
+    std::vector<TZoneEntry> candidates;
     if (const auto footer = ParsePosixTz(data.Footer)) {
         const int lastYear = options.FirstYear + options.Years - 1;
         if (auto zone = ZoneFromPosix(*footer, lastYear))
-            candidates.push_back({std::move(*zone), true});
+            candidates.push_back(std::move(*zone));
     }
     // The offsets of this year and the next, by themselves and in pairs.
     std::vector<TLocalState> states;
@@ -153,7 +148,7 @@ std::optional<TFit> FitZone(const TTzifData &data, const TFitOptions &options, s
         TZoneEntry zone;
         zone.UTCOffset = state.Offset / 60;
         zone.StandardAbbr = state.Abbr;
-        candidates.push_back({std::move(zone), false});
+        candidates.push_back(std::move(zone));
     }
     for (const TLocalState &low : states)
         for (const TLocalState &high : states)
@@ -171,15 +166,15 @@ std::optional<TFit> FitZone(const TTzifData &data, const TFitOptions &options, s
     const Seconds firstYearEnd = YearStart(options.FirstYear + 1);
     std::optional<TFit> best;
     std::tuple<Seconds, Seconds, Seconds, Seconds> bestScore;
-    for (TCandidate &candidate : candidates) {
-        std::vector<TInterval> wrong = Mismatches(candidate.Zone, *timeline);
+    for (TZoneEntry &candidate : candidates) {
+        std::vector<TInterval> wrong = Mismatches(candidate, *timeline);
         const auto score =
             std::make_tuple(LengthWithin(wrong, focus, firstYearEnd),
                             LengthWithin(wrong, focus, focus + 365 * SecondsPerDay),
                             LengthWithin(wrong, from, to), LengthWithin(wrong, from, firstYearEnd));
         if (!best || score < bestScore) {
             bestScore = score;
-            best = TFit{std::move(candidate.Zone), std::move(wrong), candidate.FromFooter};
+            best = TFit{std::move(candidate), std::move(wrong)};
         }
     }
     return best;

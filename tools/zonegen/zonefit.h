@@ -30,14 +30,13 @@ struct TFitOptions
 {
     int FirstYear = 2026;
     int Years = 10;    // checked: FirstYear … FirstYear + Years - 1
-    Seconds Focus = 0; // the twelve months from here weigh most (usually now)
+    Seconds Focus = 0; // what the clock shows from here on weighs most (usually now)
 };
 
 struct TFit
 {
     TZoneEntry Zone;              // Name left empty
     std::vector<TInterval> Wrong; // within the checked years
-    bool FromFooter = false;      // the tz database's own rule for future years
 };
 
 // nullopt when the zone has no usable entry at all (reason says why).
