@@ -16,6 +16,7 @@ inline constexpr QStringView BrandProductName = u"Vorkel Planner";
 // reaches somebody else's server.
 inline constexpr QStringView BrandHomePage = u"https://www.vorkel.example/";
 inline constexpr QStringView BrandWebAddress = u"www.vorkel.example";
+inline constexpr QStringView BrandFeedbackAddress = u"clocks@vorkel.example";
 // Qt breaks label and tool-tip lines at a line feed, not at a carriage return.
 inline constexpr QStringView BrandPanelCaption = u"Vorkel Planner\nwww.vorkel.example";
 inline constexpr QStringView BrandStripHint =

@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPalette>
 #include <utility>
 
 namespace {
@@ -40,4 +42,39 @@ void ShellOpen(const QString &target)
 TShellOpener SetShellOpener(TShellOpener opener)
 {
     return std::exchange(Opener(), std::move(opener));
+}
+
+TURLLabel::TURLLabel(const QString &caption, QWidget *parent) : QLabel(caption, parent)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(pal);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TURLLabel::Click()
+{
+    Q_EMIT Clicked();
+    if (!URL.isEmpty())
+        ShellOpen(URL);
+}
+
+void TURLLabel::mousePressEvent(QMouseEvent *event)
+{
+    FPressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void TURLLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a press and release of the left button over the label.
+    const bool click = FPressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    FPressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Click();
 }

@@ -1,6 +1,7 @@
 // Handing web and mail addresses to the desktop.
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -14,3 +15,28 @@ void ShellOpen(const QString &target);
 // function restores the default.
 using TShellOpener = std::function<bool(const QUrl &)>;
 TShellOpener SetShellOpener(TShellOpener opener);
+
+// A label that looks like a link (blue, underlined, hand cursor) and opens
+// its URL when clicked. An empty URL only raises Clicked.
+class TURLLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit TURLLabel(const QString &caption = QString(), QWidget *parent = nullptr);
+
+    QString URL;
+
+    // What a click does: Clicked, then ShellOpen(URL) when there is one.
+    void Click();
+
+Q_SIGNALS:
+    void Clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool FPressed = false;
+};
