@@ -18,10 +18,13 @@ const std::array<QString, 8> DayNames = {QString(),      u"Sunday"_s,   u"Monday
 
 namespace {
 
-// Moments beyond this many days from 1899 are treated as having no daylight
-// time: it keeps every integer step below in range whatever a caller passes
-// (NaN and infinities included).
-constexpr double MaxDays = 3'000'000.0;
+// Years 1 to 9999, the calendar's range: a moment outside it has no daylight
+// time and a rule no moment, so the unsigned arithmetic below never wraps.
+constexpr int FirstDay = DayNumber(1, 1, 1);
+constexpr int EndDay = DayNumber(10000, 1, 1);
+// Shifts day numbers so that 1 March of year 0 is day 0.
+constexpr int MarchZeroShift = 693'899;
+static_assert(DayNumber(0, 3, 1) + MarchZeroShift == 0);
 
 // Rounds half away from zero without a libm call; |value| is bounded by the
 // caller.
@@ -40,17 +43,67 @@ inline std::int64_t TimeOfDayMSecs(TDateTime onTime)
     return RoundToInt64(onTime * double(MSecsPerDay));
 }
 
-// The year of a day number: the year part of the civil-from-days formula.
-inline int YearOfDayNumber(int dayNumber)
+// 0 = Sunday … 6 = Saturday, for any day number from year 1 on.
+inline unsigned WeekdayIndex(int dayNumber)
 {
-    const int z = dayNumber - UnixDateDelta + 719468;
-    const int era = (z >= 0 ? z : z - 146096) / 146097;
-    const int doe = z - era * 146097;
-    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    // The formula's years start on 1 March; day 306 of such a year is 1 January.
-    return yoe + era * 400 + (doy >= 306 ? 1 : 0);
+    // Day 0 was a Saturday; 700'000 is a multiple of 7 that keeps it unsigned.
+    return static_cast<unsigned>(dayNumber + 700'006) % 7;
 }
+
+// n mod 7 for the small sums of weekdays and day counts below: one load
+// instead of a division.
+constexpr std::array<std::uint8_t, 64> Mod7 = [] {
+    std::array<std::uint8_t, 64> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i] = static_cast<std::uint8_t>(i % 7);
+    }
+    return table;
+}();
+
+// What the rules need of one calendar year.
+struct TYear
+{
+    int Jan1 = 0;             // day number of 1 January
+    int Leap = 0;             // 1 in a leap year
+    unsigned Jan1Weekday = 0; // 0 = Sunday
+};
+
+constexpr int LeapOf(int year)
+{
+    return IsLeapYear(year) ? 1 : 0;
+}
+
+// The year a day number falls in (years 1..9999), by the civil-from-days
+// formula on unsigned numbers: multiplications only, no loops.
+inline TYear YearOfDay(int dayNumber)
+{
+    const auto n = static_cast<std::uint32_t>(dayNumber + MarchZeroShift); // since 1 March, year 0
+    const std::uint32_t n1 = 4 * n + 3;
+    const std::uint32_t century = n1 / 146'097;
+    const std::uint32_t n2 = (n1 % 146'097) | 3;
+    const std::uint64_t p2 = std::uint64_t(2'939'745) * n2;
+    const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+    const auto dayOfYear = static_cast<std::uint32_t>(p2) / 2'939'745 / 4; // 0 = 1 March
+    const bool janFeb = dayOfYear >= 306;
+    const int year = static_cast<int>(100 * century + yearOfCentury) + (janFeb ? 1 : 0);
+    const int leap = LeapOf(year);
+    const int jan1 = janFeb ? dayNumber - static_cast<int>(dayOfYear - 306)
+                            : dayNumber - static_cast<int>(dayOfYear) - 59 - leap;
+    return {jan1, leap, WeekdayIndex(jan1)};
+}
+
+// Per month, [0] unused: days before its 1st in a common year, the same mod
+// 7, and its days in a common year.
+constexpr std::array<int, 13> DaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
+                                                 181, 212, 243, 273, 304, 334};
+constexpr std::array<unsigned, 13> DaysBeforeMonthMod7 = [] {
+    std::array<unsigned, 13> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i] = static_cast<unsigned>(DaysBeforeMonth[i] % 7);
+    }
+    return table;
+}();
+constexpr std::array<int, 13> DaysOfMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 constexpr bool ValidMonth(int month)
 {
@@ -63,16 +116,21 @@ constexpr bool ValidWeekday(int weekday)
 }
 
 // The day number on which the rule takes effect in that year; false when the
-// rule names no day there. Pure arithmetic: this runs twice per clock update.
-inline bool RuleDayNumber(int year, const TZoneRule &rule, int &dayNumber)
+// rule names no day there. Pure arithmetic on small tables: this runs twice
+// per clock update.
+inline bool RuleDayNumber(const TYear &year, const TZoneRule &rule, int &dayNumber)
 {
-    const int month = rule.OnMonth;
-    if (!ValidMonth(month)) {
+    const unsigned month = rule.OnMonth;
+    if (!ValidMonth(static_cast<int>(month))) {
         return false;
     }
-    const int first = DayNumber(year, month, 1);
-    const int days = DaysInMonth(year, month);
-    const int weekday = rule.OnDayOfWeek;
+    const int afterFebruary = month > 2 ? year.Leap : 0;
+    const int first = year.Jan1 + DaysBeforeMonth[month] + afterFebruary;
+    const unsigned firstWeekday =
+        Mod7[year.Jan1Weekday + DaysBeforeMonthMod7[month] + unsigned(afterFebruary)];
+    const int days = DaysOfMonth[month] + (month == 2 ? year.Leap : 0);
+    // 0 = Sunday, like the weekday indexes above; every sum below stays under 64.
+    const unsigned weekday = rule.OnDayOfWeek - 1u;
     switch (rule.OnType) {
     case TZoneRuleType::zrDayOfMonth:
         if (rule.OnDay < 1 || rule.OnDay > days) {
@@ -81,31 +139,42 @@ inline bool RuleDayNumber(int year, const TZoneRule &rule, int &dayNumber)
         dayNumber = first + rule.OnDay - 1;
         return true;
     case TZoneRuleType::zrLastWeekday: {
-        if (!ValidWeekday(weekday)) {
+        if (!ValidWeekday(rule.OnDayOfWeek)) {
             return false;
         }
-        const int last = first + days - 1;
-        dayNumber = last - (DayOfWeekOfDayNumber(last) - weekday + 7) % 7;
+        const unsigned lastWeekday = Mod7[firstWeekday + unsigned(days) - 1];
+        dayNumber = first + days - 1 - Mod7[lastWeekday + 7 - weekday];
         return true;
     }
     case TZoneRuleType::zrWeekdayOnOrAfter: {
-        if (!ValidWeekday(weekday) || rule.OnDay < 1 || rule.OnDay > days) {
+        if (!ValidWeekday(rule.OnDayOfWeek) || rule.OnDay < 1 || rule.OnDay > days) {
             return false;
         }
         // May run into the next month: the rule says "on or after".
-        const int start = first + rule.OnDay - 1;
-        dayNumber = start + (weekday - DayOfWeekOfDayNumber(start) + 7) % 7;
+        const unsigned startWeekday = Mod7[firstWeekday + rule.OnDay - 1u];
+        dayNumber = first + rule.OnDay - 1 + Mod7[weekday + 7 - startWeekday];
         return true;
     }
     case TZoneRuleType::zrWeekdayOnOrBefore:
         // Counted from the 1st whatever OnDay says; OnDay only names the rule.
-        if (!ValidWeekday(weekday)) {
+        if (!ValidWeekday(rule.OnDayOfWeek)) {
             return false;
         }
-        dayNumber = first + (weekday - DayOfWeekOfDayNumber(first) + 7) % 7;
+        dayNumber = first + Mod7[weekday + 7 - firstWeekday];
         return true;
     }
     return false;
+}
+
+bool ValidYear(int year)
+{
+    return year >= 1 && year <= 9999;
+}
+
+TYear YearInfo(int year)
+{
+    const int jan1 = DayNumber(year, 1, 1);
+    return {jan1, LeapOf(year), WeekdayIndex(jan1)};
 }
 
 // Clamps an offset sum that a hostile zone file could push past 32 bits.
@@ -156,6 +225,36 @@ QString DayPhrase(const TZoneRule &rule)
     return u"an unknown day in "_s + month;
 }
 
+// Inlined into both callers: LocalTimeAt runs once a second per clock.
+inline bool DaylightAt(const TTimeZone &zone, TDateTime utc)
+{
+    // The negated test also sends NaN to standard time.
+    if (!zone.HasDaylight() || !(utc >= FirstDay && utc < EndDay - 1)) {
+        return false;
+    }
+    // Whole milliseconds on both sides, so a moment equal to a transition
+    // compares equal however its double was put together.
+    const std::int64_t u = RoundToInt64(utc * double(MSecsPerDay));
+    const auto sinceFirst = static_cast<std::uint64_t>(u - std::int64_t(FirstDay) * MSecsPerDay);
+    const int day = static_cast<int>(sinceFirst / std::uint64_t(MSecsPerDay)) + FirstDay;
+    const TYear year = YearOfDay(day);
+    int daylightDay = 0;
+    int standardDay = 0;
+    if (!RuleDayNumber(year, zone.DaylightRule, daylightDay) ||
+        !RuleDayNumber(year, zone.StandardRule, standardDay)) {
+        return false;
+    }
+    const std::int64_t d = daylightDay * MSecsPerDay + TimeOfDayMSecs(zone.DaylightRule.OnTime);
+    const std::int64_t s = standardDay * MSecsPerDay + TimeOfDayMSecs(zone.StandardRule.OnTime);
+    // Both ends inclusive: daylight time holds at exactly D and still at S.
+    // D < S: daylight in mid-year; D > S: across the new year; D = S: never.
+    // Without branches: which side of a transition a moment lies on is what a
+    // random moment makes unpredictable.
+    const bool midYear = (d <= u) & (u <= s);
+    const bool acrossNewYear = (u >= d) | (u <= s);
+    return d < s ? midYear : (d > s) & acrossNewYear;
+}
+
 } // namespace
 
 void TTimeZone::Assign(const TTimeZone &source)
@@ -173,13 +272,13 @@ void TTimeZone::Assign(const TTimeZone &source)
 bool TTimeZone::RuleHasDate(int year, const TZoneRule &rule)
 {
     int dayNumber = 0;
-    return RuleDayNumber(year, rule, dayNumber);
+    return ValidYear(year) && RuleDayNumber(YearInfo(year), rule, dayNumber);
 }
 
 TDateTime TTimeZone::TransitionMoment(int year, const TZoneRule &rule) const
 {
     int dayNumber = 0;
-    if (year < -5000 || year > 10000 || !RuleDayNumber(year, rule, dayNumber)) {
+    if (!ValidYear(year) || !RuleDayNumber(YearInfo(year), rule, dayNumber)) {
         throw EConvertError(u"The rule names no day in the year %1"_s.arg(year));
     }
     return dayNumber + double(TimeOfDayMSecs(rule.OnTime)) / double(MSecsPerDay);
@@ -187,38 +286,16 @@ TDateTime TTimeZone::TransitionMoment(int year, const TZoneRule &rule) const
 
 bool TTimeZone::IsDaylightAt(TDateTime utc) const
 {
-    if (!HasDaylight() || !(std::fabs(utc) < MaxDays)) {
-        return false;
-    }
-    // Whole milliseconds on both sides, so a moment equal to a transition
-    // compares equal however its double was put together.
-    const std::int64_t u = RoundToInt64(utc * double(MSecsPerDay));
-    std::int64_t day = u / MSecsPerDay;
-    if (u % MSecsPerDay < 0) {
-        --day;
-    }
-    const int year = YearOfDayNumber(static_cast<int>(day));
-    int daylightDay = 0;
-    int standardDay = 0;
-    if (!RuleDayNumber(year, DaylightRule, daylightDay) ||
-        !RuleDayNumber(year, StandardRule, standardDay)) {
-        return false;
-    }
-    const std::int64_t d = daylightDay * MSecsPerDay + TimeOfDayMSecs(DaylightRule.OnTime);
-    const std::int64_t s = standardDay * MSecsPerDay + TimeOfDayMSecs(StandardRule.OnTime);
-    // Both ends inclusive: daylight time holds at exactly D and still at S.
-    if (d < s) {
-        return d <= u && u <= s;
-    }
-    if (d > s) {
-        return u >= d || u <= s;
-    }
-    return false;
+    return DaylightAt(*this, utc);
 }
 
 TDateTime TTimeZone::LocalTimeAt(TDateTime utc) const
 {
-    return IsDaylightAt(utc) ? DaylightTimeAt(utc) : StandardTimeAt(utc);
+    // One division whichever offset applies; the sum of two 32-bit offsets is
+    // exact in a double, so this equals StandardTimeAt and DaylightTimeAt.
+    const std::int64_t minutes =
+        std::int64_t(UTCOffset) + (DaylightAt(*this, utc) ? DaylightOffset : StandardOffset);
+    return utc + double(minutes) / MinutesPerDay;
 }
 
 QString TTimeZone::RegionName() const

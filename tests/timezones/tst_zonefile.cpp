@@ -3,6 +3,7 @@
 #include "timezones/tzhelpers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void files_data();
     void files();
     void openErrors();
+    void shippedDatabase();
     void splitLines_data();
     void splitLines();
     void sortedList();
@@ -333,6 +335,30 @@ void TestZoneFile::openErrors()
                  qPrintable(e.Message()));
     }
     QCOMPARE(list.Count(), 0);
+}
+
+// The database the program ships must load, and every daylight rule in it
+// must name a day in the years it was checked for.
+void TestZoneFile::shippedDatabase()
+{
+    const QString path = QStringLiteral(VORKEL_RESOURCES "/zones.ini");
+    if (!QFile::exists(path)) {
+        QSKIP("no zones.ini in the resources");
+    }
+    TTimeZoneList list;
+    list.LoadFromZoneFile(path);
+    QVERIFY(list.Count() > 300);
+    for (int i = 0; i < list.Count(); ++i) {
+        const TTimeZone *zone = list.ZoneAt(i);
+        if (!zone->HasDaylight()) {
+            continue;
+        }
+        for (int year = 2026; year <= 2035; ++year) {
+            QVERIFY2(TTimeZone::RuleHasDate(year, zone->DaylightRule) &&
+                         TTimeZone::RuleHasDate(year, zone->StandardRule),
+                     qPrintable(zone->Name));
+        }
+    }
 }
 
 void TestZoneFile::splitLines_data()
