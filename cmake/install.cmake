@@ -5,6 +5,7 @@ set(VORKEL_PRIVATE_DIR lib/vorkel-clocks)
 install(TARGETS vorkelclocks RUNTIME DESTINATION ${VORKEL_PRIVATE_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/zones.ini DESTINATION ${VORKEL_PRIVATE_DIR})
 
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin-link)
 file(CREATE_LINK ../${VORKEL_PRIVATE_DIR}/vorkelclocks ${CMAKE_BINARY_DIR}/bin-link/vorkelclocks
      SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/bin-link/vorkelclocks DESTINATION bin)

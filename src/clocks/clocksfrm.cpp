@@ -17,8 +17,11 @@
 #include <QFrame>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -27,6 +30,10 @@
 #include <algorithm>
 
 TClocksForm *ClocksForm = nullptr;
+
+// Off unless asked for (QT_LOGGING_RULES="vorkel.clocks.debug=true"): what
+// the desktop tests and the benchmark watch for.
+Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
 
 namespace {
 // Design geometry, pixels at 96 dpi.
@@ -63,6 +70,39 @@ QFont DesignFont()
     return font;
 }
 
+// The pin: lying on its side while up, pushed in (seen from above) while down.
+QIcon PinIcon()
+{
+    const QColor head(192, 32, 32);
+    const QColor needle(96, 96, 96);
+    QIcon icon;
+    for (const bool down : {false, true}) {
+        QPixmap picture(12, 12);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (down) {
+            painter.setPen(QPen(head.darker(140), 1));
+            painter.setBrush(head);
+            painter.drawEllipse(QRectF(2.5, 2.5, 7, 7));
+            painter.setBrush(Qt::white);
+            painter.setPen(Qt::NoPen);
+            painter.drawEllipse(QRectF(4, 4, 2, 2));
+        } else {
+            painter.setPen(QPen(needle, 1));
+            painter.drawLine(QPointF(1, 6), QPointF(5, 6));
+            painter.setPen(QPen(head.darker(140), 1));
+            painter.setBrush(head);
+            painter.drawRect(QRectF(5.5, 3.5, 2, 5));
+            painter.drawRect(QRectF(7.5, 4.5, 2, 3));
+            painter.drawRect(QRectF(9.5, 2.5, 1.5, 7));
+        }
+        painter.end();
+        icon.addPixmap(picture, QIcon::Normal, down ? QIcon::On : QIcon::Off);
+    }
+    return icon;
+}
+
 QFont Bold(QFont font)
 {
     font.setBold(true);
@@ -73,6 +113,8 @@ QFont Bold(QFont font)
 TClocksForm::TClocksForm(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
+    if (ClocksForm == nullptr)
+        ClocksForm = this;
     CreateComponents();
     CreateMenus();
     FormCreate();
@@ -93,6 +135,8 @@ TClocksForm::~TClocksForm()
     FAlarm.Clock = nullptr;
     for (TZonedClock *clock : std::as_const(FClockControls))
         clock->SetZone(nullptr);
+    if (ClocksForm == this)
+        ClocksForm = nullptr;
 }
 
 QString TClocksForm::ZoneFilePath()
@@ -144,8 +188,8 @@ void TClocksForm::CreateComponents()
     BtnPin->setAutoRaise(true);
     BtnPin->setFocusPolicy(Qt::NoFocus);
     BtnPin->setToolTip(QStringLiteral("Pin to the desktop"));
-    BtnPin->setIcon(style()->standardIcon(QStyle::SP_TitleBarPinButton)); // TODO picture
-    BtnPin->setIconSize(QSize(PinSize - 4, PinSize - 4));
+    BtnPin->setIcon(PinIcon());
+    BtnPin->setIconSize(QSize(PinSize - 2, PinSize - 2));
     BtnPin->setGeometry(width() - PinSize, 0, PinSize, PinSize);
 
     ImgAlarm = new QLabel(this);
@@ -217,6 +261,8 @@ void TClocksForm::FormCreate()
 
     LoadTrayIcon();
     FSysTrayIcon->SetIconVisible(true);
+    if (lcClocks().isDebugEnabled())
+        ReportDocking();
 
     BuildSideWatermark();
 
@@ -242,6 +288,27 @@ void TClocksForm::FormCreate()
     } else if (FAlarm.IsSet()) {
         FTimer->start(1000 - LocalMilliseconds());
     }
+}
+
+void TClocksForm::ReportDocking()
+{
+    // The tray tells where the icon went only once it has docked.
+    auto *poll = new QTimer(this);
+    poll->setInterval(20);
+    connect(poll, &QTimer::timeout, this, [this, poll, tries = 0]() mutable {
+        const QRect icon = FSysTrayIcon->IconGeometry();
+        if (icon.isEmpty() && ++tries < 500)
+            return;
+        qCDebug(lcClocks).noquote()
+            << QStringLiteral("tray icon docked at %1,%2 %3x%4; hint: %5")
+                   .arg(icon.x())
+                   .arg(icon.y())
+                   .arg(icon.width())
+                   .arg(icon.height())
+                   .arg(FSysTrayIcon->Hint());
+        poll->deleteLater();
+    });
+    poll->start();
 }
 
 void TClocksForm::LoadTrayIcon()
@@ -341,46 +408,52 @@ void TClocksForm::ClearClockControls()
 void TClocksForm::LoadSettings()
 {
     const TFormatSettings &fmt = FormatSettings();
-    SetDateFormat(ReadSettingString(SettingsKey, QStringLiteral("DateFormat"), fmt.LongDateFormat));
-    SetTimeFormat(ReadSettingString(SettingsKey, QStringLiteral("TimeFormat"), fmt.LongTimeFormat));
+    SetDateFormat(ReadSettingString(SettingsKey, ValueDateFormat, fmt.LongDateFormat));
+    SetTimeFormat(ReadSettingString(SettingsKey, ValueTimeFormat, fmt.LongTimeFormat));
 
-    if (ReadSettingBool(SettingsKey, QStringLiteral("Pinned"), false)) {
+    if (ReadSettingBool(SettingsKey, ValuePinned, false)) {
         SetPinned(true);
-        move(ReadSettingInteger(SettingsKey, QStringLiteral("Left"), x()),
-             ReadSettingInteger(SettingsKey, QStringLiteral("Top"), y()));
+        move(ReadSettingInteger(SettingsKey, ValueLeft, x()),
+             ReadSettingInteger(SettingsKey, ValueTop, y()));
     }
 
     LoadAlarm();
 
-    const QString fontText = ReadSettingString(SettingsKey, QStringLiteral("Font"), QString());
-    if (!fontText.isEmpty()) {
-        const TFontSpec spec = DecodeFontText(fontText);
-        ApplyClockFont(spec.Font, spec.Color);
-    }
+    const QString fontText = ReadSettingString(SettingsKey, ValueFont, QString());
+    if (!fontText.isEmpty())
+        ApplyClockFont(DecodeFont(fontText).value_or(DesignClockFont()));
     FSettingsLoaded = true;
 }
 
 void TClocksForm::LoadAlarm()
 {
-    try {
-        FAlarm.Time = AlarmTimeFromText(
-            ReadSettingString(SettingsKey, QStringLiteral("AlarmTime"), QStringLiteral("0")));
-        const int index =
-            FindClockByTitle(ReadSettingString(SettingsKey, QStringLiteral("AlarmClock"), {}));
-        if (FAlarm.Time <= 0 || index < 0) {
-            FAlarm.Active = false;
-        } else {
-            FAlarm.Clock = FClocks.ClockAt(index);
-            FAlarm.Active = true;
-        }
-    } catch (const Exception &) {
+    const std::optional<TDateTime> time =
+        AlarmTimeFromText(ReadSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0")));
+    const int index = FindClockByTitle(ReadSettingString(SettingsKey, ValueAlarmClock, {}));
+    FAlarm.Time = time.value_or(0);
+    if (!time || *time <= 0 || index < 0) {
         FAlarm.Active = false;
+    } else {
+        FAlarm.Clock = FClocks.ClockAt(index);
+        FAlarm.Active = true;
     }
     UpdateAlarmIcon();
 }
 
-void TClocksForm::ApplyClockFont(const QFont &font, const QColor &color)
+void TClocksForm::ApplyClockFont(const TFontSpec &spec)
 {
+    QFont font(spec.Name);
+    font.setPointSize(std::max(1, spec.Size));
+    font.setBold((spec.Style & TFontSpec::fsBold) != 0);
+    font.setItalic((spec.Style & TFontSpec::fsItalic) != 0);
+    font.setUnderline((spec.Style & TFontSpec::fsUnderline) != 0);
+    font.setStrikeOut((spec.Style & TFontSpec::fsStrikeOut) != 0);
+    // System colours follow the desktop's text colour.
+    const QColor color = IsSystemColor(spec.Color)
+                             ? palette().color(QPalette::WindowText)
+                             : QColor(spec.Color & 0xFF, (spec.Color >> 8) & 0xFF,
+                                      (spec.Color >> 16) & 0xFF);
+
     for (TZonedClock *clock : std::as_const(FClockControls)) {
         clock->setFont(font);
         QPalette pal = clock->palette();
@@ -400,9 +473,9 @@ void TClocksForm::ApplyClockFont(const QFont &font, const QColor &color)
 
 void TClocksForm::SaveWindowState()
 {
-    WriteSettingBool(SettingsKey, QStringLiteral("Pinned"), Pinned());
-    WriteSettingInteger(SettingsKey, QStringLiteral("Top"), y());
-    WriteSettingInteger(SettingsKey, QStringLiteral("Left"), x());
+    WriteSettingBool(SettingsKey, ValuePinned, Pinned());
+    WriteSettingInteger(SettingsKey, ValueTop, y());
+    WriteSettingInteger(SettingsKey, ValueLeft, x());
 }
 
 QString TClocksForm::TimeFormat() const
@@ -521,8 +594,14 @@ void TClocksForm::OpenOptions()
 void TClocksForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         UpdateClocks();
+        qCDebug(lcClocks).noquote() << QStringLiteral("window shown at %1,%2 %3x%4")
+                                           .arg(x())
+                                           .arg(y())
+                                           .arg(width())
+                                           .arg(height());
+    }
 }
 
 void TClocksForm::hideEvent(QHideEvent *event)
@@ -756,7 +835,7 @@ void TClocksForm::UpdateAlarmIcon()
 void TClocksForm::FireAlarm()
 {
     try {
-        WriteSettingString(SettingsKey, QStringLiteral("AlarmTime"), QStringLiteral("0"));
+        WriteSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0"));
     } catch (const Exception &e) {
         // Still stored, it rings again at the next start.
         SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);

@@ -21,6 +21,7 @@ class QTimer;
 class QToolButton;
 class TZonedClock;
 class TSysTrayIcon;
+struct TFontSpec;
 
 class TClocksForm : public QWidget
 {
@@ -136,11 +137,12 @@ private:
     void CreateComponents();
     void CreateMenus();
     void LoadTrayIcon();
+    void ReportDocking();
     void TrayClick();
     bool LoadZoneDatabase(TTimeZoneList &zones);
     void ClearClockControls();
     void LoadAlarm();
-    void ApplyClockFont(const QFont &font, const QColor &color);
+    void ApplyClockFont(const TFontSpec &spec);
     void BuildSideWatermark();
     void PopupMenu2Popup();
     void SelectOptionsClock(const TCustomisedTimeZone &clock);

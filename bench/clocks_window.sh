@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Figures of the running program under Xvfb with openbox and a tray host,
+# four clocks: time to the tray icon docked and to the window shown after a
+# click, memory 5 s after start, CPU time and wake-ups (context switches of
+# all threads) over 60 s shown and 60 s hidden without an alarm.
+#
+# Usage: bench/clocks_window.sh [build dir, default build/release] [seconds, default 60]
+# Not a test: it prints figures and fails only when the program cannot run.
+set -euo pipefail
+
+if [ -z "${VORKEL_BENCH_INNER:-}" ]; then
+    export VORKEL_BENCH_INNER=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+fi
+
+build=$(realpath "${1:-build/release}")
+seconds=${2:-60}
+program=$build/src/vorkelclocks
+[ -x "$program" ] || { echo "no program at $program (build the release preset)"; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+poll() { # poll SECONDS COMMAND...
+    local limit=$(($1 * 100))
+    shift
+    for ((n = 0; n < limit; n++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.01
+    done
+    return 1
+}
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+unset DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Vorkel"
+chmod 700 "$XDG_RUNTIME_DIR"
+cat >"$XDG_CONFIG_HOME/Vorkel/Clocks.ini" <<'EOF'
+[General]
+Clocks=London;New York;Tokyo;Sydney
+DateFormat=dddd d mmmm yyyy
+TimeFormat=hh:nn:ss ampm
+
+[Clocks]
+0_Zone=Europe/London
+1_Zone=America/New_York
+2_Zone=Asia/Tokyo
+3_Zone=Australia/Sydney
+EOF
+
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+trayer --edge bottom --align right --widthtype request --height 24 \
+    --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
+pids+=($!)
+poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"'
+
+xterm -title OtherApp -geometry 60x10+20+20 -e sleep 3600 &
+pids+=($!)
+poll 10 xdotool search --onlyvisible --name OtherApp
+
+# Threads' counters summed: Qt's xcb event thread wakes too.
+counters() { # prints: cpu ticks, voluntary + involuntary context switches
+    local pid=$1 ticks switches=0 t
+    ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    for t in /proc/"$pid"/task/*/status; do
+        switches=$((switches + $(awk '/ctxt_switches/{s += $2} END{print s}' "$t")))
+    done
+    echo "$ticks $switches"
+}
+measure() { # measure LABEL PID
+    local a b
+    read -r -a a < <(counters "$2")
+    sleep "$seconds"
+    read -r -a b < <(counters "$2")
+    local hz
+    hz=$(getconf CLK_TCK)
+    awk -v l="$1" -v s="$seconds" -v t=$((b[0] - a[0])) -v c=$((b[1] - a[1])) -v hz="$hz" \
+        'BEGIN{printf "%-8s CPU %.2f s in %d s (%.2f %%), wake-ups %d (%.2f a second)\n",
+               l, t / hz, s, 100 * t / hz / s, c, c / s}'
+}
+
+start=$(now_ms)
+QT_LOGGING_RULES="vorkel.clocks.debug=true" QT_MESSAGE_PATTERN="%{time process} %{message}" \
+    "$program" >"$work/program.log" 2>&1 &
+pid=$!
+pids+=($pid)
+poll 20 grep -q "tray icon docked at" "$work/program.log" || { cat "$work/program.log"; exit 1; }
+docked=$(grep -m1 "tray icon docked at" "$work/program.log")
+read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
+echo "start to tray icon docked: $(awk '{printf "%.0f", $1 * 1000}' <<<"$docked") ms (process clock, polled every 20 ms)"
+
+sleep_until=$((start + 5000))
+while (($(now_ms) < sleep_until)); do sleep 0.05; done
+awk '/^Rss:/{r=$2} /^Pss:/{p=$2} /^Private_Dirty:/{d=$2}
+     END{printf "memory 5 s after start: RSS %.1f MiB, PSS %.1f MiB, private dirty %.1f MiB\n",
+         r / 1024, p / 1024, d / 1024}' "/proc/$pid/smaps_rollup"
+
+click=$(now_ms)
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
+poll 10 xdotool search --onlyvisible --name "^World Times$"
+shown=$(now_ms)
+echo "click to window mapped: $((shown - click)) ms (includes the double-click interval that" \
+    "tells a single click from a double one)"
+
+measure shown "$pid"
+
+xdotool mousemove 100 60 click 1 # another program: ours loses activation
+poll 5 sh -c "! xdotool search --onlyvisible --name '^World Times$'" ||
+    { echo "the window did not hide"; exit 1; }
+sleep 1
+measure hidden "$pid"

@@ -1,0 +1,577 @@
+#include "clocks/clocksfrm.h"
+#include "clocks/common.h"
+#include "components/gmsgdlg.h"
+#include "components/systrayicon.h"
+#include "components/zonedclock.h"
+#include "platform/clocksource.h"
+#include "platform/formatsettings.h"
+#include "platform/settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+struct TSeedClock
+{
+    QString Title;
+    QString Zone;
+    bool UseDaylight = true;
+};
+
+void SeedClocks(const QList<TSeedClock> &clocks)
+{
+    QStringList titles;
+    for (int n = 0; n < clocks.size(); ++n) {
+        titles << clocks[n].Title;
+        WriteSettingString(ClockListKey, QString::number(n) + QStringLiteral("_Zone"),
+                           clocks[n].Zone);
+        WriteSettingBool(ClockListKey, QString::number(n) + QStringLiteral("_UseDaylight"),
+                         clocks[n].UseDaylight);
+    }
+    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+}
+
+void SeedThreeClocks()
+{
+    SeedClocks({{QStringLiteral("London"), QStringLiteral("Europe/London")},
+                {QStringLiteral("Paris"), QStringLiteral("Europe/Paris")},
+                {QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")}});
+}
+
+void SeedAlarm(const QString &clock, TDateTime localTime)
+{
+    WriteSettingString(SettingsKey, ValueAlarmTime, AlarmTimeText(localTime));
+    WriteSettingString(SettingsKey, ValueAlarmClock, clock);
+}
+
+QRect GeometryIn(const QWidget *w, const QWidget *window)
+{
+    return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+}
+
+// Tuesday 15 July 2025, 11:00:00.250 UTC: London on summer time (12:00 local).
+const TDateTime SummerNoonUTC = EncodeDateTime(2025, 7, 15, 11, 0, 0, 250);
+} // namespace
+
+class TestClocksForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void trayHint_data();
+    void trayHint();
+    void firstRunQuestion_data();
+    void firstRunQuestion();
+    void zoneFileError();
+    void trayClickWhileVisible();
+    void deactivation_data();
+    void deactivation();
+    void deactivationWhileAlarmMessage();
+    void timerFollowsTheSecond();
+    void layout_data();
+    void layout();
+    void alarmPictureWidens();
+    void drag_data();
+    void drag();
+    void clockUnderCursor();
+    void infoOnCaption();
+    void alarm_data();
+    void alarm();
+    void alarmStoredYesterday();
+    void alarmClockByTitle_data();
+    void alarmClockByTitle();
+    void exitStoresWindowState();
+    void pinnedStartsShown();
+
+private:
+    std::unique_ptr<QTemporaryDir> FDir;
+    std::unique_ptr<TFakeClock> FClock;
+};
+
+void TestClocksForm::initTestCase()
+{
+    SetFormatSettings(TFormatSettings::British());
+    TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+}
+
+void TestClocksForm::init()
+{
+    FDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(FDir->isValid());
+    SetSettingsFileName(FDir->filePath(QStringLiteral("Clocks.ini")));
+    FClock = std::make_unique<TFakeClock>(SummerNoonUTC, 60);
+    MessageDlgHook::Reset();
+}
+
+void TestClocksForm::cleanup()
+{
+    QVERIFY2(!MessageDlgHook::HasQueuedAnswers(), "an expected message was not shown");
+    MessageDlgHook::Reset();
+    FClock.reset();
+    SetSettingsFileName(QString());
+    FDir.reset();
+}
+
+void TestClocksForm::trayHint_data()
+{
+    QTest::addColumn<QStringList>("zones");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("one") << QStringList{QStringLiteral("Europe/London")}
+                         << QStringLiteral("Click to show the time in London");
+    QTest::newRow("two") << QStringList{QStringLiteral("Europe/London"),
+                                        QStringLiteral("Europe/Paris")}
+                         << QStringLiteral("Click to show the time in London and Paris");
+    QTest::newRow("three") << QStringList{QStringLiteral("Europe/London"),
+                                          QStringLiteral("Europe/Paris"),
+                                          QStringLiteral("Asia/Tokyo")}
+                           << QStringLiteral("Click to show the time in London, Paris and Tokyo");
+    // Cities, not titles: the seeded titles are "Clock 0", "Clock 1", ...
+    const QString l37(37, u'L');
+    const QString m38(38, u'M');
+    QTest::newRow("63 characters kept")
+        << QStringList{QStringLiteral("Test/") + l37} << QStringLiteral("Click to show the time in ") + l37;
+    QTest::newRow("64 characters cut")
+        << QStringList{QStringLiteral("Test/") + m38}
+        << QStringLiteral("Click to show the time in ") + m38.left(34) + QStringLiteral("...");
+    QTest::newRow("unknown zone dropped")
+        << QStringList{QStringLiteral("Europe/Nowhere"), QStringLiteral("Asia/Tokyo")}
+        << QStringLiteral("Click to show the time in Tokyo");
+}
+
+void TestClocksForm::trayHint()
+{
+    QFETCH(QStringList, zones);
+    QFETCH(QString, hint);
+    QList<TSeedClock> clocks;
+    for (int i = 0; i < zones.size(); ++i)
+        clocks.append({QStringLiteral("Clock %1").arg(i), zones[i]});
+    SeedClocks(clocks);
+
+    TClocksForm form;
+    QCOMPARE(form.SysTrayIcon()->Hint(), hint);
+    QVERIFY(form.SysTrayIcon()->Hint().size() <= 63);
+    QVERIFY(form.SysTrayIcon()->IconVisible());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.ClockControls().size(), form.Clocks().Count());
+    QCOMPARE(form.TitleLabels().size(), form.Clocks().Count());
+}
+
+void TestClocksForm::firstRunQuestion_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("no") << QMessageBox::No;
+    QTest::newRow("yes") << QMessageBox::Yes;
+}
+
+void TestClocksForm::firstRunQuestion()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    MessageDlgHook::QueueAnswer(answer);
+    TClocksForm form;
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+    const MessageDlgHook::TShown shown = MessageDlgHook::Shown().first();
+    QCOMPARE(shown.Message, QStringLiteral("You have not chosen any time zones to use as "
+                                           "clocks.\nWould you like to choose some now?"));
+    QCOMPARE(shown.Type, TMsgDlgType::mtConfirmation);
+    QCOMPARE(shown.Buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(form.SysTrayIcon()->Hint(), QStringLiteral("No clocks have been selected."));
+
+    // Without clocks the window is never shown, and the timer stays off.
+    form.Showtimes1Click();
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.Timer()->isActive());
+}
+
+void TestClocksForm::zoneFileError()
+{
+    SeedThreeClocks();
+    WriteSettingBool(SettingsKey, ValuePinned, true);
+    WriteSettingInteger(SettingsKey, ValueLeft, -1200);
+    TClocksForm::SetZoneFilePath(FDir->filePath(QStringLiteral("missing.ini")));
+    MessageDlgHook::QueueAnswer(QMessageBox::Cancel);
+    {
+        TClocksForm form;
+        TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+        QVERIFY(form.Terminating());
+        QVERIFY(!form.isVisible());
+        QCOMPARE(MessageDlgHook::Shown().size(), 1); // no first-run question after it
+        const MessageDlgHook::TShown shown = MessageDlgHook::Shown().first();
+        QVERIFY(shown.Message.startsWith(
+            QStringLiteral("There was an error loading the time zone data:\n")));
+        QCOMPARE(shown.Type, TMsgDlgType::mtError);
+        QCOMPARE(shown.Buttons, QMessageBox::StandardButtons(QMessageBox::Cancel));
+    }
+    // The stored window state of the last run survives.
+    QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
+    QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), -1200);
+}
+
+void TestClocksForm::trayClickWhileVisible()
+{
+    SeedThreeClocks();
+    TClocksForm form;
+    form.Showtimes1Click();
+    QVERIFY(form.isVisible());
+    form.move(form.pos() + QPoint(-40, -30));
+    const QPoint moved = form.pos();
+    form.Showtimes1Click();
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.pos(), moved);
+}
+
+void TestClocksForm::deactivation_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::addColumn<bool>("byEvent");
+    QTest::addColumn<bool>("staysVisible");
+    QTest::newRow("unpinned, state change") << false << false << false;
+    QTest::newRow("unpinned, event") << false << true << false;
+    QTest::newRow("pinned, state change") << true << false << true;
+    QTest::newRow("pinned, event") << true << true << true;
+}
+
+void TestClocksForm::deactivation()
+{
+    QFETCH(bool, pinned);
+    QFETCH(bool, byEvent);
+    QFETCH(bool, staysVisible);
+    SeedThreeClocks();
+    TClocksForm form;
+    form.SetPinned(pinned);
+    form.ShowClocks();
+    QVERIFY(form.isVisible());
+    QVERIFY(form.Timer()->isActive());
+    if (byEvent) {
+        QEvent deactivate(QEvent::ApplicationDeactivate);
+        QCoreApplication::sendEvent(qApp, &deactivate);
+    } else {
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    }
+    QCOMPARE(form.isVisible(), staysVisible);
+    // Hidden without an alarm: nothing left to tick for.
+    QCOMPARE(form.Timer()->isActive(), staysVisible);
+}
+
+void TestClocksForm::deactivationWhileAlarmMessage()
+{
+    SeedThreeClocks();
+    SeedAlarm(QStringLiteral("Tokyo"), EncodeDateTime(2025, 7, 15, 20, 0, 0, 0));
+    TClocksForm form;
+    QVERIFY(form.Alarm().IsSet());
+    QVERIFY(form.Timer()->isActive()); // watching while hidden
+
+    // The real message box, closed from inside its own loop.
+    bool visibleWhileUp = false;
+    bool showingWhileUp = false;
+    QTimer::singleShot(0, &form, [&] {
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+        visibleWhileUp = form.isVisible();
+        showingWhileUp = form.AlarmShowing();
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    form.UpdateClocks();
+    QVERIFY(showingWhileUp);
+    QVERIFY(visibleWhileUp);
+    QVERIFY(!form.AlarmShowing());
+    QVERIFY(form.TaskButtonHidden());
+    // Once the message is gone, losing activation hides the window again.
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    QVERIFY(!form.isVisible());
+}
+
+void TestClocksForm::timerFollowsTheSecond()
+{
+    SeedThreeClocks();
+    TClocksForm form;
+    form.ShowClocks();
+    // The fake clock stands at .250 of a second.
+    QCOMPARE(form.Timer()->interval(), 750);
+    QCOMPARE(form.Timer()->timerType(), Qt::PreciseTimer);
+    FClock->Advance(749);
+    form.UpdateClocks();
+    QCOMPARE(form.Timer()->interval(), 1);
+    FClock->Advance(1);
+    form.UpdateClocks();
+    QCOMPARE(form.Timer()->interval(), 1000);
+    form.HideClocks();
+    QVERIFY(!form.Timer()->isActive());
+}
+
+void TestClocksForm::layout_data()
+{
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("one clock") << QStringList{QStringLiteral("London")};
+    QTest::newRow("three clocks")
+        << QStringList{QStringLiteral("London"), QStringLiteral("Paris"), QStringLiteral("Tokyo")};
+    QTest::newRow("titles wider than clocks")
+        << QStringList{QStringLiteral("The capital of the United Kingdom"),
+                       QStringLiteral("Paris"),
+                       QStringLiteral("The capital of Japan, a much longer title still")};
+}
+
+void TestClocksForm::layout()
+{
+    QFETCH(QStringList, titles);
+    const QStringList zones{QStringLiteral("Europe/London"), QStringLiteral("Europe/Paris"),
+                            QStringLiteral("Asia/Tokyo")};
+    QList<TSeedClock> clocks;
+    for (int i = 0; i < titles.size(); ++i)
+        clocks.append({titles[i], zones[i]});
+    SeedClocks(clocks);
+
+    TClocksForm form;
+    form.ShowClocks();
+    const auto &clockControls = form.ClockControls();
+    const auto &titleLabels = form.TitleLabels();
+    QCOMPARE(clockControls.size(), titles.size());
+
+    QCOMPARE(clockControls[0]->x(), 34);
+    QCOMPARE(titleLabels[0]->pos(), QPoint(26, 0));
+    QCOMPARE(clockControls[0]->y(), titleLabels[0]->height());
+    int widest = 0;
+    for (int i = 0; i < titles.size(); ++i) {
+        const QLabel *title = titleLabels[i];
+        const TZonedClock *clock = clockControls[i];
+        QVERIFY(title->text().startsWith(titles[i] + QStringLiteral(" (")));
+        // Every text whole: each label is at least as large as its text.
+        QVERIFY(title->width() >= title->fontMetrics().horizontalAdvance(title->text()));
+        QVERIFY(clock->height() >= 2 * clock->fontMetrics().height());
+        if (i > 0) {
+            const TZonedClock *above = clockControls[i - 1];
+            QCOMPARE(title->x(), 26);
+            QCOMPARE(title->y(), above->y() + above->height() + 8);
+            QCOMPARE(clock->x(), 34);
+            QCOMPARE(clock->y(), title->y() + title->height());
+        }
+        widest = std::max(widest, clock->x() + clock->width() + 2);
+        widest = std::max(widest, title->x() + title->width() + (i == 0 ? 14 + 2 : 0));
+    }
+    QCOMPARE(form.width(), std::max(120, widest));
+    const TZonedClock *last = clockControls.last();
+    QCOMPARE(form.height(), std::max(108, last->y() + last->height() + 35));
+
+    // The pin button on the right of the top line, the strip down the left
+    // above the brand panel, which spans the bottom.
+    QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
+    QCOMPARE(GeometryIn(form.SideStrip(), &form), QRect(0, 0, 24, form.height() - 35));
+    QCOMPARE(GeometryIn(form.BrandPanel(), &form),
+             QRect(0, form.height() - 35, form.width(), 35));
+}
+
+void TestClocksForm::alarmPictureWidens()
+{
+    SeedThreeClocks();
+    SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
+    TClocksForm form;
+    form.ShowClocks();
+    const QLabel *picture = form.AlarmImage();
+    const TZonedClock *paris = form.ClockControls()[1];
+    QVERIFY(picture->isVisible());
+    QCOMPARE(picture->pos(), QPoint(paris->x() + paris->width() + 5, paris->y() + 2));
+    QCOMPARE(picture->size(), QSize(12, 11));
+    QVERIFY(form.width() >= picture->x() + picture->width() + 2);
+    QCOMPARE(picture->toolTip(), QStringLiteral("Alarm set for 08:00 AM on 16/07/2025"));
+}
+
+void TestClocksForm::drag_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::addColumn<int>("part"); // -1 the window itself, else a title
+    QTest::newRow("by the window") << false << -1;
+    QTest::newRow("by a title") << false << 1;
+    QTest::newRow("pinned, by a title") << true << 2;
+}
+
+void TestClocksForm::drag()
+{
+    QFETCH(bool, pinned);
+    QFETCH(int, part);
+    SeedThreeClocks();
+    TClocksForm form;
+    form.SetPinned(pinned);
+    form.ShowClocks();
+    form.move(300, 200);
+    QWidget *grip = part < 0 ? static_cast<QWidget *>(&form) : form.TitleLabels()[part];
+    const QPoint at = part < 0 ? QPoint(form.width() / 2, form.height() - 40) : QPoint(3, 3);
+    QTest::mousePress(grip, Qt::LeftButton, {}, at);
+    QTest::mouseMove(grip, at + QPoint(20, 10));
+    QTest::mouseRelease(grip, Qt::LeftButton, {}, at + QPoint(20, 10));
+    QCOMPARE(form.pos(), QPoint(320, 210));
+    QTest::mouseMove(grip, at + QPoint(60, 60)); // released: no more moving
+    QCOMPARE(form.pos(), QPoint(320, 210));
+}
+
+void TestClocksForm::clockUnderCursor()
+{
+    SeedThreeClocks();
+    TClocksForm form;
+    form.ShowClocks();
+    const auto &clocks = form.ClockControls();
+    const auto &titles = form.TitleLabels();
+    QCOMPARE(form.ClockAt(titles[1]->geometry().center()), clocks[1]);
+    QCOMPARE(form.ClockAt(clocks[2]->geometry().center()), clocks[2]);
+    QCOMPARE(form.ClockAt(titles[0]->geometry().topLeft()), clocks[0]);
+    QCOMPARE(form.ClockAt(form.SideStrip()->geometry().center()), nullptr);
+    QCOMPARE(form.ClockAt(form.BrandPanel()->geometry().center()), nullptr);
+    // The background right of the clocks.
+    QCOMPARE(form.ClockAt(QPoint(form.width() - 3, clocks[1]->y() + 3)), nullptr);
+}
+
+void TestClocksForm::infoOnCaption()
+{
+    SeedThreeClocks();
+    TClocksForm form;
+    form.ShowClocks();
+    QCursor::setPos(form.mapToGlobal(form.TitleLabels()[2]->geometry().center()));
+    if (form.ClockUnderCursor() != form.ClockControls()[2])
+        QSKIP("this platform does not move the cursor");
+    Q_EMIT form.WindowMenu()->aboutToShow();
+    QCOMPARE(form.InfoOnAction()->text(), QStringLiteral("&Info on Asia/Tokyo..."));
+    QVERIFY(form.InfoOnAction()->isVisible());
+    QCOMPARE(form.WindowMenu()->defaultAction(), form.InfoOnAction());
+
+    QCursor::setPos(form.mapToGlobal(form.SideStrip()->geometry().center()));
+    Q_EMIT form.WindowMenu()->aboutToShow();
+    QVERIFY(!form.InfoOnAction()->isVisible());
+}
+
+void TestClocksForm::alarm_data()
+{
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<bool>("useDaylight");
+    QTest::addColumn<qint64>("lateMSecs"); // negative: not yet due
+    QTest::addColumn<bool>("rings");
+    QTest::addColumn<bool>("passedLine");
+
+    QTest::newRow("one millisecond early") << "London" << true << qint64(-1) << false << false;
+    QTest::newRow("due at equality") << "London" << true << qint64(0) << true << false;
+    QTest::newRow("5 s late") << "London" << true << qint64(5000) << true << false;
+    QTest::newRow("6 s late") << "London" << true << qint64(6000) << true << true;
+    // Daylight use off changes the clock's face, not the alarm's moment.
+    QTest::newRow("daylight use off") << "London" << false << qint64(0) << true << false;
+}
+
+void TestClocksForm::alarm()
+{
+    QFETCH(QString, clock);
+    QFETCH(bool, useDaylight);
+    QFETCH(qint64, lateMSecs);
+    QFETCH(bool, rings);
+    QFETCH(bool, passedLine);
+    SeedClocks({{QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")},
+                {clock, QStringLiteral("Europe/London"), useDaylight}});
+    // 12:00:00.250 on summer time in London.
+    const TDateTime localNow = EncodeDateTime(2025, 7, 15, 12, 0, 0, 250);
+    SeedAlarm(clock, localNow - double(lateMSecs) / MSecsPerDay);
+    TClocksForm form;
+    QVERIFY(form.Alarm().IsSet());
+    QVERIFY(form.AlarmImage()->isVisibleTo(&form));
+    if (rings)
+        MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    form.UpdateClocks();
+
+    QCOMPARE(MessageDlgHook::Shown().size(), rings ? 1 : 0);
+    QCOMPARE(form.isVisible(), rings);
+    QCOMPARE(form.Alarm().Active, !rings);
+    QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmTime, QString()) == u"0", rings);
+    QVERIFY(form.Timer()->isActive());
+    if (!rings)
+        return;
+    const MessageDlgHook::TShown shown = MessageDlgHook::Shown().first();
+    QCOMPARE(shown.Type, TMsgDlgType::mtInformation);
+    QCOMPARE(shown.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    const QString passed =
+        passedLine ? QStringLiteral("The alarm time for London has passed!\n") : QString();
+    QCOMPARE(shown.Message, QStringLiteral("This is your Vorkel Clocks alarm!\n\n") + passed +
+                                QStringLiteral("The time in London is now 15/07/2025 12:00:00."));
+    QVERIFY(!form.AlarmImage()->isVisibleTo(&form));
+    QVERIFY(form.TaskButtonHidden());
+    // Rung once: later ticks stay quiet.
+    form.UpdateClocks();
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+}
+
+void TestClocksForm::alarmStoredYesterday()
+{
+    SeedThreeClocks();
+    SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 14, 9, 30, 0, 0));
+    MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    TClocksForm form;
+    QVERIFY(!form.isVisible());
+    // The first tick after start rings, with the window shown.
+    QTRY_COMPARE_WITH_TIMEOUT(MessageDlgHook::Shown().size(), 1, 3000);
+    QVERIFY(MessageDlgHook::Shown().first().Message.contains(
+        QStringLiteral("The alarm time for Paris has passed!\n")));
+    QVERIFY(form.isVisible());
+    QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmTime, QString()), QStringLiteral("0"));
+    QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmClock, QString()), QStringLiteral("Paris"));
+}
+
+void TestClocksForm::alarmClockByTitle_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("zone"); // empty: no alarm
+    QTest::newRow("HOME finds the first of Home and home")
+        << "HOME" << "Europe/London";
+    QTest::newRow("home too") << "home" << "Europe/London";
+    QTest::newRow("no such clock") << "Work" << "";
+}
+
+void TestClocksForm::alarmClockByTitle()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, zone);
+    SeedClocks({{QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")},
+                {QStringLiteral("Home"), QStringLiteral("Europe/London")},
+                {QStringLiteral("home"), QStringLiteral("Europe/Paris")}});
+    SeedAlarm(stored, EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
+    TClocksForm form;
+    QCOMPARE(form.Alarm().IsSet(), !zone.isEmpty());
+    QCOMPARE(form.AlarmImage()->isVisibleTo(&form), !zone.isEmpty());
+    if (!zone.isEmpty())
+        QCOMPARE(form.Alarm().Clock->Name, zone);
+}
+
+void TestClocksForm::exitStoresWindowState()
+{
+    SeedThreeClocks();
+    {
+        TClocksForm form;
+        form.ShowClocks();
+        form.SetPinned(true);
+        form.move(-1200, 40);
+    }
+    QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
+    QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), -1200);
+    QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, 0), 40);
+}
+
+void TestClocksForm::pinnedStartsShown()
+{
+    SeedThreeClocks();
+    WriteSettingBool(SettingsKey, ValuePinned, true);
+    WriteSettingInteger(SettingsKey, ValueLeft, 5000);
+    WriteSettingInteger(SettingsKey, ValueTop, 17);
+    TClocksForm form;
+    QVERIFY(form.isVisible());
+    QVERIFY(form.Pinned());
+    // Never pulled back onto the screen, never placed beside the tray.
+    QCOMPARE(form.pos(), QPoint(5000, 17));
+}
+
+QTEST_MAIN(TestClocksForm)
+#include "tst_clocksfrm.moc"

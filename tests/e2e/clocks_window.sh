@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# The clocks window on a real X server with a window manager and a tray host:
+# the tray icon docks with its hint, a click opens "World Times" beside the
+# tray, turning to another window hides it, a pinned one stays, the window's
+# menu opens, and "Exit" stores the pin state and position.
+#
+# Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
+#     tests/e2e/clocks_window.sh build/ci
+set -euo pipefail
+
+build=$(realpath "${1:-build/ci}")
+program=$build/src/vorkelclocks
+shots=$build/e2e-shots
+mkdir -p "$shots"
+[ -x "$program" ] || { echo "FAIL: $program not built"; exit 1; }
+[ -f "$build/src/zones.ini" ] || { echo "FAIL: no zones.ini beside $program"; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    import -window root "$shots/failure.png" 2>/dev/null || true
+    [ -f "$work/program.log" ] && sed 's/^/  log: /' "$work/program.log"
+    exit 1
+}
+
+# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
+poll() {
+    local limit=$(($1 * 10))
+    shift
+    for ((n = 0; n < limit; n++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+unset DBUS_SESSION_BUS_ADDRESS # the XEmbed tray, not a StatusNotifierItem host
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Vorkel"
+chmod 700 "$XDG_RUNTIME_DIR"
+settings=$XDG_CONFIG_HOME/Vorkel/Clocks.ini
+
+cat >"$settings" <<'EOF'
+[General]
+Clocks=London;Paris;Tokyo
+DateFormat=dddd d mmmm yyyy
+TimeFormat=hh:nn:ss ampm
+
+[Clocks]
+0_Zone=Europe/London
+0_UseDaylight=1
+1_Zone=Europe/Paris
+1_UseDaylight=1
+2_Zone=Asia/Tokyo
+2_UseDaylight=1
+EOF
+
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "openbox did not start"
+
+trayer --edge bottom --align right --widthtype request --height 24 \
+    --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
+pids+=($!)
+poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' || fail "trayer reserved no strut"
+
+xterm -title OtherApp -geometry 60x10+20+20 -e sleep 600 &
+pids+=($!)
+poll 10 xdotool search --onlyvisible --name OtherApp || fail "xterm did not appear"
+
+QT_LOGGING_RULES="vorkel.clocks.debug=true" "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=($program_pid)
+
+# 1. The icon docks, with the hint naming the three cities.
+poll 15 grep -q "tray icon docked at" "$work/program.log" || fail "no docking reported"
+docked=$(grep -m1 "tray icon docked at" "$work/program.log")
+echo "$docked"
+[[ $docked == *"hint: Click to show the time in London, Paris and Tokyo" ]] ||
+    fail "wrong hint: $docked"
+read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
+((iw > 0 && ih > 0)) || fail "icon not docked: $docked"
+icon_x=$((ix + iw / 2))
+icon_y=$((iy + ih / 2))
+
+window_geometry() { # prints x y w h of "World Times"
+    local id
+    id=$(xdotool search --onlyvisible --name "^World Times$" | head -1)
+    [ -n "$id" ] || return 1
+    xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+shown() { xdotool search --onlyvisible --name "^World Times$"; }
+hidden() { ! xdotool search --onlyvisible --name "^World Times$"; }
+
+# 2. A click opens the window beside the tray: above the panel, within the
+# screen, its left edge at the icon's unless that would cross the right edge.
+xdotool mousemove "$icon_x" "$icon_y" click 1
+poll 5 shown || fail "the window did not open on a tray click"
+sleep 0.3
+read -r wx wy ww wh < <(window_geometry)
+echo "window at $wx,$wy ${ww}x$wh, icon at $ix,$iy ${iw}x$ih"
+((wy + wh == 744)) || fail "window bottom $((wy + wh)) is not on the panel's top (744)"
+((wx + ww <= 1024)) || fail "window leaves the screen"
+((wx == ix || wx + ww == 1024)) || fail "window not at the tray's left edge"
+((ww >= 120 && wh >= 108)) || fail "window smaller than its minimum"
+import -window root "$shots/clocks-window.png"
+
+# A second click while it is open changes nothing.
+xdotool mousemove "$icon_x" "$icon_y" click 1
+sleep 1
+shown >/dev/null || fail "a tray click while open hid the window"
+read -r x2 y2 _ _ < <(window_geometry)
+((x2 == wx && y2 == wy)) || fail "a tray click while open moved the window"
+
+# 3. Turning to another program hides it.
+xdotool mousemove 100 60 click 1
+poll 5 hidden || fail "the window stayed after clicking another window"
+
+# 4. Pinned, it stays.
+xdotool mousemove "$icon_x" "$icon_y" click 1
+poll 5 shown || fail "the window did not reopen"
+sleep 0.3
+read -r wx wy ww wh < <(window_geometry)
+xdotool mousemove $((wx + ww - 7)) $((wy + 7)) click 1 # the pin button
+sleep 0.3
+xdotool mousemove 100 60 click 1
+sleep 1
+shown >/dev/null || fail "a pinned window hid itself"
+
+# Dragged by its clocks, it moves with the mouse.
+xdotool mousemove $((wx + 60)) $((wy + 30)) mousedown 1
+xdotool mousemove $((wx + 20)) $((wy - 170))
+xdotool mousemove $((wx + 10)) $((wy - 180)) mouseup 1
+sleep 0.3
+read -r wx wy ww wh < <(window_geometry)
+echo "dragged to $wx,$wy"
+import -window root "$shots/clocks-pinned.png"
+
+# 5. The tray icon's menu.
+xdotool mousemove "$icon_x" "$icon_y" click 3
+sleep 0.7
+import -window root "$shots/tray-menu.png"
+xdotool key Escape
+xdotool keyup Escape
+sleep 0.3
+
+# 6. The window's menu over a clock; its last item is "Exit".
+windows_before=$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)
+xdotool mousemove $((wx + 60)) $((wy + 50)) click 3
+sleep 0.7
+windows_after=$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)
+import -window root "$shots/window-menu.png"
+((windows_after > windows_before)) || fail "no menu opened on a right click"
+xdotool key x # E&xit
+poll 10 sh -c "! kill -0 $program_pid" || fail "Exit did not end the program"
+wait "$program_pid" || fail "the program ended with status $?"
+
+# 7. The pin state and position are stored.
+grep -q '^Pinned=1' "$settings" || fail "Pinned not stored: $(cat "$settings")"
+grep -q "^Left=$wx\$" "$settings" || fail "Left not $wx: $(cat "$settings")"
+grep -q "^Top=$wy\$" "$settings" || fail "Top not $wy: $(cat "$settings")"
+
+echo "PASS: clocks window (screenshots in $shots)"
