@@ -47,7 +47,7 @@ mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Vorkel"
 chmod 700 "$XDG_RUNTIME_DIR"
 cat >"$XDG_CONFIG_HOME/Vorkel/Clocks.ini" <<'EOF'
 [General]
-Clocks=London;New York;Tokyo;Sydney
+Clocks="London;New York;Tokyo;Sydney"
 DateFormat=dddd d mmmm yyyy
 TimeFormat=hh:nn:ss ampm
 

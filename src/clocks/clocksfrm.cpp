@@ -44,6 +44,7 @@ constexpr int MinimumWidth = 120;
 constexpr int WordMarkHeight = 58;
 constexpr int MinimumHeight = WordMarkHeight + BrandPanelHeight + 15;
 constexpr int ClockHintMSecs = 10'000;
+constexpr int DeferredHideMSecs = 300;
 constexpr int TrayHintLimit = 64; // a hint this long or longer is cut
 constexpr int TrayHintKept = 60;
 
@@ -218,6 +219,11 @@ void TClocksForm::CreateComponents()
     // A coarse timer may fire early and show the same second twice.
     FTimer->setTimerType(Qt::PreciseTimer);
     connect(FTimer, &QTimer::timeout, this, &TClocksForm::UpdateClocks);
+
+    FDeferredHide = new QTimer(this);
+    FDeferredHide->setSingleShot(true);
+    FDeferredHide->setInterval(DeferredHideMSecs);
+    connect(FDeferredHide, &QTimer::timeout, this, &TClocksForm::DeferredHide);
 }
 
 void TClocksForm::CreateMenus()
@@ -245,7 +251,7 @@ void TClocksForm::CreateMenus()
 
     ZonedClock->SetPopupMenu(PopupMenu2);
     FSysTrayIcon->SetPopupMenu(PopupMenu1);
-    connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::TrayClick);
+    connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::Showtimes1Click);
     connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::Options1Click);
 }
 
@@ -299,13 +305,12 @@ void TClocksForm::ReportDocking()
         const QRect icon = FSysTrayIcon->IconGeometry();
         if (icon.isEmpty() && ++tries < 500)
             return;
-        qCDebug(lcClocks).noquote()
-            << QStringLiteral("tray icon docked at %1,%2 %3x%4; hint: %5")
-                   .arg(icon.x())
-                   .arg(icon.y())
-                   .arg(icon.width())
-                   .arg(icon.height())
-                   .arg(FSysTrayIcon->Hint());
+        qCDebug(lcClocks).noquote() << QStringLiteral("tray icon docked at %1,%2 %3x%4; hint: %5")
+                                           .arg(icon.x())
+                                           .arg(icon.y())
+                                           .arg(icon.width())
+                                           .arg(icon.height())
+                                           .arg(FSysTrayIcon->Hint());
         poll->deleteLater();
     });
     poll->start();
@@ -449,10 +454,10 @@ void TClocksForm::ApplyClockFont(const TFontSpec &spec)
     font.setUnderline((spec.Style & TFontSpec::fsUnderline) != 0);
     font.setStrikeOut((spec.Style & TFontSpec::fsStrikeOut) != 0);
     // System colours follow the desktop's text colour.
-    const QColor color = IsSystemColor(spec.Color)
-                             ? palette().color(QPalette::WindowText)
-                             : QColor(spec.Color & 0xFF, (spec.Color >> 8) & 0xFF,
-                                      (spec.Color >> 16) & 0xFF);
+    const QColor color =
+        IsSystemColor(spec.Color)
+            ? palette().color(QPalette::WindowText)
+            : QColor(spec.Color & 0xFF, (spec.Color >> 8) & 0xFF, (spec.Color >> 16) & 0xFF);
 
     for (TZonedClock *clock : std::as_const(FClockControls)) {
         clock->setFont(font);
@@ -630,16 +635,6 @@ void TClocksForm::Showtimes1Click()
         OpenOptions();
 }
 
-void TClocksForm::TrayClick()
-{
-    // Where clicking the tray takes the activation away first, the window
-    // has just hidden itself: the click meant to close it, not to reopen it.
-    if (FAutoHidden.isValid() &&
-        FAutoHidden.elapsed() < QApplication::doubleClickInterval() + 300 && !isVisible())
-        return;
-    Showtimes1Click();
-}
-
 void TClocksForm::Options1Click()
 {
     OpenOptions();
@@ -667,10 +662,23 @@ void TClocksForm::Help1Click()
 
 void TClocksForm::ApplicationDeactivate()
 {
-    if (isVisible() && !Pinned() && !FAlarmShowing) {
+    if (!isVisible() || Pinned() || FAlarmShowing)
+        return;
+    if (!FSysTrayIcon->IconGeometry().isEmpty()) {
         HideClocks();
-        FAutoHidden.start();
+        return;
     }
+    // Where the tray does not tell where its icon is (StatusNotifierItem
+    // hosts), pressing the icon takes the activation away before the click
+    // arrives. Waiting for it briefly lets a click on the icon of the open
+    // window leave it as it is, instead of hiding it and showing it again.
+    FDeferredHide->start();
+}
+
+void TClocksForm::DeferredHide()
+{
+    if (isVisible() && !Pinned() && !FAlarmShowing && !FSysTrayIcon->ClickPending())
+        HideClocks();
 }
 
 void TClocksForm::ArrangeClocks()

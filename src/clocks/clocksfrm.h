@@ -5,7 +5,6 @@
 #include "clocks/alarm.h"
 #include "timezones/tzhelpers.h"
 
-#include <QElapsedTimer>
 #include <QFont>
 #include <QList>
 #include <QPointer>
@@ -138,7 +137,7 @@ private:
     void CreateMenus();
     void LoadTrayIcon();
     void ReportDocking();
-    void TrayClick();
+    void DeferredHide();
     bool LoadZoneDatabase(TTimeZoneList &zones);
     void ClearClockControls();
     void LoadAlarm();
@@ -170,6 +169,7 @@ private:
     QMenu *PopupMenu2 = nullptr;
     QAction *InfoOn = nullptr;
     QTimer *FTimer = nullptr;
+    QTimer *FDeferredHide = nullptr;
 
     TTimeZoneList FClocks;
     QList<TZonedClock *> FClockControls;
@@ -182,7 +182,6 @@ private:
     bool FTerminating = false;
     bool FSettingsLoaded = false;
     QPointer<TZonedClock> FInfoOnClock;
-    QElapsedTimer FAutoHidden; // since the last hide on losing activation
 };
 
 // The one clocks window of the program (created by main).

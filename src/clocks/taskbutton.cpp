@@ -29,8 +29,9 @@ xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
 
 void HideTaskButtonBeforeShow(QWidget &window)
 {
+    // The offscreen platform answers as X11 too, without a connection.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window.isVisible())
+    if (x11 == nullptr || x11->connection() == nullptr || window.isVisible())
         return;
     xcb_connection_t *connection = x11->connection();
     const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");

@@ -141,8 +141,8 @@ void TestClocksForm::trayHint_data()
     // Cities, not titles: the seeded titles are "Clock 0", "Clock 1", ...
     const QString l37(37, u'L');
     const QString m38(38, u'M');
-    QTest::newRow("63 characters kept")
-        << QStringList{QStringLiteral("Test/") + l37} << QStringLiteral("Click to show the time in ") + l37;
+    QTest::newRow("63 characters kept") << QStringList{QStringLiteral("Test/") + l37}
+                                        << QStringLiteral("Click to show the time in ") + l37;
     QTest::newRow("64 characters cut")
         << QStringList{QStringLiteral("Test/") + m38}
         << QStringLiteral("Click to show the time in ") + m38.left(34) + QStringLiteral("...");
@@ -236,17 +236,20 @@ void TestClocksForm::deactivation_data()
 {
     QTest::addColumn<bool>("pinned");
     QTest::addColumn<bool>("byEvent");
+    QTest::addColumn<bool>("trayClick"); // the tray icon clicked as activation goes
     QTest::addColumn<bool>("staysVisible");
-    QTest::newRow("unpinned, state change") << false << false << false;
-    QTest::newRow("unpinned, event") << false << true << false;
-    QTest::newRow("pinned, state change") << true << false << true;
-    QTest::newRow("pinned, event") << true << true << true;
+    QTest::newRow("unpinned, state change") << false << false << false << false;
+    QTest::newRow("unpinned, event") << false << true << false << false;
+    QTest::newRow("pinned, state change") << true << false << false << true;
+    QTest::newRow("pinned, event") << true << true << false << true;
+    QTest::newRow("by a click on the tray icon") << false << false << true << true;
 }
 
 void TestClocksForm::deactivation()
 {
     QFETCH(bool, pinned);
     QFETCH(bool, byEvent);
+    QFETCH(bool, trayClick);
     QFETCH(bool, staysVisible);
     SeedThreeClocks();
     TClocksForm form;
@@ -254,13 +257,23 @@ void TestClocksForm::deactivation()
     form.ShowClocks();
     QVERIFY(form.isVisible());
     QVERIFY(form.Timer()->isActive());
+    const QPoint placed = form.pos();
     if (byEvent) {
         QEvent deactivate(QEvent::ApplicationDeactivate);
         QCoreApplication::sendEvent(qApp, &deactivate);
     } else {
         Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
     }
+    if (trayClick)
+        form.SysTrayIcon()->Activated(QSystemTrayIcon::Trigger);
+    // Offscreen the tray never tells where its icon is, so the window waits
+    // briefly for a click on the icon before it hides.
+    if (staysVisible)
+        QTest::qWait(600);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
     QCOMPARE(form.isVisible(), staysVisible);
+    QCOMPARE(form.pos(), placed);
     // Hidden without an alarm: nothing left to tick for.
     QCOMPARE(form.Timer()->isActive(), staysVisible);
 }
@@ -278,6 +291,7 @@ void TestClocksForm::deactivationWhileAlarmMessage()
     bool showingWhileUp = false;
     QTimer::singleShot(0, &form, [&] {
         Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QTest::qWait(600);
         visibleWhileUp = form.isVisible();
         showingWhileUp = form.AlarmShowing();
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
@@ -290,7 +304,7 @@ void TestClocksForm::deactivationWhileAlarmMessage()
     QVERIFY(form.TaskButtonHidden());
     // Once the message is gone, losing activation hides the window again.
     Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
-    QVERIFY(!form.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
 }
 
 void TestClocksForm::timerFollowsTheSecond()
@@ -315,11 +329,10 @@ void TestClocksForm::layout_data()
 {
     QTest::addColumn<QStringList>("titles");
     QTest::newRow("one clock") << QStringList{QStringLiteral("London")};
-    QTest::newRow("three clocks")
-        << QStringList{QStringLiteral("London"), QStringLiteral("Paris"), QStringLiteral("Tokyo")};
+    QTest::newRow("three clocks") << QStringList{QStringLiteral("London"), QStringLiteral("Paris"),
+                                                 QStringLiteral("Tokyo")};
     QTest::newRow("titles wider than clocks")
-        << QStringList{QStringLiteral("The capital of the United Kingdom"),
-                       QStringLiteral("Paris"),
+        << QStringList{QStringLiteral("The capital of the United Kingdom"), QStringLiteral("Paris"),
                        QStringLiteral("The capital of Japan, a much longer title still")};
 }
 
@@ -368,8 +381,7 @@ void TestClocksForm::layout()
     // above the brand panel, which spans the bottom.
     QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
     QCOMPARE(GeometryIn(form.SideStrip(), &form), QRect(0, 0, 24, form.height() - 35));
-    QCOMPARE(GeometryIn(form.BrandPanel(), &form),
-             QRect(0, form.height() - 35, form.width(), 35));
+    QCOMPARE(GeometryIn(form.BrandPanel(), &form), QRect(0, form.height() - 35, form.width(), 35));
 }
 
 void TestClocksForm::alarmPictureWidens()
@@ -525,10 +537,12 @@ void TestClocksForm::alarmClockByTitle_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("zone"); // empty: no alarm
-    QTest::newRow("HOME finds the first of Home and home")
-        << "HOME" << "Europe/London";
-    QTest::newRow("home too") << "home" << "Europe/London";
-    QTest::newRow("no such clock") << "Work" << "";
+    QTest::newRow("HOME finds the first of Home and home") << "HOME"
+                                                           << "Europe/London";
+    QTest::newRow("home too") << "home"
+                              << "Europe/London";
+    QTest::newRow("no such clock") << "Work"
+                                   << "";
 }
 
 void TestClocksForm::alarmClockByTitle()

@@ -55,7 +55,7 @@ settings=$XDG_CONFIG_HOME/Vorkel/Clocks.ini
 
 cat >"$settings" <<'EOF'
 [General]
-Clocks=London;Paris;Tokyo
+Clocks="London;Paris;Tokyo"
 DateFormat=dddd d mmmm yyyy
 TimeFormat=hh:nn:ss ampm
 
