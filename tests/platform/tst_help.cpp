@@ -17,6 +17,7 @@ private Q_SLOTS:
     void everyTopicHasAPopup_data();
     void everyTopicHasAPopup();
     void helpHookRouting();
+    void aboutPageNamesTheZoneDatabase();
 };
 
 void TestHelp::keywordPages_data()
@@ -93,6 +94,17 @@ void TestHelp::helpHookRouting()
     QVERIFY(ApplicationHelp(HELP_SETPOPUP_POS, 0));
     QVERIFY(ApplicationHelp(HELP_CONTEXTPOPUP, 999));
     QVERIFY(!ApplicationHelp(HELP_CONTEXT, 101));
+}
+
+void TestHelp::aboutPageNamesTheZoneDatabase()
+{
+    QFile page(QStringLiteral(":/about.htm"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY(QFile::exists(QStringLiteral(":/about.png")));
+    static const QRegularExpression version(
+        QStringLiteral("tz database version <b>(\\d{4}[a-z])</b>"));
+    QVERIFY2(version.match(html).hasMatch(), qPrintable(html));
 }
 
 QTEST_MAIN(TestHelp)
