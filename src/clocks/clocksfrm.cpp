@@ -3,8 +3,11 @@
 #include "clocks/common.h"
 #include "clocks/placement.h"
 #include "clocks/taskbutton.h"
+#include "components/branding.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
+#include "components/vorkelresources.h"
+#include "components/watermarkbox.h"
 #include "components/zonedclock.h"
 #include "platform/datetimeformat.h"
 #include "platform/settings.h"
@@ -140,6 +143,11 @@ TClocksForm::~TClocksForm()
         ClocksForm = nullptr;
 }
 
+QWidget *TClocksForm::SideStrip() const
+{
+    return PBox;
+}
+
 QString TClocksForm::ZoneFilePath()
 {
     if (!zoneFileOverride.isEmpty())
@@ -163,10 +171,12 @@ void TClocksForm::CreateComponents()
     resize(180, 123);
     setMinimumSize(MinimumWidth, MinimumHeight);
 
-    PBox = new QWidget(this);
+    EnsureVorkelResources();
+
+    PBox = new TWatermarkBox(this);
     PBox->setObjectName(QStringLiteral("PBox"));
-    PBox->setCursor(Qt::PointingHandCursor);
     PBox->setGeometry(0, 0, StripWidth, height() - BrandPanelHeight);
+    connect(PBox, &TWatermarkBox::Clicked, this, &TClocksForm::PBoxClick);
 
     LblTitle = new QLabel(this);
     LblTitle->setObjectName(QStringLiteral("LblTitle"));
@@ -196,6 +206,7 @@ void TClocksForm::CreateComponents()
     ImgAlarm = new QLabel(this);
     ImgAlarm->setObjectName(QStringLiteral("ImgAlarm"));
     ImgAlarm->setAttribute(Qt::WA_TranslucentBackground);
+    ImgAlarm->setPixmap(QPixmap(QStringLiteral(":/alarm.png")));
     ImgAlarm->resize(12, 11);
     ImgAlarm->hide();
 
@@ -210,6 +221,9 @@ void TClocksForm::CreateComponents()
     LblBrand = new QLabel(PanelBrand);
     LblBrand->setObjectName(QStringLiteral("LblBrand"));
     LblBrand->setAlignment(Qt::AlignCenter);
+    // The whole panel answers a click, its caption included.
+    LblBrand->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
     LblBrand->setGeometry(0, 2, width(), BrandPanelHeight - 2);
 
     FSysTrayIcon = new TSysTrayIcon(this);
@@ -270,6 +284,8 @@ void TClocksForm::FormCreate()
     if (lcClocks().isDebugEnabled())
         ReportDocking();
 
+    LblBrand->setText(BrandPanelCaption.toString());
+    PBox->setToolTip(BrandStripHint.toString());
     BuildSideWatermark();
 
     FAlarmShowing = false;
@@ -394,6 +410,8 @@ void TClocksForm::LoadClocks()
         clock->show();
         title->show();
     }
+    // Measured with their captions, so the layout has their real heights.
+    UpdateTitles();
     ArrangeClocks();
 }
 
@@ -542,18 +560,9 @@ void TClocksForm::UpdateClocks()
 {
     FTimer->stop();
     if (isVisible()) {
-        for (qsizetype i = 0; i < FClockControls.size(); ++i) {
-            TZonedClock *clock = FClockControls[i];
+        for (TZonedClock *clock : std::as_const(FClockControls))
             clock->UpdateText();
-            if (const TTimeZone *zone = clock->Zone()) {
-                const QString abbr =
-                    clock->UseDaylight() ? zone->CurrentAbbr() : zone->StandardAbbr;
-                const auto *custom = dynamic_cast<const TCustomisedTimeZone *>(zone);
-                const QString title = custom != nullptr ? custom->Title : zone->CityName();
-                FTitleLabels[i]->setText(title + QStringLiteral(" (") + abbr + u')');
-                FTitleLabels[i]->adjustSize();
-            }
-        }
+        UpdateTitles();
         FitWidth();
     }
 
@@ -566,6 +575,19 @@ void TClocksForm::UpdateClocks()
     // Hidden and with no alarm to watch there is nothing to tick for.
     if (isVisible() || FAlarm.IsSet())
         FTimer->start(1000 - LocalMilliseconds());
+}
+
+void TClocksForm::UpdateTitles()
+{
+    for (qsizetype i = 0; i < FClockControls.size(); ++i) {
+        const TZonedClock *clock = FClockControls[i];
+        const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(clock->Zone());
+        if (zone == nullptr)
+            continue;
+        const QString abbr = clock->UseDaylight() ? zone->CurrentAbbr() : zone->StandardAbbr;
+        FTitleLabels[i]->setText(zone->Title + QStringLiteral(" (") + abbr + u')');
+        FTitleLabels[i]->adjustSize();
+    }
 }
 
 void TClocksForm::ShowClocks()
@@ -699,6 +721,8 @@ void TClocksForm::ArrangeClocks()
         clock->UpdateText();
         title->setGeometry(LblTitle->x(), above->y() + above->height() + 8, LblTitle->width(),
                            LblTitle->height());
+        if (!title->text().isEmpty())
+            title->adjustSize();
         clock->move(ZonedClock->x(), title->y() + title->height());
     }
     const TZonedClock *last = FClockControls.last();
@@ -708,8 +732,14 @@ void TClocksForm::ArrangeClocks()
 
 void TClocksForm::BuildSideWatermark()
 {
-    setMinimumHeight(MinimumHeight);
-    PBox->update();
+    ::BuildSideWatermark(*this, *PBox, BrandPanelHeight);
+}
+
+void TClocksForm::PBoxClick()
+{
+    // The end of a drag that began on the strip or the panel is no click.
+    if (!FDragMoved)
+        OpenHomePage(true);
 }
 
 void TClocksForm::SetClientWidth(int width)
@@ -908,13 +938,19 @@ void TClocksForm::contextMenuEvent(QContextMenuEvent *event)
 void TClocksForm::DragStart(const QMouseEvent &event)
 {
     FDragging = event.button() == Qt::LeftButton;
+    FDragMoved = false;
     FDragGrip = event.globalPosition().toPoint() - pos();
 }
 
 void TClocksForm::DragMove(const QMouseEvent &event)
 {
-    if (FDragging)
-        move(event.globalPosition().toPoint() - FDragGrip);
+    if (!FDragging)
+        return;
+    const QPoint to = event.globalPosition().toPoint() - FDragGrip;
+    if (to != pos()) {
+        move(to);
+        FDragMoved = true;
+    }
 }
 
 void TClocksForm::DragEnd()
@@ -969,6 +1005,15 @@ bool TClocksForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
+        if (watched == PanelBrand && event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const bool click = mouse->button() == Qt::LeftButton && FDragging &&
+                               PanelBrand->rect().contains(mouse->position().toPoint());
+            DragEnd();
+            if (click)
+                PBoxClick();
+            return true;
+        }
         if (IndexOfControl(watched) < 0)
             return false;
         const auto *mouse = static_cast<QMouseEvent *>(event);

@@ -20,6 +20,7 @@ class QTimer;
 class QToolButton;
 class TZonedClock;
 class TSysTrayIcon;
+class TWatermarkBox;
 struct TFontSpec;
 
 class TClocksForm : public QWidget
@@ -101,7 +102,7 @@ public:
     TSysTrayIcon *SysTrayIcon() const { return FSysTrayIcon; }
     QToolButton *PinButton() const { return BtnPin; }
     QLabel *AlarmImage() const { return ImgAlarm; }
-    QWidget *SideStrip() const { return PBox; }
+    QWidget *SideStrip() const;
     QFrame *BrandPanel() const { return PanelBrand; }
     QMenu *TrayMenu() const { return PopupMenu1; }
     QMenu *WindowMenu() const { return PopupMenu2; }
@@ -141,8 +142,10 @@ private:
     bool LoadZoneDatabase(TTimeZoneList &zones);
     void ClearClockControls();
     void LoadAlarm();
+    void UpdateTitles();
     void ApplyClockFont(const TFontSpec &spec);
     void BuildSideWatermark();
+    void PBoxClick();
     void PopupMenu2Popup();
     void SelectOptionsClock(const TCustomisedTimeZone &clock);
     void ShowWindowMenu(const QPoint &globalPos);
@@ -158,7 +161,7 @@ private:
     // Components, owned as children of the window.
     TZonedClock *ZonedClock = nullptr;
     QLabel *LblTitle = nullptr;
-    QWidget *PBox = nullptr;
+    TWatermarkBox *PBox = nullptr;
     QToolButton *BtnPin = nullptr;
     QLabel *ImgAlarm = nullptr;
     QFrame *PanelBrand = nullptr;
@@ -176,7 +179,8 @@ private:
     QList<QLabel *> FTitleLabels;
     TAlarm FAlarm;
     bool FDragging = false;
-    QPoint FDragGrip; // where the window was gripped, relative to its top-left corner
+    bool FDragMoved = false; // the window moved since the button went down
+    QPoint FDragGrip;        // where the window was gripped, relative to its top-left corner
     bool FAlarmShowing = false;
     bool FTaskButtonHidden = true;
     bool FTerminating = false;

@@ -2,6 +2,7 @@
 #include "clocks/common.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
+#include "components/urllabel.h"
 #include "components/zonedclock.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 struct TSeedClock
@@ -92,6 +94,12 @@ private Q_SLOTS:
     void alarmStoredYesterday();
     void alarmClockByTitle_data();
     void alarmClockByTitle();
+    void clockHint_data();
+    void clockHint();
+    void storedFont_data();
+    void storedFont();
+    void brandClick_data();
+    void brandClick();
     void exitStoresWindowState();
     void pinnedStartsShown();
 
@@ -558,6 +566,136 @@ void TestClocksForm::alarmClockByTitle()
     QCOMPARE(form.AlarmImage()->isVisibleTo(&form), !zone.isEmpty());
     if (!zone.isEmpty())
         QCOMPARE(form.Alarm().Clock->Name, zone);
+}
+
+void TestClocksForm::clockHint_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<bool>("useDaylight");
+    QTest::addColumn<QString>("hint");
+    // Mid-July: summer time in London, winter (standard) time in Sydney.
+    QTest::newRow("daylight in force")
+        << "Europe/London" << true << "Europe/London (GMT)\nDaylight time (BST, GMT +1:00)";
+    QTest::newRow("daylight use off")
+        << "Europe/London" << false << "Europe/London (GMT)\nStandard time (GMT)";
+    QTest::newRow("southern winter")
+        << "Australia/Sydney" << true << "Australia/Sydney (GMT +10:00)\nStandard time (AEST)";
+    QTest::newRow("no daylight rules")
+        << "Asia/Tokyo" << true << "Asia/Tokyo (GMT +9:00)\nStandard time (JST)";
+}
+
+void TestClocksForm::clockHint()
+{
+    QFETCH(QString, zone);
+    QFETCH(bool, useDaylight);
+    QFETCH(QString, hint);
+    SeedClocks({{QStringLiteral("First"), QStringLiteral("Asia/Tokyo")},
+                {QStringLiteral("Second"), zone, useDaylight}});
+    TClocksForm form;
+    form.ShowClocks();
+    QCOMPARE(form.ClockHint(1), hint);
+
+    // The hint reaches the clock and its title through the tool-tip event,
+    // though neither has a tool tip of its own.
+    for (QWidget *part : {static_cast<QWidget *>(form.ClockControls()[1]),
+                          static_cast<QWidget *>(form.TitleLabels()[1])}) {
+        QVERIFY(part->toolTip().isEmpty());
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), part->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(part, &help);
+        QTRY_COMPARE(QToolTip::text(), hint);
+        QToolTip::hideText();
+    }
+}
+
+void TestClocksForm::storedFont_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("bold red Arial") << "Arial;10;1;255"
+                                    << "Arial" << 10 << false << QColor(255, 0, 0);
+    QTest::newRow("italic blue") << "DejaVu Serif;12;2;16711680"
+                                 << "DejaVu Serif" << 12 << true << QColor(0, 0, 255);
+    // A size that does not parse: the clocks' own font.
+    QTest::newRow("malformed") << "Arial;x;1;255"
+                               << "Tahoma" << 8 << false << QColor();
+}
+
+void TestClocksForm::storedFont()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(bool, italic);
+    QFETCH(QColor, color);
+    SeedThreeClocks();
+    WriteSettingString(SettingsKey, ValueFont, stored);
+    TClocksForm form;
+    form.ShowClocks();
+    const QColor expectedColor =
+        color.isValid() ? color : form.palette().color(QPalette::WindowText);
+    for (int i = 0; i < 3; ++i) {
+        const QFont clockFont = form.ClockControls()[i]->font();
+        QCOMPARE(clockFont.family(), family);
+        QCOMPARE(clockFont.pointSize(), points);
+        QCOMPARE(clockFont.italic(), italic);
+        QCOMPARE(form.ClockControls()[i]->palette().color(QPalette::WindowText), expectedColor);
+        const QFont titleFont = form.TitleLabels()[i]->font();
+        QCOMPARE(titleFont.family(), family);
+        QCOMPARE(titleFont.pointSize(), points);
+        QVERIFY(titleFont.bold());
+        QCOMPARE(form.TitleLabels()[i]->palette().color(QPalette::WindowText), expectedColor);
+    }
+    QCOMPARE(form.ClockFont().family(), family);
+    // Laid out again for the new sizes: still stacked without overlaps.
+    for (int i = 1; i < 3; ++i)
+        QVERIFY(form.TitleLabels()[i]->y() >= form.ClockControls()[i - 1]->geometry().bottom() + 1);
+}
+
+void TestClocksForm::brandClick_data()
+{
+    QTest::addColumn<bool>("onPanel"); // else on the side strip
+    QTest::addColumn<int>("moveBy");   // mouse travel while the button is down
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("panel") << true << 0 << true;
+    QTest::newRow("strip") << false << 0 << true;
+    QTest::newRow("drag by the panel") << true << 30 << false;
+    QTest::newRow("drag by the strip") << false << 30 << false;
+}
+
+void TestClocksForm::brandClick()
+{
+    QFETCH(bool, onPanel);
+    QFETCH(int, moveBy);
+    QFETCH(bool, opens);
+    SeedThreeClocks();
+    QStringList opened;
+    const TShellOpener previous = SetShellOpener([&opened](const QUrl &url) {
+        opened << url.toString();
+        return true;
+    });
+    TClocksForm form;
+    form.ShowClocks();
+    QVERIFY(!form.SideStrip()->toolTip().isEmpty());
+    if (opens)
+        MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    QWidget *target = onPanel ? static_cast<QWidget *>(form.BrandPanel()) : form.SideStrip();
+    // On the panel's caption, which passes its clicks to the panel.
+    const QPoint at = target->rect().center();
+    QTest::mousePress(target, Qt::LeftButton, {}, at);
+    if (moveBy != 0)
+        QTest::mouseMove(target, at + QPoint(moveBy, 0));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, at + QPoint(moveBy, 0));
+    SetShellOpener(previous);
+
+    QCOMPARE(opened.size(), opens ? 1 : 0);
+    if (opens) {
+        QCOMPARE(MessageDlgHook::Shown().size(), 1);
+        QCOMPARE(MessageDlgHook::Shown().first().Message, opened.first());
+        QVERIFY(opened.first().startsWith(QStringLiteral("https://")));
+    }
 }
 
 void TestClocksForm::exitStoresWindowState()
