@@ -1,0 +1,226 @@
+// The options dialog "Vorkel Clocks - Options": the zone browser, the clock
+// list editor and the appearance and alarm page. It edits working copies of
+// the clock list and the settings; OK and Apply commit them into the settings
+// store and the "World Times" window.
+#pragma once
+
+#include "timezones/tzhelpers.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+class TZonedClock;
+
+class TZoneForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Loads zones.ini from the program's folder.
+    explicit TZoneForm(QWidget *parent = nullptr);
+    // Loads the zone database from zoneFile (tests use their own).
+    explicit TZoneForm(const QString &zoneFile, QWidget *parent = nullptr);
+    ~TZoneForm() override;
+
+    // zones.ini beside the running program.
+    static QString DefaultZoneFile();
+
+    // Controls. The dialog owns them through their Qt parents.
+    QTabWidget *PageControl = nullptr;
+    QWidget *TabClocks = nullptr;
+    QWidget *TabAppearance = nullptr;
+    QWidget *PageAbout = nullptr;
+    QPushButton *BtnHelp = nullptr;
+    QPushButton *BtnOK = nullptr;
+    QPushButton *BtnCancel = nullptr;
+    QPushButton *BtnApply = nullptr;
+    QWidget *PBox = nullptr; // the branding strip along the bottom edge
+
+    // "Clocks and Time Zones": the clock list.
+    QLabel *Label10 = nullptr;
+    QListWidget *LstClocks = nullptr;
+    QGroupBox *BoxClock = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *EditClockTitle = nullptr;
+    QCheckBox *ChkClockUseDaylight = nullptr;
+    QPushButton *BtnRemoveClock = nullptr;
+    QCheckBox *ChkRunAtStartup = nullptr;
+
+    // "Clocks and Time Zones": the zone browser.
+    QLabel *Label3 = nullptr;
+    QComboBox *CmbRegions = nullptr;
+    QListWidget *LstZones = nullptr;
+    QPushButton *BtnAddToClocks = nullptr;
+    QGroupBox *InfoBox = nullptr;
+    TZonedClock *ZonedClockTemp = nullptr;
+    QLabel *LblStdTitle = nullptr;
+    QLabel *LblOffset = nullptr;
+    QLabel *LblDayTitle = nullptr;
+    QLabel *LblDayOffset = nullptr;
+    QLabel *LblDescrip = nullptr;
+    QCheckBox *ChkSortByName = nullptr;
+
+    // "Appearance and Alarm".
+    QGroupBox *GroupAppearance = nullptr;
+    QCheckBox *ChkShowDate = nullptr;
+    QLabel *Label7 = nullptr;
+    QComboBox *CmbDateFormat = nullptr;
+    QPushButton *BtnFont = nullptr;
+    QPushButton *BtnFontColor = nullptr;
+    QLabel *LblFont = nullptr;
+    QCheckBox *ChkShowTime = nullptr;
+    QLabel *Label9 = nullptr;
+    QComboBox *CmbTimeFormat = nullptr;
+    QPushButton *BtnDefaults = nullptr;
+    QGroupBox *GroupAlarm = nullptr;
+    QCheckBox *ChkSetAlarm = nullptr;
+    QLabel *Label8 = nullptr;
+    QComboBox *CmbAlarmClocks = nullptr;
+    QLabel *Label11 = nullptr;
+    QLineEdit *EditAlarmTime = nullptr;
+    QLabel *Label12 = nullptr;
+    QDateEdit *PickerAlarmDate = nullptr;
+
+    // Zone browser.
+    const TTimeZoneList &Zones() const { return FZones; }
+    void FillRegions();
+    // Lists the zones whose names begin with region (all zones without one).
+    void FillZoneList(const std::optional<QString> &region);
+    void RefreshZoneList();
+    QString SelectedRegion() const;
+    void SelectRegion(const QString &region);
+    void RegionChanged();
+    TTimeZone *SelectedZone() const;
+    void ShowZoneInfo();
+    void SetSelectedZone(const TTimeZone *zone);
+    QString ZoneEntryText(const TTimeZone &zone) const;
+
+    // Clock list.
+    int ClockCount() const { return FClocks.Count(); }
+    TCustomisedTimeZone *ClockAt(int index) const { return FClocks.ClockAt(index); }
+    QString ClockEntryText(const TCustomisedTimeZone &clock) const;
+    int SelectedClockIndex() const;
+    TCustomisedTimeZone *SelectedClock() const;
+    void SelectClock(int index);
+    void RefreshClockTitles();
+    bool Modified() const { return FModified; }
+    void SetModified(bool modified);
+    // Commits the working copy; false (with the error shown) when it stopped.
+    bool ApplyChanges();
+    void SaveSettings();
+
+    // Appearance and alarm page.
+    const QStringList &TimeFormats() const { return FTimeFormats; }
+    const QStringList &DateFormats() const { return FDateFormats; }
+    void FillFormatLists();
+    static void AddUniqueFormat(const QString &format, QStringList &list);
+    QString SelectedTimeFormat() const;
+    QString SelectedDateFormat() const;
+    QFont ClockFont() const { return FClockFont; }
+    std::int32_t ClockFontColor() const { return FClockFontColor; }
+    void SetClockFont(const QFont &font, std::int32_t color);
+    void ShowFontName();
+    void LoadAlarmClocks();
+    void UpdateAlarmAvailability();
+    void EnableAlarmControls(bool enable);
+    // The alarm moment in the chosen clock's local time; throws EConvertError
+    // when the time box does not hold a valid time.
+    TDateTime AlarmMoment() const;
+
+    // The font dialog behind "Clock Font..."; tests replace it. Returns
+    // whether the user confirmed, with the choice in font.
+    using TFontChooser = std::function<bool(QWidget *parent, QFont &font)>;
+    static void SetFontChooser(TFontChooser chooser);
+
+public Q_SLOTS:
+    // Esc and the close box: closes without committing.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void CmbRegionsChange();
+    void LstZonesClick();
+    void LstZonesDblClick();
+    void ChkSortByNameClick();
+    void LstClocksClick();
+    void BtnAddToClocksClick();
+    void BtnRemoveClockClick();
+    void EditClockTitleChange();
+    void ChkClockUseDaylightClick();
+    void BtnOKClick();
+    void BtnApplyClick();
+    void BtnCancelClick();
+    void ChkShowTimeClick();
+    void ChkShowDateClick();
+    void CmbTimeFormatChange();
+    void BtnFontClick();
+    void BtnFontColorClick();
+    void BtnDefaultsClick();
+    void ChkSetAlarmClick();
+    void CmbAlarmClocksChange();
+    void EditAlarmTimeChange();
+    void PickerAlarmDateChange();
+
+private:
+    void CreateControls();
+    void CreateClocksTab();
+    void CreateZoneBrowser();
+    void CreateAppearanceTab();
+    void CreateButtons();
+    void SetTabOrder();
+    void NameControls();
+    double WidthScale() const;
+    int OffsetTitleWidth() const;
+    void ArrangeControls();
+    void FormCreate();
+    void LoadZonesAndClocks();
+    void EditClockTitleExit();
+    // False when the box's text must not be left (the message was shown).
+    bool EditAlarmTimeExit();
+    void LstClocksMouseDown(const QPoint &pos);
+    void LstClocksMouseMove(Qt::MouseButtons buttons, int row);
+    void LstClocksMouseUp();
+    void LoadStartupOptions();
+    int AlarmEntryOf(const TCustomisedTimeZone *clock) const;
+    int AddAlarmEntry(TCustomisedTimeZone *clock);
+    TCustomisedTimeZone *SelectedAlarmClock() const;
+    void SetChkSortByName(bool checked);
+    void SetChkSetAlarm(bool checked);
+    void SetAlarmTimeText(const QString &text);
+
+    QString FZoneFile;
+    bool FModified = false;
+    int FDragIndex = -1;
+    TTimeZoneList FZones;
+    TTimeZoneList FClocks; // the working clocks, in clock order
+    QStringList FTimeFormats;
+    QStringList FDateFormats;
+    QFont FClockFont;
+    std::int32_t FClockFontColor = 0;
+    bool FCheckingAlarmTime = false;
+    QString FAlarmTimeOnEntry;
+    bool FPlaced = false;
+};
+
+// The one open options dialog, or null.
+extern QPointer<TZoneForm> ZoneForm;
