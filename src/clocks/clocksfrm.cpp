@@ -9,6 +9,7 @@
 #include "components/vorkelresources.h"
 #include "components/watermarkbox.h"
 #include "components/zonedclock.h"
+#include "options/zonefrm.h"
 #include "platform/datetimeformat.h"
 #include "platform/settings.h"
 
@@ -615,7 +616,7 @@ void TClocksForm::HideClocks()
 
 void TClocksForm::OpenOptions()
 {
-    // The options dialog comes with its own window.
+    ShowZoneForm();
 }
 
 void TClocksForm::showEvent(QShowEvent *event)
@@ -921,8 +922,9 @@ void TClocksForm::InfoOnClick()
 
 void TClocksForm::SelectOptionsClock(const TCustomisedTimeZone &clock)
 {
-    // The options dialog selects FindMatchingClock(its clock list, clock).
-    Q_UNUSED(clock)
+    if (ZoneForm != nullptr) {
+        ZoneForm->SelectClock(FindMatchingClock(ZoneForm->ClockList(), clock));
+    }
 }
 
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)

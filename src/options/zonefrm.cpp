@@ -148,6 +148,16 @@ TFontSpec FontSpecOf(const QFont &font, std::int32_t color)
 }
 } // namespace
 
+void ShowZoneForm()
+{
+    if (ZoneForm.isNull()) {
+        ZoneForm = new TZoneForm; // deletes itself when closed
+    }
+    ZoneForm->show();
+    ZoneForm->raise();
+    ZoneForm->activateWindow();
+}
+
 TZoneForm::TZoneForm(QWidget *parent) : TZoneForm(DefaultZoneFile(), parent) {}
 
 TZoneForm::TZoneForm(const QString &zoneFile, QWidget *parent)
@@ -173,7 +183,7 @@ TZoneForm::~TZoneForm()
 
 QString TZoneForm::DefaultZoneFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/zones.ini");
+    return TClocksForm::ZoneFilePath();
 }
 
 void TZoneForm::SetFontChooser(TFontChooser chooser)

@@ -38,7 +38,7 @@ public:
     explicit TZoneForm(const QString &zoneFile, QWidget *parent = nullptr);
     ~TZoneForm() override;
 
-    // zones.ini beside the running program.
+    // The zone file the clocks window reads (zones.ini beside the program).
     static QString DefaultZoneFile();
 
     // Controls. The dialog owns them through their Qt parents.
@@ -112,6 +112,7 @@ public:
     QString ZoneEntryText(const TTimeZone &zone) const;
 
     // Clock list.
+    const TTimeZoneList &ClockList() const { return FClocks; }
     int ClockCount() const { return FClocks.Count(); }
     TCustomisedTimeZone *ClockAt(int index) const { return FClocks.ClockAt(index); }
     QString ClockEntryText(const TCustomisedTimeZone &clock) const;
@@ -224,3 +225,6 @@ private:
 
 // The one open options dialog, or null.
 extern QPointer<TZoneForm> ZoneForm;
+
+// Brings the open options dialog to the front, or opens a new one (modeless).
+void ShowZoneForm();
