@@ -71,7 +71,8 @@ public:
     TDateTime TransitionMoment(int year, const TZoneRule &rule) const;
     // False for a rule that yields no day in that year: no rule at all,
     // weekday 0 with types 1-3, day 0 or past the month's end with types 0
-    // and 2. A zone whose rules yield no day is in standard time.
+    // and 2, or a year outside 1..9999. A zone whose rules yield no day is in
+    // standard time, and so is every zone at a moment outside those years.
     static bool RuleHasDate(int year, const TZoneRule &rule);
     bool IsDaylightAt(TDateTime utc) const;
     bool IsDaylightNow() const { return IsDaylightAt(NowUTC()); }
@@ -189,9 +190,9 @@ QString GMTText(int minutes, bool omitZero);
 extern const std::array<QString, 13> MonthNames;
 extern const std::array<QString, 8> DayNames;
 
-// Reads a zone file's bytes as text: UTF-8 (with or without a byte-order mark)
-// when it is valid UTF-8, else the single-byte (Latin-1) reading, so names
-// with accents survive either way.
+// Reads a zone file's bytes as text: UTF-8 when it is valid UTF-8 or starts
+// with a byte-order mark (which is dropped), else the single-byte (Latin-1)
+// reading, so names with accents survive either way.
 QString DecodeZoneFileText(const QByteArray &bytes);
 // Splits a zone file's text into lines ending at CR LF, LF or CR; a line break
 // at the very end opens no further line.

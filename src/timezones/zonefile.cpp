@@ -154,12 +154,13 @@ void TTimeZone::LoadFromSection(const QStringList &lines)
 
 QString DecodeZoneFileText(const QByteArray &bytes)
 {
-    QByteArrayView data(bytes);
-    if (data.startsWith("\xEF\xBB\xBF")) {
-        data = data.sliced(3);
+    // A byte-order mark declares UTF-8: stray bytes after it become
+    // replacement characters rather than turning the whole file into Latin-1.
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
+    QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         return text;
     }

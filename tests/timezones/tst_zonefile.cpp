@@ -74,6 +74,8 @@ private Q_SLOTS:
     void files();
     void openErrors();
     void shippedDatabase();
+    void decode_data();
+    void decode();
     void splitLines_data();
     void splitLines();
     void sortedList();
@@ -359,6 +361,27 @@ void TestZoneFile::shippedDatabase()
                      qPrintable(zone->Name));
         }
     }
+}
+
+void TestZoneFile::decode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ASCII") << QByteArray("[A/One]") << u"[A/One]"_s;
+    QTest::newRow("UTF-8") << QByteArray("Z\xC3\xBCrich") << u"Zürich"_s;
+    QTest::newRow("UTF-8 with a mark")
+        << QByteArray("\xEF\xBB\xBF[Z\xC3\xBCrich]") << u"[Zürich]"_s;
+    QTest::newRow("Latin-1") << QByteArray("Z\xFCrich") << u"Zürich"_s;
+    QTest::newRow("cut UTF-8 sequence reads as Latin-1") << QByteArray("Z\xC3") << u"Z\u00C3"_s;
+    QTest::newRow("a mark keeps UTF-8 despite a stray byte")
+        << QByteArray("\xEF\xBB\xBF[Z\xC3\xBCrich]\xFF") << u"[Zürich]\uFFFD"_s;
+}
+
+void TestZoneFile::decode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(DecodeZoneFileText(bytes), text);
 }
 
 void TestZoneFile::splitLines_data()
