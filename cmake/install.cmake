@@ -16,7 +16,12 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/vorkel-clocks.metainfo.xml
         DESTINATION share/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/vorkel-clocks.svg
         DESTINATION share/icons/hicolor/scalable/apps)
-foreach(size 16 22 24 32 48 64 128 256)
+# The small sizes are the tray icon's own pixel-tuned pictures.
+foreach(size 16 22 24 32 48 64)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/trayxp-${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME vorkel-clocks.png)
+endforeach()
+foreach(size 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/${size}/vorkel-clocks.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
