@@ -151,7 +151,12 @@ TFontSpec FontSpecOf(const QFont &font, std::int32_t color)
 void ShowZoneForm()
 {
     if (ZoneForm.isNull()) {
-        ZoneForm = new TZoneForm; // deletes itself when closed
+        TZoneForm *form = new TZoneForm; // deletes itself when closed
+        ZoneForm = form;
+        if (ClocksForm != nullptr) {
+            // The dialog commits into the clocks window: it goes when the window goes.
+            QObject::connect(ClocksForm, &QObject::destroyed, form, [form] { delete form; });
+        }
     }
     ZoneForm->show();
     ZoneForm->raise();
@@ -765,7 +770,7 @@ void TZoneForm::BtnOKClick()
     if (FModified && !ApplyChanges()) {
         return;
     }
-    close();
+    accept();
 }
 
 void TZoneForm::BtnApplyClick()
@@ -775,21 +780,17 @@ void TZoneForm::BtnApplyClick()
 
 void TZoneForm::BtnCancelClick()
 {
-    close();
+    reject();
 }
 
-void TZoneForm::reject()
+void TZoneForm::done(int result)
 {
-    // Esc and the close box: discard the working copy.
-    close();
-}
-
-void TZoneForm::closeEvent(QCloseEvent *event)
-{
+    // Every way of closing ends here (the close box and Esc through reject);
+    // the dialog deletes itself once closed.
     if (ZoneForm == this) {
         ZoneForm = nullptr;
     }
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void TZoneForm::showEvent(QShowEvent *event)
@@ -1503,6 +1504,10 @@ void TZoneForm::LoadAlarmClocks()
         UpdateAlarmAvailability();
         EnableAlarmControls(true);
     } else {
+        {
+            const QSignalBlocker blocker(PickerAlarmDate);
+            PickerAlarmDate->setDate(QDateOf(NowLocal()));
+        }
         ChkSetAlarm->setChecked(false);
         EnableAlarmControls(false);
         UpdateAlarmAvailability();

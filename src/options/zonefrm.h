@@ -150,12 +150,11 @@ public:
     static void SetFontChooser(TFontChooser chooser);
 
 public Q_SLOTS:
-    // Esc and the close box: closes without committing.
-    void reject() override;
+    // Closing by any means (OK, Cancel, Esc, the close box) comes here.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:

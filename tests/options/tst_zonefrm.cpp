@@ -539,6 +539,7 @@ private Q_SLOTS:
     void okWithoutChangesWritesNothing()
     {
         Open();
+        FForm->show();
         FForm->BtnOK->click();
         QTRY_VERIFY(FForm.isNull()); // closed and destroyed
         QVERIFY(ZoneForm.isNull());
@@ -548,6 +549,7 @@ private Q_SLOTS:
     void applyThenCancel()
     {
         Open();
+        FForm->show();
         AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
         FForm->BtnApply->click();
         QVERIFY(!FForm->BtnApply->isEnabled());
@@ -569,11 +571,27 @@ private Q_SLOTS:
         QCOMPARE(Texts(FForm->LstClocks), QStringList{QStringLiteral("Tokyo (GMT +9:00)")});
     }
 
-    void escapeCloses()
+    void closingDiscards_data()
     {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Cancel") << 2;
+    }
+    void closingDiscards()
+    {
+        QFETCH(int, how);
         Open();
+        FForm->show();
         AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
-        QTest::keyClick(FForm, Qt::Key_Escape);
+        if (how == 0) {
+            QTest::keyClick(FForm, Qt::Key_Escape);
+        } else if (how == 1) {
+            FForm->close();
+        } else {
+            FForm->BtnCancel->click();
+        }
+        QVERIFY(ZoneForm.isNull());
         QTRY_VERIFY(FForm.isNull());
         QVERIFY(!QFile::exists(SettingsFileName()));
     }

@@ -1,0 +1,77 @@
+# Shared by the desktop tests: a window manager, a tray host and another
+# program on the X server the test runs under, the program under test started
+# with its own settings, and the helpers to wait and to fail.
+#
+# Source it after setting build (the build folder); it sets program, shots,
+# work, settings and, after start_program, program_pid and the docked icon's
+# ix iy iw ih.
+
+program=$build/src/vorkelclocks
+shots=$build/e2e-shots
+mkdir -p "$shots"
+[ -x "$program" ] || { echo "FAIL: $program not built"; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+unset DBUS_SESSION_BUS_ADDRESS # the XEmbed tray, not a StatusNotifierItem host
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Vorkel"
+chmod 700 "$XDG_RUNTIME_DIR"
+settings=$XDG_CONFIG_HOME/Vorkel/Clocks.ini
+
+fail() {
+    echo "FAIL: $*"
+    import -window root "$shots/failure-$(basename "$0" .sh).png" 2>/dev/null || true
+    [ -f "$work/program.log" ] && sed 's/^/  log: /' "$work/program.log"
+    [ -f "$settings" ] && sed 's/^/  settings: /' "$settings"
+    exit 1
+}
+
+# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
+poll() {
+    local limit=$(($1 * 10))
+    shift
+    for ((n = 0; n < limit; n++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# openbox, trayer with its strut, and an xterm titled OtherApp.
+start_desktop() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+    trayer --edge bottom --align right --widthtype request --height 24 \
+        --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
+    pids+=($!)
+    poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' || fail "trayer reserved no strut"
+    xterm -title OtherApp -geometry 60x10+20+20 -e sleep 600 &
+    pids+=($!)
+    poll 10 xdotool search --onlyvisible --name OtherApp || fail "xterm did not appear"
+}
+
+# Starts the program and waits until its tray icon has docked.
+start_program() {
+    QT_LOGGING_RULES="vorkel.clocks.debug=true" "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=($program_pid)
+    poll 15 grep -q "tray icon docked at" "$work/program.log" || fail "no docking reported"
+    docked=$(grep -m1 "tray icon docked at" "$work/program.log")
+    read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
+    ((iw > 0 && ih > 0)) || fail "icon not docked: $docked"
+}

@@ -1,0 +1,178 @@
+// The options dialog together with the clocks window: what it reads from the
+// window when it opens, and what a commit does to the window.
+#include "clocks/clocksfrm.h"
+#include "clocks/common.h"
+#include "components/gmsgdlg.h"
+#include "options/zonefrm.h"
+#include "platform/clocksource.h"
+#include "platform/formatsettings.h"
+#include "platform/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+void SeedClocks(const QStringList &zones, const QStringList &titles)
+{
+    for (qsizetype i = 0; i < zones.size(); ++i) {
+        WriteSettingString(ClockListKey, QString::number(i) + QStringLiteral("_Zone"), zones[i]);
+    }
+    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+}
+} // namespace
+
+class TestZoneFormWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    // The clocks window; with no clocks it asks whether to choose some.
+    TClocksForm &Window()
+    {
+        if (ReadSettingString(SettingsKey, ValueClocks, QString()).isEmpty()) {
+            MessageDlgHook::QueueAnswer(QMessageBox::No);
+        }
+        FWindow = std::make_unique<TClocksForm>();
+        return *FWindow;
+    }
+
+    std::unique_ptr<QTemporaryDir> FDir;
+    std::unique_ptr<TFakeClock> FClock;
+    std::unique_ptr<TClocksForm> FWindow;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        SetFormatSettings(TFormatSettings::British());
+        TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini"));
+    }
+    void init()
+    {
+        FDir = std::make_unique<QTemporaryDir>();
+        SetSettingsFileName(FDir->filePath(QStringLiteral("Clocks.ini")));
+        // 20 March 2026, 12:00 UTC.
+        FClock = std::make_unique<TFakeClock>(EncodeDateTime(2026, 3, 20, 12, 0, 0, 0));
+        MessageDlgHook::Reset();
+    }
+    void cleanup()
+    {
+        delete ZoneForm.data();
+        FWindow.reset();
+        QVERIFY(ZoneForm.isNull());
+        FClock.reset();
+        SetSettingsFileName(QString());
+        FDir.reset();
+        MessageDlgHook::Reset();
+    }
+
+    void singleInstance()
+    {
+        SeedClocks({QStringLiteral("Asia/Tokyo")}, {QStringLiteral("Tokyo")});
+        Window().OpenOptions();
+        QVERIFY(!ZoneForm.isNull());
+        TZoneForm *first = ZoneForm;
+        ClocksForm->OpenOptions();
+        QCOMPARE(ZoneForm.data(), first);
+        ZoneForm->BtnCancel->click();
+        QTRY_VERIFY(ZoneForm.isNull());
+        ClocksForm->OpenOptions();
+        QVERIFY(!ZoneForm.isNull());
+        // The dialog does not outlive the window it commits into.
+        FWindow.reset();
+        QVERIFY(ZoneForm.isNull());
+    }
+
+    void currentFormats_data()
+    {
+        QTest::addColumn<QString>("timeFormat");
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("lastTime"); // the list's last entry
+        QTest::addColumn<QString>("chosenTime");
+        QTest::addColumn<bool>("showDate");
+        QTest::newRow("a format of its own comes last")
+            << QStringLiteral("hh:nn:ss.zzz") << QStringLiteral("dd/mm/yyyy")
+            << QStringLiteral("hh:nn:ss.zzz") << QStringLiteral("hh:nn:ss.zzz") << true;
+        QTest::newRow("a standard format in other letters is not added again")
+            << QStringLiteral("HH:NN") << QString() << QStringLiteral("h:nn ampm")
+            << QStringLiteral("hh:nn") << false;
+    }
+    void currentFormats()
+    {
+        QFETCH(QString, timeFormat);
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, lastTime);
+        QFETCH(QString, chosenTime);
+        QFETCH(bool, showDate);
+        SeedClocks({QStringLiteral("Asia/Tokyo")}, {QStringLiteral("Tokyo")});
+        WriteSettingString(SettingsKey, ValueTimeFormat, timeFormat);
+        WriteSettingString(SettingsKey, ValueDateFormat, dateFormat);
+        Window().OpenOptions();
+        QCOMPARE(ZoneForm->TimeFormats().last(), lastTime);
+        QCOMPARE(ZoneForm->SelectedTimeFormat(), chosenTime);
+        QCOMPARE(ZoneForm->ChkShowDate->isChecked(), showDate);
+        QCOMPARE(ZoneForm->CmbDateFormat->isEnabled(), showDate);
+        QCOMPARE(ZoneForm->SelectedDateFormat(), dateFormat);
+        QVERIFY(!ZoneForm->BtnApply->isEnabled());
+    }
+
+    void setAlarmShownOnOpening()
+    {
+        SeedClocks({QStringLiteral("Europe/London"), QStringLiteral("Asia/Tokyo")},
+                   {QStringLiteral("Home"), QStringLiteral("Office")});
+        WriteSettingString(SettingsKey, ValueAlarmTime,
+                           AlarmTimeText(EncodeDateTime(2026, 3, 21, 7, 5, 0, 0)));
+        WriteSettingString(SettingsKey, ValueAlarmClock, QStringLiteral("office"));
+        Window().OpenOptions();
+        QVERIFY(ZoneForm->ChkSetAlarm->isChecked());
+        QVERIFY(ZoneForm->CmbAlarmClocks->isEnabled());
+        QCOMPARE(ZoneForm->CmbAlarmClocks->currentText(), QStringLiteral("Office"));
+        QCOMPARE(ZoneForm->EditAlarmTime->text().trimmed(), QStringLiteral("07:05"));
+        QCOMPARE(ZoneForm->PickerAlarmDate->date(), QDate(2026, 3, 21));
+        QVERIFY(!ZoneForm->BtnApply->isEnabled());
+        // Committing unchanged keeps the alarm as it was.
+        ZoneForm->BtnApply->click();
+        QVERIFY(ClocksForm->Alarm().IsSet());
+        QCOMPARE(ClocksForm->Alarm().Clock->Title, QStringLiteral("Office"));
+        QCOMPARE(ClocksForm->Alarm().Time, EncodeDateTime(2026, 3, 21, 7, 5, 0, 0));
+    }
+
+    void commitShowsTheNewClocks()
+    {
+        SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
+        Window().OpenOptions();
+        ZoneForm->SelectRegion(QStringLiteral("Asia"));
+        ZoneForm->LstZones->setCurrentRow(ZoneForm->LstZones->row(ZoneForm->LstZones->findItems(
+            QStringLiteral("Tokyo (GMT +9:00)"), Qt::MatchExactly)[0]));
+        ZoneForm->BtnAddToClocks->click();
+        ZoneForm->BtnOK->click();
+        QTRY_VERIFY(ZoneForm.isNull());
+        QCOMPARE(ClocksForm->Clocks().Count(), 2);
+        QCOMPARE(ClocksForm->Clocks().ClockAt(1)->Title, QStringLiteral("Tokyo"));
+        QVERIFY(ClocksForm->isVisible());
+    }
+
+    void commitWithoutClocksHidesTheWindow()
+    {
+        SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
+        Window().ShowClocks();
+        QVERIFY(ClocksForm->isVisible());
+        ClocksForm->OpenOptions();
+        ZoneForm->BtnRemoveClock->click();
+        ZoneForm->BtnApply->click();
+        QCOMPARE(ClocksForm->Clocks().Count(), 0);
+        QVERIFY(!ClocksForm->isVisible());
+        ClocksForm->ShowClocks();
+        QVERIFY(!ClocksForm->isVisible());
+    }
+};
+
+QTEST_MAIN(TestZoneFormWindow)
+#include "tst_zonefrm_window.moc"
