@@ -3,6 +3,7 @@
 #include "clocks/common.h"
 #include "clocks/placement.h"
 #include "clocks/taskbutton.h"
+#include "components/aboutfrm.h"
 #include "components/branding.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
@@ -11,6 +12,7 @@
 #include "components/zonedclock.h"
 #include "options/zonefrm.h"
 #include "platform/datetimeformat.h"
+#include "platform/help.h"
 #include "platform/settings.h"
 
 #include <QAction>
@@ -675,12 +677,12 @@ void TClocksForm::Close1Click()
 
 void TClocksForm::About1Click()
 {
-    // The about box comes with its own window.
+    ShowAboutBox();
 }
 
 void TClocksForm::Help1Click()
 {
-    // The help viewer comes with its own window.
+    ShowHelpTopic(QStringLiteral("AContents"));
 }
 
 void TClocksForm::ApplicationDeactivate()

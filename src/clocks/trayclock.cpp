@@ -22,6 +22,10 @@ void RegisterDesignFont()
 
 int main(int argc, char *argv[])
 {
+    // Qt's X11 shared-memory image transport wakes the program about three
+    // extra times a second while a window is shown; for a window this small
+    // plain requests cost nothing and it wakes about twice a second instead.
+    qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorkel Clocks"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorkel Clocks"));

@@ -175,4 +175,28 @@ grep -q '^Pinned=1' "$settings" || fail "Pinned not stored: $(cat "$settings")"
 grep -q "^Left=$wx\$" "$settings" || fail "Left not $wx: $(cat "$settings")"
 grep -q "^Top=$wy\$" "$settings" || fail "Top not $wy: $(cat "$settings")"
 
+# 8. An alarm whose moment passed while the program was not running rings at
+# the next start, once, with the window shown; it is then cleared.
+yesterday=$(($(date +%s) / 86400 + 25569 - 1)) # days since 30 December 1899
+sed -i "/^\[General\]/a AlarmTime=$yesterday.5\nAlarmClock=Tokyo" "$settings"
+sed -i "s/^Pinned=1/Pinned=0/" "$settings" # hidden at start
+"$program" >"$work/program2.log" 2>&1 &
+program_pid=$!
+pids+=($program_pid)
+poll 10 xdotool search --onlyvisible --name "^Information" || fail "the alarm did not ring"
+sleep 0.5
+import -window root "$shots/alarm.png"
+shown >/dev/null || fail "the alarm did not show the clocks window"
+grep -q '^AlarmTime=0$' "$settings" || fail "the rung alarm stays stored: $(cat "$settings")"
+xdotool search --onlyvisible --name "^Information" windowactivate --sync
+xdotool key Return
+poll 5 sh -c '! xdotool search --onlyvisible --name "^Information"' ||
+    fail "the alarm message did not close"
+sleep 1.5
+xdotool search --onlyvisible --name "^Information" >/dev/null && fail "the alarm rang twice"
+xdotool mousemove "$icon_x" "$icon_y" click 3
+sleep 0.7
+xdotool key x # E&xit in the tray menu
+poll 10 sh -c "! kill -0 $program_pid" || fail "Exit from the tray menu did not end the program"
+
 echo "PASS: clocks window (screenshots in $shots)"
