@@ -790,6 +790,7 @@ void TZoneForm::done(int result)
     if (ZoneForm == this) {
         ZoneForm = nullptr;
     }
+    FClosing = true; // the focus leaving the controls now is no edit to check
     QDialog::done(result);
 }
 
@@ -828,8 +829,9 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
             // Leaving the window or cancelling the dialog is no attempt to
             // keep the text.
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                QApplication::focusWidget() != BtnCancel && !EditAlarmTimeExit()) {
+            if (!FClosing && reason != Qt::ActiveWindowFocusReason &&
+                reason != Qt::PopupFocusReason && QApplication::focusWidget() != BtnCancel &&
+                !EditAlarmTimeExit()) {
                 QTimer::singleShot(0, EditAlarmTime, [this] { EditAlarmTime->setFocus(); });
             }
         } else if (event->type() == QEvent::KeyPress &&

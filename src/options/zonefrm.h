@@ -220,6 +220,7 @@ private:
     bool FCheckingAlarmTime = false;
     QString FAlarmTimeOnEntry;
     bool FPlaced = false;
+    bool FClosing = false;
 };
 
 // The one open options dialog, or null.

@@ -147,6 +147,30 @@ private Q_SLOTS:
         QVERIFY(FForm->grab().save(dir + QStringLiteral("/options-appearance.png")));
     }
 
+    // Every zone the program ships: its info box shows all its text.
+    void infoBoxFitsEveryZone()
+    {
+        FForm = new TZoneForm(QStringLiteral(VORKEL_RESOURCES "/zones.ini"));
+        FForm->show();
+        QVERIFY(FForm->Zones().Count() > 100);
+        const auto fits = [](const QLabel *label) {
+            const QFontMetrics metrics(label->font());
+            return label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : metrics.horizontalAdvance(label->text()) <= label->width();
+        };
+        for (int i = 0; i < FForm->Zones().Count(); ++i) {
+            const TTimeZone *zone = FForm->Zones().ZoneAt(i);
+            FForm->SetSelectedZone(zone);
+            for (const QLabel *label : {FForm->LblOffset, FForm->LblDayOffset, FForm->LblDescrip,
+                                        FForm->LblStdTitle, FForm->LblDayTitle}) {
+                QVERIFY2(!label->isVisibleTo(FForm->InfoBox) || fits(label),
+                         qPrintable(zone->Name + QStringLiteral(": ") + label->text()));
+            }
+            QVERIFY2(FForm->ZonedClockTemp->geometry().right() < FForm->InfoBox->width(),
+                     qPrintable(zone->Name));
+        }
+    }
+
     void missingZoneFile()
     {
         MessageDlgHook::QueueAnswer(QMessageBox::Cancel);
@@ -769,6 +793,26 @@ private Q_SLOTS:
             QVERIFY(MessageDlgHook::Shown().isEmpty());
             QCOMPARE(FForm->EditAlarmTime->text().trimmed(), left);
         }
+    }
+
+    void escapeAbandonsTheTypedTime()
+    {
+        SeedClocks({QStringLiteral("Asia/Tokyo")}, QStringLiteral("Alarm"));
+        Open();
+        FForm->show();
+        FForm->ChkSetAlarm->click();
+        const QString proposed = FForm->EditAlarmTime->text();
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(FForm->EditAlarmTime, &in);
+        FForm->EditAlarmTime->setCursorPosition(0);
+        QTest::keyClicks(FForm->EditAlarmTime, QStringLiteral("1234"));
+        QVERIFY(FForm->EditAlarmTime->text() != proposed);
+        QTest::keyClick(FForm->EditAlarmTime, Qt::Key_Escape);
+        QCOMPARE(FForm->EditAlarmTime->text(), proposed);
+        QVERIFY(!FForm.isNull() && FForm->isVisible());
+        // With nothing left to abandon, Esc closes the dialog.
+        QTest::keyClick(FForm->EditAlarmTime, Qt::Key_Escape);
+        QTRY_VERIFY(FForm.isNull());
     }
 
     void noClocksNoAlarm()
