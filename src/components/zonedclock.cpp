@@ -200,8 +200,10 @@ void TZonedClock::paintEvent(QPaintEvent *)
 void TZonedClock::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        FTextSize = QSize();
         AdjustBounds();
+    }
 }
 
 void TZonedClock::contextMenuEvent(QContextMenuEvent *event)
@@ -216,10 +218,15 @@ void TZonedClock::contextMenuEvent(QContextMenuEvent *event)
 
 void TZonedClock::SetCaption(const QString &caption)
 {
-    FCaption = caption;
-    setText(DisplayText(caption));
+    // The clocks window sets every caption once a second; a caption that
+    // stayed the same (a format without seconds) is neither measured nor
+    // repainted again.
+    if (caption != FCaption) {
+        FCaption = caption;
+        FTextSize = QSize();
+        setText(DisplayText(caption)); // QLabel repaints and updates its layout
+    }
     AdjustBounds();
-    update();
 }
 
 int TZonedClock::TextFlags() const
@@ -233,18 +240,21 @@ int TZonedClock::TextFlags() const
 
 QSize TZonedClock::TextSize() const
 {
+    if (FTextSize.isValid() && !wordWrap())
+        return FTextSize;
     // Empty text still measures one line high, so an empty clock keeps its
     // place in the layout.
     const QString measured = text().isEmpty() ? u" "_s : text();
     const QFontMetrics metrics(font());
+    // Wrapped text depends on the width, so it is never kept.
     if (wordWrap())
         return metrics.boundingRect(QRect(0, 0, qMax(width(), 1), 0), TextFlags(), measured).size();
-    return metrics.size(TextFlags(), measured);
+    FTextSize = metrics.size(TextFlags(), measured);
+    return FTextSize;
 }
 
 void TZonedClock::AdjustBounds()
 {
-    updateGeometry();
     if (!FAutoSize)
         return;
     const QSize size = TextSize();

@@ -119,5 +119,6 @@ private:
     bool FUseDaylight = true;
     bool FAutoSize = true;
     QString FCaption;
+    mutable QSize FTextSize; // the caption measured in the font; invalid until then
     QPointer<QMenu> FPopupMenu;
 };
