@@ -63,8 +63,8 @@ TDateTime NowLocal()
 
 int LocalMilliseconds()
 {
-    const TClockSource &clock = TClockSource::Current();
-    const std::int64_t utc = clock.UtcMSecs();
-    const std::int64_t local = utc + std::int64_t(clock.LocalOffsetSecs(utc)) * 1000;
-    return static_cast<int>(((local % 1000) + 1000) % 1000);
+    // Local time differs from UTC by whole seconds, so their milliseconds
+    // agree: every clock's once-a-second re-arm needs no zone lookup.
+    const std::int64_t utc = TClockSource::Current().UtcMSecs();
+    return static_cast<int>(((utc % 1000) + 1000) % 1000);
 }
