@@ -64,8 +64,7 @@ void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones)
             clock->Assign(*zones.ZoneAt(index));
             clock->Title = title.isEmpty() ? clock->CityName() : title;
             clock->UseDaylight = ReadSettingBool(ClockListKey, UseDaylightValue(n), true);
-            const QString name = clock->Name;
-            list.Add(name, std::move(clock));
+            list.Add(std::move(clock));
         }
     } catch (const std::exception &) {
         list.Clear();

@@ -184,6 +184,13 @@ int ClampMinutes(std::int64_t minutes)
                                                      std::numeric_limits<int>::max()));
 }
 
+// "(GMT +1:00) ": what a zone's names are shown after, whatever the date.
+QString StandardOffsetPrefix(const TTimeZone &zone)
+{
+    return u'(' + GMTText(ClampMinutes(std::int64_t(zone.UTCOffset) + zone.StandardOffset), true) +
+           u") "_s;
+}
+
 // "an unknown day" stands for the parts of a rule that name no real day: the
 // zone file accepts them, and such a rule never moves the zone out of
 // standard time.
@@ -312,8 +319,7 @@ QString TTimeZone::CityName() const
 
 QString TTimeZone::DisplayName() const
 {
-    return u'(' + GMTText(ClampMinutes(std::int64_t(UTCOffset) + StandardOffset), true) + u") "_s +
-           CityName();
+    return StandardOffsetPrefix(*this) + CityName();
 }
 
 QString TTimeZone::RuleDescription(bool daylightRule) const
@@ -345,11 +351,7 @@ void TCustomisedTimeZone::Assign(const TTimeZone &source)
 
 QString TCustomisedTimeZone::TitleWithOffset() const
 {
-    if (Title.isEmpty()) {
-        return DisplayName();
-    }
-    return u'(' + GMTText(ClampMinutes(std::int64_t(UTCOffset) + StandardOffset), true) + u") "_s +
-           Title;
+    return Title.isEmpty() ? DisplayName() : StandardOffsetPrefix(*this) + Title;
 }
 
 QString OffsetText(int minutes)

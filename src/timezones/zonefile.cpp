@@ -214,8 +214,7 @@ void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
     for (qsizetype i = 0; i < count; ++i) {
         const QStringView kind = TrimLeft(lines[i]);
         const bool last = i == count - 1;
-        const bool header_line = kind.startsWith(u'[');
-        if (!header_line && !last) {
+        if (!kind.startsWith(u'[') && !last) {
             continue; // a body line, a comment or a blank line
         }
         if (header >= 0) {
@@ -224,8 +223,7 @@ void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
             zone->Name.remove(u'[').remove(u']');
             const qsizetype bodyEnd = last ? i + 1 : i;
             zone->LoadFromSection(lines.mid(header + 1, bodyEnd - header - 1));
-            const QString name = zone->Name;
-            Add(name, std::move(zone));
+            Add(std::move(zone));
         }
         header = i;
     }
