@@ -86,26 +86,24 @@ std::optional<TZoneEntry> ZoneFromPosix(const TPosixTz &tz, int year)
             return std::nullopt;
         return static_cast<std::int32_t>(offset / 60);
     };
-    TZoneEntry zone;
-    if (!tz.HasDst) {
-        const auto offset = minutes(tz.StdOffset);
-        if (!offset)
+    const auto fixed = [&minutes](Seconds offset,
+                                  const std::string &abbr) -> std::optional<TZoneEntry> {
+        const auto offsetMinutes = minutes(offset);
+        if (!offsetMinutes)
             return std::nullopt;
-        zone.UTCOffset = *offset;
-        zone.StandardAbbr = tz.StdAbbr;
+        TZoneEntry zone;
+        zone.UTCOffset = *offsetMinutes;
+        zone.StandardAbbr = abbr;
         return zone;
-    }
+    };
+    if (!tz.HasDst)
+        return fixed(tz.StdOffset, tz.StdAbbr);
     // Daylight time the whole year round ("EST5EDT,0/0,J365/25") is a fixed
     // offset to a clock.
     const TTimeline yearTimeline = TTimeline::FromPosix(tz, YearStart(year), YearStart(year + 1));
     if (yearTimeline.Changes().size() == 1) {
         const TLocalState &state = yearTimeline.Changes().front().State;
-        const auto offset = minutes(state.Offset);
-        if (!offset)
-            return std::nullopt;
-        zone.UTCOffset = *offset;
-        zone.StandardAbbr = state.Abbr;
-        return zone;
+        return fixed(state.Offset, state.Abbr);
     }
 
     const auto stdMinutes = minutes(tz.StdOffset);
@@ -121,6 +119,7 @@ std::optional<TZoneEntry> ZoneFromPosix(const TPosixTz &tz, int year)
                                 : RuleFromPosixDate(tz.End, tz.DstOffset);
     if (!begins || !resumes)
         return std::nullopt;
+    TZoneEntry zone;
     zone.UTCOffset = turned ? *dstMinutes : *stdMinutes;
     zone.DaylightOffset = turned ? *stdMinutes - *dstMinutes : *dstMinutes - *stdMinutes;
     zone.StandardAbbr = turned ? tz.DstAbbr : tz.StdAbbr;
