@@ -32,22 +32,28 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec)
     return (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + msec) / double(MSecsPerDay);
 }
 
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
-                         int msec)
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec)
 {
     return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, msec);
 }
 
-TSplitDateTime SplitDateTime(TDateTime value)
+namespace {
+// Whole days (floor) and the milliseconds into the last of them.
+TSplitDateTime SplitMSecs(std::int64_t msecs)
 {
-    const auto total = static_cast<std::int64_t>(std::llround(value * double(MSecsPerDay)));
-    std::int64_t day = total / MSecsPerDay;
-    std::int64_t ms = total % MSecsPerDay;
+    std::int64_t day = msecs / MSecsPerDay;
+    std::int64_t ms = msecs % MSecsPerDay;
     if (ms < 0) {
         ms += MSecsPerDay;
         --day;
     }
     return {day, static_cast<int>(ms)};
+}
+} // namespace
+
+TSplitDateTime SplitDateTime(TDateTime value)
+{
+    return SplitMSecs(static_cast<std::int64_t>(std::llround(value * double(MSecsPerDay))));
 }
 
 TDateParts DecodeDate(TDateTime value)
@@ -76,13 +82,8 @@ int DayOfWeek(TDateTime value)
 TDateTime DateTimeFromUnixMSecs(std::int64_t msecs)
 {
     // Split first so the fraction keeps full precision for any date a clock shows.
-    std::int64_t day = msecs / MSecsPerDay;
-    std::int64_t ms = msecs % MSecsPerDay;
-    if (ms < 0) {
-        ms += MSecsPerDay;
-        --day;
-    }
-    return double(day + UnixDateDelta) + double(ms) / double(MSecsPerDay);
+    const TSplitDateTime s = SplitMSecs(msecs);
+    return double(s.Day + UnixDateDelta) + double(s.MSecOfDay) / double(MSecsPerDay);
 }
 
 std::int64_t UnixMSecsFromDateTime(TDateTime value)
