@@ -71,25 +71,29 @@ pids+=($!)
 poll 10 xdotool search --onlyvisible --name OtherApp
 
 # Threads' counters summed: Qt's xcb event thread wakes too.
-counters() { # prints: cpu ticks, context switches of all threads, of the main thread
-    local pid=$1 ticks switches=0 main t
+counters() { # prints: cpu ticks, voluntary and involuntary context switches of all threads
+    local pid=$1 ticks vol=0 invol=0 t v i
     ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat")
     for t in /proc/"$pid"/task/*/status; do
-        switches=$((switches + $(awk '/ctxt_switches/{s += $2} END{print s}' "$t")))
+        read -r v i < <(awk '/^voluntary_ctxt/{v = $2} /^nonvoluntary_ctxt/{i = $2} END{print v, i}' "$t")
+        vol=$((vol + v))
+        invol=$((invol + i))
     done
-    main=$(awk '/ctxt_switches/{s += $2} END{print s}' "/proc/$pid/task/$pid/status")
-    echo "$ticks $switches $main"
+    echo "$ticks $vol $invol"
 }
+# Voluntary switches are the wake-ups (the program slept and was woken);
+# involuntary ones are the scheduler taking the core away, for example to
+# run the X server that a drawing request woke.
 measure() { # measure LABEL PID
     local a b hz
     read -r -a a < <(counters "$2")
     sleep "$seconds"
     read -r -a b < <(counters "$2")
     hz=$(getconf CLK_TCK)
-    awk -v l="$1" -v s="$seconds" -v t=$((b[0] - a[0])) -v c=$((b[1] - a[1])) \
-        -v m=$((b[2] - a[2])) -v hz="$hz" \
-        'BEGIN{printf "%-8s CPU %.2f s in %d s (%.2f %%), wake-ups %d (%.2f a second, %.2f in the main thread)\n",
-               l, t / hz, s, 100 * t / hz / s, c, c / s, m / s}'
+    awk -v l="$1" -v s="$seconds" -v t=$((b[0] - a[0])) -v w=$((b[1] - a[1])) \
+        -v p=$((b[2] - a[2])) -v hz="$hz" \
+        'BEGIN{printf "%-8s CPU %.2f s in %d s (%.2f %%), wake-ups %d (%.2f a second), preempted %d times\n",
+               l, t / hz, s, 100 * t / hz / s, w, w / s, p}'
 }
 
 start=$(now_ms)

@@ -81,6 +81,7 @@ private Q_SLOTS:
     void deactivation_data();
     void deactivation();
     void deactivationWhileAlarmMessage();
+    void timerFollowsTheSecond_data();
     void timerFollowsTheSecond();
     void layout_data();
     void layout();
@@ -315,20 +316,28 @@ void TestClocksForm::deactivationWhileAlarmMessage()
     QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 2000);
 }
 
+void TestClocksForm::timerFollowsTheSecond_data()
+{
+    QTest::addColumn<int>("msecs"); // of the local wall clock when the tick runs
+    QTest::addColumn<int>("interval");
+    QTest::newRow("on the second") << 0 << 1000;
+    QTest::newRow("a quarter past") << 250 << 750;
+    QTest::newRow("just before the next") << 999 << 1;
+}
+
 void TestClocksForm::timerFollowsTheSecond()
 {
+    QFETCH(int, msecs);
+    QFETCH(int, interval);
     SeedThreeClocks();
     TClocksForm form;
     form.ShowClocks();
-    // The fake clock stands at .250 of a second.
-    QCOMPARE(form.Timer()->interval(), 750);
     QCOMPARE(form.Timer()->timerType(), Qt::PreciseTimer);
-    FClock->Advance(749);
+    QVERIFY(form.Timer()->isSingleShot());
+    FClock->Advance(msecs - 250); // the fake clock stands at .250
     form.UpdateClocks();
-    QCOMPARE(form.Timer()->interval(), 1);
-    FClock->Advance(1);
-    form.UpdateClocks();
-    QCOMPARE(form.Timer()->interval(), 1000);
+    QCOMPARE(form.Timer()->interval(), interval);
+    QVERIFY(form.Timer()->isActive());
     form.HideClocks();
     QVERIFY(!form.Timer()->isActive());
 }
