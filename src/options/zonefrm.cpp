@@ -3,10 +3,17 @@
 #include "clocks/clocksfrm.h"
 #include "clocks/common.h"
 #include "clocks/defreg.h"
+#include "components/branding.h"
 #include "components/gmsgdlg.h"
+#include "components/graphhelp.h"
+#include "components/urllabel.h"
+#include "components/vorkelresources.h"
+#include "components/watermarkbox.h"
 #include "components/zonedclock.h"
+#include "platform/autostart.h"
 #include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
+#include "platform/help.h"
 #include "platform/settings.h"
 
 #include <QApplication>
@@ -21,14 +28,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -40,6 +51,8 @@ const QString AllZonesText = QStringLiteral("(List all zones)");
 constexpr int AllZonesTag = 1;
 constexpr int TagRole = Qt::UserRole;
 constexpr int ObjectRole = Qt::UserRole + 1;
+// The dynamic property holding a control's pop-up topic number.
+constexpr char HelpContextProperty[] = "HelpContext";
 
 TZoneForm::TFontChooser &FontChooser()
 {
@@ -213,8 +226,10 @@ void TZoneForm::CreateControls()
     CreateZoneBrowser();
     CreateAppearanceTab();
     CreateButtons();
+    CreateAboutPage();
     SetTabOrder();
     NameControls();
+    SetUpContextHelp();
 }
 
 void TZoneForm::CreateClocksTab()
@@ -237,6 +252,7 @@ void TZoneForm::CreateClocksTab()
         MakeCheckBox(QStringLiteral("Use &daylight time when necessary"), BoxClock);
     BtnRemoveClock = new QPushButton(QStringLiteral("R&emove"), BoxClock);
     ChkRunAtStartup = MakeCheckBox(QStringLiteral("&Run Vorkel Clocks when Windows starts"), tab);
+    connect(ChkRunAtStartup, &QCheckBox::clicked, this, &TZoneForm::ChkRunAtStartupClick);
 
     connect(LstClocks, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstClocksClick);
     connect(EditClockTitle, &QLineEdit::textEdited, this, &TZoneForm::EditClockTitleChange);
@@ -355,8 +371,15 @@ void TZoneForm::CreateButtons()
                                 BtnFont, BtnFontColor, BtnDefaults}) {
         button->setAutoDefault(false);
     }
-    PBox = new QWidget(this);
+    PBox = new TWatermarkBox(this);
+    HelpPopup = new QMenu(this);
+    Whatsthis1 = HelpPopup->addAction(QStringLiteral("&What's This?"));
+    // Queued: the pop-up opens once the menu has closed, not while it grabs the mouse.
+    connect(Whatsthis1, &QAction::triggered, this, &TZoneForm::Whatsthis1Click,
+            Qt::QueuedConnection);
 
+    connect(BtnHelp, &QPushButton::clicked, this, &TZoneForm::BtnHelpClick);
+    connect(PBox, &TWatermarkBox::Clicked, this, &TZoneForm::PBoxClick);
     connect(BtnOK, &QPushButton::clicked, this, &TZoneForm::BtnOKClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TZoneForm::BtnCancelClick);
     connect(BtnApply, &QPushButton::clicked, this, &TZoneForm::BtnApplyClick);
@@ -561,6 +584,8 @@ void TZoneForm::NameControls()
         {BtnCancel, "BtnCancel"},
         {BtnApply, "BtnApply"},
         {PBox, "PBox"},
+        {WebBrowser, "WebBrowser"},
+        {HelpPopup, "HelpPopup"},
         {Label10, "Label10"},
         {LstClocks, "LstClocks"},
         {BoxClock, "BoxClock"},
@@ -655,6 +680,8 @@ void TZoneForm::FormCreate()
     FillFormatLists();
     SetModified(false);
     ArrangeControls();
+    // Painted for the strip's final size, which a wider font may have grown.
+    BuildWatermarkStrip();
 }
 
 void TZoneForm::LoadZonesAndClocks()
@@ -683,6 +710,8 @@ void TZoneForm::LoadZonesAndClocks()
 
 void TZoneForm::LoadStartupOptions()
 {
+    ChkRunAtStartup->setChecked(
+        UpdateStartupShortcut(false, false, QCoreApplication::applicationFilePath()));
     TDefRegistry registry;
     if (registry.OpenKey(SettingsKey, false)) {
         try {
@@ -734,6 +763,8 @@ bool TZoneForm::ApplyChanges()
         SaveClockList(FClocks);
         SaveSettings();
         update.Commit();
+        UpdateStartupShortcut(ChkRunAtStartup->isChecked(), true,
+                              QCoreApplication::applicationFilePath());
     } catch (const Exception &error) {
         SoundMessageDlg(error.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
         return false;
@@ -809,6 +840,9 @@ void TZoneForm::showEvent(QShowEvent *event)
 
 bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (ContextHelpEvent(watched, event)) {
+        return true;
+    }
     if (watched == LstClocks->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             LstClocksMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
@@ -1646,4 +1680,253 @@ TDateTime TZoneForm::AlarmMoment() const
         throw EConvertError(QStringLiteral("'%1' is not a valid time").arg(EditAlarmTime->text()));
     }
     return DateTimeOf(PickerAlarmDate->date()) + EncodeTime(hours, minutes, 0, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up, context help, about page and strip
+
+void TZoneForm::ChkRunAtStartupClick()
+{
+    SetModified(true);
+}
+
+void TZoneForm::CreateAboutPage()
+{
+    WebBrowser = new QTextBrowser(PageAbout);
+    // Links leave the page for the user's browser or mail program.
+    WebBrowser->setOpenLinks(false);
+    WebBrowser->setFrameShape(QFrame::NoFrame);
+    auto *layout = new QVBoxLayout(PageAbout);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WebBrowser);
+    connect(WebBrowser, &QTextBrowser::anchorClicked, this, &TZoneForm::WebBrowserLinkClick);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TZoneForm::PageControlChange);
+}
+
+void TZoneForm::PageControlChange()
+{
+    if (PageControl->currentWidget() == PageAbout) {
+        PageAboutShow();
+    }
+}
+
+void TZoneForm::PageAboutShow()
+{
+    if (FWebBrowserTag == 0) {
+        EnsureVorkelResources();
+        WebBrowser->setSource(QUrl(QStringLiteral("qrc:/about.htm")));
+        FWebBrowserTag = 1;
+    }
+}
+
+void TZoneForm::WebBrowserLinkClick(const QUrl &link)
+{
+    const QUrl target = WebBrowser->source().resolved(link);
+    if (target.scheme() == u"qrc") {
+        WebBrowser->setSource(target);
+    } else {
+        ShellOpen(target.toString());
+    }
+}
+
+void TZoneForm::SetUpContextHelp()
+{
+    // The pop-up topic of each control, and whether opening its context menu
+    // sets the topic the menu shows.
+    struct THelpControl
+    {
+        QWidget *Control;
+        int Topic;
+    };
+    const THelpControl controls[] = {{LstClocks, 101},       {ChkClockUseDaylight, 103},
+                                     {ChkRunAtStartup, 104}, {CmbRegions, 201},
+                                     {LstZones, 201},        {ChkSortByName, 202},
+                                     {ChkShowDate, 301},     {CmbDateFormat, 301},
+                                     {ChkShowTime, 302},     {CmbTimeFormat, 302},
+                                     {ChkSetAlarm, 401},     {CmbAlarmClocks, 401},
+                                     {EditAlarmTime, 0},     {PickerAlarmDate, 0}};
+    for (const THelpControl &entry : controls) {
+        QWidget *control = entry.Control;
+        if (entry.Topic != 0) {
+            control->setProperty(HelpContextProperty, entry.Topic);
+        }
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint &pos) { ContextPopup(control, pos); });
+    }
+    // F1 and the caption help button reach every control of the dialog
+    // before the control itself.
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        widget->installEventFilter(this);
+    }
+}
+
+int TZoneForm::HelpTopicOf(const QWidget *control)
+{
+    return control == nullptr ? 0 : control->property(HelpContextProperty).toInt();
+}
+
+int TZoneForm::NearestHelpTopic(const QWidget *control, const QWidget **owner) const
+{
+    for (const QWidget *widget = control; widget != nullptr && widget != this;
+         widget = widget->parentWidget()) {
+        if (const int topic = HelpTopicOf(widget); topic != 0) {
+            if (owner != nullptr) {
+                *owner = widget;
+            }
+            return topic;
+        }
+        if (widget->isWindow()) {
+            break;
+        }
+    }
+    return 0;
+}
+
+void TZoneForm::ContextPopup(QWidget *control, const QPoint &pos)
+{
+    if (const int topic = HelpTopicOf(control); topic != 0) {
+        FPopupTopic = topic;
+    } else if (control == EditAlarmTime || control == PickerAlarmDate) {
+        // They have no topic of their own; the alarm's describes them.
+        FPopupTopic = HelpTopicOf(ChkSetAlarm);
+    }
+    // A scroll area reports the position in its viewport.
+    const auto *area = qobject_cast<const QAbstractScrollArea *>(control);
+    FPopupPos = (area != nullptr ? area->viewport() : control)->mapToGlobal(pos);
+    HelpPopup->popup(FPopupPos);
+}
+
+void TZoneForm::Whatsthis1Click()
+{
+    ShowHelpPopup(FPopupTopic, FPopupPos);
+}
+
+void TZoneForm::ShowHelpPopup(int topic, const QPoint &globalPos)
+{
+    if (topic == 0) {
+        return;
+    }
+    // The position goes first, as a help hook expects it; ours lets the
+    // pop-up open at the pointer.
+    const long long position =
+        (static_cast<long long>(globalPos.y() & 0xFFFF) << 16) | (globalPos.x() & 0xFFFF);
+    ApplicationHelp(HELP_SETPOPUP_POS, position);
+    ApplicationHelp(HELP_CONTEXTPOPUP, topic);
+    Q_EMIT HelpPopupRequested(topic);
+}
+
+bool TZoneForm::ShowHelpFor(const QWidget *control)
+{
+    const QWidget *owner = nullptr;
+    const int topic = NearestHelpTopic(control, &owner);
+    if (topic == 0) {
+        return false;
+    }
+    ShowHelpPopup(topic, owner->mapToGlobal(QPoint(0, 0)));
+    return true;
+}
+
+bool TZoneForm::ContextHelpEvent(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) {
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+            QWidget *focus = QApplication::focusWidget();
+            ShowHelpFor(focus != nullptr && focus->window() == this
+                            ? focus
+                            : qobject_cast<QWidget *>(watched));
+        }
+        // Neither the press nor the release reaches the control.
+        return true;
+    }
+    case QEvent::QueryWhatsThis:
+    case QEvent::WhatsThis: {
+        // The caption help button's pointer: the nearest control outwards
+        // with a topic answers for the control under it.
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        if (NearestHelpTopic(widget) == 0) {
+            return false;
+        }
+        event->accept();
+        if (event->type() == QEvent::WhatsThis) {
+            ShowHelpFor(widget);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+QString TZoneForm::HelpKeywordForPage() const
+{
+    const QWidget *page = PageControl->currentWidget();
+    if (page == TabClocks) {
+        return QStringLiteral("AClockList");
+    }
+    if (page == TabAppearance) {
+        return QStringLiteral("AAppearanceAlarm");
+    }
+    return QStringLiteral("AContents");
+}
+
+void TZoneForm::ShowHelpForPage()
+{
+    ShowHelpTopic(HelpKeywordForPage());
+}
+
+void TZoneForm::BtnHelpClick()
+{
+    ShowHelpForPage();
+}
+
+const QImage &TZoneForm::WatermarkStrip() const
+{
+    return PBox->Bitmap();
+}
+
+void TZoneForm::BuildWatermarkStrip()
+{
+    const QString address = BrandWebAddress.toString();
+    PBox->setToolTip(address);
+    QImage &strip = PBox->Bitmap();
+    strip = QImage(PBox->size(), QImage::Format_RGB32);
+    if (strip.isNull()) {
+        return; // no room to paint in: the box stays empty
+    }
+    strip.fill(Qt::white);
+    {
+        QPainter painter(&strip);
+        PaintGradient(painter, strip.rect(), strip.width(), BrandColor, BrandLightColor,
+                      TGradientDirection::Horizontal);
+    }
+    // A word-mark that cannot be loaded leaves a gap, not an unpainted strip.
+    if (const auto wordMark = LoadWordMark(TWordMark::Horizontal)) {
+        const QRect whole = wordMark->Picture.rect();
+        AlphaBlendBitmap(wordMark->Picture, wordMark->Mask, strip, whole,
+                         QPoint(5, (strip.height() - whole.height()) / 2 + 1));
+    }
+    QPainter painter(&strip);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics metrics(painter.font());
+    painter.setPen(QColor::fromRgb(ColorToRgb(BrandColor)));
+    painter.drawText(strip.width() - metrics.horizontalAdvance(address) - 10,
+                     (strip.height() - metrics.height()) / 2 + metrics.ascent(), address);
+    painter.setPen(QColor::fromRgb(ColorToRgb(BrandFrameColor)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(strip.rect().adjusted(0, 0, -1, -1));
+    PBox->update();
+}
+
+void TZoneForm::PBoxClick()
+{
+    OpenHomePage(false);
 }

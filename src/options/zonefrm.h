@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -22,9 +24,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTextBrowser;
+class QUrl;
+class TWatermarkBox;
 class TZonedClock;
 
 class TZoneForm : public QDialog
@@ -50,7 +55,10 @@ public:
     QPushButton *BtnOK = nullptr;
     QPushButton *BtnCancel = nullptr;
     QPushButton *BtnApply = nullptr;
-    QWidget *PBox = nullptr; // the branding strip along the bottom edge
+    TWatermarkBox *PBox = nullptr;      // the branding strip along the bottom edge
+    QTextBrowser *WebBrowser = nullptr; // the about page, on PageAbout
+    QMenu *HelpPopup = nullptr;         // "What's This?" on the controls with a topic
+    QAction *Whatsthis1 = nullptr;
 
     // "Clocks and Time Zones": the clock list.
     QLabel *Label10 = nullptr;
@@ -144,10 +152,30 @@ public:
     // when the time box does not hold a valid time.
     TDateTime AlarmMoment() const;
 
+    // Start-up and help.
+    // The pop-up topic of a control itself (0 for none).
+    static int HelpTopicOf(const QWidget *control);
+    // The topic of the nearest control, going outwards from control through
+    // its parents, that has one; 0 when none has. The control that has it
+    // goes to owner when asked for.
+    int NearestHelpTopic(const QWidget *control, const QWidget **owner = nullptr) const;
+    // The topic "What's This?" of HelpPopup shows.
+    int PopupTopic() const { return FPopupTopic; }
+    // Opens the manual at the active tab's keyword.
+    void ShowHelpForPage();
+    // The help keyword of the active tab.
+    QString HelpKeywordForPage() const;
+    bool AboutPageLoaded() const { return FWebBrowserTag != 0; }
+    const QImage &WatermarkStrip() const;
+
     // The font dialog behind "Clock Font..."; tests replace it. Returns
     // whether the user confirmed, with the choice in font.
     using TFontChooser = std::function<bool(QWidget *parent, QFont &font)>;
     static void SetFontChooser(TFontChooser chooser);
+
+Q_SIGNALS:
+    // A context pop-up was asked for (What's This, the caption help button or F1).
+    void HelpPopupRequested(int topic);
 
 public Q_SLOTS:
     // Closing by any means (OK, Cancel, Esc, the close box) comes here.
@@ -180,6 +208,13 @@ private Q_SLOTS:
     void CmbAlarmClocksChange();
     void EditAlarmTimeChange();
     void PickerAlarmDateChange();
+    void ChkRunAtStartupClick();
+    void BtnHelpClick();
+    void Whatsthis1Click();
+    void PageControlChange();
+    void PageAboutShow();
+    void WebBrowserLinkClick(const QUrl &link);
+    void PBoxClick();
 
 private:
     void CreateControls();
@@ -187,6 +222,7 @@ private:
     void CreateZoneBrowser();
     void CreateAppearanceTab();
     void CreateButtons();
+    void CreateAboutPage();
     void SetTabOrder();
     void NameControls();
     double WidthScale() const;
@@ -201,6 +237,15 @@ private:
     void LstClocksMouseMove(Qt::MouseButtons buttons, int row);
     void LstClocksMouseUp();
     void LoadStartupOptions();
+    void SetUpContextHelp();
+    void ContextPopup(QWidget *control, const QPoint &pos);
+    // Shows the topic of the nearest control outwards from control, placed
+    // at that control; false when there is none.
+    bool ShowHelpFor(const QWidget *control);
+    void ShowHelpPopup(int topic, const QPoint &globalPos);
+    // Filters the events of every control: F1 and What's This. True when used.
+    bool ContextHelpEvent(QObject *watched, QEvent *event);
+    void BuildWatermarkStrip();
     int AlarmEntryOf(const TCustomisedTimeZone *clock) const;
     int AddAlarmEntry(TCustomisedTimeZone *clock);
     TCustomisedTimeZone *SelectedAlarmClock() const;
@@ -221,6 +266,9 @@ private:
     QString FAlarmTimeOnEntry;
     bool FPlaced = false;
     bool FClosing = false;
+    int FPopupTopic = 0;
+    QPoint FPopupPos;
+    int FWebBrowserTag = 0; // 1 once the about page has been loaded
 };
 
 // The one open options dialog, or null.
