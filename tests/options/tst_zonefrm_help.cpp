@@ -1,0 +1,307 @@
+// The options dialog's start-up box, context help, Help button, about tab and
+// web address strip.
+#include "clocks/common.h"
+#include "components/branding.h"
+#include "components/gmsgdlg.h"
+#include "components/urllabel.h"
+#include "components/watermarkbox.h"
+#include "options/zonefrm.h"
+#include "platform/autostart.h"
+#include "platform/clocksource.h"
+#include "platform/formatsettings.h"
+#include "platform/help.h"
+#include "platform/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QWhatsThis>
+#include <memory>
+
+namespace {
+const QString ZoneFile = QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini");
+const QByteArray OwnEntry = "[Desktop Entry]\nType=Application\nExec=/opt/elsewhere/clocks\n";
+
+QByteArray EntryText()
+{
+    QFile file(StartupShortcutPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteEntry(const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(StartupShortcutPath()).absolutePath());
+    QFile file(StartupShortcutPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+bool WhatsThisShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->isVisible() && window->inherits("QWhatsThat");
+    });
+}
+} // namespace
+
+class TestZoneFormHelp : public QObject
+{
+    Q_OBJECT
+
+private:
+    TZoneForm *Open()
+    {
+        FForm = new TZoneForm(ZoneFile); // deletes itself on close
+        return FForm;
+    }
+    QWidget *Control(const QString &name) const
+    {
+        auto *control = FForm->findChild<QWidget *>(name);
+        if (name == u"LstClocks") {
+            control = FForm->LstClocks->viewport(); // what the pointer is over
+        }
+        return control;
+    }
+
+    QTemporaryDir FConfig;
+    std::unique_ptr<QTemporaryDir> FDir;
+    std::unique_ptr<TFakeClock> FClock;
+    QPointer<TZoneForm> FForm;
+    QStringList FOpened;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(FConfig.isValid());
+        qputenv("XDG_CONFIG_HOME", FConfig.path().toUtf8());
+        SetFormatSettings(TFormatSettings::British());
+        SetShellOpener([this](const QUrl &url) {
+            FOpened.append(url.toString());
+            return true;
+        });
+    }
+    void cleanupTestCase() { SetShellOpener({}); }
+    void init()
+    {
+        FDir = std::make_unique<QTemporaryDir>();
+        SetSettingsFileName(FDir->filePath(QStringLiteral("Clocks.ini")));
+        WriteSettingString(SettingsKey, QStringLiteral("Clocks"), QStringLiteral("London"));
+        WriteSettingString(ClockListKey, QStringLiteral("0_Zone"), QStringLiteral("Europe/London"));
+        FClock = std::make_unique<TFakeClock>(EncodeDateTime(2026, 3, 20, 12, 0, 0, 0));
+        QFile::remove(StartupShortcutPath());
+        FOpened.clear();
+        MessageDlgHook::Reset();
+    }
+    void cleanup()
+    {
+        QWhatsThis::hideText();
+        delete FForm.data();
+        if (HelpViewer() != nullptr) {
+            delete HelpViewer();
+        }
+        FClock.reset();
+        SetSettingsFileName(QString());
+        FDir.reset();
+    }
+
+    void startupEntry_data()
+    {
+        QTest::addColumn<bool>("existed");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("ticked and OK creates it") << false << 1 << "BtnOK" << true;
+        QTest::newRow("unticked and OK deletes it") << true << 1 << "BtnOK" << false;
+        QTest::newRow("ticked and Apply creates it") << false << 1 << "BtnApply" << true;
+        QTest::newRow("Cancel creates nothing") << false << 1 << "BtnCancel" << false;
+        QTest::newRow("Cancel deletes nothing") << true << 1 << "BtnCancel" << true;
+        // Unticked and ticked again: a commit that wants the entry it has.
+        QTest::newRow("wanted and present is left alone") << true << 2 << "BtnOK" << true;
+    }
+    void startupEntry()
+    {
+        QFETCH(bool, existed);
+        QFETCH(int, clicks);
+        QFETCH(QString, button);
+        QFETCH(bool, exists);
+        if (existed) {
+            WriteEntry(OwnEntry);
+        }
+        Open();
+        // The box shows the file, not what was ticked at the last commit.
+        QCOMPARE(FForm->ChkRunAtStartup->isChecked(), existed);
+        for (int i = 0; i < clicks; ++i) {
+            FForm->ChkRunAtStartup->click();
+        }
+        QVERIFY(FForm->Modified());
+        FForm->findChild<QPushButton *>(button)->click();
+        QCOMPARE(QFileInfo::exists(StartupShortcutPath()), exists);
+        if (exists && existed) {
+            QCOMPARE(EntryText(), OwnEntry);
+        } else if (exists) {
+            QVERIFY(EntryText().contains(
+                QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8()));
+        }
+        if (FForm) {
+            delete FForm.data();
+        }
+        Open();
+        QCOMPARE(FForm->ChkRunAtStartup->isChecked(), exists);
+    }
+
+    void helpKeywordPerTab_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("clocks") << "TabClocks"
+                                << "clocklist.htm";
+        QTest::newRow("appearance") << "TabAppearance"
+                                    << "appearance.htm";
+        QTest::newRow("about") << "PageAbout"
+                               << "contents.htm";
+    }
+    void helpKeywordPerTab()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, page);
+        Open();
+        FForm->PageControl->setCurrentWidget(FForm->findChild<QWidget *>(tab));
+        FForm->BtnHelp->click();
+        QVERIFY(HelpViewer() != nullptr);
+        QCOMPARE(HelpViewer()->source().fileName(), page);
+    }
+
+    void whatsThisMenu_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("alarm box") << "ChkSetAlarm" << 401;
+        QTest::newRow("daylight box") << "ChkClockUseDaylight" << 103;
+        // No topic of their own: the alarm's, whatever was asked before.
+        QTest::newRow("alarm time") << "EditAlarmTime" << 401;
+        QTest::newRow("alarm date") << "PickerAlarmDate" << 401;
+    }
+    void whatsThisMenu()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, topic);
+        Open();
+        FForm->ChkSetAlarm->click(); // the alarm's controls take no events while disabled
+        QSignalSpy shown(FForm.data(), &TZoneForm::HelpPopupRequested);
+        // Another control's topic first, so a stale one would show.
+        QContextMenuEvent other(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+        QApplication::sendEvent(FForm->LstClocks->viewport(), &other);
+        FForm->HelpPopup->hide();
+        QCOMPARE(FForm->PopupTopic(), 101);
+
+        QWidget *target = FForm->findChild<QWidget *>(control);
+        if (auto *picker = qobject_cast<QDateEdit *>(target)) {
+            target = picker->findChild<QLineEdit *>(); // the part the pointer is over
+        }
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+        QApplication::sendEvent(target, &menu);
+        QVERIFY(FForm->HelpPopup->isVisible());
+        QCOMPARE(FForm->PopupTopic(), topic);
+        FForm->HelpPopup->hide();
+        FForm->Whatsthis1->trigger();
+        QTRY_COMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).toInt(), topic);
+        QVERIFY(WhatsThisShown());
+    }
+
+    void pointerAndF1_data()
+    {
+        QTest::addColumn<bool>("pointer");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("pointer over the clock list") << true << "LstClocks" << 101;
+        QTest::newRow("pointer over a label") << true << "Label10" << 0;
+        QTest::newRow("F1 in the region list") << false << "CmbRegions" << 201;
+        QTest::newRow("F1 in the clock title") << false << "EditClockTitle" << 0;
+        QTest::newRow("F1 in the alarm date") << false << "PickerAlarmDate" << 0;
+    }
+    void pointerAndF1()
+    {
+        QFETCH(bool, pointer);
+        QFETCH(QString, control);
+        QFETCH(int, topic);
+        Open();
+        FForm->ChkSetAlarm->click();
+        FForm->PageControl->setCurrentWidget(control == u"PickerAlarmDate" ? FForm->TabAppearance
+                                                                           : FForm->TabClocks);
+        FForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
+        QSignalSpy shown(FForm.data(), &TZoneForm::HelpPopupRequested);
+        QWidget *target = Control(control);
+        if (pointer) {
+            QWhatsThis::enterWhatsThisMode();
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
+            QWhatsThis::leaveWhatsThisMode();
+        } else {
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_F1);
+        }
+        QCOMPARE(shown.count(), topic == 0 ? 0 : 1);
+        if (topic != 0) {
+            QCOMPARE(shown.at(0).at(0).toInt(), topic);
+            QVERIFY(WhatsThisShown());
+        }
+    }
+
+    void aboutPageLoadedOnFirstShowingOnly()
+    {
+        Open();
+        QSignalSpy loads(FForm->WebBrowser, &QTextBrowser::sourceChanged);
+        QVERIFY(FForm->WebBrowser->source().isEmpty());
+        QVERIFY(!FForm->AboutPageLoaded());
+        FForm->PageControl->setCurrentWidget(FForm->TabAppearance);
+        QCOMPARE(loads.count(), 0);
+
+        FForm->PageControl->setCurrentWidget(FForm->PageAbout);
+        QCOMPARE(loads.count(), 1);
+        QCOMPARE(FForm->WebBrowser->source(), QUrl(QStringLiteral("qrc:/about.htm")));
+        QVERIFY(FForm->WebBrowser->toPlainText().contains(QStringLiteral("Vorkel Clocks")));
+        QVERIFY(!FForm->WebBrowser
+                     ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("about.png")))
+                     .isNull());
+        FForm->PageControl->setCurrentWidget(FForm->TabClocks);
+        FForm->PageControl->setCurrentWidget(FForm->PageAbout);
+        QCOMPARE(loads.count(), 1);
+
+        // Its links go to the user's programs, the page stays.
+        const QString mail = QStringLiteral("mailto:clocks@vorkel.example");
+        Q_EMIT FForm->WebBrowser->anchorClicked(QUrl(mail));
+        QCOMPARE(FOpened, QStringList{mail});
+        QCOMPARE(loads.count(), 1);
+    }
+
+    void stripOpensTheHomePage()
+    {
+        Open();
+        FForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
+        TWatermarkBox *strip = FForm->PBox;
+        QCOMPARE(strip->toolTip(), BrandWebAddress.toString());
+        QCOMPARE(FForm->WatermarkStrip().size(), strip->size());
+        QCOMPARE(FForm->WatermarkStrip().width(), FForm->width());
+        QCOMPARE(RgbToColor(FForm->WatermarkStrip().pixel(0, 0)), BrandFrameColor);
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(100, 10));
+        QCOMPARE(FOpened, QStringList{BrandHomePage.toString()});
+    }
+};
+
+QTEST_MAIN(TestZoneFormHelp)
+#include "tst_zonefrm_help.moc"
