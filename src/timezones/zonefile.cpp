@@ -191,11 +191,11 @@ QStringList SplitZoneFileLines(const QString &text)
 void TTimeZoneList::LoadFromZoneFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw EFOpenError(u"Cannot open file \"%1\". %2"_s.arg(QDir::toNativeSeparators(fileName),
-                                                               file.errorString()));
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
     }
-    const QByteArray bytes = file.readAll();
+    // A read that fails half way reports like an open that fails.
     if (file.error() != QFileDevice::NoError) {
         throw EFOpenError(u"Cannot open file \"%1\". %2"_s.arg(QDir::toNativeSeparators(fileName),
                                                                file.errorString()));
