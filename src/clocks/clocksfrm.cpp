@@ -338,8 +338,17 @@ void TClocksForm::ReportDocking()
 void TClocksForm::LoadTrayIcon()
 {
     const QString picture = QStringLiteral(":/trayxp.ico");
-    if (QFile::exists(picture))
-        FSysTrayIcon->SetIcon(QIcon(picture));
+    if (!QFile::exists(picture))
+        return;
+    QIcon icon(picture);
+    // Trays here are often 22 or 24 pixels high, and screens denser than
+    // 96 dpi: the same picture drawn larger stays sharp there.
+    for (const int size : {22, 24, 32, 48, 64}) {
+        const QString larger = QStringLiteral(":/icons/trayxp-%1.png").arg(size);
+        if (QFile::exists(larger))
+            icon.addFile(larger, QSize(size, size));
+    }
+    FSysTrayIcon->SetIcon(icon);
 }
 
 bool TClocksForm::LoadZoneDatabase(TTimeZoneList &zones)

@@ -118,6 +118,12 @@ echo "window at $wx,$wy ${ww}x$wh, icon at $ix,$iy ${iw}x$ih"
 ((wx + ww <= 1024)) || fail "window leaves the screen"
 ((wx == ix || wx + ww == 1024)) || fail "window not at the tray's left edge"
 ((ww >= 120 && wh >= 108)) || fail "window smaller than its minimum"
+# Kept out of the taskbar and the pager.
+state=$(xprop -id "$(xdotool search --onlyvisible --name "^World Times$" | head -1)" _NET_WM_STATE)
+echo "$state"
+[[ $state == *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_SKIP_PAGER* ]] ||
+    fail "the window is not kept out of the taskbar: $state"
+[[ $state == *_NET_WM_STATE_ABOVE* ]] || fail "the window is not kept on top: $state"
 import -window root "$shots/clocks-window.png"
 
 # A second click while it is open changes nothing.
