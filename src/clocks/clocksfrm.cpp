@@ -571,12 +571,8 @@ void TClocksForm::SetTaskButtonHidden(bool hidden)
 void TClocksForm::UpdateClocks()
 {
     FTimer->stop();
-    if (isVisible()) {
-        for (TZonedClock *clock : std::as_const(FClockControls))
-            clock->UpdateText();
-        UpdateTitles();
-        FitWidth();
-    }
+    if (isVisible())
+        RefreshClocks();
 
     if (FAlarm.IsSet() && FAlarm.IsDue()) {
         FAlarm.Active = false;
@@ -587,6 +583,14 @@ void TClocksForm::UpdateClocks()
     // Hidden and with no alarm to watch there is nothing to tick for.
     if (isVisible() || FAlarm.IsSet())
         FTimer->start(1000 - LocalMilliseconds());
+}
+
+void TClocksForm::RefreshClocks()
+{
+    for (TZonedClock *clock : std::as_const(FClockControls))
+        clock->UpdateText();
+    UpdateTitles();
+    FitWidth();
 }
 
 void TClocksForm::UpdateTitles()
@@ -606,8 +610,11 @@ void TClocksForm::ShowClocks()
 {
     if (isVisible() || FClocks.Count() == 0)
         return;
-    PlaceNearTray();
+    // Measured afresh before it is placed: placed with the width of its last
+    // showing, a window that then grows would cover a panel on its right.
     SetClientWidth(0);
+    RefreshClocks();
+    PlaceNearTray();
     ShowWindowNow();
 }
 

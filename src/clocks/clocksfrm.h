@@ -143,6 +143,7 @@ private:
     void ClearClockControls();
     void LoadAlarm();
     void UpdateTitles();
+    void RefreshClocks();
     void ApplyClockFont(const TFontSpec &spec);
     void BuildSideWatermark();
     void PBoxClick();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +102,8 @@ private Q_SLOTS:
     void storedFont();
     void brandClick_data();
     void brandClick();
+    void pulledBackOntoScreen();
+    void optionsCommit();
     void exitStoresWindowState();
     void pinnedStartsShown();
 
@@ -705,6 +708,57 @@ void TestClocksForm::brandClick()
         QCOMPARE(MessageDlgHook::Shown().first().Message, opened.first());
         QVERIFY(opened.first().startsWith(QStringLiteral("https://")));
     }
+}
+
+void TestClocksForm::pulledBackOntoScreen()
+{
+    SeedThreeClocks();
+    TClocksForm form;
+    form.ShowClocks();
+    const QRect screen = form.screen()->geometry();
+    form.move(screen.right() - 20, screen.bottom() - 10);
+    form.UpdateClocks();
+    QCOMPARE(form.pos(),
+             QPoint(screen.right() + 1 - form.width(), screen.bottom() + 1 - form.height()));
+}
+
+void TestClocksForm::optionsCommit()
+{
+    SeedThreeClocks();
+    TClocksForm form;
+    form.ShowClocks();
+    const QPoint placed = form.pos();
+    // Offscreen the tray tells nothing: the corner of the available area,
+    // for the window's size of this showing.
+    const QRect available = form.screen()->availableGeometry();
+    QCOMPARE(placed,
+             QPoint(available.right() + 1 - form.width(), available.bottom() + 1 - form.height()));
+    form.move(placed - QPoint(200, 150)); // dragged away
+
+    // What the options dialog does when it commits: a fourth clock, a font.
+    SeedClocks({{QStringLiteral("London"), QStringLiteral("Europe/London")},
+                {QStringLiteral("Paris"), QStringLiteral("Europe/Paris")},
+                {QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")},
+                {QStringLiteral("Sydney"), QStringLiteral("Australia/Sydney")}});
+    WriteSettingString(SettingsKey, ValueFont, QStringLiteral("DejaVu Serif;9;0;0"));
+    form.LoadClocks();
+    form.LoadSettings();
+    form.HideClocks();
+    form.ShowClocks();
+
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.ClockControls().size(), 4);
+    QCOMPARE(form.SysTrayIcon()->Hint(),
+             QStringLiteral("Click to show the time in London, Paris, Tokyo and Sydney"));
+    // Back beside the tray, grown by a clock.
+    QCOMPARE(form.pos(),
+             QPoint(available.right() + 1 - form.width(), available.bottom() + 1 - form.height()));
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(form.ClockControls()[i]->font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(form.TitleLabels()[i]->font().family(), QStringLiteral("DejaVu Serif"));
+    }
+    const TZonedClock *last = form.ClockControls().last();
+    QCOMPARE(form.height(), last->y() + last->height() + 35);
 }
 
 void TestClocksForm::exitStoresWindowState()
