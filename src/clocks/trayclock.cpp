@@ -28,7 +28,6 @@ int main(int argc, char *argv[])
     qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorkel Clocks"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorkel Clocks"));
     QApplication::setOrganizationName(QStringLiteral("Vorkel"));
     // The program lives in the tray: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# The about box, the manual and the options dialog's context help and about
+# tab on a real X server with a window manager and a tray host: "About..."
+# from the tray menu, "&Help" from the window's menu, "What's This?" on the
+# clock list, and the "About Vorkel" tab with its strip, all photographed.
+#
+# Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
+#     tests/e2e/help_about.sh build/ci
+set -euo pipefail
+
+build=$(realpath "${1:-build/ci}")
+source "$(dirname "$0")/lib/desktop.bash"
+
+# key KEYS...: presses keys in the focused window, never leaving one held.
+key() {
+    xdotool key --delay 60 "$@"
+    sleep 0.4
+}
+visible() { xdotool search --onlyvisible --name "$1" | head -1; }
+# title_is ID TEXT: the window's caption as the window manager shows it.
+title_is() {
+    local shown
+    shown=$(xprop -id "$1" _NET_WM_NAME | sed -E 's/^[^"]*"(.*)"$/\1/')
+    [ "$shown" = "$2" ] || fail "caption \"$shown\", not \"$2\""
+}
+geometry() { # prints x y w h of a window
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+cat >"$settings" <<'INI'
+[General]
+Clocks=London
+Pinned=1
+
+[Clocks]
+0_Zone=Europe/London
+0_UseDaylight=1
+INI
+
+start_desktop
+start_program
+# The docking report can come before trayer has moved the icon into its
+# panel (it then reads 0,0): the panel, sized to the one icon, tells.
+panel_placed() { read -r px py pw ph < <(geometry "$(xdotool search --name '^panel$' | head -1)") && ((px > 0)); }
+poll 10 panel_placed || fail "trayer's panel not placed"
+panel_placed
+icon_x=$((px + pw / 2))
+icon_y=$((py + ph / 2))
+
+# 1. "About..." in the tray menu (the item above "E&xit") opens the about box.
+xdotool mousemove "$icon_x" "$icon_y" click 3
+sleep 0.7
+key Up Up Return
+poll 10 visible "^About Vorkel Clocks$" || fail "no about box from the tray menu"
+sleep 0.5
+title_is "$(visible "^About Vorkel Clocks$")" "About Vorkel Clocks"
+import -window root "$shots/about-box.png"
+key Return # &Close, the default button
+poll 5 sh -c '! xdotool search --onlyvisible --name "^About Vorkel Clocks$"' ||
+    fail "the about box did not close"
+
+# 2. "&Help" in the window's menu (the item above "E&xit") opens the manual.
+poll 10 visible "^World Times$" || fail "the pinned window is not shown"
+read -r wx wy _ _ < <(geometry "$(visible "^World Times$")")
+xdotool mousemove $((wx + 60)) $((wy + 40)) click 3
+sleep 0.7
+key Up Up Return
+poll 10 visible "^Vorkel Clocks Help$" || fail "no help viewer from the window's menu"
+sleep 0.5
+help=$(visible "^Vorkel Clocks Help$")
+title_is "$help" "Vorkel Clocks Help"
+import -window "$help" "$shots/help-contents.png"
+xdotool windowclose "$help" 2>/dev/null || xdotool windowkill "$help"
+sleep 0.3
+
+# 3. The options dialog: "What's This?" on the clock list shows its pop-up.
+xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+poll 10 visible "^Vorkel Clocks - Options$" || fail "no options dialog"
+sleep 0.7
+dialog=$(visible "^Vorkel Clocks - Options$")
+title_is "$dialog" "Vorkel Clocks - Options"
+read -r dx dy dw dh < <(geometry "$dialog")
+windows_before=$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)
+xdotool mousemove $((dx + 40)) $((dy + 120)) click 3
+sleep 0.5
+key w # &What's This?
+windows_after=$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)
+import -window root "$shots/options-whatsthis.png"
+((windows_after > windows_before)) || fail "no pop-up after What's This?"
+xdotool mousemove $((dx + dw - 60)) $((dy + 60)) click 1 # closes the pop-up
+sleep 0.3
+
+# 4. The about tab (Ctrl+Tab twice from the first tab) and the strip.
+xdotool mousemove $((dx + 40)) $((dy + 120)) click 1
+sleep 0.3
+key ctrl+Tab ctrl+Tab
+sleep 0.5
+import -window "$dialog" "$shots/options-about.png"
+key Escape
+xdotool keyup Escape
+poll 5 sh -c '! xdotool search --onlyvisible --name "^Vorkel Clocks - Options$"' ||
+    fail "Esc did not close the dialog"
+kill -0 "$program_pid" || fail "the program ended"
+
+echo "PASS: help and about (screenshots in $shots)"
