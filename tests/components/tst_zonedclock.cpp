@@ -40,6 +40,29 @@ void ShowTimeOnly(TZonedClock &clock, const QString &timeFormat)
     clock.SetTimeFormat(timeFormat);
 }
 
+// Counts the paint events a widget receives while it lives.
+class TPaintCounter : public QObject
+{
+public:
+    explicit TPaintCounter(QWidget &widget) : FWidget(widget) { widget.installEventFilter(this); }
+    ~TPaintCounter() override { FWidget.removeEventFilter(this); }
+    TPaintCounter(const TPaintCounter &) = delete;
+    TPaintCounter &operator=(const TPaintCounter &) = delete;
+
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++Count;
+        return false;
+    }
+
+private:
+    QWidget &FWidget;
+};
+
 const QTimer *RefreshTimer(const TZonedClock &clock)
 {
     return clock.findChild<QTimer *>(QStringLiteral("RefreshTimer"));
@@ -220,6 +243,35 @@ private Q_SLOTS:
         }
         QVERIFY2(captions.size() <= 2, qPrintable(captions.join(u", "_s)));
         QVERIFY(!RefreshTimer(clock)->isActive());
+    }
+
+    // The clocks window updates every clock once a second; a clock whose
+    // caption stays the same must cost no repaint.
+    void repaintsOnlyChangedCaptions_data()
+    {
+        QTest::addColumn<int>("advanceMSecs");
+        QTest::addColumn<bool>("repainted");
+        QTest::newRow("same minute") << 1000 << false;
+        QTest::newRow("next minute") << 60'000 << true;
+    }
+
+    void repaintsOnlyChangedCaptions()
+    {
+        QFETCH(int, advanceMSecs);
+        QFETCH(bool, repainted);
+        TFakeClock fake(Moment(14, 5, 9));
+        QWidget window;
+        window.resize(200, 100);
+        TZonedClock clock(&window);
+        ShowTimeOnly(clock, u"hh:nn"_s);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+        TPaintCounter paints(clock);
+        fake.Advance(advanceMSecs);
+        clock.UpdateText();
+        QTest::qWait(20);
+        QCOMPARE(paints.Count > 0, repainted);
     }
 
     void settersRefreshAnInactiveClock()
