@@ -321,7 +321,7 @@ void TClocksForm::ReportDocking()
     auto *poll = new QTimer(this);
     poll->setInterval(20);
     connect(poll, &QTimer::timeout, this, [this, poll, tries = 0]() mutable {
-        const QRect icon = FSysTrayIcon->IconGeometry();
+        const QRect icon = TrayIconRect();
         if (icon.isEmpty() && ++tries < 500)
             return;
         qCDebug(lcClocks).noquote() << QStringLiteral("tray icon docked at %1,%2 %3x%4; hint: %5")
@@ -705,7 +705,7 @@ void TClocksForm::ApplicationDeactivate()
 {
     if (!isVisible() || Pinned() || FAlarmShowing)
         return;
-    if (!FSysTrayIcon->IconGeometry().isEmpty()) {
+    if (!TrayIconRect().isEmpty()) {
         HideClocks();
         return;
     }
@@ -796,9 +796,16 @@ void TClocksForm::FitWidth()
     }
 }
 
+QRect TClocksForm::TrayIconRect() const
+{
+    // An XEmbed icon reads 0,0 until its tray has placed it.
+    const QRect icon = FSysTrayIcon->IconGeometry();
+    return icon.topLeft().isNull() ? QRect() : icon;
+}
+
 std::optional<QRect> TClocksForm::NotificationRect() const
 {
-    const QRect icon = FSysTrayIcon->IconGeometry();
+    const QRect icon = TrayIconRect();
     if (!icon.isEmpty())
         return icon;
     // StatusNotifierItem hosts never tell where the icon is: the click was on it.

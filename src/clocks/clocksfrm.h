@@ -157,6 +157,7 @@ private:
     void DragEnd();
     void DblClickAt(const QPoint &pos);
     int IndexOfControl(const QObject *control) const;
+    QRect TrayIconRect() const;
     std::optional<QRect> NotificationRect() const;
 
     // Components, owned as children of the window.

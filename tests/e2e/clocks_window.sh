@@ -205,4 +205,16 @@ sleep 0.7
 xdotool key x # E&xit in the tray menu
 poll 10 sh -c "! kill -0 $program_pid" || fail "Exit from the tray menu did not end the program"
 
+# 9. Ended by the session (a termination signal), it still stores its state.
+sed -i -e "s/^Pinned=0/Pinned=1/" -e "/^Left=/d" -e "/^Top=/d" "$settings"
+"$program" >"$work/program3.log" 2>&1 &
+program_pid=$!
+pids+=($program_pid)
+poll 10 shown || fail "a pinned window was not shown at start"
+kill -TERM "$program_pid"
+poll 10 sh -c "! kill -0 $program_pid" || fail "the program ignored SIGTERM"
+wait "$program_pid" || fail "the program ended with status $? on SIGTERM"
+grep -q '^Left=' "$settings" && grep -q '^Top=' "$settings" ||
+    fail "the window state was not stored on SIGTERM: $(cat "$settings")"
+
 echo "PASS: clocks window (screenshots in $shots)"
