@@ -40,6 +40,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -377,6 +378,9 @@ void TZoneForm::CreateButtons()
     // Queued: the pop-up opens once the menu has closed, not while it grabs the mouse.
     connect(Whatsthis1, &QAction::triggered, this, &TZoneForm::Whatsthis1Click,
             Qt::QueuedConnection);
+    // Many X11 window managers draw no caption help button: Shift+F1, the
+    // desktop's What's This key, enters the same pointer mode.
+    addAction(QWhatsThis::createAction(this));
 
     connect(BtnHelp, &QPushButton::clicked, this, &TZoneForm::BtnHelpClick);
     connect(PBox, &TWatermarkBox::Clicked, this, &TZoneForm::PBoxClick);

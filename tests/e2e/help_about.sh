@@ -81,18 +81,31 @@ sleep 0.7
 dialog=$(visible "^Vorkel Clocks - Options$")
 title_is "$dialog" "Vorkel Clocks - Options"
 read -r dx dy dw dh < <(geometry "$dialog")
-windows_before=$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)
-xdotool mousemove $((dx + 40)) $((dy + 120)) click 3
+windows() { xdotool search --onlyvisible --pid "$program_pid" | wc -l; }
+# popup_shown BEFORE NAME: a pop-up window came, photographed, then clicked away.
+popup_shown() {
+    sleep 0.5
+    (($(windows) > $1)) || fail "no pop-up for $2"
+    import -window root "$shots/options-$2.png"
+    xdotool mousemove $((dx + dw - 40)) $((dy + 12)) click 1 # beside the tabs: closes the pop-up
+    sleep 0.4
+}
+windows_before=$(windows)
+xdotool mousemove $((dx + 40)) $((dy + 64)) click 3
 sleep 0.5
 key w # &What's This?
-windows_after=$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)
-import -window root "$shots/options-whatsthis.png"
-((windows_after > windows_before)) || fail "no pop-up after What's This?"
-xdotool mousemove $((dx + dw - 60)) $((dy + 60)) click 1 # closes the pop-up
+popup_shown "$windows_before" whatsthis
+# F1 in the clock list, and Shift+F1 (the What's This pointer) on the zone list.
+xdotool mousemove $((dx + 40)) $((dy + 64)) click 1
 sleep 0.3
+key F1
+popup_shown "$windows_before" f1
+key shift+F1
+xdotool mousemove $((dx + dw - 120)) $((dy + 110)) click 1
+popup_shown "$windows_before" pointer
 
 # 4. The about tab (Ctrl+Tab twice from the first tab) and the strip.
-xdotool mousemove $((dx + 40)) $((dy + 120)) click 1
+xdotool mousemove $((dx + 40)) $((dy + 64)) click 1
 sleep 0.3
 key ctrl+Tab ctrl+Tab
 sleep 0.5
