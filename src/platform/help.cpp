@@ -51,6 +51,9 @@ void ShowHelpTopic(const QString &keyword)
         // A top-level window of its own; deleted when the user closes it.
         viewer = new QTextBrowser();
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        // A top-level window has no parent to free it: the application does
+        // at its end if the user left the manual open.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
         viewer->setWindowTitle(QStringLiteral("Vorkel Clocks Help"));
         viewer->setOpenExternalLinks(true);
         viewer->setSearchPaths({QStringLiteral(":/help")});
