@@ -3,6 +3,7 @@
 #include "components/branding.h"
 #include "components/urllabel.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +32,9 @@ QFrame *HorizontalLine(QWidget *parent, int left, int top, int width)
 TAboutForm::TAboutForm()
 {
     setWindowTitle(QStringLiteral("About Vorkel Clocks"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    // A dialog border: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
 
     Label1 = PlaceLabel(this, QStringLiteral("Vorkel Clocks"), 12, 8);
@@ -45,7 +48,7 @@ TAboutForm::TAboutForm()
     LblBeta->setGeometry(24, 40, 153, 33);
     LblBeta->hide();
     // The bevels are lines at the bottom and top edge of their design boxes.
-    HorizontalLine(this, 4, 72 + 9 - 2, 191);
+    QFrame *bevel1 = HorizontalLine(this, 4, 72 + 9 - 2, 191);
     Label4 = PlaceLabel(this, QStringLiteral("Copyright \u00A9 2026 ") + BrandMakerName.toString(),
                         12, 88);
     Label5 = PlaceLabel(this, QStringLiteral("All rights reserved."), 25, 104);
@@ -59,16 +62,23 @@ TAboutForm::TAboutForm()
     URLLabel2->setToolTip(URLLabel2->URL);
     URLLabel2->move(24, 136);
     URLLabel2->adjustSize();
-    HorizontalLine(this, 4, 158, 191);
+    QFrame *bevel2 = HorizontalLine(this, 4, 158, 191);
     Button1 = new QPushButton(QStringLiteral("&Close"), this);
     Button1->setDefault(true);
     Button1->setGeometry(60, 167, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
-    // A substitute for the design font can be wider: grow, never clip.
+    // A substitute for the design font can be wider: grow, never clip, and
+    // leave the window manager room for the whole caption.
     int width = 198;
-    for (const QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        width = std::max(width, child->geometry().right() + 12);
+    for (const QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        width = std::max(width, label->geometry().right() + 1 + label->x());
+    // Title bars use a bolder font and add an icon and up to three buttons.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    width = std::max(width, QFontMetrics(titleFont).horizontalAdvance(windowTitle()) * 6 / 5 + 100);
+    bevel1->setFixedWidth(width - 8);
+    bevel2->setFixedWidth(width - 8);
     Button1->move((width - Button1->width()) / 2, Button1->y());
     setFixedSize(width, 200);
 }
