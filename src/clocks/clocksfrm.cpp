@@ -280,6 +280,8 @@ void TClocksForm::FormCreate()
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationInactive)
                     ApplicationDeactivate();
+                else if (state == Qt::ApplicationActive)
+                    FDeferredHide->stop(); // the user came straight back
             });
 
     LoadTrayIcon();
@@ -641,6 +643,7 @@ void TClocksForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
+        FDeferredHide->stop();
         UpdateClocks();
         qCDebug(lcClocks).noquote() << QStringLiteral("window shown at %1,%2 %3x%4")
                                            .arg(x())

@@ -249,12 +249,14 @@ void TestClocksForm::deactivation_data()
     QTest::addColumn<bool>("pinned");
     QTest::addColumn<bool>("byEvent");
     QTest::addColumn<bool>("trayClick"); // the tray icon clicked as activation goes
+    QTest::addColumn<bool>("comesBack"); // activation comes straight back
     QTest::addColumn<bool>("staysVisible");
-    QTest::newRow("unpinned, state change") << false << false << false << false;
-    QTest::newRow("unpinned, event") << false << true << false << false;
-    QTest::newRow("pinned, state change") << true << false << false << true;
-    QTest::newRow("pinned, event") << true << true << false << true;
-    QTest::newRow("by a click on the tray icon") << false << false << true << true;
+    QTest::newRow("unpinned, state change") << false << false << false << false << false;
+    QTest::newRow("unpinned, event") << false << true << false << false << false;
+    QTest::newRow("pinned, state change") << true << false << false << false << true;
+    QTest::newRow("pinned, event") << true << true << false << false << true;
+    QTest::newRow("by a click on the tray icon") << false << false << true << false << true;
+    QTest::newRow("activation back at once") << false << false << false << true << true;
 }
 
 void TestClocksForm::deactivation()
@@ -262,6 +264,7 @@ void TestClocksForm::deactivation()
     QFETCH(bool, pinned);
     QFETCH(bool, byEvent);
     QFETCH(bool, trayClick);
+    QFETCH(bool, comesBack);
     QFETCH(bool, staysVisible);
     SeedThreeClocks();
     TClocksForm form;
@@ -269,6 +272,9 @@ void TestClocksForm::deactivation()
     form.ShowClocks();
     QVERIFY(form.isVisible());
     QVERIFY(form.Timer()->isActive());
+    // Let the activation that showing brings settle before taking it away.
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTRY_COMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
     const QPoint placed = form.pos();
     if (byEvent) {
         QEvent deactivate(QEvent::ApplicationDeactivate);
@@ -278,6 +284,8 @@ void TestClocksForm::deactivation()
     }
     if (trayClick)
         form.SysTrayIcon()->Activated(QSystemTrayIcon::Trigger);
+    if (comesBack)
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
     // Offscreen the tray never tells where its icon is, so the window waits
     // briefly for a click on the icon before it hides.
     if (staysVisible)
