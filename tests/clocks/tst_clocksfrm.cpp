@@ -4,6 +4,7 @@
 #include "components/systrayicon.h"
 #include "components/urllabel.h"
 #include "components/zonedclock.h"
+#include "options/zonefrm.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void drag();
     void clockUnderCursor();
     void infoOnCaption();
+    void doubleClickSelects_data();
+    void doubleClickSelects();
     void alarm_data();
     void alarm();
     void alarmStoredYesterday();
@@ -487,6 +490,35 @@ void TestClocksForm::infoOnCaption()
     QCursor::setPos(form.mapToGlobal(form.SideStrip()->geometry().center()));
     Q_EMIT form.WindowMenu()->aboutToShow();
     QVERIFY(!form.InfoOnAction()->isVisible());
+}
+
+void TestClocksForm::doubleClickSelects_data()
+{
+    QTest::addColumn<int>("title"); // -1: the window's background
+    QTest::addColumn<int>("selected");
+    QTest::newRow("first title") << 0 << 0;
+    QTest::newRow("third title") << 2 << 2;
+    QTest::newRow("background") << -1 << -1;
+}
+
+void TestClocksForm::doubleClickSelects()
+{
+    QFETCH(int, title);
+    QFETCH(int, selected);
+    // Two clocks of one zone, told apart by their titles.
+    SeedClocks({{QStringLiteral("Home"), QStringLiteral("Europe/London")},
+                {QStringLiteral("Paris"), QStringLiteral("Europe/Paris")},
+                {QStringLiteral("Office"), QStringLiteral("Europe/London")}});
+    TClocksForm form;
+    form.ShowClocks();
+    QWidget *target = title >= 0 ? static_cast<QWidget *>(form.TitleLabels()[title]) : &form;
+    const QPoint at = title >= 0 ? QPoint(2, 2) : QPoint(form.width() - 3, form.height() / 2);
+    QVERIFY(title >= 0 || form.ClockAt(at) == nullptr);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+    QVERIFY(!ZoneForm.isNull());
+    if (selected >= 0)
+        QCOMPARE(ZoneForm->SelectedClockIndex(), selected);
+    delete ZoneForm.data();
 }
 
 void TestClocksForm::alarm_data()
