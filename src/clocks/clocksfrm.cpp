@@ -29,7 +29,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
@@ -477,19 +476,19 @@ void TClocksForm::LoadAlarm()
     UpdateAlarmIcon();
 }
 
-void TClocksForm::ApplyClockFont(const TFontSpec &spec)
+void TClocksForm::ApplyClockFont(const TFontSpec &stored)
 {
-    QFont font(spec.Name);
-    font.setPointSize(std::max(1, spec.Size));
-    font.setBold((spec.Style & TFontSpec::fsBold) != 0);
-    font.setItalic((spec.Style & TFontSpec::fsItalic) != 0);
-    font.setUnderline((spec.Style & TFontSpec::fsUnderline) != 0);
-    font.setStrikeOut((spec.Style & TFontSpec::fsStrikeOut) != 0);
+    QFont font(stored.Name);
+    font.setPointSize(std::max(1, stored.Size));
+    font.setBold((stored.Style & TFontSpec::fsBold) != 0);
+    font.setItalic((stored.Style & TFontSpec::fsItalic) != 0);
+    font.setUnderline((stored.Style & TFontSpec::fsUnderline) != 0);
+    font.setStrikeOut((stored.Style & TFontSpec::fsStrikeOut) != 0);
     // System colours follow the desktop's text colour.
     const QColor color =
-        IsSystemColor(spec.Color)
+        IsSystemColor(stored.Color)
             ? palette().color(QPalette::WindowText)
-            : QColor(spec.Color & 0xFF, (spec.Color >> 8) & 0xFF, (spec.Color >> 16) & 0xFF);
+            : QColor(stored.Color & 0xFF, (stored.Color >> 8) & 0xFF, (stored.Color >> 16) & 0xFF);
 
     for (TZonedClock *clock : std::as_const(FClockControls)) {
         clock->setFont(font);

@@ -144,7 +144,7 @@ private:
     void LoadAlarm();
     void UpdateTitles();
     void RefreshClocks();
-    void ApplyClockFont(const TFontSpec &spec);
+    void ApplyClockFont(const TFontSpec &stored);
     void BuildSideWatermark();
     void PBoxClick();
     void PopupMenu2Popup();
