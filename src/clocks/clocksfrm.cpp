@@ -5,6 +5,7 @@
 #include "clocks/taskbutton.h"
 #include "components/aboutfrm.h"
 #include "components/branding.h"
+#include "components/clockfont.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
 #include "components/vorkelresources.h"
@@ -478,17 +479,9 @@ void TClocksForm::LoadAlarm()
 
 void TClocksForm::ApplyClockFont(const TFontSpec &stored)
 {
-    QFont font(stored.Name);
-    font.setPointSize(std::max(1, stored.Size));
-    font.setBold((stored.Style & TFontSpec::fsBold) != 0);
-    font.setItalic((stored.Style & TFontSpec::fsItalic) != 0);
-    font.setUnderline((stored.Style & TFontSpec::fsUnderline) != 0);
-    font.setStrikeOut((stored.Style & TFontSpec::fsStrikeOut) != 0);
+    const QFont font = FontFromSpec(stored);
     // System colours follow the desktop's text colour.
-    const QColor color =
-        IsSystemColor(stored.Color)
-            ? palette().color(QPalette::WindowText)
-            : QColor(stored.Color & 0xFF, (stored.Color >> 8) & 0xFF, (stored.Color >> 16) & 0xFF);
+    const QColor color = ColorFromSpec(stored.Color, palette().color(QPalette::WindowText));
 
     for (TZonedClock *clock : std::as_const(FClockControls)) {
         clock->setFont(font);
@@ -662,6 +655,11 @@ void TClocksForm::hideEvent(QHideEvent *event)
 void TClocksForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    LayoutFrame();
+}
+
+void TClocksForm::LayoutFrame()
+{
     // The strip fills the left edge above the brand panel, which fills the bottom.
     PBox->setGeometry(0, 0, StripWidth, height() - BrandPanelHeight);
     PanelBrand->setGeometry(0, height() - BrandPanelHeight, width(), BrandPanelHeight);
@@ -748,6 +746,9 @@ void TClocksForm::ArrangeClocks()
     }
     const TZonedClock *last = FClockControls.last();
     resize(width(), std::max(MinimumHeight, last->y() + last->height() + BrandPanelHeight));
+    // A hidden window gets its resize event only when shown: size the strip
+    // now, so its picture is painted for the height it will have.
+    LayoutFrame();
     BuildSideWatermark();
 }
 

@@ -145,6 +145,7 @@ private:
     void UpdateTitles();
     void RefreshClocks();
     void ApplyClockFont(const TFontSpec &stored);
+    void LayoutFrame();
     void BuildSideWatermark();
     void PBoxClick();
     void PopupMenu2Popup();

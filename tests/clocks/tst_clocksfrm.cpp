@@ -1,4 +1,5 @@
 #include "clocks/clocksfrm.h"
+#include "components/watermarkbox.h"
 #include "clocks/common.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
@@ -413,6 +414,11 @@ void TestClocksForm::layout()
     QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
     QCOMPARE(GeometryIn(form.SideStrip(), &form), QRect(0, 0, 24, form.height() - 35));
     QCOMPARE(GeometryIn(form.BrandPanel(), &form), QRect(0, form.height() - 35, form.width(), 35));
+    // The strip's picture was painted, while the window was still hidden,
+    // for the height the strip has once shown.
+    const auto *strip = qobject_cast<const TWatermarkBox *>(form.SideStrip());
+    QVERIFY(strip);
+    QCOMPARE(strip->Bitmap().height(), form.height() - 35);
 }
 
 void TestClocksForm::alarmPictureWidens()
