@@ -4,6 +4,7 @@
 #include "clocks/common.h"
 #include "clocks/defreg.h"
 #include "components/branding.h"
+#include "components/clockfont.h"
 #include "components/gmsgdlg.h"
 #include "components/graphhelp.h"
 #include "components/urllabel.h"
@@ -139,27 +140,6 @@ QFont DesignFont()
     return QFont(QStringLiteral("Tahoma"), 8);
 }
 
-QFont QFontOf(const TFontSpec &spec)
-{
-    QFont font(spec.Name, spec.Size);
-    font.setBold((spec.Style & TFontSpec::fsBold) != 0);
-    font.setItalic((spec.Style & TFontSpec::fsItalic) != 0);
-    font.setUnderline((spec.Style & TFontSpec::fsUnderline) != 0);
-    font.setStrikeOut((spec.Style & TFontSpec::fsStrikeOut) != 0);
-    return font;
-}
-
-TFontSpec FontSpecOf(const QFont &font, std::int32_t color)
-{
-    TFontSpec spec;
-    spec.Name = font.family();
-    spec.Size = std::max(1, font.pointSize());
-    spec.Style = (font.bold() ? TFontSpec::fsBold : 0) | (font.italic() ? TFontSpec::fsItalic : 0) |
-                 (font.underline() ? TFontSpec::fsUnderline : 0) |
-                 (font.strikeOut() ? TFontSpec::fsStrikeOut : 0);
-    spec.Color = color;
-    return spec;
-}
 } // namespace
 
 void ShowZoneForm()
@@ -678,7 +658,7 @@ void TZoneForm::FormCreate()
         const std::int32_t color = stored ? stored->Color : clWindowText;
         SetClockFont(ClocksForm->ClockFont(), color);
     } else {
-        SetClockFont(QFontOf(DesignClockFont()), clWindowText);
+        SetClockFont(FontFromSpec(DesignClockFont()), clWindowText);
     }
     LoadStartupOptions();
     FillFormatLists();
@@ -797,7 +777,8 @@ void TZoneForm::SaveSettings()
     } else {
         WriteSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0"));
     }
-    WriteSettingString(SettingsKey, ValueFont, EncodeFont(FontSpecOf(FClockFont, FClockFontColor)));
+    WriteSettingString(SettingsKey, ValueFont,
+                       EncodeFont(SpecFromFont(FClockFont, FClockFontColor)));
 }
 
 void TZoneForm::BtnOKClick()
@@ -1471,7 +1452,7 @@ void TZoneForm::BtnDefaultsClick()
             TMsgDlgType::mtConfirmation, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    SetClockFont(QFontOf(DesignClockFont()), clWindowText);
+    SetClockFont(FontFromSpec(DesignClockFont()), clWindowText);
     const TFormatSettings &settings = FormatSettings();
     ChkShowTime->setChecked(true);
     CmbTimeFormat->setEnabled(true);
