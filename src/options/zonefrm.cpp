@@ -842,9 +842,7 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == EditClockTitle && event->type() == QEvent::FocusOut) {
         EditClockTitleExit();
     } else if (watched == EditAlarmTime) {
-        if (event->type() == QEvent::FocusIn) {
-            FAlarmTimeOnEntry = EditAlarmTime->text();
-        } else if (event->type() == QEvent::FocusOut) {
+        if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
             // Leaving the window or cancelling the dialog is no attempt to
             // keep the text.
@@ -855,9 +853,9 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
             }
         } else if (event->type() == QEvent::KeyPress &&
                    static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
-                   EditAlarmTime->text() != FAlarmTimeOnEntry) {
+                   EditAlarmTime->text() != FAlarmTimeAccepted) {
             // Esc abandons the edit of the box before it closes the dialog.
-            EditAlarmTime->setText(FAlarmTimeOnEntry);
+            EditAlarmTime->setText(FAlarmTimeAccepted);
             return true;
         }
     }
@@ -1600,6 +1598,9 @@ void TZoneForm::SetAlarmTimeText(const QString &text)
     // behind a blank, as the box shows it.
     const qsizetype separator = text.indexOf(FormatSettings().TimeSeparator);
     EditAlarmTime->setText(separator == 1 ? u' ' + text : text);
+    // Esc goes back to this text, also after a refused text took the focus
+    // back into the box.
+    FAlarmTimeAccepted = EditAlarmTime->text();
 }
 
 namespace {

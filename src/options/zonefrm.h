@@ -263,7 +263,7 @@ private:
     QFont FClockFont;
     std::int32_t FClockFontColor = 0;
     bool FCheckingAlarmTime = false;
-    QString FAlarmTimeOnEntry;
+    QString FAlarmTimeAccepted; // the box's text when it was last set or accepted
     bool FPlaced = false;
     bool FClosing = false;
     int FPopupTopic = 0;

@@ -795,18 +795,37 @@ private Q_SLOTS:
         }
     }
 
+    void escapeAbandonsTheTypedTime_data()
+    {
+        QTest::addColumn<bool>("leaveFirst");
+        QTest::newRow("typed, still in the box") << false;
+        // The refusal's own advice: Esc after the box took the focus back.
+        QTest::newRow("refused on leaving") << true;
+    }
     void escapeAbandonsTheTypedTime()
     {
+        QFETCH(bool, leaveFirst);
         SeedClocks({QStringLiteral("Asia/Tokyo")}, QStringLiteral("Alarm"));
         Open();
         FForm->show();
+        FForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FForm.data()));
+        FForm->PageControl->setCurrentWidget(FForm->TabAppearance);
         FForm->ChkSetAlarm->click();
         const QString proposed = FForm->EditAlarmTime->text();
-        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(FForm->EditAlarmTime, &in);
+        FForm->EditAlarmTime->setFocus();
+        QTRY_VERIFY(FForm->EditAlarmTime->hasFocus());
+        FForm->EditAlarmTime->clear();
         FForm->EditAlarmTime->setCursorPosition(0);
-        QTest::keyClicks(FForm->EditAlarmTime, QStringLiteral("1234"));
+        QTest::keyClicks(FForm->EditAlarmTime,
+                         leaveFirst ? QStringLiteral("7:5") : QStringLiteral("1234"));
         QVERIFY(FForm->EditAlarmTime->text() != proposed);
+        if (leaveFirst) {
+            MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+            FForm->CmbAlarmClocks->setFocus();
+            QCOMPARE(MessageDlgHook::Shown().size(), 1);
+            QTRY_VERIFY(FForm->EditAlarmTime->hasFocus());
+        }
         QTest::keyClick(FForm->EditAlarmTime, Qt::Key_Escape);
         QCOMPARE(FForm->EditAlarmTime->text(), proposed);
         QVERIFY(!FForm.isNull() && FForm->isVisible());
