@@ -833,11 +833,25 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
             LstClocksMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
         } else if (event->type() == QEvent::MouseMove) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            LstClocksMouseMove(mouse->buttons(),
-                               LstClocks->indexAt(mouse->position().toPoint()).row());
+            LstClocksMouseMove(mouse->buttons(), ClockRowAt(mouse->position().toPoint().y()));
             return FDragIndex >= 0 && (mouse->buttons() & Qt::LeftButton);
         } else if (event->type() == QEvent::MouseButtonRelease) {
+            const int dragged = FDragIndex;
             LstClocksMouseUp();
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint pos = mouse->position().toPoint();
+            if (dragged >= 0 && mouse->button() == Qt::LeftButton &&
+                LstClocks->indexAt(pos).row() != dragged) {
+                // A press on the selected entry leaves the selection to the
+                // release, which would select the entry under the pointer, or
+                // none outside the entries: the dragged clock stays selected.
+                const QPoint at = LstClocks->visualItemRect(LstClocks->item(dragged)).center();
+                QMouseEvent release(QEvent::MouseButtonRelease, at,
+                                    LstClocks->viewport()->mapToGlobal(at), mouse->button(),
+                                    mouse->buttons(), mouse->modifiers());
+                QApplication::sendEvent(watched, &release);
+                return true;
+            }
         }
     } else if (watched == EditClockTitle && event->type() == QEvent::FocusOut) {
         EditClockTitleExit();
@@ -1223,6 +1237,11 @@ void TZoneForm::BtnRemoveClockClick()
     }
     if (entry >= 0) {
         const QSignalBlocker blocker(CmbAlarmClocks);
+        if (entry == CmbAlarmClocks->currentIndex()) {
+            // Left to UpdateAlarmAvailability, which chooses the first entry;
+            // the combo box itself would choose a neighbour.
+            CmbAlarmClocks->setCurrentIndex(-1);
+        }
         CmbAlarmClocks->removeItem(entry);
     }
     UpdateAlarmAvailability();
@@ -1243,6 +1262,17 @@ void TZoneForm::LstClocksMouseDown(const QPoint &pos)
 {
     // The press is about to select the entry under the pointer.
     FDragIndex = LstClocks->indexAt(pos).row();
+}
+
+int TZoneForm::ClockRowAt(int y) const
+{
+    // While the button is held the selection follows the pointer as a list
+    // box's does: to the nearest visible entry above or below the list, and
+    // to the last entry over the empty part under the entries.
+    const QWidget *viewport = LstClocks->viewport();
+    const QModelIndex index =
+        LstClocks->indexAt(QPoint(1, std::clamp(y, 0, std::max(0, viewport->height() - 1))));
+    return index.isValid() ? index.row() : LstClocks->count() - 1;
 }
 
 void TZoneForm::LstClocksMouseMove(Qt::MouseButtons buttons, int row)

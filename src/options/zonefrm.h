@@ -234,6 +234,9 @@ private:
     // False when the box's text must not be left (the message was shown).
     bool EditAlarmTimeExit();
     void LstClocksMouseDown(const QPoint &pos);
+    // The entry the selection is on for a pointer at y (viewport coordinates)
+    // while dragging.
+    int ClockRowAt(int y) const;
     void LstClocksMouseMove(Qt::MouseButtons buttons, int row);
     void LstClocksMouseUp();
     void LoadStartupOptions();

@@ -24,6 +24,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString Key = QStringLiteral("SOFTWARE\\Vorkel\\Clocks");
 const QString ClocksKey = QStringLiteral("SOFTWARE\\Vorkel\\Clocks\\Clocks");
@@ -463,8 +465,19 @@ private Q_SLOTS:
         QVERIFY(!FForm->CmbAlarmClocks->isEnabled());
     }
 
+    void dragOneRow_data()
+    {
+        QTest::addColumn<bool>("pastTheEnd");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("onto the next entry") << false << QStringList{u"B"_s, u"A"_s, u"C"_s};
+        // The selection follows the pointer to the last entry, so the two
+        // change places; the entry between them stays.
+        QTest::newRow("below the last entry") << true << QStringList{u"C"_s, u"B"_s, u"A"_s};
+    }
     void dragOneRow()
     {
+        QFETCH(bool, pastTheEnd);
+        QFETCH(QStringList, order);
         SeedClocks({QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London"),
                     QStringLiteral("Australia/Sydney")},
                    QStringLiteral("A;B;C"));
@@ -476,16 +489,24 @@ private Q_SLOTS:
         };
         QTest::mousePress(viewport, Qt::LeftButton, {}, centre(0));
         QCOMPARE(FForm->SelectedClockIndex(), 0);
-        QMouseEvent move(QEvent::MouseMove, centre(1), viewport->mapToGlobal(centre(1)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        const QPoint target =
+            pastTheEnd ? QPoint(centre(2).x(), viewport->height() + 20) : centre(1);
+        QMouseEvent move(QEvent::MouseMove, target, viewport->mapToGlobal(target), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre(1));
-        QCOMPARE(Texts(FForm->LstClocks),
-                 (QStringList{QStringLiteral("B (GMT)"), QStringLiteral("A (GMT +9:00)"),
-                              QStringLiteral("C (GMT +10:00)")}));
-        QCOMPARE(FForm->SelectedClockIndex(), 1);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, target);
+        QStringList titles;
+        for (int i = 0; i < FForm->ClockCount(); ++i) {
+            titles.append(FForm->ClockAt(i)->Title);
+        }
+        QCOMPARE(titles, order);
+        QVERIFY(FForm->SelectedClock() != nullptr);
         QCOMPARE(FForm->SelectedClock()->Title, QStringLiteral("A"));
+        QCOMPARE(FForm->LstClocks->item(FForm->SelectedClockIndex())->text().left(2), u"A "_s);
         QVERIFY(FForm->BtnApply->isEnabled());
+        if (pastTheEnd) {
+            return;
+        }
         // Moving without the button held moves nothing.
         QMouseEvent hover(QEvent::MouseMove, centre(2), viewport->mapToGlobal(centre(2)),
                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
