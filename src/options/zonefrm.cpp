@@ -80,11 +80,6 @@ QString WithoutMnemonic(QString text)
     return text;
 }
 
-QCheckBox *MakeCheckBox(const QString &text, QWidget *parent)
-{
-    return new QCheckBox(text, parent);
-}
-
 QLabel *MakeLabel(const QString &text, QWidget *parent, QWidget *buddy = nullptr)
 {
     auto *label = new QLabel(text, parent);
@@ -230,9 +225,9 @@ void TZoneForm::CreateClocksTab()
     EditClockTitle->installEventFilter(this);
     Label4 = MakeLabel(QStringLiteral("&Clock title:"), BoxClock, EditClockTitle);
     ChkClockUseDaylight =
-        MakeCheckBox(QStringLiteral("Use &daylight time when necessary"), BoxClock);
+        new QCheckBox(QStringLiteral("Use &daylight time when necessary"), BoxClock);
     BtnRemoveClock = new QPushButton(QStringLiteral("R&emove"), BoxClock);
-    ChkRunAtStartup = MakeCheckBox(QStringLiteral("&Run Vorkel Clocks when Windows starts"), tab);
+    ChkRunAtStartup = new QCheckBox(QStringLiteral("&Run Vorkel Clocks when Windows starts"), tab);
     connect(ChkRunAtStartup, &QCheckBox::clicked, this, &TZoneForm::ChkRunAtStartupClick);
 
     connect(LstClocks, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstClocksClick);
@@ -269,7 +264,7 @@ void TZoneForm::CreateZoneBrowser()
     LblDescrip->setWordWrap(true);
     LblDescrip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    ChkSortByName = MakeCheckBox(QStringLiteral("&Sort time zones by name, not GMT offset"), tab);
+    ChkSortByName = new QCheckBox(QStringLiteral("&Sort time zones by name, not GMT offset"), tab);
     ChkSortByName->setChecked(true);
     ChkSortByName->setToolTip(
         QStringLiteral("Groups time zones by name instead of by GMT offset."));
@@ -285,7 +280,7 @@ void TZoneForm::CreateAppearanceTab()
 {
     GroupAppearance = new QGroupBox(QStringLiteral(" Appearance "), TabAppearance);
     QWidget *box = GroupAppearance;
-    ChkShowDate = MakeCheckBox(QStringLiteral("Show the &date on the clocks"), box);
+    ChkShowDate = new QCheckBox(QStringLiteral("Show the &date on the clocks"), box);
     ChkShowDate->setChecked(true);
     CmbDateFormat = new QComboBox(box);
     Label7 = MakeLabel(QStringLiteral("&Format:"), box, CmbDateFormat);
@@ -295,7 +290,7 @@ void TZoneForm::CreateAppearanceTab()
     LblFont = MakeLabel(QString(), box);
     LblFont->setWordWrap(true);
     LblFont->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ChkShowTime = MakeCheckBox(QStringLiteral("Show the &time on the clocks"), box);
+    ChkShowTime = new QCheckBox(QStringLiteral("Show the &time on the clocks"), box);
     ChkShowTime->setChecked(true);
     CmbTimeFormat = new QComboBox(box);
     Label9 = MakeLabel(QStringLiteral("F&ormat:"), box, CmbTimeFormat);
@@ -303,7 +298,7 @@ void TZoneForm::CreateAppearanceTab()
 
     GroupAlarm = new QGroupBox(QStringLiteral(" Alarm "), TabAppearance);
     box = GroupAlarm;
-    ChkSetAlarm = MakeCheckBox(QStringLiteral("Set an &alarm to go off:"), box);
+    ChkSetAlarm = new QCheckBox(QStringLiteral("Set an &alarm to go off:"), box);
     CmbAlarmClocks = new QComboBox(box);
     CmbAlarmClocks->setEnabled(false);
     Label8 = MakeLabel(QStringLiteral("&Clock to use:"), box, CmbAlarmClocks);
@@ -724,15 +719,8 @@ bool TZoneForm::ApplyChanges()
             title = clock->CityName();
         }
         if (title != clock->Title) {
-            clock->Title = title;
-            LstClocks->item(i)->setText(ClockEntryText(*clock));
-            const int entry = AlarmEntryOf(clock);
-            TCustomisedTimeZone *alarmClock = SelectedAlarmClock();
-            const QSignalBlocker blocker(CmbAlarmClocks);
-            CmbAlarmClocks->removeItem(entry);
-            AddAlarmEntry(clock);
-            CmbAlarmClocks->setCurrentIndex(AlarmEntryOf(alarmClock));
-            if (clock == SelectedClock()) {
+            SetClockTitle(i, title);
+            if (i == SelectedClockIndex()) {
                 EditClockTitle->setText(title);
             }
         }
@@ -994,8 +982,7 @@ void TZoneForm::RegionChanged()
 {
     RefreshZoneList();
     if (LstZones->count() > 0) {
-        const QSignalBlocker blocker(LstZones);
-        LstZones->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        SelectZoneRow(0);
     }
     ShowZoneInfo();
 }
@@ -1061,25 +1048,33 @@ void TZoneForm::SetSelectedZone(const TTimeZone *zone)
         return;
     }
     const TTimeZone *own = FZones.ZoneAt(index);
-    const auto rowOf = [this](const TTimeZone *wanted) {
-        for (int row = 0; row < LstZones->count(); ++row) {
-            if (ObjectOf<TTimeZone>(LstZones->item(row)->data(ObjectRole)) == wanted) {
-                return row;
-            }
-        }
-        return -1;
-    };
-    int row = rowOf(own);
+    int row = ZoneRow(own);
     if (row < 0) {
         // A name without "/" is a region of its own.
         const QString region = own->RegionName().isEmpty() ? own->Name : own->RegionName();
         SelectRegion(region);
-        row = rowOf(own);
+        row = ZoneRow(own);
         if (row < 0) {
             SelectRegion(AllZonesText);
-            row = rowOf(own);
+            row = ZoneRow(own);
         }
     }
+    SelectZoneRow(row);
+    ShowZoneInfo();
+}
+
+int TZoneForm::ZoneRow(const TTimeZone *zone) const
+{
+    for (int row = 0; row < LstZones->count(); ++row) {
+        if (ObjectOf<TTimeZone>(LstZones->item(row)->data(ObjectRole)) == zone) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void TZoneForm::SelectZoneRow(int row)
+{
     {
         const QSignalBlocker blocker(LstZones);
         LstZones->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
@@ -1087,7 +1082,6 @@ void TZoneForm::SetSelectedZone(const TTimeZone *zone)
     if (row >= 0) {
         LstZones->scrollToItem(LstZones->item(row));
     }
-    ShowZoneInfo();
 }
 
 void TZoneForm::CmbRegionsChange()
@@ -1113,14 +1107,7 @@ void TZoneForm::ChkSortByNameClick()
     const TTimeZone *zone = SelectedZone();
     RefreshZoneList();
     if (zone != nullptr) {
-        for (int row = 0; row < LstZones->count(); ++row) {
-            if (ObjectOf<TTimeZone>(LstZones->item(row)->data(ObjectRole)) == zone) {
-                const QSignalBlocker blocker(LstZones);
-                LstZones->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-                LstZones->scrollToItem(LstZones->item(row));
-                break;
-            }
-        }
+        SelectZoneRow(ZoneRow(zone));
     }
     RefreshClockTitles();
     SetModified(true);
@@ -1303,19 +1290,22 @@ void TZoneForm::EditClockTitleChange()
     if (clock == nullptr) {
         return;
     }
-    clock->Title = EditClockTitle->text();
-    LstClocks->item(SelectedClockIndex())->setText(ClockEntryText(*clock));
-    TCustomisedTimeZone *alarmClock = SelectedAlarmClock();
-    if (alarmClock != nullptr) {
-        // The list keeps itself sorted by title: re-insert the entry.
-        const QSignalBlocker blocker(CmbAlarmClocks);
-        CmbAlarmClocks->removeItem(AlarmEntryOf(clock));
-        AddAlarmEntry(clock);
-        CmbAlarmClocks->setCurrentIndex(AlarmEntryOf(alarmClock));
-    } else if (const int entry = AlarmEntryOf(clock); entry >= 0) {
-        CmbAlarmClocks->setItemText(entry, clock->Title);
-    }
+    SetClockTitle(SelectedClockIndex(), EditClockTitle->text());
     SetModified(true);
+}
+
+void TZoneForm::SetClockTitle(int index, const QString &title)
+{
+    TCustomisedTimeZone *clock = FClocks.ClockAt(index);
+    clock->Title = title;
+    LstClocks->item(index)->setText(ClockEntryText(*clock));
+    // The alarm list keeps itself sorted by title: the entry goes back in at
+    // its new place, and the chosen alarm clock stays chosen.
+    TCustomisedTimeZone *alarmClock = SelectedAlarmClock();
+    const QSignalBlocker blocker(CmbAlarmClocks);
+    CmbAlarmClocks->removeItem(AlarmEntryOf(clock));
+    AddAlarmEntry(clock);
+    CmbAlarmClocks->setCurrentIndex(AlarmEntryOf(alarmClock));
 }
 
 void TZoneForm::EditClockTitleExit()

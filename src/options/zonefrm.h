@@ -231,6 +231,8 @@ private:
     void FormCreate();
     void LoadZonesAndClocks();
     void EditClockTitleExit();
+    // Retitles clock index in the clock list and the alarm clock list.
+    void SetClockTitle(int index, const QString &title);
     // False when the box's text must not be left (the message was shown).
     bool EditAlarmTimeExit();
     void LstClocksMouseDown(const QPoint &pos);
@@ -253,6 +255,10 @@ private:
     int AddAlarmEntry(TCustomisedTimeZone *clock);
     TCustomisedTimeZone *SelectedAlarmClock() const;
     void SetChkSortByName(bool checked);
+    // The LstZones entry of zone, -1 when it is not listed.
+    int ZoneRow(const TTimeZone *zone) const;
+    // Selects the entry (none for -1) without showing its zone.
+    void SelectZoneRow(int row);
     void SetChkSetAlarm(bool checked);
     void SetAlarmTimeText(const QString &text);
 
