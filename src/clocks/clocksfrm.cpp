@@ -746,6 +746,9 @@ void TClocksForm::ArrangeClocks()
     }
     const TZonedClock *last = FClockControls.last();
     resize(width(), std::max(MinimumHeight, last->y() + last->height() + BrandPanelHeight));
+    // The clocks may have moved (a stored font is applied after the alarm
+    // is loaded): the picture follows its clock instead of covering another.
+    UpdateAlarmIcon();
     // A hidden window gets its resize event only when shown: size the strip
     // now, so its picture is painted for the height it will have.
     LayoutFrame();

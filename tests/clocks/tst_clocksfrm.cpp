@@ -1,9 +1,9 @@
 #include "clocks/clocksfrm.h"
-#include "components/watermarkbox.h"
 #include "clocks/common.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
 #include "components/urllabel.h"
+#include "components/watermarkbox.h"
 #include "components/zonedclock.h"
 #include "options/zonefrm.h"
 #include "platform/clocksource.h"
@@ -88,6 +88,7 @@ private Q_SLOTS:
     void timerFollowsTheSecond();
     void layout_data();
     void layout();
+    void alarmPictureWidens_data();
     void alarmPictureWidens();
     void drag_data();
     void drag();
@@ -421,10 +422,21 @@ void TestClocksForm::layout()
     QCOMPARE(strip->Bitmap().height(), form.height() - 35);
 }
 
+void TestClocksForm::alarmPictureWidens_data()
+{
+    QTest::addColumn<QString>("font");
+    QTest::newRow("design font") << QString();
+    // Applied after the alarm is loaded, and moving every clock down.
+    QTest::newRow("larger stored font") << QStringLiteral("DejaVu Sans;16;0;0");
+}
+
 void TestClocksForm::alarmPictureWidens()
 {
+    QFETCH(QString, font);
     SeedThreeClocks();
     SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
+    if (!font.isEmpty())
+        WriteSettingString(SettingsKey, ValueFont, font);
     TClocksForm form;
     form.ShowClocks();
     const QLabel *picture = form.AlarmImage();
