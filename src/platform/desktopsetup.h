@@ -1,0 +1,11 @@
+// What the program asks of the desktop before it builds a window.
+#pragma once
+
+// Picks the display connection and its transport. Call before the
+// application object exists; an explicit QT_QPA_PLATFORM is left alone.
+void ChooseDisplayPlatform();
+
+// Makes Tahoma, the windows' design font, available when the system has
+// none but Debian's metric-compatible copy is installed. Call after the
+// application object exists and before any window is built.
+void RegisterDesignFont();
