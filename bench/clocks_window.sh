@@ -15,21 +15,9 @@ fi
 
 build=$(realpath "${1:-build/release}")
 seconds=${2:-60}
-program=$build/src/vorkelclocks
-[ -x "$program" ] || { echo "no program at $program (build the release preset)"; exit 1; }
+source "$(dirname "$0")/../tests/e2e/lib/desktop.bash"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+# Finer than the desktop tests' poll: the waits here are what is timed.
 poll() { # poll SECONDS COMMAND...
     local limit=$(($1 * 100))
     shift
@@ -41,11 +29,7 @@ poll() { # poll SECONDS COMMAND...
 }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-unset DBUS_SESSION_BUS_ADDRESS
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Vorkel"
-chmod 700 "$XDG_RUNTIME_DIR"
-cat >"$XDG_CONFIG_HOME/Vorkel/Clocks.ini" <<'EOF'
+cat >"$settings" <<'EOF'
 [General]
 Clocks="London;New York;Tokyo;Sydney"
 DateFormat=dddd d mmmm yyyy
@@ -58,17 +42,7 @@ TimeFormat=hh:nn:ss ampm
 3_Zone=Australia/Sydney
 EOF
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-trayer --edge bottom --align right --widthtype request --height 24 \
-    --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
-pids+=($!)
-poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"'
-
-xterm -title OtherApp -geometry 60x10+20+20 -e sleep 3600 &
-pids+=($!)
-poll 10 xdotool search --onlyvisible --name OtherApp
+start_desktop
 
 # Threads' counters summed: Qt's xcb event thread wakes too.
 counters() { # prints: cpu ticks, voluntary and involuntary context switches of all threads
@@ -98,13 +72,8 @@ measure() { # measure LABEL PID
 
 start=$(now_ms)
 launched=$(awk '{print $1}' /proc/uptime) # seconds since boot, as %{time boot}
-QT_LOGGING_RULES="vorkel.clocks.debug=true" QT_MESSAGE_PATTERN="%{time boot} %{message}" \
-    "$program" >"$work/program.log" 2>&1 &
-pid=$!
-pids+=($pid)
-poll 20 grep -q "tray icon docked at" "$work/program.log" || { cat "$work/program.log"; exit 1; }
-docked=$(grep -m1 "tray icon docked at" "$work/program.log")
-read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
+QT_MESSAGE_PATTERN="%{time boot} %{message}" start_program
+pid=$program_pid
 echo "start to tray icon docked: $(awk -v t0="$launched" '{printf "%.0f", ($1 - t0) * 1000}' <<<"$docked") ms" \
     "(the program polls the icon's geometry every 20 ms; start time to 10 ms)"
 
@@ -117,7 +86,7 @@ awk '/^Rss:/{r=$2} /^Pss:/{p=$2} /^Private_Dirty:/{d=$2}
 click=$(now_ms)
 xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
 poll 10 xdotool search --onlyvisible --name "^World Times$" ||
-    { echo "the window did not open"; cat "$work/program.log"; import -window root /tmp/clocks-bench-failure.png; exit 1; }
+    fail "the window did not open"
 shown=$(now_ms)
 echo "click to window mapped: $((shown - click)) ms (includes the double-click interval that" \
     "tells a single click from a double one)"
@@ -126,6 +95,6 @@ measure shown "$pid"
 
 xdotool mousemove 100 60 click 1 # another program: ours loses activation
 poll 5 sh -c "! xdotool search --onlyvisible --name '^World Times$'" ||
-    { echo "the window did not hide"; exit 1; }
+    fail "the window did not hide"
 sleep 1
 measure hidden "$pid"

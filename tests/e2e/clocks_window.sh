@@ -9,49 +9,8 @@
 set -euo pipefail
 
 build=$(realpath "${1:-build/ci}")
-program=$build/src/vorkelclocks
-shots=$build/e2e-shots
-mkdir -p "$shots"
-[ -x "$program" ] || { echo "FAIL: $program not built"; exit 1; }
-[ -f "$build/src/zones.ini" ] || { echo "FAIL: no zones.ini beside $program"; exit 1; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    import -window root "$shots/failure.png" 2>/dev/null || true
-    [ -f "$work/program.log" ] && sed 's/^/  log: /' "$work/program.log"
-    exit 1
-}
-
-# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
-poll() {
-    local limit=$(($1 * 10))
-    shift
-    for ((n = 0; n < limit; n++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-unset DBUS_SESSION_BUS_ADDRESS # the XEmbed tray, not a StatusNotifierItem host
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$work/runtime
-export XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Vorkel"
-chmod 700 "$XDG_RUNTIME_DIR"
-settings=$XDG_CONFIG_HOME/Vorkel/Clocks.ini
+source "$(dirname "$0")/lib/desktop.bash"
+[ -f "$build/src/zones.ini" ] || fail "no zones.ini beside $program"
 
 cat >"$settings" <<'EOF'
 [General]
@@ -68,32 +27,13 @@ TimeFormat=hh:nn:ss ampm
 2_UseDaylight=1
 EOF
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
-
-trayer --edge bottom --align right --widthtype request --height 24 \
-    --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
-pids+=($!)
-poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' || fail "trayer reserved no strut"
-
-xterm -title OtherApp -geometry 60x10+20+20 -e sleep 600 &
-pids+=($!)
-poll 10 xdotool search --onlyvisible --name OtherApp || fail "xterm did not appear"
-
-QT_LOGGING_RULES="vorkel.clocks.debug=true" "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=($program_pid)
+start_desktop
+start_program
 
 # 1. The icon docks, with the hint naming the three cities.
-poll 15 grep -q "tray icon docked at" "$work/program.log" || fail "no docking reported"
-docked=$(grep -m1 "tray icon docked at" "$work/program.log")
 echo "$docked"
 [[ $docked == *"hint: Click to show the time in London, Paris and Tokyo" ]] ||
     fail "wrong hint: $docked"
-read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
-((iw > 0 && ih > 0)) || fail "icon not docked: $docked"
 icon_x=$((ix + iw / 2))
 icon_y=$((iy + ih / 2))
 
