@@ -595,8 +595,14 @@ void TClocksForm::UpdateTitles()
         if (zone == nullptr)
             continue;
         const QString abbr = clock->UseDaylight() ? zone->CurrentAbbr() : zone->StandardAbbr;
-        FTitleLabels[i]->setText(zone->Title + QStringLiteral(" (") + abbr + u')');
-        FTitleLabels[i]->adjustSize();
+        const QString caption = zone->Title + QStringLiteral(" (") + abbr + u')';
+        // Every layout sizes the titles to their captions; a tick only
+        // re-measures the one whose abbreviation has just changed.
+        QLabel *title = FTitleLabels[i];
+        if (title->text() == caption)
+            continue;
+        title->setText(caption);
+        title->adjustSize();
     }
 }
 
