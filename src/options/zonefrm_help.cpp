@@ -1,0 +1,291 @@
+// The options dialog's start-up check box, context help, about page and
+// branding strip.
+#include "clocks/common.h"
+#include "clocks/defreg.h"
+#include "components/branding.h"
+#include "components/graphhelp.h"
+#include "components/urllabel.h"
+#include "components/vorkelresources.h"
+#include "components/watermarkbox.h"
+#include "options/zonefrm.h"
+#include "platform/autostart.h"
+#include "platform/help.h"
+#include "platform/settings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+// The dynamic property holding a control's pop-up topic number.
+constexpr char HelpContextProperty[] = "HelpContext";
+} // namespace
+
+void TZoneForm::LoadStartupOptions()
+{
+    ChkRunAtStartup->setChecked(
+        UpdateStartupShortcut(false, false, QCoreApplication::applicationFilePath()));
+    TDefRegistry registry;
+    if (registry.OpenKey(SettingsKey, false)) {
+        try {
+            SetChkSortByName(registry.ReadBoolDef(ValueSortZonesByName, true));
+        } catch (const ERegistryException &) {
+            // A value that is not a number is no reason to refuse the dialog.
+        }
+    }
+}
+
+void TZoneForm::ChkRunAtStartupClick()
+{
+    SetModified(true);
+}
+
+void TZoneForm::CreateAboutPage()
+{
+    WebBrowser = new QTextBrowser(PageAbout);
+    // Links leave the page for the user's browser or mail program.
+    WebBrowser->setOpenLinks(false);
+    WebBrowser->setFrameShape(QFrame::NoFrame);
+    auto *layout = new QVBoxLayout(PageAbout);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WebBrowser);
+    connect(WebBrowser, &QTextBrowser::anchorClicked, this, &TZoneForm::WebBrowserLinkClick);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TZoneForm::PageControlChange);
+}
+
+void TZoneForm::PageControlChange()
+{
+    if (PageControl->currentWidget() == PageAbout) {
+        PageAboutShow();
+    }
+}
+
+void TZoneForm::PageAboutShow()
+{
+    if (FWebBrowserTag == 0) {
+        EnsureVorkelResources();
+        WebBrowser->setSource(QUrl(QStringLiteral("qrc:/about.htm")));
+        FWebBrowserTag = 1;
+    }
+}
+
+void TZoneForm::WebBrowserLinkClick(const QUrl &link)
+{
+    const QUrl target = WebBrowser->source().resolved(link);
+    if (target.scheme() == u"qrc") {
+        WebBrowser->setSource(target);
+    } else {
+        ShellOpen(target.toString());
+    }
+}
+
+void TZoneForm::SetUpContextHelp()
+{
+    // The pop-up topic of each control, and whether opening its context menu
+    // sets the topic the menu shows.
+    struct THelpControl
+    {
+        QWidget *Control;
+        int Topic;
+    };
+    const THelpControl controls[] = {{LstClocks, 101},       {ChkClockUseDaylight, 103},
+                                     {ChkRunAtStartup, 104}, {CmbRegions, 201},
+                                     {LstZones, 201},        {ChkSortByName, 202},
+                                     {ChkShowDate, 301},     {CmbDateFormat, 301},
+                                     {ChkShowTime, 302},     {CmbTimeFormat, 302},
+                                     {ChkSetAlarm, 401},     {CmbAlarmClocks, 401},
+                                     {EditAlarmTime, 0},     {PickerAlarmDate, 0}};
+    for (const THelpControl &entry : controls) {
+        QWidget *control = entry.Control;
+        if (entry.Topic != 0) {
+            control->setProperty(HelpContextProperty, entry.Topic);
+        }
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint &pos) { ContextPopup(control, pos); });
+    }
+    // F1 and the caption help button reach every control of the dialog
+    // before the control itself.
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        widget->installEventFilter(this);
+    }
+}
+
+int TZoneForm::HelpTopicOf(const QWidget *control)
+{
+    return control == nullptr ? 0 : control->property(HelpContextProperty).toInt();
+}
+
+int TZoneForm::NearestHelpTopic(const QWidget *control, const QWidget **owner) const
+{
+    for (const QWidget *widget = control; widget != nullptr && widget != this;
+         widget = widget->parentWidget()) {
+        if (const int topic = HelpTopicOf(widget); topic != 0) {
+            if (owner != nullptr) {
+                *owner = widget;
+            }
+            return topic;
+        }
+        if (widget->isWindow()) {
+            break;
+        }
+    }
+    return 0;
+}
+
+void TZoneForm::ContextPopup(QWidget *control, const QPoint &pos)
+{
+    if (const int topic = HelpTopicOf(control); topic != 0) {
+        FPopupTopic = topic;
+    } else if (control == EditAlarmTime || control == PickerAlarmDate) {
+        // They have no topic of their own; the alarm's describes them.
+        FPopupTopic = HelpTopicOf(ChkSetAlarm);
+    }
+    // A scroll area reports the position in its viewport.
+    const auto *area = qobject_cast<const QAbstractScrollArea *>(control);
+    FPopupPos = (area != nullptr ? area->viewport() : control)->mapToGlobal(pos);
+    HelpPopup->popup(FPopupPos);
+}
+
+void TZoneForm::Whatsthis1Click()
+{
+    ShowHelpPopup(FPopupTopic, FPopupPos);
+}
+
+void TZoneForm::ShowHelpPopup(int topic, const QPoint &globalPos)
+{
+    if (topic == 0) {
+        return;
+    }
+    // The position goes first, as a help hook expects it; ours lets the
+    // pop-up open at the pointer.
+    const long long position =
+        (static_cast<long long>(globalPos.y() & 0xFFFF) << 16) | (globalPos.x() & 0xFFFF);
+    ApplicationHelp(HELP_SETPOPUP_POS, position);
+    ApplicationHelp(HELP_CONTEXTPOPUP, topic);
+    Q_EMIT HelpPopupRequested(topic);
+}
+
+bool TZoneForm::ShowHelpFor(const QWidget *control)
+{
+    const QWidget *owner = nullptr;
+    const int topic = NearestHelpTopic(control, &owner);
+    if (topic == 0) {
+        return false;
+    }
+    ShowHelpPopup(topic, owner->mapToGlobal(QPoint(0, 0)));
+    return true;
+}
+
+bool TZoneForm::ContextHelpEvent(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) {
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+            QWidget *focus = QApplication::focusWidget();
+            ShowHelpFor(focus != nullptr && focus->window() == this
+                            ? focus
+                            : qobject_cast<QWidget *>(watched));
+        }
+        // Neither the press nor the release reaches the control.
+        return true;
+    }
+    case QEvent::QueryWhatsThis:
+    case QEvent::WhatsThis: {
+        // The caption help button's pointer: the nearest control outwards
+        // with a topic answers for the control under it.
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        if (NearestHelpTopic(widget) == 0) {
+            return false;
+        }
+        event->accept();
+        if (event->type() == QEvent::WhatsThis) {
+            ShowHelpFor(widget);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+QString TZoneForm::HelpKeywordForPage() const
+{
+    const QWidget *page = PageControl->currentWidget();
+    if (page == TabClocks) {
+        return QStringLiteral("AClockList");
+    }
+    if (page == TabAppearance) {
+        return QStringLiteral("AAppearanceAlarm");
+    }
+    return QStringLiteral("AContents");
+}
+
+void TZoneForm::ShowHelpForPage()
+{
+    ShowHelpTopic(HelpKeywordForPage());
+}
+
+void TZoneForm::BtnHelpClick()
+{
+    ShowHelpForPage();
+}
+
+const QImage &TZoneForm::WatermarkStrip() const
+{
+    return PBox->Bitmap();
+}
+
+void TZoneForm::BuildWatermarkStrip()
+{
+    const QString address = BrandWebAddress.toString();
+    PBox->setToolTip(address);
+    QImage &strip = PBox->Bitmap();
+    strip = QImage(PBox->size(), QImage::Format_RGB32);
+    if (strip.isNull()) {
+        return; // no room to paint in: the box stays empty
+    }
+    strip.fill(Qt::white);
+    {
+        QPainter painter(&strip);
+        PaintGradient(painter, strip.rect(), strip.width(), BrandColor, BrandLightColor,
+                      TGradientDirection::Horizontal);
+    }
+    // A word-mark that cannot be loaded leaves a gap, not an unpainted strip.
+    if (const auto wordMark = LoadWordMark(TWordMark::Horizontal)) {
+        const QRect whole = wordMark->Picture.rect();
+        AlphaBlendBitmap(wordMark->Picture, wordMark->Mask, strip, whole,
+                         QPoint(5, (strip.height() - whole.height()) / 2 + 1));
+    }
+    QPainter painter(&strip);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics metrics(painter.font());
+    painter.setPen(QColor::fromRgb(ColorToRgb(BrandColor)));
+    painter.drawText(strip.width() - metrics.horizontalAdvance(address) - 10,
+                     (strip.height() - metrics.height()) / 2 + metrics.ascent(), address);
+    painter.setPen(QColor::fromRgb(ColorToRgb(BrandFrameColor)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(strip.rect().adjusted(0, 0, -1, -1));
+    PBox->update();
+}
+
+void TZoneForm::PBoxClick()
+{
+    OpenHomePage(false);
+}
