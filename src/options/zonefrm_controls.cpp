@@ -86,6 +86,9 @@ void TZoneForm::CreateClocksTab()
     connect(ChkRunAtStartup, &QCheckBox::clicked, this, &TZoneForm::ChkRunAtStartupClick);
 
     connect(LstClocks, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstClocksClick);
+    // A click on the entry already selected changes no selection, yet brings
+    // its zone back into the browser.
+    connect(LstClocks, &QListWidget::itemClicked, this, &TZoneForm::LstClocksClick);
     connect(EditClockTitle, &QLineEdit::textEdited, this, &TZoneForm::EditClockTitleChange);
     connect(ChkClockUseDaylight, &QCheckBox::clicked, this, &TZoneForm::ChkClockUseDaylightClick);
     connect(BtnRemoveClock, &QPushButton::clicked, this, &TZoneForm::BtnRemoveClockClick);

@@ -231,6 +231,21 @@ private Q_SLOTS:
         QVERIFY(!FForm->BtnApply->isEnabled());
     }
 
+    void clickOnTheSelectedClock()
+    {
+        SeedClocks({QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London")},
+                   QStringLiteral("Tokyo;London"));
+        Open();
+        FForm->show();
+        FForm->SelectRegion(QStringLiteral("(List all zones)"));
+        QVERIFY(FForm->SelectedZone()->Name != QStringLiteral("Asia/Tokyo"));
+        // The clock stays selected; its zone comes back into the browser.
+        const QRect entry = FForm->LstClocks->visualItemRect(FForm->LstClocks->item(0));
+        QTest::mouseClick(FForm->LstClocks->viewport(), Qt::LeftButton, {}, entry.center());
+        QCOMPARE(FForm->SelectedClockIndex(), 0);
+        QCOMPARE(FForm->SelectedZone()->Name, QStringLiteral("Asia/Tokyo"));
+    }
+
     void regions()
     {
         Open();
