@@ -559,6 +559,7 @@ void TClocksForm::SetTaskButtonHidden(bool hidden)
     if (wasVisible) {
         move(where);
         ShowWindowNow();
+        RequestWindowStates(*this, hidden);
     }
 }
 

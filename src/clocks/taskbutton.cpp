@@ -59,9 +59,48 @@ void HideTaskButtonBeforeShow(QWidget &window)
                         static_cast<std::uint32_t>(atoms.size()), atoms.constData());
     xcb_flush(connection);
 }
+
+void RequestWindowStates(QWidget &window, bool skipTaskbar)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr || !window.isVisible())
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (state == XCB_ATOM_NONE || screen == nullptr)
+        return;
+    // The actions of a _NET_WM_STATE request.
+    constexpr std::uint32_t Remove = 0;
+    constexpr std::uint32_t Add = 1;
+    const auto send = [&](std::uint32_t action, const char *first, const char *second) {
+        xcb_client_message_event_t message = {};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = static_cast<xcb_window_t>(window.winId());
+        message.type = state;
+        message.data.data32[0] = action;
+        message.data.data32[1] = Atom(connection, first);
+        message.data.data32[2] =
+            second != nullptr ? Atom(connection, second) : xcb_atom_t(XCB_ATOM_NONE);
+        message.data.data32[3] = 1; // from an application
+        xcb_send_event(connection, 0, screen->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+    };
+    send(Add, "_NET_WM_STATE_ABOVE", nullptr);
+    send(skipTaskbar ? Add : Remove, "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER");
+    xcb_flush(connection);
+}
 #else
 void HideTaskButtonBeforeShow(QWidget &window)
 {
     Q_UNUSED(window)
+}
+
+void RequestWindowStates(QWidget &window, bool skipTaskbar)
+{
+    Q_UNUSED(window)
+    Q_UNUSED(skipTaskbar)
 }
 #endif

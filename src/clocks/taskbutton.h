@@ -8,3 +8,9 @@ class QWidget;
 // window manager; the marks are dropped when a window is hidden, so this
 // goes before every show. Does nothing where the desktop is not X11.
 void HideTaskButtonBeforeShow(QWidget &window);
+
+// Asks the window manager, for a shown always-on-top window, to keep it on
+// top and out of (or back in) taskbars and pagers. A window hidden and
+// shown again at once can overtake the window manager's handling of the
+// hiding, which then drops the states set before the showing.
+void RequestWindowStates(QWidget &window, bool skipTaskbar);

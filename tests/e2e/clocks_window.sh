@@ -134,10 +134,18 @@ sleep 0.5
 import -window root "$shots/alarm.png"
 shown >/dev/null || fail "the alarm did not show the clocks window"
 grep -q '^AlarmTime=0$' "$settings" || fail "the rung alarm stays stored: $(cat "$settings")"
+window_state() { xprop -id "$(shown | head -1)" _NET_WM_STATE; }
+state=$(window_state)
+[[ $state != *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_ABOVE* ]] ||
+    fail "while the alarm message is up the window is not on top in the taskbar: $state"
 xdotool search --onlyvisible --name "^Information" windowactivate --sync
 xdotool key Return
 poll 5 sh -c '! xdotool search --onlyvisible --name "^Information"' ||
     fail "the alarm message did not close"
+# Out of the taskbar again, and still on top.
+poll 5 sh -c "xprop -id \"\$(xdotool search --onlyvisible --name '^World Times\$' | head -1)\" _NET_WM_STATE |
+    grep _NET_WM_STATE_SKIP_TASKBAR | grep -q _NET_WM_STATE_ABOVE" ||
+    fail "after the alarm message the window lost its states: $(window_state)"
 sleep 1.5
 xdotool search --onlyvisible --name "^Information" >/dev/null && fail "the alarm rang twice"
 xdotool mousemove "$icon_x" "$icon_y" click 3
