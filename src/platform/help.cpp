@@ -57,6 +57,10 @@ void ShowHelpTopic(const QString &keyword)
         viewer->setWindowTitle(QStringLiteral("Vorkel Clocks Help"));
         viewer->setOpenExternalLinks(true);
         viewer->setSearchPaths({QStringLiteral(":/help")});
+        // One style for every page: the viewer ignores linked style sheets.
+        QFile css(QStringLiteral(":/help/style.css"));
+        if (css.open(QIODevice::ReadOnly))
+            viewer->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
         const QFontMetrics fm(viewer->font());
         viewer->resize(fm.averageCharWidth() * 80, fm.height() * 36);
     }
