@@ -887,16 +887,13 @@ void TZoneForm::FillFormatLists()
             show->setChecked(false);
             combo->setCurrentIndex(0);
         } else {
-            combo->setCurrentIndex(static_cast<int>(formats.indexOf(current)));
-            if (combo->currentIndex() < 0) {
-                // Added case-insensitively: an entry of another case stands for it.
-                for (qsizetype i = 0; i < formats.size(); ++i) {
-                    if (formats[i].compare(current, Qt::CaseInsensitive) == 0) {
-                        combo->setCurrentIndex(static_cast<int>(i));
-                        break;
-                    }
-                }
-            }
+            // Formats are added case-insensitively, so the one entry equal to
+            // the current format in any case stands for it.
+            const auto found =
+                std::find_if(formats.cbegin(), formats.cend(), [&current](const QString &format) {
+                    return format.compare(current, Qt::CaseInsensitive) == 0;
+                });
+            combo->setCurrentIndex(static_cast<int>(found - formats.cbegin()));
         }
         combo->setEnabled(show->isChecked());
     };
