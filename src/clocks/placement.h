@@ -39,7 +39,9 @@ QRect PanelRect(const QRect &screen, const QRect &available);
 // - only the notification area (or the point clicked on a tray icon) known:
 //   the panel is taken as the strip along the screen edge nearest to it, on
 //   the side the available area shows when it shows one;
-// - nothing known: the bottom-right corner of the available area.
+// - nothing known: the corner of the available area at the far end of the
+//   panel, where trays usually sit: bottom-right, top-right under a top
+//   panel, bottom-left beside a left one.
 // The result is kept inside the screen.
 QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
                            const std::optional<QRect> &notify, QSize window);

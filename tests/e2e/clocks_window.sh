@@ -46,6 +46,7 @@ window_geometry() { # prints x y w h of "World Times"
 }
 shown() { xdotool search --onlyvisible --name "^World Times$"; }
 hidden() { ! xdotool search --onlyvisible --name "^World Times$"; }
+window_state() { xprop -id "$(shown | head -1)" _NET_WM_STATE; }
 
 # 2. A click opens the window beside the tray: above the panel, within the
 # screen, its left edge at the icon's unless that would cross the right edge.
@@ -59,7 +60,7 @@ echo "window at $wx,$wy ${ww}x$wh, icon at $ix,$iy ${iw}x$ih"
 ((wx == ix || wx + ww == 1024)) || fail "window not at the tray's left edge"
 ((ww >= 120 && wh >= 108)) || fail "window smaller than its minimum"
 # Kept out of the taskbar and the pager.
-state=$(xprop -id "$(xdotool search --onlyvisible --name "^World Times$" | head -1)" _NET_WM_STATE)
+state=$(window_state)
 echo "$state"
 [[ $state == *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_SKIP_PAGER* ]] ||
     fail "the window is not kept out of the taskbar: $state"
@@ -134,7 +135,6 @@ sleep 0.5
 import -window root "$shots/alarm.png"
 shown >/dev/null || fail "the alarm did not show the clocks window"
 grep -q '^AlarmTime=0$' "$settings" || fail "the rung alarm stays stored: $(cat "$settings")"
-window_state() { xprop -id "$(shown | head -1)" _NET_WM_STATE; }
 state=$(window_state)
 [[ $state != *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_ABOVE* ]] ||
     fail "while the alarm message is up the window is not on top in the taskbar: $state"
@@ -143,9 +143,12 @@ xdotool key Return
 poll 5 sh -c '! xdotool search --onlyvisible --name "^Information"' ||
     fail "the alarm message did not close"
 # Out of the taskbar again, and still on top.
-poll 5 sh -c "xprop -id \"\$(xdotool search --onlyvisible --name '^World Times\$' | head -1)\" _NET_WM_STATE |
-    grep _NET_WM_STATE_SKIP_TASKBAR | grep -q _NET_WM_STATE_ABOVE" ||
-    fail "after the alarm message the window lost its states: $(window_state)"
+states_restored() {
+    local state
+    state=$(window_state)
+    [[ $state == *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_ABOVE* ]]
+}
+poll 5 states_restored || fail "after the alarm message the window lost its states: $(window_state)"
 sleep 1.5
 xdotool search --onlyvisible --name "^Information" >/dev/null && fail "the alarm rang twice"
 xdotool mousemove "$icon_x" "$icon_y" click 3
