@@ -274,7 +274,9 @@ void TClocksForm::CreateMenus()
 
 void TClocksForm::FormCreate()
 {
-    // The application-wide hooks: deactivation and tool tips.
+    // The application-wide hooks: deactivation and tool tips. The same
+    // filter sees every clock's and title's mouse events, those of the
+    // clocks added later included.
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -412,12 +414,10 @@ void TClocksForm::LoadClocks()
         clock->SetZone(zone);
         clock->SetUseDaylight(zone->UseDaylight);
         clock->SetPopupMenu(ZonedClock->PopupMenu());
-        clock->installEventFilter(this);
 
         auto *title = new QLabel(this);
         title->setFont(LblTitle->font());
         title->setPalette(LblTitle->palette());
-        title->installEventFilter(this);
 
         FTitleLabels.append(title);
         FClockControls.append(clock);
@@ -437,8 +437,6 @@ void TClocksForm::ClearClockControls()
         delete FTitleLabels[i];
     FClockControls = {ZonedClock};
     FTitleLabels = {LblTitle};
-    ZonedClock->installEventFilter(this);
-    LblTitle->installEventFilter(this);
     FAlarm.Clock = nullptr;
 }
 
