@@ -508,16 +508,20 @@ void TZoneForm::ShowZoneInfo()
 {
     const TTimeZone *zone = SelectedZone();
     ZonedClockTemp->SetZone(zone);
-    if (zone == nullptr) {
-        // Only an empty zone list gets here: show that there is nothing to show.
-        InfoBox->setTitle(QStringLiteral(" (no zone) "));
-        ZonedClockTemp->hide();
-        LblOffset->clear();
+    // Standard time only: no daylight rows, nothing in bold.
+    const auto showStandardOnly = [this] {
         SetBold(LblStdTitle, false);
         SetBold(LblOffset, false);
         LblDayTitle->hide();
         LblDayOffset->hide();
         LblDescrip->hide();
+    };
+    if (zone == nullptr) {
+        // Only an empty zone list gets here: show that there is nothing to show.
+        InfoBox->setTitle(QStringLiteral(" (no zone) "));
+        ZonedClockTemp->hide();
+        LblOffset->clear();
+        showStandardOnly();
         return;
     }
     ZonedClockTemp->show();
@@ -525,11 +529,7 @@ void TZoneForm::ShowZoneInfo()
     LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
                        QStringLiteral(" (") + zone->StandardAbbr + u')');
     if (!zone->HasDaylight()) {
-        SetBold(LblStdTitle, false);
-        SetBold(LblOffset, false);
-        LblDayTitle->hide();
-        LblDayOffset->hide();
-        LblDescrip->hide();
+        showStandardOnly();
         return;
     }
     LblDayOffset->setText(GMTText(zone->UTCOffset + zone->DaylightOffset, false) +
