@@ -172,6 +172,9 @@ void TClocksForm::CreateComponents()
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
     resize(180, 123);
+    // The design position: where a window stored as pinned but without a
+    // position of its own appears.
+    move(364, 285);
     setMinimumSize(MinimumWidth, MinimumHeight);
 
     EnsureVorkelResources();
