@@ -2,27 +2,27 @@
 
 #include <algorithm>
 
-QFont FontFromSpec(const TFontSpec &spec)
+QFont FontFromSpec(const TFontSpec &stored)
 {
-    QFont font(spec.Name);
-    font.setPointSize(std::max(1, spec.Size));
-    font.setBold((spec.Style & TFontSpec::fsBold) != 0);
-    font.setItalic((spec.Style & TFontSpec::fsItalic) != 0);
-    font.setUnderline((spec.Style & TFontSpec::fsUnderline) != 0);
-    font.setStrikeOut((spec.Style & TFontSpec::fsStrikeOut) != 0);
+    QFont font(stored.Name);
+    font.setPointSize(std::max(1, stored.Size));
+    font.setBold((stored.Style & TFontSpec::fsBold) != 0);
+    font.setItalic((stored.Style & TFontSpec::fsItalic) != 0);
+    font.setUnderline((stored.Style & TFontSpec::fsUnderline) != 0);
+    font.setStrikeOut((stored.Style & TFontSpec::fsStrikeOut) != 0);
     return font;
 }
 
 TFontSpec SpecFromFont(const QFont &font, std::int32_t color)
 {
-    TFontSpec spec;
-    spec.Name = font.family();
-    spec.Size = std::max(1, font.pointSize());
-    spec.Style = (font.bold() ? TFontSpec::fsBold : 0) | (font.italic() ? TFontSpec::fsItalic : 0) |
+    TFontSpec stored;
+    stored.Name = font.family();
+    stored.Size = std::max(1, font.pointSize());
+    stored.Style = (font.bold() ? TFontSpec::fsBold : 0) | (font.italic() ? TFontSpec::fsItalic : 0) |
                  (font.underline() ? TFontSpec::fsUnderline : 0) |
                  (font.strikeOut() ? TFontSpec::fsStrikeOut : 0);
-    spec.Color = color;
-    return spec;
+    stored.Color = color;
+    return stored;
 }
 
 QColor ColorFromSpec(std::int32_t color, const QColor &systemColor)

@@ -9,7 +9,7 @@
 #include <QFont>
 #include <cstdint>
 
-QFont FontFromSpec(const TFontSpec &spec);
+QFont FontFromSpec(const TFontSpec &stored);
 TFontSpec SpecFromFont(const QFont &font, std::int32_t color);
 // A plain 0x00BBGGRR colour, or systemColor for a system colour (high bit set).
 QColor ColorFromSpec(std::int32_t color, const QColor &systemColor);
