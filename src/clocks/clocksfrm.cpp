@@ -503,9 +503,12 @@ void TClocksForm::ApplyClockFont(const TFontSpec &stored)
 
 void TClocksForm::SaveWindowState()
 {
+    // One write of the file for the three values, as the options dialog's commit does.
+    TSettingsUpdate update;
     WriteSettingBool(SettingsKey, ValuePinned, Pinned());
     WriteSettingInteger(SettingsKey, ValueTop, y());
     WriteSettingInteger(SettingsKey, ValueLeft, x());
+    update.Commit();
 }
 
 QString TClocksForm::TimeFormat() const
