@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -232,6 +233,104 @@ QString DayPhrase(const TZoneRule &rule)
     return u"an unknown day in "_s + month;
 }
 
+// A day of the month in every year: February's end moves with leap years.
+constexpr int FixedMonthLength(int month)
+{
+    return month == 2 ? 28 : DaysOfMonth[month];
+}
+
+// Day `day` of `month` counted on over the month's end or back before its
+// start by at most one day; false where that depends on the year.
+bool MoveDay(int &month, int &day)
+{
+    if (day < 1) {
+        month = month == 1 ? 12 : month - 1;
+        day = DaysOfMonth[month];
+        return month != 2;
+    }
+    if (day > FixedMonthLength(month)) {
+        if (month == 2) {
+            return false;
+        }
+        day -= DaysOfMonth[month];
+        month = month == 12 ? 1 : month + 1;
+    }
+    return true;
+}
+
+QString OnOrAfterPhrase(int weekday, int day, int month)
+{
+    return u"the first "_s + DayNames[weekday] + u" on or after "_s + QString::number(day) + u' ' +
+           MonthNames[month];
+}
+
+// The rule's day moved one day on (+1) or back (-1), said as a rule of the
+// same kinds would say it; nullopt where no such phrase holds in every year.
+std::optional<QString> MovedDayPhrase(const TZoneRule &rule, int shift)
+{
+    int month = rule.OnMonth;
+    const bool dayExists = rule.OnDay >= 1 && rule.OnDay <= DaysInMonth(2000, month);
+    // Whatever weekday the rule finds, the moved day is the next or the one before.
+    const int weekday = (rule.OnDayOfWeek - 1 + shift + 7) % 7 + 1;
+    int day = 0;
+    switch (rule.OnType) {
+    case TZoneRuleType::zrDayOfMonth:
+        day = rule.OnDay + shift;
+        if (!dayExists || (month == 2 && rule.OnDay > 28) || !MoveDay(month, day)) {
+            return std::nullopt;
+        }
+        return QString::number(day) + u' ' + MonthNames[month];
+    case TZoneRuleType::zrLastWeekday:
+        // The last of a weekday is the first one on or after the month's
+        // seventh-last day.
+        if (month == 2) {
+            return std::nullopt;
+        }
+        day = DaysOfMonth[month] - 6 + shift;
+        break;
+    case TZoneRuleType::zrWeekdayOnOrAfter:
+        if (!dayExists || (month == 2 && rule.OnDay > 28)) {
+            return std::nullopt;
+        }
+        day = rule.OnDay + shift;
+        break;
+    case TZoneRuleType::zrWeekdayOnOrBefore:
+        day = 1 + shift;
+        break;
+    }
+    if (!ValidWeekday(rule.OnDayOfWeek) || !MoveDay(month, day)) {
+        return std::nullopt;
+    }
+    return OnOrAfterPhrase(weekday, day, month);
+}
+
+// The day phrase of a rule whose moment the zone's clocks show `shift` days
+// later (or earlier) than the UTC day the rule names.
+QString LocalDayPhrase(const TZoneRule &rule, std::int64_t shift)
+{
+    if (shift == 0) {
+        return DayPhrase(rule);
+    }
+    if (shift == 1 || shift == -1) {
+        if (const std::optional<QString> moved = MovedDayPhrase(rule, static_cast<int>(shift))) {
+            return *moved;
+        }
+    }
+    const QString base = DayPhrase(rule);
+    if (!TTimeZone::RuleHasDate(2000, rule) && !TTimeZone::RuleHasDate(2001, rule)) {
+        return base; // an unknown day moved is still an unknown day
+    }
+    if (shift == 1) {
+        return u"the day after "_s + base;
+    }
+    if (shift == -1) {
+        return u"the day before "_s + base;
+    }
+    return (shift > 0 ? u"%1 days after "_s : u"%1 days before "_s)
+               .arg(shift > 0 ? shift : -shift) +
+           base;
+}
+
 // Inlined into both callers: LocalTimeAt runs once a second per clock.
 inline bool DaylightAt(const TTimeZone &zone, TDateTime utc)
 {
@@ -330,14 +429,14 @@ QString TTimeZone::RuleDescription(bool daylightRule) const
         // no moment to tell.
         return u"an unknown day"_s;
     }
-    // Standard time resumes at the rule's moment, which the zone's clocks
-    // show shifted by the daylight offset.
-    double time = double(TimeOfDayMSecs(rule.OnTime)) / double(MSecsPerDay);
-    if (!daylightRule) {
-        time += DaylightOffset / MinutesPerDay;
-        time -= std::floor(time);
-    }
-    return DayPhrase(rule) + u" at "_s + FormatDateTime(u"hh:nn ampm"_s, time);
+    // Daylight time begins at the zone's standard time of the change, and
+    // standard time resumes at its daylight time of the change.
+    const std::int64_t offset =
+        std::int64_t(UTCOffset) + (daylightRule ? StandardOffset : DaylightOffset);
+    const std::int64_t local = TimeOfDayMSecs(rule.OnTime) + offset * 60'000;
+    const std::int64_t shift = (local >= 0 ? local : local - (MSecsPerDay - 1)) / MSecsPerDay;
+    const double time = double(local - shift * MSecsPerDay) / double(MSecsPerDay);
+    return LocalDayPhrase(rule, shift) + u" at "_s + FormatDateTime(u"hh:nn ampm"_s, time);
 }
 
 void TCustomisedTimeZone::Assign(const TTimeZone &source)

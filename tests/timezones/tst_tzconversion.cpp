@@ -1,10 +1,14 @@
 // The zone record: transition days, daylight time in force, local time, and
 // the texts that describe a zone.
 #include "platform/clocksource.h"
+#include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
 #include "timezones/tzhelpers.h"
 
+#include <QDate>
+#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -74,6 +78,9 @@ private Q_SLOTS:
     void titleWithOffsetAndAssign();
     void ruleDescription_data();
     void ruleDescription();
+    void ruleDescriptionInLocalTime_data();
+    void ruleDescriptionInLocalTime();
+    void ruleDescriptionNamesTheLocalChange();
 };
 
 void TestTzConversion::initTestCase()
@@ -432,12 +439,12 @@ void TestTzConversion::ruleDescription_data()
         << u"the last Sunday in October at 02:00 AM"_s;
     QTest::newRow("standard rule past midnight")
         << Rule(10, LastWeekday, 0, Sunday, 23, 30) << false << 60
-        << u"the last Sunday in October at 12:30 AM"_s;
+        << u"the first Monday on or after 26 October at 12:30 AM"_s;
     QTest::newRow("standard rule with 30 minutes of saving")
         << Rule(4, OnOrBefore, 7, Sunday, 15) << false << 30
         << u"the first Sunday on or before 7 April at 03:30 PM"_s;
     QTest::newRow("negative saving wraps back")
-        << Rule(10, DayOfMonth, 5, 0, 0, 30) << false << -60 << u"5 October at 11:30 PM"_s;
+        << Rule(10, DayOfMonth, 5, 0, 0, 30) << false << -60 << u"4 October at 11:30 PM"_s;
     QTest::newRow("no weekday") << Rule(3, LastWeekday, 0, 0, 1) << true << 60
                                 << u"an unknown day in March at 01:00 AM"_s;
     QTest::newRow("no such day") << Rule(4, DayOfMonth, 31, 0, 1) << true << 60
@@ -459,6 +466,152 @@ void TestTzConversion::ruleDescription()
     zone.DaylightOffset = daylightOffset;
     (daylightRule ? zone.DaylightRule : zone.StandardRule) = rule;
     QCOMPARE(zone.RuleDescription(daylightRule), expected);
+}
+
+void TestTzConversion::ruleDescriptionInLocalTime_data()
+{
+    QTest::addColumn<int>("utcOffset");
+    QTest::addColumn<int>("daylightOffset");
+    QTest::addColumn<bool>("daylightRule");
+    QTest::addColumn<TZoneRule>("rule");
+    QTest::addColumn<QString>("expected");
+    // New York: 07:00 UTC is 02:00 EST; 06:00 UTC is 02:00 EDT.
+    QTest::newRow("New York, daylight begins")
+        << -300 << 60 << true << Rule(3, OnOrAfter, 8, Sunday, 7)
+        << u"the first Sunday on or after 8 March at 02:00 AM"_s;
+    QTest::newRow("New York, standard resumes")
+        << -300 << 60 << false << Rule(11, OnOrAfter, 1, Sunday, 6)
+        << u"the first Sunday on or after 1 November at 02:00 AM"_s;
+    // Sydney: a Saturday 16:00 UTC is the Sunday after, 02:00 AEST or 03:00
+    // AEDT, and the day leaves the month.
+    QTest::newRow("Sydney, daylight begins")
+        << 600 << 60 << true << Rule(9, OnOrAfter, 30, 7, 16)
+        << u"the first Sunday on or after 1 October at 02:00 AM"_s;
+    QTest::newRow("Sydney, standard resumes")
+        << 600 << 60 << false << Rule(3, OnOrAfter, 31, 7, 16)
+        << u"the first Sunday on or after 1 April at 03:00 AM"_s;
+    QTest::newRow("London keeps the UTC day")
+        << 0 << 60 << false << Rule(10, LastWeekday, 0, Sunday, 1)
+        << u"the last Sunday in October at 02:00 AM"_s;
+    QTest::newRow("west of Greenwich, back into the month before")
+        << -300 << 60 << false << Rule(11, OnOrAfter, 1, Sunday, 1)
+        << u"the first Saturday on or after 31 October at 09:00 PM"_s;
+    QTest::newRow("last weekday moved on")
+        << 600 << 60 << true << Rule(3, LastWeekday, 0, Sunday, 16)
+        << u"the first Monday on or after 26 March at 02:00 AM"_s;
+    QTest::newRow("last weekday moved back")
+        << -300 << 60 << true << Rule(10, LastWeekday, 0, Sunday, 2)
+        << u"the first Saturday on or after 24 October at 09:00 PM"_s;
+    QTest::newRow("first weekday moved back into December")
+        << -300 << 60 << true << Rule(1, OnOrBefore, 7, Sunday, 2)
+        << u"the first Saturday on or after 31 December at 09:00 PM"_s;
+    QTest::newRow("day of month over the year's end")
+        << 120 << 60 << true << Rule(12, DayOfMonth, 31, 0, 23) << u"1 January at 01:00 AM"_s;
+    // February's length changes with the year: no fixed day can name it.
+    QTest::newRow("out of February") << 120 << 60 << true << Rule(2, LastWeekday, 0, Sunday, 23)
+                                     << u"the day after the last Sunday in February at 01:00 AM"_s;
+    QTest::newRow("back into February") << -300 << 60 << true << Rule(3, OnOrAfter, 1, Sunday, 2)
+                                        << u"the day before the first Sunday on or after 1 March "
+                                           u"at 09:00 PM"_s;
+    QTest::newRow("an unknown day stays unknown")
+        << 600 << 60 << true << Rule(3, LastWeekday, 0, 0, 16)
+        << u"an unknown day in March at 02:00 AM"_s;
+}
+
+void TestTzConversion::ruleDescriptionInLocalTime()
+{
+    QFETCH(int, utcOffset);
+    QFETCH(int, daylightOffset);
+    QFETCH(bool, daylightRule);
+    QFETCH(TZoneRule, rule);
+    QFETCH(QString, expected);
+    TTimeZone zone;
+    zone.UTCOffset = utcOffset;
+    zone.DaylightOffset = daylightOffset;
+    (daylightRule ? zone.DaylightRule : zone.StandardRule) = rule;
+    QCOMPARE(zone.RuleDescription(daylightRule), expected);
+}
+
+namespace {
+
+// The date a rule sentence names in a year, read back from its words; an
+// invalid date when the words are not understood.
+QDate DateNamed(const QString &phrase, int year)
+{
+    static const QRegularExpression shifted(u"^the day (after|before) (.*)$"_s);
+    static const QRegularExpression dayOfMonth(u"^(\\d+) (\\w+)$"_s);
+    static const QRegularExpression last(u"^the last (\\w+) in (\\w+)$"_s);
+    static const QRegularExpression onOrAfter(u"^the first (\\w+) on or after (\\d+) (\\w+)$"_s);
+    static const QRegularExpression firstOf(
+        u"^the first (\\w+) (?:on or before \\d+ |in )(\\w+)$"_s);
+    const auto month = [](const QString &name) {
+        return int(std::find(MonthNames.begin(), MonthNames.end(), name) - MonthNames.begin());
+    };
+    const auto weekday = [](const QString &name) {
+        // QDate counts Monday as 1 … Sunday as 7.
+        const int index = int(std::find(DayNames.begin(), DayNames.end(), name) - DayNames.begin());
+        return index == 1 ? 7 : index - 1;
+    };
+    const auto onOrAfterDay = [](QDate date, int dayOfWeek) {
+        return date.addDays((dayOfWeek - date.dayOfWeek() + 7) % 7);
+    };
+    if (auto m = shifted.match(phrase); m.hasMatch()) {
+        return DateNamed(m.captured(2), year).addDays(m.captured(1) == u"after"_s ? 1 : -1);
+    }
+    if (auto m = dayOfMonth.match(phrase); m.hasMatch()) {
+        return QDate(year, month(m.captured(2)), m.captured(1).toInt());
+    }
+    if (auto m = last.match(phrase); m.hasMatch()) {
+        const QDate end = QDate(year, month(m.captured(2)), 1).addMonths(1).addDays(-7);
+        return onOrAfterDay(end, weekday(m.captured(1)));
+    }
+    if (auto m = onOrAfter.match(phrase); m.hasMatch()) {
+        return onOrAfterDay(QDate(year, month(m.captured(3)), m.captured(2).toInt()),
+                            weekday(m.captured(1)));
+    }
+    if (auto m = firstOf.match(phrase); m.hasMatch()) {
+        return onOrAfterDay(QDate(year, month(m.captured(2)), 1), weekday(m.captured(1)));
+    }
+    return {};
+}
+
+} // namespace
+
+// Every shipped zone over ten years: the day and time a rule sentence names
+// are where the zone's clocks stand at the moment of the change.
+void TestTzConversion::ruleDescriptionNamesTheLocalChange()
+{
+    TTimeZoneList list;
+    list.LoadFromZoneFile(QStringLiteral(VORKEL_RESOURCES "/zones.ini"));
+    QVERIFY(list.Count() > 300);
+    static const QRegularExpression sentence(u"^(.*) at (\\d\\d:\\d\\d [AP]M)$"_s);
+    const int firstYear = QDate::currentDate().year();
+    int checked = 0;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TTimeZone &zone = *list.ZoneAt(i);
+        if (!zone.HasDaylight()) {
+            continue;
+        }
+        for (const bool daylightRule : {true, false}) {
+            const QString text = zone.RuleDescription(daylightRule);
+            const auto parts = sentence.match(text);
+            QVERIFY2(parts.hasMatch(), qPrintable(zone.Name + u": "_s + text));
+            const TZoneRule &rule = daylightRule ? zone.DaylightRule : zone.StandardRule;
+            for (int year = firstYear; year < firstYear + 10; ++year) {
+                const TDateTime change = zone.TransitionMoment(year, rule);
+                const TDateTime local =
+                    daylightRule ? zone.StandardTimeAt(change) : zone.DaylightTimeAt(change);
+                const QDate localDate = QDate(1899, 12, 30).addDays(qint64(std::floor(local)));
+                const QString where = zone.Name + u" "_s + QString::number(year) + u": "_s + text;
+                QVERIFY2(DateNamed(parts.captured(1), localDate.year()) == localDate,
+                         qPrintable(where));
+                QVERIFY2(parts.captured(2) == FormatDateTime(u"hh:nn ampm"_s, local),
+                         qPrintable(where));
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked > 1000);
 }
 
 QTEST_GUILESS_MAIN(TestTzConversion)
