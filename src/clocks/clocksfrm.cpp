@@ -478,11 +478,11 @@ void TClocksForm::LoadAlarm()
     UpdateAlarmIcon();
 }
 
-void TClocksForm::ApplyClockFont(const TFontSpec &stored)
+void TClocksForm::ApplyClockFont(const TStoredFont &stored)
 {
-    const QFont font = FontFromSpec(stored);
+    const QFont font = FontFromStored(stored);
     // System colours follow the desktop's text colour.
-    const QColor color = ColorFromSpec(stored.Color, palette().color(QPalette::WindowText));
+    const QColor color = ColorFromStored(stored.Color, palette().color(QPalette::WindowText));
 
     for (TZonedClock *clock : std::as_const(FClockControls)) {
         clock->setFont(font);

@@ -21,7 +21,7 @@ class QToolButton;
 class TZonedClock;
 class TSysTrayIcon;
 class TWatermarkBox;
-struct TFontSpec;
+struct TStoredFont;
 
 class TClocksForm : public QWidget
 {
@@ -144,7 +144,7 @@ private:
     void LoadAlarm();
     void UpdateTitles();
     void RefreshClocks();
-    void ApplyClockFont(const TFontSpec &stored);
+    void ApplyClockFont(const TStoredFont &stored);
     void LayoutFrame();
     void BuildSideWatermark();
     void PBoxClick();
@@ -164,15 +164,15 @@ private:
     // Components, owned as children of the window.
     TZonedClock *ZonedClock = nullptr;
     QLabel *LblTitle = nullptr;
-    TWatermarkBox *PBox = nullptr;
+    TWatermarkBox *PBox = nullptr; // the painted strip down the left side
     QToolButton *BtnPin = nullptr;
     QLabel *ImgAlarm = nullptr;
     QFrame *PanelBrand = nullptr;
     QLabel *LblBrand = nullptr;
-    QFrame *Bevel1 = nullptr;
+    QFrame *Bevel1 = nullptr; // the line along the brand panel's top
     TSysTrayIcon *FSysTrayIcon = nullptr;
-    QMenu *PopupMenu1 = nullptr;
-    QMenu *PopupMenu2 = nullptr;
+    QMenu *PopupMenu1 = nullptr; // the tray icon's menu
+    QMenu *PopupMenu2 = nullptr; // the window's own context menu
     QAction *InfoOn = nullptr;
     QTimer *FTimer = nullptr;
     QTimer *FDeferredHide = nullptr;

@@ -33,15 +33,6 @@ QString StoredTitle(const TTimeZone &zone, const QString &title)
     return stored;
 }
 
-std::optional<int> DecimalInteger(const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
 } // namespace
 
 void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones)
@@ -88,35 +79,6 @@ void SaveClockList(const TTimeZoneList &list)
     }
     WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
     update.Commit();
-}
-
-TFontSpec DesignClockFont()
-{
-    return TFontSpec{QStringLiteral("Tahoma"), 8, 0, clWindowText};
-}
-
-QString EncodeFont(const TFontSpec &font)
-{
-    return QStringLiteral("%1;%2;%3;%4")
-        .arg(font.Name)
-        .arg(font.Size)
-        .arg(font.Style)
-        .arg(font.Color);
-}
-
-std::optional<TFontSpec> DecodeFont(const QString &text)
-{
-    const QStringList parts = text.split(u';');
-    if (parts.size() < 4)
-        return std::nullopt;
-    const qsizetype numbers = parts.size() - 3;
-    const std::optional<int> size = DecimalInteger(parts[numbers]);
-    const std::optional<int> style = DecimalInteger(parts[numbers + 1]);
-    const std::optional<int> color = DecimalInteger(parts[numbers + 2]);
-    // A size below one point is no font Qt can show.
-    if (!size || !style || !color || *size < 1)
-        return std::nullopt;
-    return TFontSpec{parts.mid(0, numbers).join(u';').trimmed(), *size, *style, *color};
 }
 
 QString AlarmTimeText(TDateTime value)

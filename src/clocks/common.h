@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/datetime.h"
+#include "platform/storedfont.h"
 #include "timezones/tzhelpers.h"
 
 #include <QString>
@@ -39,38 +40,6 @@ void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones);
 // a title is stored as ",", so it cannot split the title in two; an empty
 // title is stored as the zone's city name, as the reader would show it.
 void SaveClockList(const TTimeZoneList &list);
-
-// System colours carry the high bit and their index in the low byte.
-constexpr std::int32_t clWindowText = static_cast<std::int32_t>(0x80000008u);
-constexpr bool IsSystemColor(std::int32_t color)
-{
-    return color < 0;
-}
-
-// A font as the settings keep it; the widgets turn it into a QFont and QColor.
-struct TFontSpec
-{
-    static constexpr int fsBold = 1;
-    static constexpr int fsItalic = 2;
-    static constexpr int fsUnderline = 4;
-    static constexpr int fsStrikeOut = 8;
-
-    QString Name;                      // face name
-    int Size = 8;                      // points, at least 1
-    int Style = 0;                     // sum of the fs* bits
-    std::int32_t Color = clWindowText; // 0x00BBGGRR (red in the low byte) or a system colour
-
-    friend bool operator==(const TFontSpec &, const TFontSpec &) = default;
-};
-
-// The clocks' own font: Tahoma 8 pt, regular, the window-text colour.
-TFontSpec DesignClockFont();
-// "face;size;style;colour", the numbers in signed decimal: "Arial;10;1;255".
-QString EncodeFont(const TFontSpec &font);
-// nullopt for an empty text or one that does not decode (the clocks then use
-// DesignClockFont). The three numbers are taken from the end, so a face name
-// may hold a ";".
-std::optional<TFontSpec> DecodeFont(const QString &text);
 
 // The alarm moment in the general number format: at most 15 significant
 // digits, the user's decimal separator, "0" for no alarm.

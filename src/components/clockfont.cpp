@@ -2,30 +2,31 @@
 
 #include <algorithm>
 
-QFont FontFromSpec(const TFontSpec &stored)
+QFont FontFromStored(const TStoredFont &stored)
 {
     QFont font(stored.Name);
     font.setPointSize(std::max(1, stored.Size));
-    font.setBold((stored.Style & TFontSpec::fsBold) != 0);
-    font.setItalic((stored.Style & TFontSpec::fsItalic) != 0);
-    font.setUnderline((stored.Style & TFontSpec::fsUnderline) != 0);
-    font.setStrikeOut((stored.Style & TFontSpec::fsStrikeOut) != 0);
+    font.setBold((stored.Style & TStoredFont::fsBold) != 0);
+    font.setItalic((stored.Style & TStoredFont::fsItalic) != 0);
+    font.setUnderline((stored.Style & TStoredFont::fsUnderline) != 0);
+    font.setStrikeOut((stored.Style & TStoredFont::fsStrikeOut) != 0);
     return font;
 }
 
-TFontSpec SpecFromFont(const QFont &font, std::int32_t color)
+TStoredFont StoredFromFont(const QFont &font, std::int32_t color)
 {
-    TFontSpec stored;
+    TStoredFont stored;
     stored.Name = font.family();
     stored.Size = std::max(1, font.pointSize());
-    stored.Style = (font.bold() ? TFontSpec::fsBold : 0) | (font.italic() ? TFontSpec::fsItalic : 0) |
-                 (font.underline() ? TFontSpec::fsUnderline : 0) |
-                 (font.strikeOut() ? TFontSpec::fsStrikeOut : 0);
+    stored.Style = (font.bold() ? TStoredFont::fsBold : 0) |
+                   (font.italic() ? TStoredFont::fsItalic : 0) |
+                   (font.underline() ? TStoredFont::fsUnderline : 0) |
+                   (font.strikeOut() ? TStoredFont::fsStrikeOut : 0);
     stored.Color = color;
     return stored;
 }
 
-QColor ColorFromSpec(std::int32_t color, const QColor &systemColor)
+QColor ColorFromStored(std::int32_t color, const QColor &systemColor)
 {
     if (IsSystemColor(color))
         return systemColor;

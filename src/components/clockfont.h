@@ -3,13 +3,13 @@
 // it, and the options dialog, which edits it.
 #pragma once
 
-#include "clocks/common.h"
+#include "platform/storedfont.h"
 
 #include <QColor>
 #include <QFont>
 #include <cstdint>
 
-QFont FontFromSpec(const TFontSpec &stored);
-TFontSpec SpecFromFont(const QFont &font, std::int32_t color);
+QFont FontFromStored(const TStoredFont &stored);
+TStoredFont StoredFromFont(const QFont &font, std::int32_t color);
 // A plain 0x00BBGGRR colour, or systemColor for a system colour (high bit set).
-QColor ColorFromSpec(std::int32_t color, const QColor &systemColor);
+QColor ColorFromStored(std::int32_t color, const QColor &systemColor);

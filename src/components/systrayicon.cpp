@@ -66,14 +66,6 @@ void TSysTrayIcon::SetIconVisible(bool visible)
         SendTrayMessage(TTrayMessage::Delete, NoFlags);
 }
 
-void TSysTrayIcon::SetHideTask(bool hideTask)
-{
-    if (hideTask == FHideTask)
-        return;
-    FHideTask = hideTask;
-    Q_EMIT HideTaskChanged(hideTask);
-}
-
 void TSysTrayIcon::SetPopupMenu(QMenu *menu)
 {
     FPopupMenu = menu;

@@ -21,7 +21,6 @@ class TSysTrayIcon : public QObject
     Q_PROPERTY(QIcon Icon READ Icon WRITE SetIcon)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool IconVisible READ IconVisible WRITE SetIconVisible)
-    Q_PROPERTY(bool HideTask READ HideTask WRITE SetHideTask NOTIFY HideTaskChanged)
 
 public:
     // What goes to the notification area.
@@ -63,11 +62,6 @@ public:
     // while hidden go out with the next add.
     void SetIconVisible(bool visible);
 
-    // Stored for the window that owns the taskbar button (HideTaskChanged);
-    // a tray icon cannot hide another window's taskbar entry by itself.
-    bool HideTask() const { return FHideTask; }
-    void SetHideTask(bool hideTask);
-
     // Opened on a right click; not owned, cleared when the menu is destroyed.
     QMenu *PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(QMenu *menu);
@@ -84,7 +78,6 @@ public:
 Q_SIGNALS:
     void Click();
     void DblClick();
-    void HideTaskChanged(bool hideTask);
 
 public Q_SLOTS:
     // The icon's mouse actions as the tray reports them.
@@ -101,7 +94,6 @@ private:
 
     mutable QIcon FDefaultIcon;
     QIcon FIcon;
-    bool FHideTask = false;
     QString FHint;
     bool FIconVisible = false;
     QPointer<QMenu> FPopupMenu;

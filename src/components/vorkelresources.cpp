@@ -18,12 +18,3 @@ void EnsureVorkelResources()
     }();
     Q_UNUSED(registered)
 }
-
-QIcon TrayXpIcon()
-{
-    EnsureVorkelResources();
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/trayxp-%1.png").arg(size), QSize(size, size));
-    return icon;
-}

@@ -100,31 +100,6 @@ void TZonedClock::SetTransparent(bool transparent)
     update();
 }
 
-QColor TZonedClock::Color() const
-{
-    return palette().color(backgroundRole());
-}
-
-void TZonedClock::SetColor(const QColor &color)
-{
-    QPalette pal = palette();
-    pal.setColor(backgroundRole(), color);
-    setPalette(pal);
-}
-
-bool TZonedClock::ParentColor() const
-{
-    return !testAttribute(Qt::WA_SetPalette);
-}
-
-void TZonedClock::SetParentColor(bool parentColor)
-{
-    if (parentColor)
-        setPalette(QPalette());
-    else if (ParentColor())
-        setPalette(palette()); // the inherited colours, now the clock's own
-}
-
 TDateTime TZonedClock::ZoneTime() const
 {
     const TDateTime utc = NowUTC();
@@ -170,7 +145,7 @@ void TZonedClock::Assign(const QObject *source)
     FDateTimeSeparator = clock->FDateTimeSeparator;
     SetAutoSize(clock->FAutoSize);
     // The palette carries both the background and the text colour.
-    setPalette(clock->ParentColor() ? QPalette() : clock->palette());
+    setPalette(clock->testAttribute(Qt::WA_SetPalette) ? clock->palette() : QPalette());
     setFont(clock->font());
     FPopupMenu = clock->FPopupMenu;
     // A clock without a parent would become a window of its own when shown.

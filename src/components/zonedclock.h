@@ -22,8 +22,6 @@ class TZonedClock : public QLabel
     Q_PROPERTY(bool UseDaylight READ UseDaylight WRITE SetUseDaylight)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(QColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
 
 public:
     // Inactive, regional long date and long time formats, a carriage return
@@ -61,11 +59,6 @@ public:
     // Transparent: no background of its own (the parent shows through).
     bool Transparent() const { return !autoFillBackground(); }
     void SetTransparent(bool transparent);
-    // The background colour; ParentColor: taken from the parent widget.
-    QColor Color() const;
-    void SetColor(const QColor &color);
-    bool ParentColor() const;
-    void SetParentColor(bool parentColor);
 
     // Shown on a right click; cleared when the menu is destroyed.
     QMenu *PopupMenu() const { return FPopupMenu; }

@@ -173,12 +173,12 @@ void TZoneForm::FormCreate()
     BtnRemoveClock->setEnabled(SelectedClockIndex() >= 0);
     if (ClocksForm != nullptr) {
         // The window keeps no colour beside its font: the stored value has it.
-        const std::optional<TFontSpec> stored =
+        const std::optional<TStoredFont> stored =
             DecodeFont(ReadSettingString(SettingsKey, ValueFont, QString()));
         const std::int32_t color = stored ? stored->Color : clWindowText;
         SetClockFont(ClocksForm->ClockFont(), color);
     } else {
-        SetClockFont(FontFromSpec(DesignClockFont()), clWindowText);
+        SetClockFont(FontFromStored(DesignClockFont()), clWindowText);
     }
     LoadStartupOptions();
     FillFormatLists();
@@ -277,7 +277,7 @@ void TZoneForm::SaveSettings()
         WriteSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0"));
     }
     WriteSettingString(SettingsKey, ValueFont,
-                       EncodeFont(SpecFromFont(FClockFont, FClockFontColor)));
+                       EncodeFont(StoredFromFont(FClockFont, FClockFontColor)));
 }
 
 void TZoneForm::BtnOKClick()
@@ -978,7 +978,7 @@ void TZoneForm::BtnDefaultsClick()
             TMsgDlgType::mtConfirmation, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    SetClockFont(FontFromSpec(DesignClockFont()), clWindowText);
+    SetClockFont(FontFromStored(DesignClockFont()), clWindowText);
     const TFormatSettings &settings = FormatSettings();
     ChkShowTime->setChecked(true);
     CmbTimeFormat->setEnabled(true);

@@ -398,7 +398,7 @@ bool TTimeZone::IsDaylightAt(TDateTime utc) const
 TDateTime TTimeZone::LocalTimeAt(TDateTime utc) const
 {
     // One division whichever offset applies; the sum of two 32-bit offsets is
-    // exact in a double, so this equals StandardTimeAt and DaylightTimeAt.
+    // exact in a double, so this equals StandardTimeAt in standard time.
     const std::int64_t minutes =
         std::int64_t(UTCOffset) + (DaylightAt(*this, utc) ? DaylightOffset : StandardOffset);
     return utc + double(minutes) / MinutesPerDay;

@@ -82,10 +82,6 @@ public:
     {
         return utc + (double(UTCOffset) + StandardOffset) / MinutesPerDay;
     }
-    TDateTime DaylightTimeAt(TDateTime utc) const
-    {
-        return utc + (double(UTCOffset) + DaylightOffset) / MinutesPerDay;
-    }
     QString CurrentAbbr() const { return IsDaylightNow() ? DaylightAbbr : StandardAbbr; }
 
     // Fills offsets, abbreviations and rules from the body lines of one zone
@@ -120,13 +116,10 @@ class TTimeZoneList
 public:
     using TCompare = std::function<int(const TTimeZoneList &list, int index1, int index2)>;
 
-    TTimeZoneList(); // empty, sorted, OwnsZones true
+    TTimeZoneList(); // empty, sorted
     ~TTimeZoneList();
     TTimeZoneList(const TTimeZoneList &) = delete;
     TTimeZoneList &operator=(const TTimeZoneList &) = delete;
-
-    // Always true: the list frees its zones. Kept for callers that ask.
-    bool OwnsZones = true;
 
     bool Sorted() const { return FSorted; }
     // Switching sorted mode on sorts the entries.

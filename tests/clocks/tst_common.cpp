@@ -361,7 +361,7 @@ void TestCommon::decodeFont()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
-    const std::optional<TFontSpec> font = DecodeFont(text);
+    const std::optional<TStoredFont> font = DecodeFont(text);
     QCOMPARE(font.has_value(), valid);
     if (!valid)
         return;
@@ -374,10 +374,10 @@ void TestCommon::decodeFont()
 void TestCommon::encodeFontRoundTrips()
 {
     QCOMPARE(EncodeFont(DesignClockFont()), QStringLiteral("Tahoma;8;0;-2147483640"));
-    const TFontSpec font{QStringLiteral("Arial"), 10, TFontSpec::fsBold, 0x0000FF};
+    const TStoredFont font{QStringLiteral("Arial"), 10, TStoredFont::fsBold, 0x0000FF};
     QCOMPARE(EncodeFont(font), QStringLiteral("Arial;10;1;255"));
-    const TFontSpec odd{QStringLiteral("A;B"), 9, TFontSpec::fsItalic | TFontSpec::fsStrikeOut,
-                        0x00123456};
+    const TStoredFont odd{QStringLiteral("A;B"), 9,
+                          TStoredFont::fsItalic | TStoredFont::fsStrikeOut, 0x00123456};
     QCOMPARE(DecodeFont(EncodeFont(odd)), odd);
 }
 

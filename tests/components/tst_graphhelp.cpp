@@ -74,7 +74,6 @@ private Q_SLOTS:
     void wordMarkResources();
     void programPictures_data();
     void programPictures();
-    void trayIconSizes();
     void sideWatermarkPlacement_data();
     void sideWatermarkPlacement();
     void sideWatermarkMinimumHeight_data();
@@ -357,21 +356,6 @@ void TestGraphHelp::programPictures()
     QVERIFY(image.hasAlphaChannel());
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
-}
-
-void TestGraphHelp::trayIconSizes()
-{
-    const QIcon icon = TrayXpIcon();
-    QCOMPARE(icon.availableSizes().size(), 6);
-    // A 2x tray asks for 32 pixels and gets the 32-pixel drawing, not a scaled 16.
-    const auto drawn = [](int size) {
-        return QImage(QStringLiteral(":/icons/trayxp-%1.png").arg(size))
-            .convertToFormat(QImage::Format_ARGB32);
-    };
-    QCOMPARE(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
-             drawn(32));
-    QCOMPARE(icon.pixmap(QSize(22, 22)).toImage().convertToFormat(QImage::Format_ARGB32),
-             drawn(22));
 }
 
 void TestGraphHelp::sideWatermarkPlacement_data()

@@ -193,17 +193,6 @@ private Q_SLOTS:
         QCOMPARE(tray.PopupMenu(), nullptr);
         tray.Activated(QSystemTrayIcon::Context); // must not touch the old menu
     }
-
-    void hideTaskNotifiesOnChange()
-    {
-        TSysTrayIcon tray;
-        QSignalSpy spy(&tray, &TSysTrayIcon::HideTaskChanged);
-        tray.SetHideTask(false);
-        tray.SetHideTask(true);
-        tray.SetHideTask(true);
-        QCOMPARE(spy.count(), 1);
-        QVERIFY(tray.HideTask());
-    }
 };
 
 QTEST_MAIN(TestSysTrayIcon)

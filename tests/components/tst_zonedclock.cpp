@@ -296,7 +296,9 @@ private Q_SLOTS:
         source.SetTimeFormat(u"h:nn ampm"_s);
         source.SetDateTimeSeparator(u" - "_s);
         source.SetAutoSize(false);
-        source.SetColor(Qt::yellow);
+        QPalette yellow = source.palette();
+        yellow.setColor(source.backgroundRole(), Qt::yellow);
+        source.setPalette(yellow);
         QFont font = source.font();
         font.setBold(true);
         font.setPointSize(17);
@@ -318,8 +320,8 @@ private Q_SLOTS:
         QCOMPARE(target.TimeFormat(), u"h:nn ampm"_s);
         QCOMPARE(target.DateTimeSeparator(), u" - "_s);
         QCOMPARE(target.AutoSize(), false);
-        QCOMPARE(target.Color(), QColor(Qt::yellow));
-        QVERIFY(!target.ParentColor());
+        QCOMPARE(target.palette().color(target.backgroundRole()), QColor(Qt::yellow));
+        QVERIFY(target.testAttribute(Qt::WA_SetPalette));
         QCOMPARE(target.font(), font);
         QCOMPARE(target.PopupMenu(), &menu);
         QVERIFY(target.isHidden());
@@ -340,10 +342,13 @@ private Q_SLOTS:
         QWidget parent;
         TZonedClock source(&parent);
         TZonedClock target(&parent);
-        target.SetColor(Qt::red);
+        QPalette red = target.palette();
+        red.setColor(target.backgroundRole(), Qt::red);
+        target.setPalette(red);
         target.Assign(&source);
-        QVERIFY(target.ParentColor());
-        QCOMPARE(target.Color(), source.Color());
+        QVERIFY(!target.testAttribute(Qt::WA_SetPalette));
+        QCOMPARE(target.palette().color(target.backgroundRole()),
+                 source.palette().color(source.backgroundRole()));
     }
 
     void assignFromOtherObject_data()

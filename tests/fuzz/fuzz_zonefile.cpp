@@ -17,7 +17,9 @@ void Exercise(const TTimeZone &zone)
     for (const TDateTime utc : moments) {
         const TDateTime local = zone.LocalTimeAt(utc);
         const bool daylight = zone.IsDaylightAt(utc);
-        if (local != (daylight ? zone.DaylightTimeAt(utc) : zone.StandardTimeAt(utc))) {
+        const std::int64_t offset =
+            std::int64_t(zone.UTCOffset) + (daylight ? zone.DaylightOffset : zone.StandardOffset);
+        if (local != utc + double(offset) / MinutesPerDay) {
             __builtin_trap();
         }
     }

@@ -1,0 +1,45 @@
+#include "storedfont.h"
+
+#include <QStringList>
+
+namespace {
+
+std::optional<int> DecimalInteger(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+TStoredFont DesignClockFont()
+{
+    return TStoredFont{QStringLiteral("Tahoma"), 8, 0, clWindowText};
+}
+
+QString EncodeFont(const TStoredFont &font)
+{
+    return QStringLiteral("%1;%2;%3;%4")
+        .arg(font.Name)
+        .arg(font.Size)
+        .arg(font.Style)
+        .arg(font.Color);
+}
+
+std::optional<TStoredFont> DecodeFont(const QString &text)
+{
+    const QStringList parts = text.split(u';');
+    if (parts.size() < 4)
+        return std::nullopt;
+    const qsizetype numbers = parts.size() - 3;
+    const std::optional<int> size = DecimalInteger(parts[numbers]);
+    const std::optional<int> style = DecimalInteger(parts[numbers + 1]);
+    const std::optional<int> color = DecimalInteger(parts[numbers + 2]);
+    // A size below one point is no font Qt can show.
+    if (!size || !style || !color || *size < 1)
+        return std::nullopt;
+    return TStoredFont{parts.mid(0, numbers).join(u';').trimmed(), *size, *style, *color};
+}
