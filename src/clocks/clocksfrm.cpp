@@ -1,6 +1,5 @@
 #include "clocksfrm.h"
 
-#include "clocks/common.h"
 #include "clocks/placement.h"
 #include "clocks/taskbutton.h"
 #include "components/aboutfrm.h"
@@ -11,6 +10,7 @@
 #include "components/vorkelresources.h"
 #include "components/watermarkbox.h"
 #include "components/zonedclock.h"
+#include "core/common.h"
 #include "options/zonefrm.h"
 #include "platform/datetimeformat.h"
 #include "platform/help.h"
@@ -130,6 +130,8 @@ TClocksForm::TClocksForm(QWidget *parent)
 TClocksForm::~TClocksForm()
 {
     qApp->removeEventFilter(this);
+    // The dialog commits into this window: it goes when the window goes.
+    delete FZoneForm.data();
     // Settings never loaded (the zone database failed at start) would store
     // a position nobody chose over the one kept from the last run.
     if (FSettingsLoaded) {
@@ -480,6 +482,7 @@ void TClocksForm::LoadAlarm()
 
 void TClocksForm::ApplyClockFont(const TStoredFont &stored)
 {
+    FClockFont = stored;
     const QFont font = FontFromStored(stored);
     // System colours follow the desktop's text colour.
     const QColor color = ColorFromStored(stored.Color, palette().color(QPalette::WindowText));
@@ -639,7 +642,44 @@ void TClocksForm::HideClocks()
 
 void TClocksForm::OpenOptions()
 {
-    ShowZoneForm();
+    if (FZoneForm.isNull()) {
+        // Modeless, and deleted once closed; forgotten as soon as it closes,
+        // so a new one may open while the old one is still being deleted.
+        FZoneForm = new TZoneForm(ZoneFilePath(), ShownState());
+        connect(FZoneForm, &TZoneForm::ChangesApplied, this, &TClocksForm::ReloadClocks);
+        connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
+    }
+    FZoneForm->show();
+    FZoneForm->raise();
+    FZoneForm->activateWindow();
+}
+
+TZoneForm *TClocksForm::OptionsDialog() const
+{
+    return FZoneForm;
+}
+
+TClocksState TClocksForm::ShownState() const
+{
+    TClocksState state;
+    state.TimeFormat = TimeFormat();
+    state.DateFormat = DateFormat();
+    state.Font = FClockFont;
+    state.AlarmSet = FAlarm.IsSet();
+    if (state.AlarmSet) {
+        state.AlarmClock = FAlarm.Clock->Title;
+        state.AlarmTime = FAlarm.Time;
+    }
+    return state;
+}
+
+void TClocksForm::ReloadClocks()
+{
+    LoadClocks();
+    LoadSettings();
+    HideClocks();
+    if (FClocks.Count() > 0)
+        ShowClocks();
 }
 
 void TClocksForm::showEvent(QShowEvent *event)
@@ -964,8 +1004,8 @@ void TClocksForm::InfoOnClick()
 
 void TClocksForm::SelectOptionsClock(const TCustomisedTimeZone &clock)
 {
-    if (ZoneForm != nullptr) {
-        ZoneForm->SelectClock(FindMatchingClock(ZoneForm->ClockList(), clock));
+    if (FZoneForm != nullptr) {
+        FZoneForm->SelectClock(FindMatchingClock(FZoneForm->ClockList(), clock));
     }
 }
 

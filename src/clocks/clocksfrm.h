@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clocks/alarm.h"
+#include "options/clocksstate.h"
 #include "timezones/tzhelpers.h"
 
 #include <QFont>
@@ -22,6 +23,7 @@ class TZonedClock;
 class TSysTrayIcon;
 class TWatermarkBox;
 struct TStoredFont;
+class TZoneForm;
 
 class TClocksForm : public QWidget
 {
@@ -44,6 +46,13 @@ public:
     void HideClocks();
     // Opens the options dialog, or brings the open one to the front.
     void OpenOptions();
+    // The open options dialog, or null.
+    TZoneForm *OptionsDialog() const;
+    // The formats, font and alarm as the window shows them now.
+    TClocksState ShownState() const;
+    // After the options were committed: the clock list and settings read
+    // again, the window shown afresh when there are clocks.
+    void ReloadClocks();
 
     QString TimeFormat() const;
     void SetTimeFormat(const QString &format);
@@ -189,6 +198,8 @@ private:
     bool FTerminating = false;
     bool FSettingsLoaded = false;
     QPointer<TZonedClock> FInfoOnClock;
+    TStoredFont FClockFont = DesignClockFont(); // as last applied
+    QPointer<TZoneForm> FZoneForm;
 };
 
 // The one clocks window of the program (created by main).

@@ -1,10 +1,9 @@
 #include "zonefrm.h"
 
-#include "clocks/clocksfrm.h"
-#include "clocks/common.h"
 #include "components/clockfont.h"
 #include "components/gmsgdlg.h"
 #include "components/zonedclock.h"
+#include "core/common.h"
 #include "platform/autostart.h"
 #include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
@@ -28,8 +27,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
-
-QPointer<TZoneForm> ZoneForm;
 
 namespace {
 const QString AllZonesText = QStringLiteral("(List all zones)");
@@ -101,25 +98,8 @@ QFont DesignFont()
 
 } // namespace
 
-void ShowZoneForm()
-{
-    if (ZoneForm.isNull()) {
-        TZoneForm *form = new TZoneForm; // deletes itself when closed
-        ZoneForm = form;
-        if (ClocksForm != nullptr) {
-            // The dialog commits into the clocks window: it goes when the window goes.
-            QObject::connect(ClocksForm, &QObject::destroyed, form, [form] { delete form; });
-        }
-    }
-    ZoneForm->show();
-    ZoneForm->raise();
-    ZoneForm->activateWindow();
-}
-
-TZoneForm::TZoneForm(QWidget *parent) : TZoneForm(DefaultZoneFile(), parent) {}
-
-TZoneForm::TZoneForm(const QString &zoneFile, QWidget *parent)
-    : QDialog(parent), FZoneFile(zoneFile)
+TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget *parent)
+    : QDialog(parent), FZoneFile(zoneFile), FShown(shown)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vorkel Clocks - Options"));
@@ -137,11 +117,6 @@ TZoneForm::~TZoneForm()
         ZonedClockTemp->SetActive(false);
         ZonedClockTemp->SetZone(nullptr);
     }
-}
-
-QString TZoneForm::DefaultZoneFile()
-{
-    return TClocksForm::ZoneFilePath();
 }
 
 void TZoneForm::SetFontChooser(TFontChooser chooser)
@@ -171,15 +146,7 @@ void TZoneForm::FormCreate()
         SelectClock(0);
     }
     BtnRemoveClock->setEnabled(SelectedClockIndex() >= 0);
-    if (ClocksForm != nullptr) {
-        // The window keeps no colour beside its font: the stored value has it.
-        const std::optional<TStoredFont> stored =
-            DecodeFont(ReadSettingString(SettingsKey, ValueFont, QString()));
-        const std::int32_t color = stored ? stored->Color : clWindowText;
-        SetClockFont(ClocksForm->ClockFont(), color);
-    } else {
-        SetClockFont(FontFromStored(DesignClockFont()), clWindowText);
-    }
+    SetClockFont(FontFromStored(FShown.Font), FShown.Font.Color);
     LoadStartupOptions();
     FillFormatLists();
     SetModified(false);
@@ -252,15 +219,8 @@ bool TZoneForm::ApplyChanges()
         SoundMessageDlg(error.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
         return false;
     }
-    if (ClocksForm != nullptr) {
-        ClocksForm->LoadClocks();
-        ClocksForm->LoadSettings();
-        ClocksForm->HideClocks();
-        if (FClocks.Count() > 0) {
-            ClocksForm->ShowClocks();
-        }
-    }
     SetModified(false);
+    Q_EMIT ChangesApplied();
     return true;
 }
 
@@ -302,9 +262,6 @@ void TZoneForm::done(int result)
 {
     // Every way of closing ends here (the close box and Esc through reject);
     // the dialog deletes itself once closed.
-    if (ZoneForm == this) {
-        ZoneForm = nullptr;
-    }
     FClosing = true; // the focus leaving the controls now is no edit to check
     QDialog::done(result);
 }
@@ -850,10 +807,8 @@ void TZoneForm::AddUniqueFormat(const QString &format, QStringList &list)
 void TZoneForm::FillFormatLists()
 {
     const TFormatSettings &settings = FormatSettings();
-    const QString currentTime =
-        ClocksForm != nullptr ? ClocksForm->TimeFormat() : settings.LongTimeFormat;
-    const QString currentDate =
-        ClocksForm != nullptr ? ClocksForm->DateFormat() : settings.LongDateFormat;
+    const QString &currentTime = FShown.TimeFormat;
+    const QString &currentDate = FShown.DateFormat;
     FTimeFormats.clear();
     for (const QString &format :
          {settings.LongTimeFormat, QStringLiteral("hh:nn:ss"), QStringLiteral("h:nn:ss ampm"),
@@ -1035,17 +990,16 @@ void TZoneForm::LoadAlarmClocks()
         CmbAlarmClocks->setCurrentIndex(-1);
         CmbAlarmClocks->setUpdatesEnabled(true);
     }
-    const TAlarm *alarm = ClocksForm != nullptr ? &ClocksForm->Alarm() : nullptr;
-    if (alarm != nullptr && alarm->IsSet()) {
+    if (FShown.AlarmSet) {
         {
             const QSignalBlocker blocker(CmbAlarmClocks);
             CmbAlarmClocks->setCurrentIndex(
-                CmbAlarmClocks->findText(alarm->Clock->Title, Qt::MatchFixedString));
+                CmbAlarmClocks->findText(FShown.AlarmClock, Qt::MatchFixedString));
         }
-        SetAlarmTimeText(FormatDateTime(QStringLiteral("hh:nn"), alarm->Time));
+        SetAlarmTimeText(FormatDateTime(QStringLiteral("hh:nn"), FShown.AlarmTime));
         {
             const QSignalBlocker blocker(PickerAlarmDate);
-            PickerAlarmDate->setDate(QDateOf(alarm->Time));
+            PickerAlarmDate->setDate(QDateOf(FShown.AlarmTime));
         }
         ChkSetAlarm->setChecked(true);
         UpdateAlarmAvailability();

@@ -1,9 +1,11 @@
 // The options dialog "Vorkel Clocks - Options": the zone browser, the clock
 // list editor and the appearance and alarm page. It edits working copies of
-// the clock list and the settings; OK and Apply commit them into the settings
-// store and the "World Times" window.
+// the clock list and the settings, starting from what the clocks window
+// shows; OK and Apply commit them into the settings store and announce it,
+// so whoever shows the clocks reloads them.
 #pragma once
 
+#include "options/clocksstate.h"
 #include "timezones/tzhelpers.h"
 
 #include <QDialog>
@@ -37,14 +39,12 @@ class TZoneForm : public QDialog
     Q_OBJECT
 
 public:
-    // Loads zones.ini from the program's folder.
-    explicit TZoneForm(QWidget *parent = nullptr);
-    // Loads the zone database from zoneFile (tests use their own).
-    explicit TZoneForm(const QString &zoneFile, QWidget *parent = nullptr);
+    // Loads the zone database from zoneFile, the one the clocks read; starts
+    // the formats, font and alarm from shown.
+    explicit TZoneForm(const QString &zoneFile,
+                       const TClocksState &shown = TClocksState::Defaults(),
+                       QWidget *parent = nullptr);
     ~TZoneForm() override;
-
-    // The zone file the clocks window reads (zones.ini beside the program).
-    static QString DefaultZoneFile();
 
     // Controls. The dialog owns them through their Qt parents.
     QTabWidget *PageControl = nullptr;
@@ -174,6 +174,9 @@ public:
     static void SetFontChooser(TFontChooser chooser);
 
 Q_SIGNALS:
+    // The working copy is now in the settings store: the clocks are to be
+    // loaded again from it.
+    void ChangesApplied();
     // A context pop-up was asked for (What's This, the caption help button or F1).
     void HelpPopupRequested(int topic);
 
@@ -263,6 +266,7 @@ private:
     void SetAlarmTimeText(const QString &text);
 
     QString FZoneFile;
+    TClocksState FShown;
     bool FModified = false;
     int FDragIndex = -1;
     TTimeZoneList FZones;
@@ -279,9 +283,3 @@ private:
     QPoint FPopupPos;
     int FWebBrowserTag = 0; // 1 once the about page has been loaded
 };
-
-// The one open options dialog, or null.
-extern QPointer<TZoneForm> ZoneForm;
-
-// Brings the open options dialog to the front, or opens a new one (modeless).
-void ShowZoneForm();

@@ -1,12 +1,12 @@
 // The options dialog's start-up check box, context help, about page and
 // branding strip.
-#include "clocks/common.h"
-#include "clocks/defreg.h"
 #include "components/branding.h"
 #include "components/graphhelp.h"
 #include "components/urllabel.h"
 #include "components/vorkelresources.h"
 #include "components/watermarkbox.h"
+#include "core/common.h"
+#include "core/defreg.h"
 #include "options/zonefrm.h"
 #include "platform/autostart.h"
 #include "platform/help.h"

@@ -1,10 +1,10 @@
 #include "clocks/clocksfrm.h"
-#include "clocks/common.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
 #include "components/urllabel.h"
 #include "components/watermarkbox.h"
 #include "components/zonedclock.h"
+#include "core/common.h"
 #include "options/zonefrm.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
@@ -533,10 +533,9 @@ void TestClocksForm::doubleClickSelects()
     const QPoint at = title >= 0 ? QPoint(2, 2) : QPoint(form.width() - 3, form.height() / 2);
     QVERIFY(title >= 0 || form.ClockAt(at) == nullptr);
     QTest::mouseDClick(target, Qt::LeftButton, {}, at);
-    QVERIFY(!ZoneForm.isNull());
+    QVERIFY(form.OptionsDialog() != nullptr);
     if (selected >= 0)
-        QCOMPARE(ZoneForm->SelectedClockIndex(), selected);
-    delete ZoneForm.data();
+        QCOMPARE(form.OptionsDialog()->SelectedClockIndex(), selected);
 }
 
 void TestClocksForm::alarm_data()

@@ -1,6 +1,5 @@
 // The options dialog without a clocks window: browsing zones, editing the
 // clock list, the appearance and alarm page, and what a commit stores.
-#include "clocks/clocksfrm.h"
 #include "components/gmsgdlg.h"
 #include "components/zonedclock.h"
 #include "options/zonefrm.h"
@@ -602,7 +601,6 @@ private Q_SLOTS:
         FForm->show();
         FForm->BtnOK->click();
         QTRY_VERIFY(FForm.isNull()); // closed and destroyed
-        QVERIFY(ZoneForm.isNull());
         QVERIFY(!QFile::exists(SettingsFileName()));
     }
 
@@ -631,6 +629,42 @@ private Q_SLOTS:
         QCOMPARE(Texts(FForm->LstClocks), QStringList{QStringLiteral("Tokyo (GMT +9:00)")});
     }
 
+    // Whoever shows the clocks reloads them when told: only a commit that
+    // reached the store tells.
+    void changesAnnounced_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("brokenAlarmTime");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("announced");
+        QTest::newRow("Apply after an edit") << true << false << u"BtnApply"_s << 1;
+        QTest::newRow("OK after an edit") << true << false << u"BtnOK"_s << 1;
+        QTest::newRow("OK without changes") << false << false << u"BtnOK"_s << 0;
+        QTest::newRow("Cancel after an edit") << true << false << u"BtnCancel"_s << 0;
+        QTest::newRow("Apply with no alarm time") << true << true << u"BtnApply"_s << 0;
+    }
+    void changesAnnounced()
+    {
+        QFETCH(bool, edit);
+        QFETCH(bool, brokenAlarmTime);
+        QFETCH(QString, button);
+        QFETCH(int, announced);
+        Open();
+        FForm->show();
+        const QSignalSpy spy(FForm.data(), &TZoneForm::ChangesApplied);
+        if (edit) {
+            AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
+        }
+        if (brokenAlarmTime) {
+            FForm->ChkSetAlarm->click();
+            FForm->EditAlarmTime->clear();
+            MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+        }
+        FForm->findChild<QPushButton *>(button)->click();
+        QCOMPARE(spy.count(), announced);
+        QCOMPARE(QFile::exists(SettingsFileName()), announced > 0);
+    }
+
     void closingDiscards_data()
     {
         QTest::addColumn<int>("how");
@@ -651,7 +685,6 @@ private Q_SLOTS:
         } else {
             FForm->BtnCancel->click();
         }
-        QVERIFY(ZoneForm.isNull());
         QTRY_VERIFY(FForm.isNull());
         QVERIFY(!QFile::exists(SettingsFileName()));
     }

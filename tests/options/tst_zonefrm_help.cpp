@@ -1,10 +1,10 @@
 // The options dialog's start-up box, context help, Help button, about tab and
 // web address strip.
-#include "clocks/common.h"
 #include "components/branding.h"
 #include "components/gmsgdlg.h"
 #include "components/urllabel.h"
 #include "components/watermarkbox.h"
+#include "core/common.h"
 #include "options/zonefrm.h"
 #include "platform/autostart.h"
 #include "platform/clocksource.h"

@@ -1,8 +1,8 @@
 // The options dialog together with the clocks window: what it reads from the
 // window when it opens, and what a commit does to the window.
 #include "clocks/clocksfrm.h"
-#include "clocks/common.h"
 #include "components/gmsgdlg.h"
+#include "core/common.h"
 #include "options/zonefrm.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
@@ -46,6 +46,9 @@ private:
 
     std::unique_ptr<QTemporaryDir> FDir;
     std::unique_ptr<TFakeClock> FClock;
+    // The window's open options dialog.
+    TZoneForm *Dialog() const { return FWindow ? FWindow->OptionsDialog() : nullptr; }
+
     std::unique_ptr<TClocksForm> FWindow;
 
 private Q_SLOTS:
@@ -64,9 +67,9 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        delete ZoneForm.data();
+        const QPointer<TZoneForm> dialog = Dialog();
         FWindow.reset();
-        QVERIFY(ZoneForm.isNull());
+        QVERIFY(dialog.isNull());
         FClock.reset();
         SetSettingsFileName(QString());
         FDir.reset();
@@ -77,17 +80,20 @@ private Q_SLOTS:
     {
         SeedClocks({QStringLiteral("Asia/Tokyo")}, {QStringLiteral("Tokyo")});
         Window().OpenOptions();
-        QVERIFY(!ZoneForm.isNull());
-        TZoneForm *first = ZoneForm;
-        ClocksForm->OpenOptions();
-        QCOMPARE(ZoneForm.data(), first);
-        ZoneForm->BtnCancel->click();
-        QTRY_VERIFY(ZoneForm.isNull());
-        ClocksForm->OpenOptions();
-        QVERIFY(!ZoneForm.isNull());
+        const QPointer<TZoneForm> first = Dialog();
+        QVERIFY(!first.isNull());
+        FWindow->OpenOptions();
+        QCOMPARE(Dialog(), first.data());
+        first->BtnCancel->click();
+        // Forgotten at once, gone once the events are through.
+        QCOMPARE(Dialog(), nullptr);
+        QTRY_VERIFY(first.isNull());
+        FWindow->OpenOptions();
+        const QPointer<TZoneForm> second = Dialog();
+        QVERIFY(!second.isNull());
         // The dialog does not outlive the window it commits into.
         FWindow.reset();
-        QVERIFY(ZoneForm.isNull());
+        QVERIFY(second.isNull());
     }
 
     void currentFormats_data()
@@ -115,12 +121,12 @@ private Q_SLOTS:
         WriteSettingString(SettingsKey, ValueTimeFormat, timeFormat);
         WriteSettingString(SettingsKey, ValueDateFormat, dateFormat);
         Window().OpenOptions();
-        QCOMPARE(ZoneForm->TimeFormats().last(), lastTime);
-        QCOMPARE(ZoneForm->SelectedTimeFormat(), chosenTime);
-        QCOMPARE(ZoneForm->ChkShowDate->isChecked(), showDate);
-        QCOMPARE(ZoneForm->CmbDateFormat->isEnabled(), showDate);
-        QCOMPARE(ZoneForm->SelectedDateFormat(), dateFormat);
-        QVERIFY(!ZoneForm->BtnApply->isEnabled());
+        QCOMPARE(Dialog()->TimeFormats().last(), lastTime);
+        QCOMPARE(Dialog()->SelectedTimeFormat(), chosenTime);
+        QCOMPARE(Dialog()->ChkShowDate->isChecked(), showDate);
+        QCOMPARE(Dialog()->CmbDateFormat->isEnabled(), showDate);
+        QCOMPARE(Dialog()->SelectedDateFormat(), dateFormat);
+        QVERIFY(!Dialog()->BtnApply->isEnabled());
     }
 
     void setAlarmShownOnOpening()
@@ -131,46 +137,46 @@ private Q_SLOTS:
                            AlarmTimeText(EncodeDateTime(2026, 3, 21, 7, 5, 0, 0)));
         WriteSettingString(SettingsKey, ValueAlarmClock, QStringLiteral("office"));
         Window().OpenOptions();
-        QVERIFY(ZoneForm->ChkSetAlarm->isChecked());
-        QVERIFY(ZoneForm->CmbAlarmClocks->isEnabled());
-        QCOMPARE(ZoneForm->CmbAlarmClocks->currentText(), QStringLiteral("Office"));
-        QCOMPARE(ZoneForm->EditAlarmTime->text().trimmed(), QStringLiteral("07:05"));
-        QCOMPARE(ZoneForm->PickerAlarmDate->date(), QDate(2026, 3, 21));
-        QVERIFY(!ZoneForm->BtnApply->isEnabled());
+        QVERIFY(Dialog()->ChkSetAlarm->isChecked());
+        QVERIFY(Dialog()->CmbAlarmClocks->isEnabled());
+        QCOMPARE(Dialog()->CmbAlarmClocks->currentText(), QStringLiteral("Office"));
+        QCOMPARE(Dialog()->EditAlarmTime->text().trimmed(), QStringLiteral("07:05"));
+        QCOMPARE(Dialog()->PickerAlarmDate->date(), QDate(2026, 3, 21));
+        QVERIFY(!Dialog()->BtnApply->isEnabled());
         // Committing unchanged keeps the alarm as it was.
-        ZoneForm->BtnApply->click();
-        QVERIFY(ClocksForm->Alarm().IsSet());
-        QCOMPARE(ClocksForm->Alarm().Clock->Title, QStringLiteral("Office"));
-        QCOMPARE(ClocksForm->Alarm().Time, EncodeDateTime(2026, 3, 21, 7, 5, 0, 0));
+        Dialog()->BtnApply->click();
+        QVERIFY(FWindow->Alarm().IsSet());
+        QCOMPARE(FWindow->Alarm().Clock->Title, QStringLiteral("Office"));
+        QCOMPARE(FWindow->Alarm().Time, EncodeDateTime(2026, 3, 21, 7, 5, 0, 0));
     }
 
     void commitShowsTheNewClocks()
     {
         SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
         Window().OpenOptions();
-        ZoneForm->SelectRegion(QStringLiteral("Asia"));
-        ZoneForm->LstZones->setCurrentRow(ZoneForm->LstZones->row(ZoneForm->LstZones->findItems(
+        Dialog()->SelectRegion(QStringLiteral("Asia"));
+        Dialog()->LstZones->setCurrentRow(Dialog()->LstZones->row(Dialog()->LstZones->findItems(
             QStringLiteral("Tokyo (GMT +9:00)"), Qt::MatchExactly)[0]));
-        ZoneForm->BtnAddToClocks->click();
-        ZoneForm->BtnOK->click();
-        QTRY_VERIFY(ZoneForm.isNull());
-        QCOMPARE(ClocksForm->Clocks().Count(), 2);
-        QCOMPARE(ClocksForm->Clocks().ClockAt(1)->Title, QStringLiteral("Tokyo"));
-        QVERIFY(ClocksForm->isVisible());
+        Dialog()->BtnAddToClocks->click();
+        Dialog()->BtnOK->click();
+        QTRY_COMPARE(Dialog(), nullptr);
+        QCOMPARE(FWindow->Clocks().Count(), 2);
+        QCOMPARE(FWindow->Clocks().ClockAt(1)->Title, QStringLiteral("Tokyo"));
+        QVERIFY(FWindow->isVisible());
     }
 
     void commitWithoutClocksHidesTheWindow()
     {
         SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
         Window().ShowClocks();
-        QVERIFY(ClocksForm->isVisible());
-        ClocksForm->OpenOptions();
-        ZoneForm->BtnRemoveClock->click();
-        ZoneForm->BtnApply->click();
-        QCOMPARE(ClocksForm->Clocks().Count(), 0);
-        QVERIFY(!ClocksForm->isVisible());
-        ClocksForm->ShowClocks();
-        QVERIFY(!ClocksForm->isVisible());
+        QVERIFY(FWindow->isVisible());
+        FWindow->OpenOptions();
+        Dialog()->BtnRemoveClock->click();
+        Dialog()->BtnApply->click();
+        QCOMPARE(FWindow->Clocks().Count(), 0);
+        QVERIFY(!FWindow->isVisible());
+        FWindow->ShowClocks();
+        QVERIFY(!FWindow->isVisible());
     }
 };
 

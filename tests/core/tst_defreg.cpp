@@ -1,5 +1,5 @@
-#include "clocks/common.h"
-#include "clocks/defreg.h"
+#include "core/common.h"
+#include "core/defreg.h"
 #include "platform/settings.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "clocks/common.h"
+#include "core/common.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
 
