@@ -131,11 +131,10 @@ void TZoneForm::FormCreate()
 {
     PageControl->setCurrentWidget(TabClocks);
     FDragIndex = -1;
-    FClocks.SetSorted(false);
     LoadZonesAndClocks();
     FillRegions();
     RefreshClockTitles();
-    if (FClocks.Count() == 0) {
+    if (FData.ClockCount() == 0) {
         SelectClock(-1);
         if (CmbRegions->count() > 0) {
             SelectRegion(CmbRegions->itemText(0));
@@ -168,12 +167,12 @@ void TZoneForm::LoadZonesAndClocks()
         // built from what was read, until the event loop ends.
         QCoreApplication::exit(1);
     }
-    LoadClockList(FClocks, FZones);
+    FData.LoadClocks(FZones);
     {
         const QSignalBlocker blocker(LstClocks);
         LstClocks->clear();
-        for (int i = 0; i < FClocks.Count(); ++i) {
-            LstClocks->addItem(ClockEntryText(*FClocks.ClockAt(i)));
+        for (int i = 0; i < FData.ClockCount(); ++i) {
+            LstClocks->addItem(ClockEntryText(*FData.ClockAt(i)));
         }
     }
     LoadAlarmClocks();
@@ -187,34 +186,24 @@ void TZoneForm::SetModified(bool modified)
 
 bool TZoneForm::ApplyChanges()
 {
-    // Titles go into one ";"-joined value and come back trimmed, with an
-    // empty one replaced by the city (or, on the last clock, lost): store
-    // them as they will read back.
-    for (int i = 0; i < FClocks.Count(); ++i) {
-        TCustomisedTimeZone *clock = FClocks.ClockAt(i);
-        QString title = clock->Title.trimmed();
-        if (title.isEmpty()) {
-            title = clock->CityName();
-        }
-        if (title != clock->Title) {
-            SetClockTitle(i, title);
-            if (i == SelectedClockIndex()) {
-                EditClockTitle->setText(title);
-            }
+    // The entries show the titles as they will read back.
+    for (const int index : FData.SettleTitles()) {
+        const QString &title = FData.ClockAt(index)->Title;
+        SetClockTitle(index, title);
+        if (index == SelectedClockIndex()) {
+            EditClockTitle->setText(title);
         }
     }
+    FData.TimeFormat = SelectedTimeFormat();
+    FData.DateFormat = SelectedDateFormat();
+    FData.SortZonesByName = ChkSortByName->isChecked();
+    FData.Font = StoredFromFont(FClockFont, FClockFontColor);
+    FData.RunAtStartup = ChkRunAtStartup->isChecked();
+    FData.AlarmClock = ChkSetAlarm->isChecked() ? SelectedAlarmClock() : nullptr;
+    FData.AlarmTime = EditAlarmTime->displayText();
+    FData.AlarmDate = DateTimeOf(PickerAlarmDate->date());
     try {
-        if (ChkSetAlarm->isChecked() && CmbAlarmClocks->currentIndex() >= 0) {
-            // Checked before anything is written, so a bad time stops the
-            // whole commit rather than half of it.
-            (void)AlarmMoment();
-        }
-        TSettingsUpdate update;
-        SaveClockList(FClocks);
-        SaveSettings();
-        update.Commit();
-        UpdateStartupShortcut(ChkRunAtStartup->isChecked(), true,
-                              QCoreApplication::applicationFilePath());
+        FData.Commit(QCoreApplication::applicationFilePath());
     } catch (const Exception &error) {
         SoundMessageDlg(error.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
         return false;
@@ -222,22 +211,6 @@ bool TZoneForm::ApplyChanges()
     SetModified(false);
     Q_EMIT ChangesApplied();
     return true;
-}
-
-void TZoneForm::SaveSettings()
-{
-    WriteSettingString(SettingsKey, ValueTimeFormat, SelectedTimeFormat());
-    WriteSettingString(SettingsKey, ValueDateFormat, SelectedDateFormat());
-    WriteSettingBool(SettingsKey, ValueSortZonesByName, ChkSortByName->isChecked());
-    TCustomisedTimeZone *alarmClock = SelectedAlarmClock();
-    if (ChkSetAlarm->isChecked() && alarmClock != nullptr) {
-        WriteSettingString(SettingsKey, ValueAlarmTime, AlarmTimeText(AlarmMoment()));
-        WriteSettingString(SettingsKey, ValueAlarmClock, alarmClock->Title);
-    } else {
-        WriteSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0"));
-    }
-    WriteSettingString(SettingsKey, ValueFont,
-                       EncodeFont(StoredFromFont(FClockFont, FClockFontColor)));
 }
 
 void TZoneForm::BtnOKClick()
@@ -609,7 +582,7 @@ int TZoneForm::SelectedClockIndex() const
 TCustomisedTimeZone *TZoneForm::SelectedClock() const
 {
     const int index = SelectedClockIndex();
-    return index < 0 ? nullptr : FClocks.ClockAt(index);
+    return index < 0 ? nullptr : FData.ClockAt(index);
 }
 
 void TZoneForm::SelectClock(int index)
@@ -645,8 +618,8 @@ void TZoneForm::SelectClock(int index)
 
 void TZoneForm::RefreshClockTitles()
 {
-    for (int i = 0; i < FClocks.Count() && i < LstClocks->count(); ++i) {
-        LstClocks->item(i)->setText(ClockEntryText(*FClocks.ClockAt(i)));
+    for (int i = 0; i < FData.ClockCount() && i < LstClocks->count(); ++i) {
+        LstClocks->item(i)->setText(ClockEntryText(*FData.ClockAt(i)));
     }
 }
 
@@ -661,14 +634,9 @@ void TZoneForm::BtnAddToClocksClick()
     if (zone == nullptr) {
         return; // nothing chosen to add (the zone list is empty)
     }
-    auto owned = std::make_unique<TCustomisedTimeZone>();
-    owned->Assign(*zone);
-    owned->Title = owned->CityName();
-    owned->UseDaylight = owned->HasDaylight();
-    TCustomisedTimeZone *clock = owned.get();
+    TCustomisedTimeZone *clock = FData.ClockAt(FData.AddClock(*zone));
     AddAlarmEntry(clock);
     UpdateAlarmAvailability();
-    FClocks.Add(clock->Name, std::move(owned));
     {
         const QSignalBlocker blocker(LstClocks);
         LstClocks->addItem(ClockEntryText(*clock));
@@ -685,7 +653,7 @@ void TZoneForm::BtnRemoveClockClick()
     if (index < 0) {
         return;
     }
-    TCustomisedTimeZone *clock = FClocks.ClockAt(index);
+    TCustomisedTimeZone *clock = FData.ClockAt(index);
     const int entry = AlarmEntryOf(clock);
     if (ChkSetAlarm->isChecked() && entry >= 0 && entry == CmbAlarmClocks->currentIndex()) {
         SetChkSetAlarm(false);
@@ -704,10 +672,10 @@ void TZoneForm::BtnRemoveClockClick()
         const QSignalBlocker blocker(LstClocks);
         delete LstClocks->takeItem(index);
     }
-    FClocks.Delete(index);
+    FData.RemoveClock(index);
     int next = -1;
-    if (FClocks.Count() > 0) {
-        next = index < FClocks.Count() ? index : FClocks.Count() - 1;
+    if (FData.ClockCount() > 0) {
+        next = index < FData.ClockCount() ? index : FData.ClockCount() - 1;
     }
     SelectClock(next);
     SetModified(true);
@@ -736,9 +704,9 @@ void TZoneForm::LstClocksMouseMove(Qt::MouseButtons buttons, int row)
         return;
     }
     // The dragged clock changes places with the one under the pointer.
-    FClocks.Exchange(row, FDragIndex);
-    LstClocks->item(row)->setText(ClockEntryText(*FClocks.ClockAt(row)));
-    LstClocks->item(FDragIndex)->setText(ClockEntryText(*FClocks.ClockAt(FDragIndex)));
+    FData.ExchangeClocks(row, FDragIndex);
+    LstClocks->item(row)->setText(ClockEntryText(*FData.ClockAt(row)));
+    LstClocks->item(FDragIndex)->setText(ClockEntryText(*FData.ClockAt(FDragIndex)));
     {
         const QSignalBlocker blocker(LstClocks);
         LstClocks->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
@@ -764,7 +732,7 @@ void TZoneForm::EditClockTitleChange()
 
 void TZoneForm::SetClockTitle(int index, const QString &title)
 {
-    TCustomisedTimeZone *clock = FClocks.ClockAt(index);
+    TCustomisedTimeZone *clock = FData.ClockAt(index);
     clock->Title = title;
     LstClocks->item(index)->setText(ClockEntryText(*clock));
     // The alarm list keeps itself sorted by title: the entry goes back in at
@@ -797,36 +765,12 @@ void TZoneForm::ChkClockUseDaylightClick()
 // ---------------------------------------------------------------------------
 // Appearance and alarm page
 
-void TZoneForm::AddUniqueFormat(const QString &format, QStringList &list)
-{
-    if (!list.contains(format, Qt::CaseInsensitive)) {
-        list.append(format);
-    }
-}
-
 void TZoneForm::FillFormatLists()
 {
-    const TFormatSettings &settings = FormatSettings();
     const QString &currentTime = FShown.TimeFormat;
     const QString &currentDate = FShown.DateFormat;
-    FTimeFormats.clear();
-    for (const QString &format :
-         {settings.LongTimeFormat, QStringLiteral("hh:nn:ss"), QStringLiteral("h:nn:ss ampm"),
-          settings.ShortTimeFormat, QStringLiteral("hh:nn"), QStringLiteral("h:nn ampm")}) {
-        AddUniqueFormat(format, FTimeFormats);
-    }
-    if (!currentTime.isEmpty()) {
-        AddUniqueFormat(currentTime, FTimeFormats);
-    }
-    FDateFormats.clear();
-    for (const QString &format : {settings.LongDateFormat, QStringLiteral("ddd d mmmm yyyy"),
-                                  QStringLiteral("dddd d mmmm yyyy"), settings.ShortDateFormat,
-                                  QStringLiteral("dd/mm/yyyy"), QStringLiteral("mm/dd/yyyy")}) {
-        AddUniqueFormat(format, FDateFormats);
-    }
-    if (!currentDate.isEmpty()) {
-        AddUniqueFormat(currentDate, FDateFormats);
-    }
+    FTimeFormats = TOptionsData::TimeFormatChoices(currentTime);
+    FDateFormats = TOptionsData::DateFormatChoices(currentDate);
 
     const TDateTime sample = EncodeDateTime(DecodeDate(NowLocal()).Year, 3, 15, 19, 5, 30, 0);
     const auto fill = [sample](QComboBox *combo, const QStringList &formats, const QString &current,
@@ -842,13 +786,7 @@ void TZoneForm::FillFormatLists()
             show->setChecked(false);
             combo->setCurrentIndex(0);
         } else {
-            // Formats are added case-insensitively, so the one entry equal to
-            // the current format in any case stands for it.
-            const auto found =
-                std::find_if(formats.cbegin(), formats.cend(), [&current](const QString &format) {
-                    return format.compare(current, Qt::CaseInsensitive) == 0;
-                });
-            combo->setCurrentIndex(static_cast<int>(found - formats.cbegin()));
+            combo->setCurrentIndex(TOptionsData::FormatIndex(formats, current));
         }
         combo->setEnabled(show->isChecked());
     };
@@ -984,8 +922,8 @@ void TZoneForm::LoadAlarmClocks()
         const QSignalBlocker blocker(CmbAlarmClocks);
         CmbAlarmClocks->setUpdatesEnabled(false);
         CmbAlarmClocks->clear();
-        for (int i = 0; i < FClocks.Count(); ++i) {
-            AddAlarmEntry(FClocks.ClockAt(i));
+        for (int i = 0; i < FData.ClockCount(); ++i) {
+            AddAlarmEntry(FData.ClockAt(i));
         }
         CmbAlarmClocks->setCurrentIndex(-1);
         CmbAlarmClocks->setUpdatesEnabled(true);
@@ -1085,67 +1023,26 @@ void TZoneForm::SetAlarmTimeText(const QString &text)
     FAlarmTimeAccepted = EditAlarmTime->text();
 }
 
-namespace {
-// The alarm box's text as hours and minutes: at least one hour digit, the
-// time separator, exactly two minute digits; blanks around the hour allowed.
-struct TTypedTime
-{
-    bool Complete = false;
-    QString Hours;
-    QString Minutes;
-};
-
-TTypedTime SplitTypedTime(const QString &text)
-{
-    TTypedTime typed;
-    const qsizetype separator = text.indexOf(FormatSettings().TimeSeparator);
-    if (separator < 0) {
-        return typed;
-    }
-    typed.Hours = text.left(separator).trimmed();
-    typed.Minutes = text.mid(separator + 1).trimmed();
-    const auto digits = [](const QString &part) {
-        return std::all_of(part.begin(), part.end(), [](QChar c) { return c.isDigit(); });
-    };
-    typed.Complete = !typed.Hours.isEmpty() && typed.Hours.size() <= 2 && digits(typed.Hours) &&
-                     typed.Minutes.size() == 2 && digits(typed.Minutes);
-    return typed;
-}
-} // namespace
-
 bool TZoneForm::EditAlarmTimeExit()
 {
     if (FCheckingAlarmTime || !EditAlarmTime->isEnabled()) {
         return true;
     }
-    const TTypedTime typed = SplitTypedTime(EditAlarmTime->displayText());
-    if (!typed.Complete) {
+    const std::optional<QString> accepted =
+        TOptionsData::AcceptedAlarmTime(EditAlarmTime->displayText());
+    if (!accepted) {
         FCheckingAlarmTime = true;
         SoundMessageDlg(QStringLiteral("Invalid input value.  Use escape key to abandon changes"),
                         TMsgDlgType::mtError, QMessageBox::Ok);
         FCheckingAlarmTime = false;
         return false;
     }
-    int hours = typed.Hours.toInt();
-    int minutes = typed.Minutes.toInt();
-    if (hours > 23) {
-        hours = 0;
-    }
-    if (minutes > 59) {
-        minutes = 0;
-    }
-    SetAlarmTimeText(QString::number(hours) + FormatSettings().TimeSeparator +
-                     QStringLiteral("%1").arg(minutes, 2, 10, QLatin1Char('0')));
+    SetAlarmTimeText(*accepted);
     return true;
 }
 
 TDateTime TZoneForm::AlarmMoment() const
 {
-    const TTypedTime typed = SplitTypedTime(EditAlarmTime->displayText());
-    const int hours = typed.Hours.toInt();
-    const int minutes = typed.Minutes.toInt();
-    if (!typed.Complete || hours > 23 || minutes > 59) {
-        throw EConvertError(QStringLiteral("'%1' is not a valid time").arg(EditAlarmTime->text()));
-    }
-    return DateTimeOf(PickerAlarmDate->date()) + EncodeTime(hours, minutes, 0, 0);
+    return TOptionsData::AlarmMoment(EditAlarmTime->displayText(),
+                                     DateTimeOf(PickerAlarmDate->date()));
 }

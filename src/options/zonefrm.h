@@ -6,6 +6,7 @@
 #pragma once
 
 #include "options/clocksstate.h"
+#include "options/optionsdata.h"
 #include "timezones/tzhelpers.h"
 
 #include <QDialog>
@@ -120,9 +121,9 @@ public:
     QString ZoneEntryText(const TTimeZone &zone) const;
 
     // Clock list.
-    const TTimeZoneList &ClockList() const { return FClocks; }
-    int ClockCount() const { return FClocks.Count(); }
-    TCustomisedTimeZone *ClockAt(int index) const { return FClocks.ClockAt(index); }
+    const TTimeZoneList &ClockList() const { return FData.Clocks(); }
+    int ClockCount() const { return FData.ClockCount(); }
+    TCustomisedTimeZone *ClockAt(int index) const { return FData.ClockAt(index); }
     QString ClockEntryText(const TCustomisedTimeZone &clock) const;
     int SelectedClockIndex() const;
     TCustomisedTimeZone *SelectedClock() const;
@@ -132,13 +133,11 @@ public:
     void SetModified(bool modified);
     // Commits the working copy; false (with the error shown) when it stopped.
     bool ApplyChanges();
-    void SaveSettings();
 
     // Appearance and alarm page.
     const QStringList &TimeFormats() const { return FTimeFormats; }
     const QStringList &DateFormats() const { return FDateFormats; }
     void FillFormatLists();
-    static void AddUniqueFormat(const QString &format, QStringList &list);
     QString SelectedTimeFormat() const;
     QString SelectedDateFormat() const;
     QFont ClockFont() const { return FClockFont; }
@@ -270,7 +269,7 @@ private:
     bool FModified = false;
     int FDragIndex = -1;
     TTimeZoneList FZones;
-    TTimeZoneList FClocks; // the working clocks, in clock order
+    TOptionsData FData; // the working copy
     QStringList FTimeFormats;
     QStringList FDateFormats;
     QFont FClockFont;

@@ -717,8 +717,8 @@ private Q_SLOTS:
     void addUniqueFormat()
     {
         QStringList list{QStringLiteral("hh:nn")};
-        TZoneForm::AddUniqueFormat(QStringLiteral("HH:NN"), list);
-        TZoneForm::AddUniqueFormat(QStringLiteral("h:nn"), list);
+        TOptionsData::AddUniqueFormat(QStringLiteral("HH:NN"), list);
+        TOptionsData::AddUniqueFormat(QStringLiteral("h:nn"), list);
         QCOMPARE(list, (QStringList{QStringLiteral("hh:nn"), QStringLiteral("h:nn")}));
     }
 
