@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -34,6 +35,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 TClocksForm *ClocksForm = nullptr;
 
@@ -134,13 +136,8 @@ TClocksForm::~TClocksForm()
     delete FZoneForm.data();
     // Settings never loaded (the zone database failed at start) would store
     // a position nobody chose over the one kept from the last run.
-    if (FSettingsLoaded) {
-        try {
-            SaveWindowState();
-        } catch (const Exception &e) {
-            SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
-        }
-    }
+    if (FSettingsLoaded)
+        StoreWindowState();
     FAlarm.Clock = nullptr;
     for (TZonedClock *clock : std::as_const(FClockControls))
         clock->SetZone(nullptr);
@@ -210,6 +207,7 @@ void TClocksForm::CreateComponents()
     BtnPin->setIcon(PinIcon());
     BtnPin->setIconSize(QSize(PinSize - 2, PinSize - 2));
     BtnPin->setGeometry(width() - PinSize, 0, PinSize, PinSize);
+    connect(BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
 
     ImgAlarm = new QLabel(this);
     ImgAlarm->setObjectName(QStringLiteral("ImgAlarm"));
@@ -451,7 +449,8 @@ void TClocksForm::LoadSettings()
     SetDateFormat(ReadSettingString(SettingsKey, ValueDateFormat, fmt.LongDateFormat));
     SetTimeFormat(ReadSettingString(SettingsKey, ValueTimeFormat, fmt.LongTimeFormat));
 
-    if (ReadSettingBool(SettingsKey, ValuePinned, false)) {
+    FStoredPlaceUnchecked = ReadSettingBool(SettingsKey, ValuePinned, false);
+    if (FStoredPlaceUnchecked) {
         SetPinned(true);
         move(ReadSettingInteger(SettingsKey, ValueLeft, x()),
              ReadSettingInteger(SettingsKey, ValueTop, y()));
@@ -512,6 +511,17 @@ void TClocksForm::SaveWindowState()
     WriteSettingInteger(SettingsKey, ValueTop, y());
     WriteSettingInteger(SettingsKey, ValueLeft, x());
     update.Commit();
+}
+
+void TClocksForm::StoreWindowState()
+{
+    // Written when it changes as well as on the way out, which a broken
+    // display connection never reaches.
+    try {
+        SaveWindowState();
+    } catch (const Exception &e) {
+        SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
+    }
 }
 
 QString TClocksForm::TimeFormat() const
@@ -622,8 +632,19 @@ void TClocksForm::ShowClocks()
     // showing, a window that then grows would cover a panel on its right.
     SetClientWidth(0);
     RefreshClocks();
+    if (Pinned() && std::exchange(FStoredPlaceUnchecked, false))
+        KeepOnScreens();
     PlaceNearTray();
     ShowWindowNow();
+}
+
+void TClocksForm::KeepOnScreens()
+{
+    // Screens are read now: a monitor may have gone since the position was stored.
+    QList<TScreenArea> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append({screen->geometry(), screen->availableGeometry()});
+    move(::KeepOnScreens(geometry(), screens));
 }
 
 void TClocksForm::ShowWindowNow()
@@ -1039,7 +1060,10 @@ void TClocksForm::DragMove(const QMouseEvent &event)
 
 void TClocksForm::DragEnd()
 {
+    const bool moved = FDragging && FDragMoved;
     FDragging = false;
+    if (moved)
+        StoreWindowState();
 }
 
 void TClocksForm::DblClickAt(const QPoint &pos)
@@ -1067,6 +1091,16 @@ void TClocksForm::mouseReleaseEvent(QMouseEvent *)
 void TClocksForm::mouseDoubleClickEvent(QMouseEvent *event)
 {
     DblClickAt(event->position().toPoint());
+}
+
+void TClocksForm::keyPressEvent(QKeyEvent *event)
+{
+    // Like any pop-up, pinned or not.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        HideClocks();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool TClocksForm::eventFilter(QObject *watched, QEvent *event)

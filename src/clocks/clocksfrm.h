@@ -42,6 +42,8 @@ public:
     // Applies the stored formats, pin state and position, alarm and font.
     void LoadSettings();
     void SaveWindowState();
+    // The same, reporting a failed write instead of throwing.
+    void StoreWindowState();
     void ShowClocks();
     void HideClocks();
     // Opens the options dialog, or brings the open one to the front.
@@ -139,6 +141,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -166,6 +169,7 @@ private:
     void DragMove(const QMouseEvent &event);
     void DragEnd();
     void DblClickAt(const QPoint &pos);
+    void KeepOnScreens();
     int IndexOfControl(const QObject *control) const;
     QRect TrayIconRect() const;
     std::optional<QRect> NotificationRect() const;
@@ -197,6 +201,7 @@ private:
     bool FTaskButtonHidden = true;
     bool FTerminating = false;
     bool FSettingsLoaded = false;
+    bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown
     QPointer<TZonedClock> FInfoOnClock;
     TStoredFont FClockFont = DesignClockFont(); // as last applied
     QPointer<TZoneForm> FZoneForm;

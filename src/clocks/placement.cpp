@@ -36,11 +36,18 @@ QList<QRect> PanelCandidates(const QRect &screen, const QRect &available)
     return panels;
 }
 
-int DistanceSquared(const QRect &r, const QPoint &p)
+// Wide enough for a point from a hand-edited file millions of pixels away.
+qint64 DistanceSquared(const QRect &r, const QPoint &p)
 {
-    const int dx = p.x() < r.x() ? r.x() - p.x() : std::max(0, p.x() - (RightOf(r) - 1));
-    const int dy = p.y() < r.y() ? r.y() - p.y() : std::max(0, p.y() - (BottomOf(r) - 1));
+    const qint64 dx = p.x() < r.x() ? qint64(r.x()) - p.x() : std::max(0, p.x() - (RightOf(r) - 1));
+    const qint64 dy =
+        p.y() < r.y() ? qint64(r.y()) - p.y() : std::max(0, p.y() - (BottomOf(r) - 1));
     return dx * dx + dy * dy;
+}
+
+qint64 AreaOf(const QRect &r)
+{
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
 }
 
 // A strip along the screen edge nearest to the notification area, reaching
@@ -131,9 +138,9 @@ QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
 
     // The panel that holds the notification area, or the nearest one.
     QRect panel;
-    int best = std::numeric_limits<int>::max();
+    qint64 best = std::numeric_limits<qint64>::max();
     for (const QRect &candidate : panels) {
-        const int d = DistanceSquared(candidate, notify->center());
+        const qint64 d = DistanceSquared(candidate, notify->center());
         if (d < best) {
             best = d;
             panel = candidate;
@@ -148,4 +155,36 @@ QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
     const QPoint local = PlaceNearTray(panel.translated(-offset), notify->translated(-offset),
                                        screen.size(), window);
     return KeptInside(screen, local + offset, window);
+}
+
+QPoint KeepOnScreens(const QRect &window, const QList<TScreenArea> &screens)
+{
+    if (screens.isEmpty() || window.isEmpty())
+        return window.topLeft();
+    // Mirrored outputs report the same rectangle twice: count each once.
+    QList<QRect> counted;
+    qint64 covered = 0;
+    for (const TScreenArea &screen : screens) {
+        if (counted.contains(screen.Geometry))
+            continue;
+        counted.append(screen.Geometry);
+        covered += AreaOf(window.intersected(screen.Geometry));
+    }
+    if (covered >= AreaOf(window))
+        return window.topLeft();
+
+    const TScreenArea *nearest = nullptr;
+    qint64 bestOverlap = 0;
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (const TScreenArea &screen : screens) {
+        const qint64 overlap = AreaOf(window.intersected(screen.Geometry));
+        const qint64 distance = DistanceSquared(screen.Geometry, window.center());
+        if (overlap > bestOverlap || (overlap == bestOverlap && distance < bestDistance)) {
+            nearest = &screen;
+            bestOverlap = overlap;
+            bestDistance = distance;
+        }
+    }
+    const QRect area = nearest->Available.isEmpty() ? nearest->Geometry : nearest->Available;
+    return KeptInside(area, window.topLeft(), window.size());
 }

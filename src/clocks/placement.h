@@ -2,6 +2,7 @@
 // so every case can be checked without a desktop.
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -45,3 +46,18 @@ QRect PanelRect(const QRect &screen, const QRect &available);
 // The result is kept inside the screen.
 QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
                            const std::optional<QRect> &notify, QSize window);
+
+// A screen as the desktop reports it: all of it, and the work area that its
+// panels leave.
+struct TScreenArea
+{
+    QRect Geometry;
+    QRect Available;
+};
+
+// Where a window stored at rectangle window goes at start. It stays where it
+// is while it lies wholly on the screens (spanning two side by side counts);
+// otherwise (a monitor unplugged, a hand-edited file) it is pulled into the
+// work area of the nearest screen: the one it overlaps most, or the one
+// closest to its centre when it overlaps none.
+QPoint KeepOnScreens(const QRect &window, const QList<TScreenArea> &screens);

@@ -19,5 +19,10 @@ int main(int argc, char *argv[])
     FormatSettings(); // the regional settings, read once
 
     const TClocksForm form;
-    return form.Terminating() ? 1 : QApplication::exec();
+    if (form.Terminating())
+        return 1;
+    // A signal during a start-up box: the event loop would not hear of it.
+    if (TTermination::Instance().Requested())
+        return 0;
+    return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "gmsgdlg.h"
 
+#include "platform/sessionsignals.h"
+
 #include <QApplication>
 #include <QList>
 
@@ -40,21 +42,50 @@ QString CaptionOf(TMsgDlgType type)
     }
     return QApplication::applicationDisplayName();
 }
-} // namespace
 
-QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
-                                            QMessageBox::StandardButtons buttons,
-                                            int helpContext)
+QMessageBox::StandardButton WayOut(QMessageBox::StandardButtons buttons)
 {
-    Q_UNUSED(helpContext) // context pop-ups on message boxes are not offered here
-    // The desktop has one bell, not one sound per message type.
-    QApplication::beep();
+    for (const QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::No})
+        if (buttons.testFlag(button))
+            return button;
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type,
+                                        QMessageBox::StandardButtons buttons, bool sound)
+{
+    if (TTermination::Instance().Requested())
+        return WayOut(buttons);
+    if (sound) {
+        // The desktop has one bell, not one sound per message type.
+        QApplication::beep();
+    }
     if (!queuedAnswers.isEmpty()) {
-        shownMessages.append({message, type, buttons});
+        shownMessages.append({message, type, buttons, sound});
         return queuedAnswers.takeFirst();
     }
     QMessageBox box(IconOf(type), CaptionOf(type), message, buttons);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    // Its own event loop would keep a box up through a termination signal
+    // that arrives before the main loop runs.
+    QObject::connect(&TTermination::Instance(), &TTermination::Arrived, &box, &QDialog::reject);
+    const int answer = box.exec();
+    if (TTermination::Instance().Requested())
+        return WayOut(buttons);
+    return static_cast<QMessageBox::StandardButton>(answer);
+}
+} // namespace
+
+QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
+                                            QMessageBox::StandardButtons buttons, int helpContext)
+{
+    Q_UNUSED(helpContext) // context pop-ups on message boxes are not offered here
+    return ShowMessage(message, type, buttons, true);
+}
+
+QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
+                                       QMessageBox::StandardButtons buttons)
+{
+    return ShowMessage(message, type, buttons, false);
 }
 
 namespace MessageDlgHook {

@@ -1,11 +1,19 @@
-// Every typed message of the program goes through SoundMessageDlg: the
-// type's system sound, then the standard modal message box.
+// Every typed message of the program goes through SoundMessageDlg (the
+// type's system sound, then the standard modal message box) or, where no
+// sound is wanted, MessageDlg.
 #pragma once
 
 #include <QMessageBox>
 #include <QString>
 
-enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum class TMsgDlgType
+{
+    mtWarning,
+    mtError,
+    mtInformation,
+    mtConfirmation,
+    mtCustom
+};
 
 // Plays the type's sound, shows a modal box with the type's icon and caption
 // ("Warning", "Error", "Information", "Confirm"; the application's name for a
@@ -14,15 +22,22 @@ QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType 
                                             QMessageBox::StandardButtons buttons,
                                             int helpContext = 0);
 
+// The same box without the sound.
+QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
+                                       QMessageBox::StandardButtons buttons);
+
 // Test hook: while answers are queued, SoundMessageDlg shows nothing and
 // returns the next one, so no test ever blocks on a modal box. Each call is
-// recorded for the test to inspect.
+// recorded for the test to inspect. Once a termination signal has arrived
+// no box is shown and a real one that is up closes: the answer is then the
+// box's way out (Cancel, No, or else Ok).
 namespace MessageDlgHook {
 struct TShown
 {
     QString Message;
     TMsgDlgType Type;
     QMessageBox::StandardButtons Buttons;
+    bool Sounded = true;
 };
 void QueueAnswer(QMessageBox::StandardButton answer);
 bool HasQueuedAnswers();

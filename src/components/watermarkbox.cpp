@@ -48,8 +48,9 @@ void PBoxPaint(QPainter &painter, const QImage &bitmap, const QRect &clip)
 void OpenHomePage(bool showAddressFirst)
 {
     const QString address = BrandHomePage.toString();
+    // Only a notice of where the browser is going: no sound.
     if (showAddressFirst)
-        SoundMessageDlg(address, TMsgDlgType::mtCustom, QMessageBox::Ok);
+        MessageDlg(address, TMsgDlgType::mtCustom, QMessageBox::Ok);
     ShellOpen(address);
 }
 

@@ -82,7 +82,7 @@ void TZoneForm::CreateClocksTab()
     ChkClockUseDaylight =
         new QCheckBox(QStringLiteral("Use &daylight time when necessary"), BoxClock);
     BtnRemoveClock = new QPushButton(QStringLiteral("R&emove"), BoxClock);
-    ChkRunAtStartup = new QCheckBox(QStringLiteral("&Run Vorkel Clocks when Windows starts"), tab);
+    ChkRunAtStartup = new QCheckBox(QStringLiteral("&Run Vorkel Clocks when I log in"), tab);
     connect(ChkRunAtStartup, &QCheckBox::clicked, this, &TZoneForm::ChkRunAtStartupClick);
 
     connect(LstClocks, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstClocksClick);

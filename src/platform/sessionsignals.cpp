@@ -19,15 +19,36 @@ void SignalHandler(int)
 }
 } // namespace
 
+TTermination &TTermination::Instance()
+{
+    static TTermination termination;
+    return termination;
+}
+
+void TTermination::Request()
+{
+    FRequested = true;
+    Q_EMIT Arrived();
+    QCoreApplication::quit();
+}
+
+void TTermination::Reset()
+{
+    FRequested = false;
+}
+
 void QuitOnTerminationSignals(QCoreApplication &app)
 {
+    // Once is enough; a second pipe would leave the first one's reader deaf.
+    if (signalPipe[0] >= 0)
+        return;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
-        QCoreApplication::quit();
+        TTermination::Instance().Request();
     });
     struct sigaction action = {};
     action.sa_handler = SignalHandler;

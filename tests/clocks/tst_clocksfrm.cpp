@@ -8,6 +8,7 @@
 #include "options/zonefrm.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
+#include "platform/sessionsignals.h"
 #include "platform/settings.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <csignal>
 
 namespace {
 struct TSeedClock
@@ -110,7 +112,14 @@ private Q_SLOTS:
     void pulledBackOntoScreen();
     void optionsCommit();
     void exitStoresWindowState();
+    void windowStateWrittenOnChange_data();
+    void windowStateWrittenOnChange();
+    void pinnedStartsShown_data();
     void pinnedStartsShown();
+    void escapeHides_data();
+    void escapeHides();
+    void terminationDuringStartBox_data();
+    void terminationDuringStartBox();
 
 private:
     std::unique_ptr<QTemporaryDir> FDir;
@@ -136,6 +145,7 @@ void TestClocksForm::cleanup()
 {
     QVERIFY2(!MessageDlgHook::HasQueuedAnswers(), "an expected message was not shown");
     MessageDlgHook::Reset();
+    TTermination::Instance().Reset();
     FClock.reset();
     SetSettingsFileName(QString());
     FDir.reset();
@@ -763,6 +773,7 @@ void TestClocksForm::brandClick()
     if (opens) {
         QCOMPARE(MessageDlgHook::Shown().size(), 1);
         QCOMPARE(MessageDlgHook::Shown().first().Message, opened.first());
+        QVERIFY(!MessageDlgHook::Shown().first().Sounded); // a notice, not an alert
         QVERIFY(opened.first().startsWith(QStringLiteral("https://")));
     }
 }
@@ -832,17 +843,152 @@ void TestClocksForm::exitStoresWindowState()
     QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, 0), 40);
 }
 
+void TestClocksForm::windowStateWrittenOnChange_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("pinned by the button") << false << "pin" << true;
+    QTest::newRow("unpinned by the button") << true << "pin" << true;
+    QTest::newRow("dragged") << false << "drag" << true;
+    QTest::newRow("pinned and dragged") << true << "drag" << true;
+    // A press and release without travel moves nothing.
+    QTest::newRow("clicked") << true << "click" << false;
+    QTest::newRow("a tick") << true << "tick" << false;
+}
+
+void TestClocksForm::windowStateWrittenOnChange()
+{
+    QFETCH(bool, pinned);
+    QFETCH(QString, change);
+    QFETCH(bool, written);
+    SeedThreeClocks();
+    if (pinned) {
+        WriteSettingBool(SettingsKey, ValuePinned, true);
+        WriteSettingInteger(SettingsKey, ValueLeft, 100);
+        WriteSettingInteger(SettingsKey, ValueTop, 90);
+    }
+    TClocksForm form;
+    form.ShowClocks();
+    form.move(300, 200);
+    QLabel *title = form.TitleLabels()[1];
+    const QPoint at(3, 3);
+    if (change == u"pin") {
+        QTest::mouseClick(form.PinButton(), Qt::LeftButton);
+    } else if (change == u"tick") {
+        form.UpdateClocks();
+    } else {
+        const QPoint to = change == u"drag" ? at + QPoint(20, 10) : at;
+        QTest::mousePress(title, Qt::LeftButton, {}, at);
+        QTest::mouseMove(title, to);
+        QTest::mouseRelease(title, Qt::LeftButton, {}, to);
+    }
+
+    // Read while the window is still up: nothing waits for the way out.
+    const int noValue = -1;
+    if (written) {
+        QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, !form.Pinned()), form.Pinned());
+        QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, noValue), form.x());
+        QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, noValue), form.y());
+    } else {
+        QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, noValue), pinned ? 100 : noValue);
+        QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, noValue), pinned ? 90 : noValue);
+    }
+}
+
+void TestClocksForm::pinnedStartsShown_data()
+{
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("expected"); // (-1, y): at the right edge of the work area
+    QTest::newRow("on the screen") << QPoint(100, 17) << QPoint(100, 17);
+    // A monitor since unplugged, or a hand-edited file.
+    QTest::newRow("right of every screen") << QPoint(5000, 17) << QPoint(-1, 17);
+}
+
 void TestClocksForm::pinnedStartsShown()
 {
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, expected);
     SeedThreeClocks();
     WriteSettingBool(SettingsKey, ValuePinned, true);
-    WriteSettingInteger(SettingsKey, ValueLeft, 5000);
-    WriteSettingInteger(SettingsKey, ValueTop, 17);
+    WriteSettingInteger(SettingsKey, ValueLeft, stored.x());
+    WriteSettingInteger(SettingsKey, ValueTop, stored.y());
     TClocksForm form;
     QVERIFY(form.isVisible());
     QVERIFY(form.Pinned());
-    // Never pulled back onto the screen, never placed beside the tray.
-    QCOMPARE(form.pos(), QPoint(5000, 17));
+    // Never placed beside the tray.
+    if (expected.x() < 0)
+        expected.setX(form.screen()->availableGeometry().right() + 1 - form.width());
+    QCOMPARE(form.pos(), expected);
+}
+
+void TestClocksForm::escapeHides_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::newRow("unpinned") << false;
+    QTest::newRow("pinned") << true;
+}
+
+void TestClocksForm::escapeHides()
+{
+    QFETCH(bool, pinned);
+    SeedThreeClocks();
+    TClocksForm form;
+    form.SetPinned(pinned);
+    form.ShowClocks();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(!form.isVisible());
+}
+
+void TestClocksForm::terminationDuringStartBox_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("alarmPassed"); // else the first-run question
+    QTest::newRow("first-run question, SIGTERM") << SIGTERM << false;
+    QTest::newRow("first-run question, SIGHUP") << SIGHUP << false;
+    QTest::newRow("passed alarm, SIGINT") << SIGINT << true;
+    QTest::newRow("passed alarm, SIGTERM") << SIGTERM << true;
+}
+
+void TestClocksForm::terminationDuringStartBox()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, alarmPassed);
+    QuitOnTerminationSignals(*qApp);
+    if (alarmPassed) {
+        SeedThreeClocks();
+        SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 15, 12, 30, 0, 0));
+        WriteSettingBool(SettingsKey, ValuePinned, true);
+        WriteSettingInteger(SettingsKey, ValueLeft, 120);
+        WriteSettingInteger(SettingsKey, ValueTop, 80);
+    }
+    // The box is really shown: its own event loop must hear the signal.
+    QTimer sender;
+    sender.setSingleShot(true);
+    connect(&sender, &QTimer::timeout, [signal] { ::raise(signal); });
+    sender.start(100);
+    bool boxOutlivedSignal = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [&boxOutlivedSignal] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxOutlivedSignal = true;
+            box->reject();
+        }
+    });
+    guard.start(5000);
+    {
+        TClocksForm form;
+        QVERIFY(!boxOutlivedSignal);
+        QVERIFY(TTermination::Instance().Requested());
+        QCOMPARE(form.OptionsDialog(), nullptr); // "Yes" was never taken
+    }
+    if (alarmPassed) {
+        QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
+        QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), 120);
+        QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, 0), 80);
+    }
 }
 
 QTEST_MAIN(TestClocksForm)

@@ -3,6 +3,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::optional<QRect>)
+Q_DECLARE_METATYPE(QList<TScreenArea>)
 
 class TestPlacement : public QObject
 {
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void panelRect();
     void placeWindow_data();
     void placeWindow();
+    void keepOnScreens_data();
+    void keepOnScreens();
 };
 
 void TestPlacement::placeNearTray_data()
@@ -144,6 +147,60 @@ void TestPlacement::placeWindow()
     QFETCH(QSize, window);
     QFETCH(QPoint, expected);
     QCOMPARE(PlaceWindowNearTray(screen, available, notify, window), expected);
+}
+
+void TestPlacement::keepOnScreens_data()
+{
+    QTest::addColumn<QList<TScreenArea>>("screens");
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QPoint>("expected");
+
+    // trayer at the bottom: the work area ends at 744.
+    const TScreenArea laptop{QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 744)};
+    // A monitor right of it, its panel at the top.
+    const TScreenArea monitor{QRect(1024, 0, 1280, 1024), QRect(1024, 30, 1280, 994)};
+    const QSize window(180, 123);
+
+    QTest::newRow("wholly on the screen")
+        << QList{laptop} << QRect(QPoint(300, 200), window) << QPoint(300, 200);
+    // On the screen counts, not in the work area: the user put it there.
+    QTest::newRow("over the panel")
+        << QList{laptop} << QRect(QPoint(300, 640), window) << QPoint(300, 640);
+    // What openbox showed as an 18x50 sliver over the tray icon.
+    QTest::newRow("sliver in the corner")
+        << QList{laptop} << QRect(QPoint(1006, 718), window) << QPoint(844, 621);
+    QTest::newRow("half off the left edge")
+        << QList{laptop} << QRect(QPoint(-90, 100), window) << QPoint(0, 100);
+    // The monitor it was stored on is unplugged.
+    QTest::newRow("on the monitor that went")
+        << QList{laptop} << QRect(QPoint(1800, 500), window) << QPoint(844, 500);
+    QTest::newRow("across both screens")
+        << QList{laptop, monitor} << QRect(QPoint(950, 100), window) << QPoint(950, 100);
+    // Mostly on the monitor, partly below the laptop's bottom edge.
+    QTest::newRow("across both, partly below")
+        << QList{laptop, monitor} << QRect(QPoint(1000, 700), window) << QPoint(1024, 700);
+    QTest::newRow("below the monitor")
+        << QList{laptop, monitor} << QRect(QPoint(2000, 1100), window) << QPoint(2000, 901);
+    QTest::newRow("above the monitor, under its panel")
+        << QList{laptop, monitor} << QRect(QPoint(1500, -400), window) << QPoint(1500, 30);
+    // A hand-edited file: far away, the distance must not overflow.
+    QTest::newRow("millions of pixels away")
+        << QList{laptop, monitor} << QRect(QPoint(-3000000, 2000000), window) << QPoint(0, 621);
+    // Mirrored outputs: the same screen twice is covered once, not twice.
+    QTest::newRow("mirrored screens")
+        << QList{laptop, laptop} << QRect(QPoint(900, 300), window) << QPoint(844, 300);
+    QTest::newRow("larger than the work area")
+        << QList{laptop} << QRect(QPoint(500, 500), QSize(1100, 800)) << QPoint(0, 0);
+    QTest::newRow("no screens known")
+        << QList<TScreenArea>{} << QRect(QPoint(5000, 17), window) << QPoint(5000, 17);
+}
+
+void TestPlacement::keepOnScreens()
+{
+    QFETCH(QList<TScreenArea>, screens);
+    QFETCH(QRect, window);
+    QFETCH(QPoint, expected);
+    QCOMPARE(KeepOnScreens(window, screens), expected);
 }
 
 QTEST_APPLESS_MAIN(TestPlacement)

@@ -162,6 +162,38 @@ private Q_SLOTS:
         QCOMPARE(FForm->ChkRunAtStartup->isChecked(), exists);
     }
 
+    // The program starts with the desktop session; every place that names
+    // the box says so, and none names another system.
+    void startupWording_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("check box") << "box"
+                                   << "&Run Vorkel Clocks when I log in";
+        QTest::newRow("manual page") << "manual"
+                                     << "Run Vorkel Clocks when I log in";
+        QTest::newRow("pop-up help") << "popup"
+                                     << "each time you log in";
+    }
+    void startupWording()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, says);
+        QString text;
+        if (place == u"box") {
+            text = Open()->ChkRunAtStartup->text();
+            QCOMPARE(text, says);
+        } else if (place == u"manual") {
+            QFile page(QStringLiteral(":/help/startup.htm"));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            text = QString::fromUtf8(page.readAll()).simplified();
+        } else {
+            text = ContextPopupText(104);
+        }
+        QVERIFY2(text.contains(says), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("Windows")), qPrintable(text));
+    }
+
     void helpKeywordPerTab_data()
     {
         QTest::addColumn<QString>("tab");
