@@ -3,6 +3,7 @@
 #include "platform/datetimeformat.h"
 #include "timezones/tzhelpers.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -25,8 +26,9 @@ QString TAlarm::MessageText() const
     const auto lateness = static_cast<std::int64_t>(std::llround((now - Time) * MSecsPerDay));
     QString passed;
     if (lateness > AllowedLatenessMSecs)
-        passed = QStringLiteral("The alarm time for %1 has passed!\n").arg(Clock->Title);
-    return QStringLiteral("This is your Vorkel Clocks alarm!\n\n") + passed +
-           QStringLiteral("The time in %1 is now %2.")
+        passed = QCoreApplication::translate("TAlarm", "The alarm time for %1 has passed!\n")
+                     .arg(Clock->Title);
+    return QCoreApplication::translate("TAlarm", "This is your Vorkel Clocks alarm!\n\n") + passed +
+           QCoreApplication::translate("TAlarm", "The time in %1 is now %2.")
                .arg(Clock->Title, FormatDateTime(QStringLiteral("c"), now));
 }

@@ -61,10 +61,11 @@ QString zoneFileOverride;
 // The tray hint: the cities of all clocks, the last two joined by " and ".
 QString TrayHint(const TTimeZoneList &clocks)
 {
-    QString hint = QStringLiteral("Click to show the time in ");
+    // Built piece by piece because the whole is cut to the tray's limit.
+    QString hint = TClocksForm::tr("Click to show the time in ");
     for (int i = 0; i < clocks.Count(); ++i) {
         if (i > 0)
-            hint += i == clocks.Count() - 1 ? QStringLiteral(" and ") : QStringLiteral(", ");
+            hint += i == clocks.Count() - 1 ? TClocksForm::tr(" and ") : TClocksForm::tr(", ");
         hint += clocks.ZoneAt(i)->CityName();
     }
     if (hint.size() >= TrayHintLimit)
@@ -164,7 +165,7 @@ void TClocksForm::SetZoneFilePath(const QString &path)
 
 void TClocksForm::CreateComponents()
 {
-    setWindowTitle(QStringLiteral("World Times"));
+    setWindowTitle(tr("World Times"));
     setFont(DesignFont());
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -203,7 +204,7 @@ void TClocksForm::CreateComponents()
     BtnPin->setCheckable(true);
     BtnPin->setAutoRaise(true);
     BtnPin->setFocusPolicy(Qt::NoFocus);
-    BtnPin->setToolTip(QStringLiteral("Pin to the desktop"));
+    BtnPin->setToolTip(tr("Pin to the desktop"));
     BtnPin->setIcon(PinIcon());
     BtnPin->setIconSize(QSize(PinSize - 2, PinSize - 2));
     BtnPin->setGeometry(width() - PinSize, 0, PinSize, PinSize);
@@ -250,23 +251,22 @@ void TClocksForm::CreateMenus()
 {
     PopupMenu1 = new QMenu(this);
     QAction *showtimes1 =
-        PopupMenu1->addAction(QStringLiteral("Show Clocks"), this, &TClocksForm::Showtimes1Click);
+        PopupMenu1->addAction(tr("Show Clocks"), this, &TClocksForm::Showtimes1Click);
     PopupMenu1->setDefaultAction(showtimes1);
-    PopupMenu1->addAction(QStringLiteral("Options..."), this, &TClocksForm::Options1Click);
+    PopupMenu1->addAction(tr("Options..."), this, &TClocksForm::Options1Click);
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(QStringLiteral("About..."), this, &TClocksForm::About1Click);
-    PopupMenu1->addAction(QStringLiteral("E&xit"), this, &TClocksForm::Close1Click);
+    PopupMenu1->addAction(tr("About..."), this, &TClocksForm::About1Click);
+    PopupMenu1->addAction(tr("E&xit"), this, &TClocksForm::Close1Click);
 
     PopupMenu2 = new QMenu(this);
-    InfoOn =
-        PopupMenu2->addAction(QStringLiteral("&Info on XXX..."), this, &TClocksForm::InfoOnClick);
+    InfoOn = PopupMenu2->addAction(tr("&Info on XXX..."), this, &TClocksForm::InfoOnClick);
     PopupMenu2->setDefaultAction(InfoOn);
-    PopupMenu2->addAction(QStringLiteral("&Options..."), this, &TClocksForm::Options1Click);
-    PopupMenu2->addAction(QStringLiteral("&Hide"), this, &TClocksForm::Hide1Click);
+    PopupMenu2->addAction(tr("&Options..."), this, &TClocksForm::Options1Click);
+    PopupMenu2->addAction(tr("&Hide"), this, &TClocksForm::Hide1Click);
     PopupMenu2->addSeparator();
-    PopupMenu2->addAction(QStringLiteral("&About..."), this, &TClocksForm::About1Click);
-    PopupMenu2->addAction(QStringLiteral("&Help"), this, &TClocksForm::Help1Click);
-    PopupMenu2->addAction(QStringLiteral("E&xit"), this, &TClocksForm::Close1Click);
+    PopupMenu2->addAction(tr("&About..."), this, &TClocksForm::About1Click);
+    PopupMenu2->addAction(tr("&Help"), this, &TClocksForm::Help1Click);
+    PopupMenu2->addAction(tr("E&xit"), this, &TClocksForm::Close1Click);
     connect(PopupMenu2, &QMenu::aboutToShow, this, &TClocksForm::PopupMenu2Popup);
 
     ZonedClock->SetPopupMenu(PopupMenu2);
@@ -310,8 +310,8 @@ void TClocksForm::FormCreate()
     LoadSettings();
 
     if (FClocks.Count() == 0) {
-        if (SoundMessageDlg(QStringLiteral("You have not chosen any time zones to use as "
-                                           "clocks.\nWould you like to choose some now?"),
+        if (SoundMessageDlg(tr("You have not chosen any time zones to use as "
+                               "clocks.\nWould you like to choose some now?"),
                             TMsgDlgType::mtConfirmation,
                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             OpenOptions();
@@ -365,8 +365,7 @@ bool TClocksForm::LoadZoneDatabase(TTimeZoneList &zones)
         zones.LoadFromZoneFile(ZoneFilePath());
         return true;
     } catch (const Exception &e) {
-        SoundMessageDlg(QStringLiteral("There was an error loading the time zone data:\n") +
-                            e.Message(),
+        SoundMessageDlg(tr("There was an error loading the time zone data:\n") + e.Message(),
                         TMsgDlgType::mtError, QMessageBox::Cancel);
     }
     FTerminating = true;
@@ -398,7 +397,7 @@ void TClocksForm::LoadClocks()
     }
 
     if (FClocks.Count() == 0) {
-        FSysTrayIcon->SetHint(QStringLiteral("No clocks have been selected."));
+        FSysTrayIcon->SetHint(tr("No clocks have been selected."));
         return;
     }
     FSysTrayIcon->SetHint(TrayHint(FClocks));
@@ -916,10 +915,10 @@ QString TClocksForm::ClockHint(int index) const
     QString hint = zone->Name + QStringLiteral(" (") +
                    GMTText(zone->UTCOffset + zone->StandardOffset, true) + QStringLiteral(")\n");
     if (clock->UseDaylight() && zone->IsDaylightNow())
-        hint += QStringLiteral("Daylight time (") + zone->DaylightAbbr + QStringLiteral(", ") +
-                GMTText(zone->UTCOffset + zone->DaylightOffset, true) + u')';
+        hint += tr("Daylight time (%1, %2)")
+                    .arg(zone->DaylightAbbr, GMTText(zone->UTCOffset + zone->DaylightOffset, true));
     else
-        hint += QStringLiteral("Standard time (") + zone->StandardAbbr + u')';
+        hint += tr("Standard time (%1)").arg(zone->StandardAbbr);
     return hint;
 }
 
@@ -962,10 +961,10 @@ void TClocksForm::UpdateAlarmIcon()
             if (clock->Zone() != FAlarm.Clock)
                 continue;
             ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
-            ImgAlarm->setToolTip(QStringLiteral("Alarm set for ") +
-                                 FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time) +
-                                 QStringLiteral(" on ") +
-                                 FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time));
+            ImgAlarm->setToolTip(
+                tr("Alarm set for %1 on %2")
+                    .arg(FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time),
+                         FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time)));
             ImgAlarm->show();
             ImgAlarm->raise();
             return;
@@ -1010,7 +1009,7 @@ void TClocksForm::PopupMenu2Popup()
     FInfoOnClock = ClockUnderCursor();
     const TTimeZone *zone = FInfoOnClock ? FInfoOnClock->Zone() : nullptr;
     if (zone != nullptr)
-        InfoOn->setText(QStringLiteral("&Info on ") + zone->Name + QStringLiteral("..."));
+        InfoOn->setText(tr("&Info on %1...").arg(zone->Name));
     InfoOn->setVisible(zone != nullptr);
 }
 

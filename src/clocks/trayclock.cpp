@@ -3,6 +3,7 @@
 #include "platform/desktopsetup.h"
 #include "platform/formatsettings.h"
 #include "platform/sessionsignals.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     // The program lives in the tray: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     QuitOnTerminationSignals(app);
+    InstallTranslations(app);
     RegisterDesignFont();
     FormatSettings(); // the regional settings, read once
 

@@ -31,7 +31,7 @@ QFrame *HorizontalLine(QWidget *parent, int left, int top, int width)
 
 TAboutForm::TAboutForm()
 {
-    setWindowTitle(QStringLiteral("About Vorkel Clocks"));
+    setWindowTitle(tr("About Vorkel Clocks"));
     // A dialog border: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -42,28 +42,27 @@ TAboutForm::TAboutForm()
     bold.setBold(true);
     Label1->setFont(bold);
     Label1->adjustSize();
-    LblVersion = PlaceLabel(this, QStringLiteral("Version: 1.25"), 12, 24);
+    LblVersion = PlaceLabel(this, tr("Version: %1").arg(QStringLiteral("1.25")), 12, 24);
     LblBeta = new QLabel(this);
     LblBeta->setWordWrap(true);
     LblBeta->setGeometry(24, 40, 153, 33);
     LblBeta->hide();
     // The bevels are lines at the bottom and top edge of their design boxes.
     QFrame *bevel1 = HorizontalLine(this, 4, 72 + 9 - 2, 191);
-    Label4 = PlaceLabel(this, QStringLiteral("Copyright \u00A9 2026 ") + BrandMakerName.toString(),
-                        12, 88);
-    Label5 = PlaceLabel(this, QStringLiteral("All rights reserved."), 25, 104);
+    Label4 = PlaceLabel(this, tr("Copyright \u00A9 2026 %1").arg(BrandMakerName), 12, 88);
+    Label5 = PlaceLabel(this, tr("All rights reserved."), 25, 104);
     URLLabel1 = new TURLLabel(BrandWebAddress.toString(), this);
     URLLabel1->URL = BrandHomePage.toString();
     URLLabel1->setToolTip(URLLabel1->URL);
     URLLabel1->move(24, 120);
     URLLabel1->adjustSize();
-    URLLabel2 = new TURLLabel(QStringLiteral("Send feedback"), this);
+    URLLabel2 = new TURLLabel(tr("Send feedback"), this);
     URLLabel2->URL = QStringLiteral("mailto:") + BrandFeedbackAddress.toString();
     URLLabel2->setToolTip(URLLabel2->URL);
     URLLabel2->move(24, 136);
     URLLabel2->adjustSize();
     QFrame *bevel2 = HorizontalLine(this, 4, 158, 191);
-    Button1 = new QPushButton(QStringLiteral("&Close"), this);
+    Button1 = new QPushButton(tr("&Close"), this);
     Button1->setDefault(true);
     Button1->setGeometry(60, 167, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

@@ -30,13 +30,13 @@ QString CaptionOf(TMsgDlgType type)
 {
     switch (type) {
     case TMsgDlgType::mtWarning:
-        return QStringLiteral("Warning");
+        return QCoreApplication::translate("SoundMessageDlg", "Warning");
     case TMsgDlgType::mtError:
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("SoundMessageDlg", "Error");
     case TMsgDlgType::mtInformation:
-        return QStringLiteral("Information");
+        return QCoreApplication::translate("SoundMessageDlg", "Information");
     case TMsgDlgType::mtConfirmation:
-        return QStringLiteral("Confirm");
+        return QCoreApplication::translate("SoundMessageDlg", "Confirm");
     case TMsgDlgType::mtCustom:
         break;
     }

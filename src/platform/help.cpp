@@ -45,6 +45,12 @@ QString HelpPageForKeyword(const QString &keyword)
     return pages.value(keyword, QStringLiteral("contents.htm"));
 }
 
+QString LocalizedHelpPage(const QString &page, const QLocale &locale)
+{
+    const QString translated = QLocale::languageToCode(locale.language()) + u'/' + page;
+    return QFile::exists(QStringLiteral(":/help/") + translated) ? translated : page;
+}
+
 void ShowHelpTopic(const QString &keyword)
 {
     if (viewer.isNull()) {
@@ -54,7 +60,7 @@ void ShowHelpTopic(const QString &keyword)
         // A top-level window has no parent to free it: the application does
         // at its end if the user left the manual open.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
-        viewer->setWindowTitle(QStringLiteral("Vorkel Clocks Help"));
+        viewer->setWindowTitle(QCoreApplication::translate("ShowHelpTopic", "Vorkel Clocks Help"));
         viewer->setOpenExternalLinks(true);
         viewer->setSearchPaths({QStringLiteral(":/help")});
         // One style for every page: the viewer ignores linked style sheets.
@@ -64,7 +70,8 @@ void ShowHelpTopic(const QString &keyword)
         const QFontMetrics fm(viewer->font());
         viewer->resize(fm.averageCharWidth() * 80, fm.height() * 36);
     }
-    viewer->setSource(QUrl(QStringLiteral("qrc:/help/") + HelpPageForKeyword(keyword)));
+    viewer->setSource(
+        QUrl(QStringLiteral("qrc:/help/") + LocalizedHelpPage(HelpPageForKeyword(keyword))));
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

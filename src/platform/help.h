@@ -3,6 +3,7 @@
 // numbered pop-up texts shown with What's This.
 #pragma once
 
+#include <QLocale>
 #include <QPoint>
 #include <QString>
 
@@ -20,6 +21,9 @@ enum THelpCommand : int
 // The manual page of an A-keyword ("AContents", "AClockList",
 // "AAppearanceAlarm"); "contents.htm" for any other.
 QString HelpPageForKeyword(const QString &keyword);
+// The page in the language of locale where the manual has it
+// ("de/contents.htm"), else the English page itself.
+QString LocalizedHelpPage(const QString &page, const QLocale &locale = QLocale());
 // Opens the one help viewer window (created on first use, then reused) at
 // the keyword's page and brings it to the front.
 void ShowHelpTopic(const QString &keyword);

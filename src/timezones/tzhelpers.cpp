@@ -3,6 +3,7 @@
 #include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -10,14 +11,37 @@
 
 using namespace Qt::StringLiterals;
 
-const std::array<QString, 13> MonthNames = {
-    QString(), u"January"_s, u"February"_s,  u"March"_s,   u"April"_s,    u"May"_s,     u"June"_s,
-    u"July"_s, u"August"_s,  u"September"_s, u"October"_s, u"November"_s, u"December"_s};
-
-const std::array<QString, 8> DayNames = {QString(),      u"Sunday"_s,   u"Monday"_s, u"Tuesday"_s,
-                                         u"Wednesday"_s, u"Thursday"_s, u"Friday"_s, u"Saturday"_s};
-
 namespace {
+
+// The rules are described in the program's language, not the regional
+// settings' (which give the clocks' dates): the phrases around these names
+// must agree with them. Index 1 = January / Sunday.
+const std::array<const char *, 13> MonthNames = {"",
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "January"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "February"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "March"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "April"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "May"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "June"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "July"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "August"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "September"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "October"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "November"),
+                                                 QT_TRANSLATE_NOOP("TTimeZone", "December")};
+const std::array<const char *, 8> DayNames = {"",
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Sunday"),
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Monday"),
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Tuesday"),
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Wednesday"),
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Thursday"),
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Friday"),
+                                              QT_TRANSLATE_NOOP("TTimeZone", "Saturday")};
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("TTimeZone", text);
+}
 
 // Years 1 to 9999, the calendar's range: a moment outside it has no daylight
 // time and a rule no moment, so the unsigned arithmetic below never wraps.
@@ -197,7 +221,8 @@ QString StandardOffsetPrefix(const TTimeZone &zone)
 // standard time.
 QString DayPhrase(const TZoneRule &rule)
 {
-    const QString &month = MonthNames[rule.OnMonth];
+    const QString month = Tr(MonthNames[rule.OnMonth]);
+    const QString weekday = Tr(DayNames[ValidWeekday(rule.OnDayOfWeek) ? rule.OnDayOfWeek : 0]);
     const bool weekdayNamed = ValidWeekday(rule.OnDayOfWeek);
     // 29 February exists in some years, so only days no year has are unknown.
     const bool dayExists = rule.OnDay >= 1 && rule.OnDay <= DaysInMonth(2000, rule.OnMonth);
@@ -205,32 +230,33 @@ QString DayPhrase(const TZoneRule &rule)
     switch (rule.OnType) {
     case TZoneRuleType::zrDayOfMonth:
         if (dayExists) {
-            return day + u' ' + month;
+            //: day of the month, month name
+            return Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 %2")).arg(day, month);
         }
         break;
     case TZoneRuleType::zrLastWeekday:
         if (weekdayNamed) {
-            return u"the last "_s + DayNames[rule.OnDayOfWeek] + u" in "_s + month;
+            return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the last %1 in %2")).arg(weekday, month);
         }
         break;
     case TZoneRuleType::zrWeekdayOnOrAfter:
         if (weekdayNamed && dayExists) {
-            return u"the first "_s + DayNames[rule.OnDayOfWeek] + u" on or after "_s + day + u' ' +
-                   month;
+            return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the first %1 on or after %2 %3"))
+                .arg(weekday, day, month);
         }
         break;
     case TZoneRuleType::zrWeekdayOnOrBefore:
         if (weekdayNamed && dayExists) {
-            return u"the first "_s + DayNames[rule.OnDayOfWeek] + u" on or before "_s + day + u' ' +
-                   month;
+            return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the first %1 on or before %2 %3"))
+                .arg(weekday, day, month);
         }
         if (weekdayNamed) {
             // The day named is no day of the month; say what the rule does.
-            return u"the first "_s + DayNames[rule.OnDayOfWeek] + u" in "_s + month;
+            return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the first %1 in %2")).arg(weekday, month);
         }
         break;
     }
-    return u"an unknown day in "_s + month;
+    return Tr(QT_TRANSLATE_NOOP("TTimeZone", "an unknown day in %1")).arg(month);
 }
 
 // A day of the month in every year: February's end moves with leap years.
@@ -260,8 +286,8 @@ bool MoveDay(int &month, int &day)
 
 QString OnOrAfterPhrase(int weekday, int day, int month)
 {
-    return u"the first "_s + DayNames[weekday] + u" on or after "_s + QString::number(day) + u' ' +
-           MonthNames[month];
+    return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the first %1 on or after %2 %3"))
+        .arg(Tr(DayNames[weekday]), QString::number(day), Tr(MonthNames[month]));
 }
 
 // The rule's day moved one day on (+1) or back (-1), said as a rule of the
@@ -279,7 +305,8 @@ std::optional<QString> MovedDayPhrase(const TZoneRule &rule, int shift)
         if (!dayExists || (month == 2 && rule.OnDay > 28) || !MoveDay(month, day)) {
             return std::nullopt;
         }
-        return QString::number(day) + u' ' + MonthNames[month];
+        return Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 %2"))
+            .arg(QString::number(day), Tr(MonthNames[month]));
     case TZoneRuleType::zrLastWeekday:
         // The last of a weekday is the first one on or after the month's
         // seventh-last day.
@@ -321,14 +348,15 @@ QString LocalDayPhrase(const TZoneRule &rule, std::int64_t shift)
         return base; // an unknown day moved is still an unknown day
     }
     if (shift == 1) {
-        return u"the day after "_s + base;
+        return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the day after %1")).arg(base);
     }
     if (shift == -1) {
-        return u"the day before "_s + base;
+        return Tr(QT_TRANSLATE_NOOP("TTimeZone", "the day before %1")).arg(base);
     }
-    return (shift > 0 ? u"%1 days after "_s : u"%1 days before "_s)
-               .arg(shift > 0 ? shift : -shift) +
-           base;
+    const QString days = QString::number(shift > 0 ? shift : -shift);
+    return (shift > 0 ? Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 days after %2"))
+                      : Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 days before %2")))
+        .arg(days, base);
 }
 
 // Inlined into both callers: LocalTimeAt runs once a second per clock.
@@ -427,7 +455,7 @@ QString TTimeZone::RuleDescription(bool daylightRule) const
     if (!ValidMonth(rule.OnMonth)) {
         // No rule at all (a daylight zone without a standard rule): there is
         // no moment to tell.
-        return u"an unknown day"_s;
+        return Tr(QT_TRANSLATE_NOOP("TTimeZone", "an unknown day"));
     }
     // Daylight time begins at the zone's standard time of the change, and
     // standard time resumes at its daylight time of the change.
@@ -436,7 +464,9 @@ QString TTimeZone::RuleDescription(bool daylightRule) const
     const std::int64_t local = TimeOfDayMSecs(rule.OnTime) + offset * 60'000;
     const std::int64_t shift = (local >= 0 ? local : local - (MSecsPerDay - 1)) / MSecsPerDay;
     const double time = double(local - shift * MSecsPerDay) / double(MSecsPerDay);
-    return LocalDayPhrase(rule, shift) + u" at "_s + FormatDateTime(u"hh:nn ampm"_s, time);
+    //: a day, then a time of day
+    return Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 at %2"))
+        .arg(LocalDayPhrase(rule, shift), FormatDateTime(u"hh:nn ampm"_s, time));
 }
 
 void TCustomisedTimeZone::Assign(const TTimeZone &source)

@@ -179,10 +179,6 @@ QString OffsetText(int minutes);
 // "GMT +5:30"; just "GMT" when omitZero and minutes is 0.
 QString GMTText(int minutes, bool omitZero);
 
-// English month and day names whatever the locale; index 1 = January / Sunday.
-extern const std::array<QString, 13> MonthNames;
-extern const std::array<QString, 8> DayNames;
-
 // Reads a zone file's bytes as text: UTF-8 when it is valid UTF-8 or starts
 // with a byte-order mark (which is dropped), else the single-byte (Latin-1)
 // reading, so names with accents survive either way.

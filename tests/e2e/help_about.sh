@@ -11,21 +11,11 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 
-# key KEYS...: presses keys in the focused window, never leaving one held.
-key() {
-    xdotool key --delay 60 "$@"
-    sleep 0.4
-}
-visible() { xdotool search --onlyvisible --name "$1" | head -1; }
 # title_is ID TEXT: the window's caption as the window manager shows it.
 title_is() {
     local shown
     shown=$(xprop -id "$1" _NET_WM_NAME | sed -E 's/^[^"]*"(.*)"$/\1/')
     [ "$shown" = "$2" ] || fail "caption \"$shown\", not \"$2\""
-}
-geometry() { # prints x y w h of a window
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
 
 cat >"$settings" <<'INI'
@@ -42,11 +32,7 @@ start_desktop
 start_program
 # The docking report can come before trayer has moved the icon into its
 # panel (it then reads 0,0): the panel, sized to the one icon, tells.
-panel_placed() { read -r px py pw ph < <(geometry "$(xdotool search --name '^panel$' | head -1)") && ((px > 0)); }
-poll 10 panel_placed || fail "trayer's panel not placed"
-panel_placed
-icon_x=$((px + pw / 2))
-icon_y=$((py + ph / 2))
+find_tray_icon
 
 # 1. "About..." in the tray menu (the item above "E&xit") opens the about box.
 xdotool mousemove "$icon_x" "$icon_y" click 3

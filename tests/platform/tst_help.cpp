@@ -62,13 +62,14 @@ void TestHelp::oneViewerIsReused()
 void TestHelp::everyLinkOfTheManualResolves()
 {
     static const QRegularExpression href(QStringLiteral("(?:href|src)=\"([^\"#:]+)\""));
-    for (const char *page :
-         {"contents.htm", "clockswindow.htm", "clocklist.htm", "appearance.htm", "startup.htm"}) {
-        QFile file(QStringLiteral(":/help/") + QLatin1String(page));
+    for (const char *page : {"contents.htm", "clockswindow.htm", "clocklist.htm", "appearance.htm",
+                             "startup.htm", "de/contents.htm"}) {
+        const QUrl url(QStringLiteral("qrc:/help/") + QLatin1String(page));
+        QFile file(u':' + url.path());
         QVERIFY2(file.open(QIODevice::ReadOnly), page);
         const QString html = QString::fromUtf8(file.readAll());
         for (const auto &m : href.globalMatch(html))
-            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)),
+            QVERIFY2(QFile::exists(u':' + url.resolved(QUrl(m.captured(1))).path()),
                      qPrintable(QLatin1String(page) + QStringLiteral(" -> ") + m.captured(1)));
     }
 }

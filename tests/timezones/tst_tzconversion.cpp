@@ -6,6 +6,7 @@
 #include "timezones/tzhelpers.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
@@ -545,13 +546,22 @@ QDate DateNamed(const QString &phrase, int year)
     static const QRegularExpression onOrAfter(u"^the first (\\w+) on or after (\\d+) (\\w+)$"_s);
     static const QRegularExpression firstOf(
         u"^the first (\\w+) (?:on or before \\d+ |in )(\\w+)$"_s);
+    // The sentences are English without a translator, as C's names are.
     const auto month = [](const QString &name) {
-        return int(std::find(MonthNames.begin(), MonthNames.end(), name) - MonthNames.begin());
+        for (int m = 1; m <= 12; ++m) {
+            if (QLocale::c().monthName(m) == name) {
+                return m;
+            }
+        }
+        return 0;
     };
-    const auto weekday = [](const QString &name) {
-        // QDate counts Monday as 1 … Sunday as 7.
-        const int index = int(std::find(DayNames.begin(), DayNames.end(), name) - DayNames.begin());
-        return index == 1 ? 7 : index - 1;
+    const auto weekday = [](const QString &name) { // QDate's: Monday 1 … Sunday 7
+        for (int d = 1; d <= 7; ++d) {
+            if (QLocale::c().dayName(d) == name) {
+                return d;
+            }
+        }
+        return 0;
     };
     const auto onOrAfterDay = [](QDate date, int dayOfWeek) {
         return date.addDays((dayOfWeek - date.dayOfWeek() + 7) % 7);

@@ -75,3 +75,26 @@ start_program() {
     read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
     ((iw > 0 && ih > 0)) || fail "icon not docked: $docked"
 }
+
+# key KEYS...: presses keys in the focused window, never leaving one held.
+key() {
+    xdotool key --delay 60 "$@"
+    sleep 0.4
+}
+# visible PATTERN: the first shown window whose caption matches.
+visible() { xdotool search --onlyvisible --name "$1" | head -1; }
+geometry() { # prints x y w h of a window
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+# Sets icon_x, icon_y to the middle of the docked icon. The docking report
+# can come before trayer has moved the icon into its panel (it then reads
+# 0,0): the panel, sized to the one icon, tells.
+find_tray_icon() {
+    panel_placed() { read -r px py pw ph < <(geometry "$(xdotool search --name '^panel$' | head -1)") && ((px > 0)); }
+    poll 10 panel_placed || fail "trayer's panel not placed"
+    panel_placed
+    icon_x=$((px + pw / 2))
+    icon_y=$((py + ph / 2))
+}

@@ -1,0 +1,298 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ShowHelpTopic</name>
+    <message>
+        <source>Vorkel Clocks Help</source>
+        <translation>Hilfe zu Vorkel Clocks</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMessageDlg</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About Vorkel Clocks</source>
+        <translation>Über Vorkel Clocks</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 %1</source>
+        <translation>Copyright © 2026 %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Rückmeldung senden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarm</name>
+    <message>
+        <source>The alarm time for %1 has passed!
+</source>
+        <translation>Die Weckzeit für %1 ist verstrichen!
+</translation>
+    </message>
+    <message>
+        <source>This is your Vorkel Clocks alarm!
+
+</source>
+        <translation>Dies ist Ihr Wecker von Vorkel Clocks!
+
+</translation>
+    </message>
+    <message>
+        <source>The time in %1 is now %2.</source>
+        <translation>In %1 ist es jetzt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TClocksForm</name>
+    <message>
+        <source>Click to show the time in </source>
+        <translation>Klicken für die Uhrzeit in </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>World Times</source>
+        <translation>Weltzeiten</translation>
+    </message>
+    <message>
+        <source>Pin to the desktop</source>
+        <translation>Auf dem Desktop anheften</translation>
+    </message>
+    <message>
+        <source>Show Clocks</source>
+        <translation>Uhren anzeigen</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Optionen...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Info on XXX...</source>
+        <translation>&amp;Info zu XXX...</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>You have not chosen any time zones to use as clocks.
+Would you like to choose some now?</source>
+        <translation>Sie haben noch keine Zeitzonen als Uhren gewählt.
+Möchten Sie jetzt welche wählen?</translation>
+    </message>
+    <message>
+        <source>There was an error loading the time zone data:
+</source>
+        <translation>Beim Laden der Zeitzonendaten ist ein Fehler aufgetreten:
+</translation>
+    </message>
+    <message>
+        <source>No clocks have been selected.</source>
+        <translation>Es wurden keine Uhren gewählt.</translation>
+    </message>
+    <message>
+        <source>Daylight time (%1, %2)</source>
+        <translation>Sommerzeit (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Standard time (%1)</source>
+        <translation>Normalzeit (%1)</translation>
+    </message>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Wecker gestellt auf %1 am %2</translation>
+    </message>
+    <message>
+        <source>&amp;Info on %1...</source>
+        <translation>&amp;Info zu %1...</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeZone</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>day of the month, month name</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>the last %1 in %2</source>
+        <translation>letzten %1 im %2</translation>
+    </message>
+    <message>
+        <source>the first %1 on or after %2 %3</source>
+        <translation>ersten %1 am oder nach dem %2. %3</translation>
+    </message>
+    <message>
+        <source>the first %1 on or before %2 %3</source>
+        <translation>ersten %1 am oder vor dem %2. %3</translation>
+    </message>
+    <message>
+        <source>the first %1 in %2</source>
+        <translation>ersten %1 im %2</translation>
+    </message>
+    <message>
+        <source>an unknown day in %1</source>
+        <translation>unbekannten Tag im %1</translation>
+    </message>
+    <message>
+        <source>an unknown day</source>
+        <translation>an einem unbekannten Tag</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>a day, then a time of day</extracomment>
+        <translation>am %1 um %2</translation>
+    </message>
+    <message>
+        <source>the day after %1</source>
+        <translation>Tag nach dem %1</translation>
+    </message>
+    <message>
+        <source>the day before %1</source>
+        <translation>Tag vor dem %1</translation>
+    </message>
+    <message>
+        <source>%1 days after %2</source>
+        <translation>%1. Tag nach dem %2</translation>
+    </message>
+    <message>
+        <source>%1 days before %2</source>
+        <translation>%1. Tag vor dem %2</translation>
+    </message>
+</context>
+</TS>
