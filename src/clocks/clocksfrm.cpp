@@ -2,7 +2,6 @@
 
 #include "clocks/placement.h"
 #include "clocks/taskbutton.h"
-#include "components/aboutfrm.h"
 #include "components/branding.h"
 #include "components/clockfont.h"
 #include "components/gmsgdlg.h"
@@ -11,7 +10,6 @@
 #include "components/watermarkbox.h"
 #include "components/zonedclock.h"
 #include "core/common.h"
-#include "options/zonefrm.h"
 #include "platform/datetimeformat.h"
 #include "platform/help.h"
 #include "platform/settings.h"
@@ -36,8 +34,6 @@
 #include <QToolTip>
 #include <algorithm>
 #include <utility>
-
-TClocksForm *ClocksForm = nullptr;
 
 // Off unless asked for (QT_LOGGING_RULES="vorkel.clocks.debug=true"): what
 // the desktop tests and the benchmark watch for.
@@ -120,11 +116,10 @@ QFont Bold(QFont font)
 }
 } // namespace
 
-TClocksForm::TClocksForm(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      FSysTrayIcon(&trayIcon)
 {
-    if (ClocksForm == nullptr)
-        ClocksForm = this;
     CreateComponents();
     CreateMenus();
     FormCreate();
@@ -133,8 +128,6 @@ TClocksForm::TClocksForm(QWidget *parent)
 TClocksForm::~TClocksForm()
 {
     qApp->removeEventFilter(this);
-    // The dialog commits into this window: it goes when the window goes.
-    delete FZoneForm.data();
     // Settings never loaded (the zone database failed at start) would store
     // a position nobody chose over the one kept from the last run.
     if (FSettingsLoaded)
@@ -142,8 +135,6 @@ TClocksForm::~TClocksForm()
     FAlarm.Clock = nullptr;
     for (TZonedClock *clock : std::as_const(FClockControls))
         clock->SetZone(nullptr);
-    if (ClocksForm == this)
-        ClocksForm = nullptr;
 }
 
 QWidget *TClocksForm::SideStrip() const
@@ -233,8 +224,6 @@ void TClocksForm::CreateComponents()
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
     LblBrand->setGeometry(0, 2, width(), BrandPanelHeight - 2);
 
-    FSysTrayIcon = new TSysTrayIcon(this);
-
     FTimer = new QTimer(this);
     FTimer->setSingleShot(true);
     // A coarse timer may fire early and show the same second twice.
@@ -314,7 +303,8 @@ void TClocksForm::FormCreate()
                                "clocks.\nWould you like to choose some now?"),
                             TMsgDlgType::mtConfirmation,
                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-            OpenOptions();
+            // The owner wires the window's signals once it is built.
+            QMetaObject::invokeMethod(this, &TClocksForm::OpenOptions, Qt::QueuedConnection);
     } else if (Pinned()) {
         ShowClocks();
     } else if (FAlarm.IsSet()) {
@@ -662,21 +652,7 @@ void TClocksForm::HideClocks()
 
 void TClocksForm::OpenOptions()
 {
-    if (FZoneForm.isNull()) {
-        // Modeless, and deleted once closed; forgotten as soon as it closes,
-        // so a new one may open while the old one is still being deleted.
-        FZoneForm = new TZoneForm(ZoneFilePath(), ShownState());
-        connect(FZoneForm, &TZoneForm::ChangesApplied, this, &TClocksForm::ReloadClocks);
-        connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
-    }
-    FZoneForm->show();
-    FZoneForm->raise();
-    FZoneForm->activateWindow();
-}
-
-TZoneForm *TClocksForm::OptionsDialog() const
-{
-    return FZoneForm;
+    Q_EMIT OptionsRequested();
 }
 
 TClocksState TClocksForm::ShownState() const
@@ -764,7 +740,7 @@ void TClocksForm::Close1Click()
 
 void TClocksForm::About1Click()
 {
-    ShowAboutBox();
+    Q_EMIT AboutRequested();
 }
 
 void TClocksForm::Help1Click()
@@ -1019,14 +995,7 @@ void TClocksForm::InfoOnClick()
     if (!FInfoOnClock)
         return;
     if (const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(FInfoOnClock->Zone()))
-        SelectOptionsClock(*zone);
-}
-
-void TClocksForm::SelectOptionsClock(const TCustomisedTimeZone &clock)
-{
-    if (FZoneForm != nullptr) {
-        FZoneForm->SelectClock(FindMatchingClock(FZoneForm->ClockList(), clock));
-    }
+        Q_EMIT ClockInfoRequested(*zone);
 }
 
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)

@@ -23,16 +23,16 @@ class TZonedClock;
 class TSysTrayIcon;
 class TWatermarkBox;
 struct TStoredFont;
-class TZoneForm;
 
 class TClocksForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Builds the window hidden, docks the tray icon and loads the clocks and
-    // settings; with no clocks asks whether to choose some.
-    explicit TClocksForm(QWidget *parent = nullptr);
+    // Builds the window hidden, docks trayIcon (which must outlive the
+    // window) and loads the clocks and settings; with no clocks asks whether
+    // to choose some.
+    explicit TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent = nullptr);
     // Stores the pin state and position.
     ~TClocksForm() override;
 
@@ -46,10 +46,8 @@ public:
     void StoreWindowState();
     void ShowClocks();
     void HideClocks();
-    // Opens the options dialog, or brings the open one to the front.
+    // Asks the owner for the options dialog (OptionsRequested).
     void OpenOptions();
-    // The open options dialog, or null.
-    TZoneForm *OptionsDialog() const;
     // The formats, font and alarm as the window shows them now.
     TClocksState ShownState() const;
     // After the options were committed: the clock list and settings read
@@ -120,6 +118,17 @@ public:
     QAction *InfoOnAction() const { return InfoOn; }
     QTimer *Timer() const { return FTimer; }
 
+Q_SIGNALS:
+    // The options dialog is wanted ("Options...", a double click on the tray
+    // icon, a clock or the window, a tray click with no clocks, "Yes" to the
+    // first-run question).
+    void OptionsRequested();
+    // After OptionsRequested from "Info on" or a double click on a clock:
+    // the clock whose entry the dialog should select.
+    void ClockInfoRequested(const TCustomisedTimeZone &clock);
+    // "About..." in either menu.
+    void AboutRequested();
+
 public Q_SLOTS:
     // A click on the tray icon, or "Show Clocks".
     void Showtimes1Click();
@@ -161,7 +170,6 @@ private:
     void BuildSideWatermark();
     void PBoxClick();
     void PopupMenu2Popup();
-    void SelectOptionsClock(const TCustomisedTimeZone &clock);
     void ShowWindowMenu(const QPoint &globalPos);
     void SetClientWidth(int width);
     void ShowWindowNow();
@@ -204,8 +212,4 @@ private:
     bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown
     QPointer<TZonedClock> FInfoOnClock;
     TStoredFont FClockFont = DesignClockFont(); // as last applied
-    QPointer<TZoneForm> FZoneForm;
 };
-
-// The one clocks window of the program (created by main).
-extern TClocksForm *ClocksForm;

@@ -1,5 +1,5 @@
-// The program: one hidden clocks window beside its tray icon.
-#include "clocks/clocksfrm.h"
+// The program: one owner of a tray icon and a hidden clocks window.
+#include "clocks/clocksapp.h"
 #include "platform/desktopsetup.h"
 #include "platform/formatsettings.h"
 #include "platform/sessionsignals.h"
@@ -20,8 +20,8 @@ int main(int argc, char *argv[])
     RegisterDesignFont();
     FormatSettings(); // the regional settings, read once
 
-    const TClocksForm form;
-    if (form.Terminating())
+    const TClocksApp clocks;
+    if (clocks.Terminating())
         return 1;
     // A signal during a start-up box: the event loop would not hear of it.
     if (TTermination::Instance().Requested())

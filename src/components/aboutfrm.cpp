@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-QPointer<TAboutForm> AboutForm;
-
 namespace {
 QLabel *PlaceLabel(QWidget *parent, const QString &text, int left, int top)
 {
@@ -80,15 +78,4 @@ TAboutForm::TAboutForm()
     bevel2->setFixedWidth(width - 8);
     Button1->move((width - Button1->width()) / 2, Button1->y());
     setFixedSize(width, 200);
-}
-
-void ShowAboutBox()
-{
-    if (!AboutForm.isNull()) {
-        AboutForm->raise();
-        AboutForm->activateWindow();
-        return;
-    }
-    AboutForm = new TAboutForm(); // no owner: frees itself on close
-    AboutForm->exec();
 }

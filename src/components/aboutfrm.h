@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 class QLabel;
 class QPushButton;
@@ -24,10 +23,3 @@ public:
     TURLLabel *URLLabel2 = nullptr;
     QPushButton *Button1 = nullptr;
 };
-
-// The open about box, or null.
-extern QPointer<TAboutForm> AboutForm;
-
-// Brings the open about box to the front, or creates one (no owner) and shows
-// it modally. At most one exists; it frees itself when closed.
-void ShowAboutBox();

@@ -1,4 +1,6 @@
+#include "clocks/clocksapp.h"
 #include "clocks/clocksfrm.h"
+#include "components/aboutfrm.h"
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
 #include "components/urllabel.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +84,7 @@ private Q_SLOTS:
     void trayHint();
     void firstRunQuestion_data();
     void firstRunQuestion();
+    void aboutBoxOnce();
     void zoneFileError();
     void trayClickWhileVisible();
     void deactivation_data();
@@ -187,7 +191,9 @@ void TestClocksForm::trayHint()
         clocks.append({QStringLiteral("Clock %1").arg(i), zones[i]});
     SeedClocks(clocks);
 
-    TClocksForm form;
+    TSysTrayIcon tray;
+
+    TClocksForm form(tray);
     QCOMPARE(form.SysTrayIcon()->Hint(), hint);
     QVERIFY(form.SysTrayIcon()->Hint().size() <= 63);
     QVERIFY(form.SysTrayIcon()->IconVisible());
@@ -207,7 +213,8 @@ void TestClocksForm::firstRunQuestion()
 {
     QFETCH(QMessageBox::StandardButton, answer);
     MessageDlgHook::QueueAnswer(answer);
-    TClocksForm form;
+    TClocksApp app;
+    TClocksForm &form = app.ClocksForm();
     QCOMPARE(MessageDlgHook::Shown().size(), 1);
     const MessageDlgHook::TShown shown = MessageDlgHook::Shown().first();
     QCOMPARE(shown.Message, QStringLiteral("You have not chosen any time zones to use as "
@@ -216,10 +223,41 @@ void TestClocksForm::firstRunQuestion()
     QCOMPARE(shown.Buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(form.SysTrayIcon()->Hint(), QStringLiteral("No clocks have been selected."));
 
-    // Without clocks the window is never shown, and the timer stays off.
+    // "Yes" opens the options dialog as soon as the owner has wired the
+    // window, that is in the first turn of the event loop.
+    QCoreApplication::processEvents();
+    QCOMPARE(app.ZoneForm() != nullptr, answer == QMessageBox::Yes);
+
+    // Without clocks the window is never shown, and the timer stays off; a
+    // tray click opens the options dialog instead.
     form.Showtimes1Click();
     QVERIFY(!form.isVisible());
     QVERIFY(!form.Timer()->isActive());
+    QVERIFY(app.ZoneForm() != nullptr);
+}
+
+void TestClocksForm::aboutBoxOnce()
+{
+    SeedThreeClocks();
+    TClocksApp app;
+    QPointer<TAboutForm> first;
+    int boxes = 0;
+    // The about box is modal: the checks run inside its loop, as a second
+    // "About..." from the tray menu would.
+    QTimer::singleShot(0, [&] {
+        first = app.AboutForm();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        boxes = static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
+            return qobject_cast<TAboutForm *>(w) != nullptr;
+        }));
+        app.ClocksForm().About1Click(); // returns at once: the open box is raised
+        QCOMPARE(app.AboutForm(), first.data());
+        first->Button1->click();
+    });
+    app.ClocksForm().About1Click();
+    QCOMPARE(boxes, 1);
+    QTRY_VERIFY(first.isNull()); // freed on close
+    QCOMPARE(app.AboutForm(), nullptr);
 }
 
 void TestClocksForm::zoneFileError()
@@ -230,7 +268,8 @@ void TestClocksForm::zoneFileError()
     TClocksForm::SetZoneFilePath(FDir->filePath(QStringLiteral("missing.ini")));
     MessageDlgHook::QueueAnswer(QMessageBox::Cancel);
     {
-        TClocksForm form;
+        TSysTrayIcon tray;
+        TClocksForm form(tray);
         TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
         QVERIFY(form.Terminating());
         QVERIFY(!form.isVisible());
@@ -249,7 +288,8 @@ void TestClocksForm::zoneFileError()
 void TestClocksForm::trayClickWhileVisible()
 {
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.Showtimes1Click();
     QVERIFY(form.isVisible());
     form.move(form.pos() + QPoint(-40, -30));
@@ -282,7 +322,8 @@ void TestClocksForm::deactivation()
     QFETCH(bool, comesBack);
     QFETCH(bool, staysVisible);
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.SetPinned(pinned);
     form.ShowClocks();
     QVERIFY(form.isVisible());
@@ -317,7 +358,8 @@ void TestClocksForm::deactivationWhileAlarmMessage()
 {
     SeedThreeClocks();
     SeedAlarm(QStringLiteral("Tokyo"), EncodeDateTime(2025, 7, 15, 20, 0, 0, 0));
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     QVERIFY(form.Alarm().IsSet());
     QVERIFY(form.Timer()->isActive()); // watching while hidden
 
@@ -356,7 +398,8 @@ void TestClocksForm::timerFollowsTheSecond()
     QFETCH(int, msecs);
     QFETCH(int, interval);
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     QCOMPARE(form.Timer()->timerType(), Qt::PreciseTimer);
     QVERIFY(form.Timer()->isSingleShot());
@@ -389,7 +432,9 @@ void TestClocksForm::layout()
         clocks.append({titles[i], zones[i]});
     SeedClocks(clocks);
 
-    TClocksForm form;
+    TSysTrayIcon tray;
+
+    TClocksForm form(tray);
     form.ShowClocks();
     const auto &clockControls = form.ClockControls();
     const auto &titleLabels = form.TitleLabels();
@@ -447,7 +492,8 @@ void TestClocksForm::alarmPictureWidens()
     SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
     if (!font.isEmpty())
         WriteSettingString(SettingsKey, ValueFont, font);
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     const QLabel *picture = form.AlarmImage();
     const TZonedClock *paris = form.ClockControls()[1];
@@ -472,7 +518,8 @@ void TestClocksForm::drag()
     QFETCH(bool, pinned);
     QFETCH(int, part);
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.SetPinned(pinned);
     form.ShowClocks();
     form.move(300, 200);
@@ -489,7 +536,8 @@ void TestClocksForm::drag()
 void TestClocksForm::clockUnderCursor()
 {
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     const auto &clocks = form.ClockControls();
     const auto &titles = form.TitleLabels();
@@ -505,7 +553,8 @@ void TestClocksForm::clockUnderCursor()
 void TestClocksForm::infoOnCaption()
 {
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     QCursor::setPos(form.mapToGlobal(form.TitleLabels()[2]->geometry().center()));
     if (form.ClockUnderCursor() != form.ClockControls()[2])
@@ -537,15 +586,16 @@ void TestClocksForm::doubleClickSelects()
     SeedClocks({{QStringLiteral("Home"), QStringLiteral("Europe/London")},
                 {QStringLiteral("Paris"), QStringLiteral("Europe/Paris")},
                 {QStringLiteral("Office"), QStringLiteral("Europe/London")}});
-    TClocksForm form;
+    TClocksApp app;
+    TClocksForm &form = app.ClocksForm();
     form.ShowClocks();
     QWidget *target = title >= 0 ? static_cast<QWidget *>(form.TitleLabels()[title]) : &form;
     const QPoint at = title >= 0 ? QPoint(2, 2) : QPoint(form.width() - 3, form.height() / 2);
     QVERIFY(title >= 0 || form.ClockAt(at) == nullptr);
     QTest::mouseDClick(target, Qt::LeftButton, {}, at);
-    QVERIFY(form.OptionsDialog() != nullptr);
+    QVERIFY(app.ZoneForm() != nullptr);
     if (selected >= 0)
-        QCOMPARE(form.OptionsDialog()->SelectedClockIndex(), selected);
+        QCOMPARE(app.ZoneForm()->SelectedClockIndex(), selected);
 }
 
 void TestClocksForm::alarm_data()
@@ -576,7 +626,8 @@ void TestClocksForm::alarm()
     // 12:00:00.250 on summer time in London.
     const TDateTime localNow = EncodeDateTime(2025, 7, 15, 12, 0, 0, 250);
     SeedAlarm(clock, localNow - double(lateMSecs) / MSecsPerDay);
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     QVERIFY(form.Alarm().IsSet());
     QVERIFY(form.AlarmImage()->isVisibleTo(&form));
     if (rings)
@@ -609,7 +660,8 @@ void TestClocksForm::alarmStoredYesterday()
     SeedThreeClocks();
     SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 14, 9, 30, 0, 0));
     MessageDlgHook::QueueAnswer(QMessageBox::Ok);
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     QVERIFY(!form.isVisible());
     // The first tick after start rings, with the window shown.
     QTRY_COMPARE_WITH_TIMEOUT(MessageDlgHook::Shown().size(), 1, 3000);
@@ -640,7 +692,8 @@ void TestClocksForm::alarmClockByTitle()
                 {QStringLiteral("Home"), QStringLiteral("Europe/London")},
                 {QStringLiteral("home"), QStringLiteral("Europe/Paris")}});
     SeedAlarm(stored, EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     QCOMPARE(form.Alarm().IsSet(), !zone.isEmpty());
     QCOMPARE(form.AlarmImage()->isVisibleTo(&form), !zone.isEmpty());
     if (!zone.isEmpty())
@@ -670,7 +723,8 @@ void TestClocksForm::clockHint()
     QFETCH(QString, hint);
     SeedClocks({{QStringLiteral("First"), QStringLiteral("Asia/Tokyo")},
                 {QStringLiteral("Second"), zone, useDaylight}});
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     QCOMPARE(form.ClockHint(1), hint);
 
@@ -711,7 +765,8 @@ void TestClocksForm::storedFont()
     QFETCH(QColor, color);
     SeedThreeClocks();
     WriteSettingString(SettingsKey, ValueFont, stored);
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     const QColor expectedColor =
         color.isValid() ? color : form.palette().color(QPalette::WindowText);
@@ -755,7 +810,8 @@ void TestClocksForm::brandClick()
         opened << url.toString();
         return true;
     });
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     QVERIFY(!form.SideStrip()->toolTip().isEmpty());
     if (opens)
@@ -781,7 +837,8 @@ void TestClocksForm::brandClick()
 void TestClocksForm::pulledBackOntoScreen()
 {
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     const QRect screen = form.screen()->geometry();
     form.move(screen.right() - 20, screen.bottom() - 10);
@@ -793,7 +850,8 @@ void TestClocksForm::pulledBackOntoScreen()
 void TestClocksForm::optionsCommit()
 {
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     const QPoint placed = form.pos();
     // Offscreen the tray tells nothing: the corner of the available area,
@@ -833,7 +891,8 @@ void TestClocksForm::exitStoresWindowState()
 {
     SeedThreeClocks();
     {
-        TClocksForm form;
+        TSysTrayIcon tray;
+        TClocksForm form(tray);
         form.ShowClocks();
         form.SetPinned(true);
         form.move(-1200, 40);
@@ -868,7 +927,8 @@ void TestClocksForm::windowStateWrittenOnChange()
         WriteSettingInteger(SettingsKey, ValueLeft, 100);
         WriteSettingInteger(SettingsKey, ValueTop, 90);
     }
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.ShowClocks();
     form.move(300, 200);
     QLabel *title = form.TitleLabels()[1];
@@ -913,7 +973,8 @@ void TestClocksForm::pinnedStartsShown()
     WriteSettingBool(SettingsKey, ValuePinned, true);
     WriteSettingInteger(SettingsKey, ValueLeft, stored.x());
     WriteSettingInteger(SettingsKey, ValueTop, stored.y());
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     QVERIFY(form.isVisible());
     QVERIFY(form.Pinned());
     // Never placed beside the tray.
@@ -933,7 +994,8 @@ void TestClocksForm::escapeHides()
 {
     QFETCH(bool, pinned);
     SeedThreeClocks();
-    TClocksForm form;
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
     form.SetPinned(pinned);
     form.ShowClocks();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -979,10 +1041,11 @@ void TestClocksForm::terminationDuringStartBox()
     });
     guard.start(5000);
     {
-        TClocksForm form;
+        TClocksApp app;
         QVERIFY(!boxOutlivedSignal);
         QVERIFY(TTermination::Instance().Requested());
-        QCOMPARE(form.OptionsDialog(), nullptr); // "Yes" was never taken
+        QCoreApplication::processEvents();
+        QCOMPARE(app.ZoneForm(), nullptr); // "Yes" was never taken
     }
     if (alarmPassed) {
         QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);

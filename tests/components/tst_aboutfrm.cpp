@@ -1,12 +1,10 @@
 #include "components/aboutfrm.h"
 #include "components/urllabel.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 class TestAboutForm : public QObject
 {
@@ -14,7 +12,6 @@ class TestAboutForm : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void onlyOneAboutBox();
     void textsAndNothingClipped();
     void linkLabels_data();
     void linkLabels();
@@ -35,28 +32,6 @@ void TestAboutForm::init()
 void TestAboutForm::cleanup()
 {
     SetShellOpener({});
-}
-
-void TestAboutForm::onlyOneAboutBox()
-{
-    QPointer<TAboutForm> first;
-    int boxes = 0;
-    // ShowAboutBox is modal: the checks run inside its loop, as a second
-    // "About..." from the tray menu would.
-    QTimer::singleShot(0, [&] {
-        first = AboutForm;
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        boxes = static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
-            return qobject_cast<TAboutForm *>(w) != nullptr;
-        }));
-        ShowAboutBox(); // returns at once: the open box is raised
-        QCOMPARE(AboutForm.data(), first.data());
-        first->Button1->click();
-    });
-    ShowAboutBox();
-    QCOMPARE(boxes, 1);
-    QTRY_VERIFY(first.isNull()); // freed on close
-    QVERIFY(AboutForm.isNull());
 }
 
 void TestAboutForm::textsAndNothingClipped()

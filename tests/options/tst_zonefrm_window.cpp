@@ -1,5 +1,6 @@
 // The options dialog together with the clocks window: what it reads from the
 // window when it opens, and what a commit does to the window.
+#include "clocks/clocksapp.h"
 #include "clocks/clocksfrm.h"
 #include "components/gmsgdlg.h"
 #include "core/common.h"
@@ -40,16 +41,24 @@ private:
         if (ReadSettingString(SettingsKey, ValueClocks, QString()).isEmpty()) {
             MessageDlgHook::QueueAnswer(QMessageBox::No);
         }
-        FWindow = std::make_unique<TClocksForm>();
+        FApp = std::make_unique<TClocksApp>();
+        FWindow = &FApp->ClocksForm();
         return *FWindow;
     }
 
     std::unique_ptr<QTemporaryDir> FDir;
     std::unique_ptr<TFakeClock> FClock;
     // The window's open options dialog.
-    TZoneForm *Dialog() const { return FWindow ? FWindow->OptionsDialog() : nullptr; }
+    TZoneForm *Dialog() const { return FApp ? FApp->ZoneForm() : nullptr; }
+    void CloseAll()
+    {
+        FWindow = nullptr;
+        FApp.reset();
+    }
 
-    std::unique_ptr<TClocksForm> FWindow;
+    // The owner of the window and the dialog, as the program has one.
+    std::unique_ptr<TClocksApp> FApp;
+    TClocksForm *FWindow = nullptr;
 
 private Q_SLOTS:
     void initTestCase()
@@ -68,7 +77,7 @@ private Q_SLOTS:
     void cleanup()
     {
         const QPointer<TZoneForm> dialog = Dialog();
-        FWindow.reset();
+        CloseAll();
         QVERIFY(dialog.isNull());
         FClock.reset();
         SetSettingsFileName(QString());
@@ -92,7 +101,7 @@ private Q_SLOTS:
         const QPointer<TZoneForm> second = Dialog();
         QVERIFY(!second.isNull());
         // The dialog does not outlive the window it commits into.
-        FWindow.reset();
+        CloseAll();
         QVERIFY(second.isNull());
     }
 

@@ -1,0 +1,71 @@
+#include "clocksapp.h"
+
+#include "clocks/clocksfrm.h"
+#include "components/aboutfrm.h"
+#include "components/systrayicon.h"
+#include "options/zonefrm.h"
+
+TClocksApp::TClocksApp()
+    : FSysTrayIcon(std::make_unique<TSysTrayIcon>()),
+      FClocksForm(std::make_unique<TClocksForm>(*FSysTrayIcon))
+{
+    TClocksForm *form = FClocksForm.get();
+    connect(form, &TClocksForm::OptionsRequested, this, &TClocksApp::OpenOptions);
+    connect(form, &TClocksForm::ClockInfoRequested, this, &TClocksApp::SelectClock);
+    connect(form, &TClocksForm::AboutRequested, this, &TClocksApp::ShowAbout);
+}
+
+TClocksApp::~TClocksApp()
+{
+    // Top-level windows without a parent: nothing else frees them.
+    delete FZoneForm.data();
+    delete FAboutForm.data();
+}
+
+TZoneForm *TClocksApp::ZoneForm() const
+{
+    return FZoneForm;
+}
+
+TAboutForm *TClocksApp::AboutForm() const
+{
+    return FAboutForm;
+}
+
+bool TClocksApp::Terminating() const
+{
+    return FClocksForm->Terminating();
+}
+
+void TClocksApp::OpenOptions()
+{
+    if (FZoneForm.isNull()) {
+        // Modeless, and deleted once closed; forgotten as soon as it closes,
+        // so a new one may open while the old one is still being deleted.
+        FZoneForm = new TZoneForm(TClocksForm::ZoneFilePath(), FClocksForm->ShownState());
+        connect(FZoneForm, &TZoneForm::ChangesApplied, FClocksForm.get(),
+                &TClocksForm::ReloadClocks);
+        connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
+    }
+    FZoneForm->show();
+    FZoneForm->raise();
+    FZoneForm->activateWindow();
+}
+
+void TClocksApp::SelectClock(const TCustomisedTimeZone &clock)
+{
+    if (FZoneForm != nullptr)
+        FZoneForm->SelectClock(TClocksForm::FindMatchingClock(FZoneForm->ClockList(), clock));
+}
+
+void TClocksApp::ShowAbout()
+{
+    if (!FAboutForm.isNull()) {
+        FAboutForm->raise();
+        FAboutForm->activateWindow();
+        return;
+    }
+    // No owner window: it frees itself when closed, or here at the end.
+    FAboutForm = new TAboutForm();
+    FAboutForm->exec();
+}
