@@ -28,7 +28,7 @@ public:
     // a value that is not an integer), otherwise defaultValue.
     bool ReadBoolDef(const QString &name, bool defaultValue) const;
 
-    // Raise ERegistryException "Unable to open key "<key>" for write" when the
+    // Raise ERegistryException "Unable to open "<settings file>" for write" when the
     // value cannot be stored.
     void WriteString(const QString &name, const QString &text);
     void WriteInteger(const QString &name, std::int32_t value);

@@ -1,17 +1,25 @@
 #include "settings.h"
 
+#include "platform/inifile.h"
+#include "platform/regularfile.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringList>
-#include <QVariant>
-#include <map>
+#include <cerrno>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,15 +31,12 @@ QString &FileNameOverride()
 
 QString DefaultFileName()
 {
-    static const QString fileName = QSettings(QSettings::IniFormat, QSettings::UserScope,
-                                              QStringLiteral("Vorkel"), QStringLiteral("Clocks"))
-                                        .fileName();
+    // Where QSettings put it. Not asked of QSettings: it reads the file at
+    // once, and a FIFO there would block.
+    static const QString fileName =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        u"/Vorkel/Clocks.ini"_s;
     return fileName;
-}
-
-ERegistryException WriteError(const QString &key)
-{
-    return ERegistryException(QStringLiteral("Unable to open key \"%1\" for write").arg(key));
 }
 
 // The INI group of a key path: empty for the root key, nullopt for a key
@@ -49,7 +54,7 @@ std::optional<QString> GroupOf(const QString &key)
     }
     const QStringList below = parts.mid(root.size());
     for (const QString &part : below) {
-        // QSettings would take a "/" as a group separator.
+        // A "/" separates groups.
         if (part.contains(u'/'))
             return std::nullopt;
     }
@@ -64,136 +69,192 @@ std::optional<QString> ValuePath(const QString &key, const QString &name)
     return group->isEmpty() ? name : *group + u'/' + name;
 }
 
-std::unique_ptr<QSettings> OpenStore()
-{
-    return std::make_unique<QSettings>(SettingsFileName(), QSettings::IniFormat);
-}
+// The settings file is tiny; anything this large is no settings file.
+constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-std::optional<QVariant> Lookup(QSettings &settings, const QString &path)
+// A section and a key of the file for a group path and a value name: the
+// root's values are in the root section, "Clocks/0_Zone" is 0_Zone in
+// [Clocks], and a deeper path keeps its rest in the key.
+struct TIniPath
 {
-    if (!settings.contains(path))
-        return std::nullopt;
-    return settings.value(path);
-}
-
-// Every value below a group, as paths relative to it; the root's are all.
-QStringList KeysUnder(QSettings &settings, const QString &group)
-{
-    if (group.isEmpty())
-        return settings.allKeys();
-    settings.beginGroup(group);
-    const QStringList keys = settings.allKeys();
-    settings.endGroup();
-    return keys;
-}
-
-// QSettings::remove also removes the subkeys of a name; a value and a group
-// may share a name ("Clocks"), so the subkeys are put back.
-void RemoveOnly(QSettings &settings, const QString &path)
-{
-    const QStringList children = KeysUnder(settings, path);
-    std::vector<std::pair<QString, QVariant>> kept;
-    kept.reserve(children.size());
-    for (const QString &child : children) {
-        const QString childPath = path + u'/' + child;
-        kept.emplace_back(childPath, settings.value(childPath));
-    }
-    settings.remove(path);
-    for (const auto &[childPath, value] : kept)
-        settings.setValue(childPath, value);
-}
-
-struct TFileIdentity
-{
-    dev_t Device = 0;
-    ino_t Inode = 0;
-    friend bool operator==(const TFileIdentity &, const TFileIdentity &) = default;
+    QString Section;
+    QString Key;
 };
 
-std::optional<TFileIdentity> FileIdentity(const QString &fileName)
+TIniPath SplitPath(const QString &path)
 {
+    const qsizetype slash = path.indexOf(u'/');
+    if (slash < 0)
+        return {QString(), path};
+    return {path.left(slash), path.mid(slash + 1)};
+}
+
+struct TFileStamp
+{
+    QString FileName;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    timespec Modified{};
+    timespec Changed{};
+
+    friend bool operator==(const TFileStamp &a, const TFileStamp &b)
+    {
+        return a.FileName == b.FileName && a.Device == b.Device && a.Inode == b.Inode &&
+               a.Size == b.Size && a.Modified.tv_sec == b.Modified.tv_sec &&
+               a.Modified.tv_nsec == b.Modified.tv_nsec && a.Changed.tv_sec == b.Changed.tv_sec &&
+               a.Changed.tv_nsec == b.Changed.tv_nsec;
+    }
+};
+
+// The settings file as last read.
+struct TLoadedFile
+{
+    // Unreadable: a FIFO, a device, a folder, a file too large or that cannot
+    // be read. It reads as empty and is never written over: saving would lose
+    // what it holds, or replace something that is no settings file at all.
+    enum
+    {
+        Missing,
+        Readable,
+        Unreadable
+    } State = Missing;
+    TIniDocument Document;
+    std::optional<TFileStamp> Stamp;
+};
+
+TLoadedFile &Cache()
+{
+    static TLoadedFile cache;
+    return cache;
+}
+
+// The file as it is now, read again only when it changed since the last
+// read: a clock list reads two values per clock.
+const TLoadedFile &CurrentFile()
+{
+    const QString fileName = SettingsFileName();
+    TLoadedFile &cache = Cache();
     struct stat info
     {
     };
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
-        return std::nullopt;
-    return TFileIdentity{info.st_dev, info.st_ino};
+    // stat follows links: a link to a regular file is that file.
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0) {
+        cache = TLoadedFile{};
+        cache.State = errno == ENOENT ? TLoadedFile::Missing : TLoadedFile::Unreadable;
+        return cache;
+    }
+    const TFileStamp stamp{fileName,     info.st_dev,  info.st_ino,
+                           info.st_size, info.st_mtim, info.st_ctim};
+    if (cache.Stamp == stamp)
+        return cache;
+    cache = TLoadedFile{};
+    cache.Stamp = stamp;
+    try {
+        cache.Document = TIniDocument::Parse(ReadRegularFile(fileName, MaxFileBytes));
+        cache.State = TLoadedFile::Readable;
+    } catch (const EFOpenError &) {
+        cache.State = TLoadedFile::Unreadable;
+    }
+    return cache;
 }
 
-// Writes staged on one QSettings object, with what each changed value held
-// before. QSettings keeps changes it failed to store in a cache shared by
-// every QSettings of the same file and stores them with the next successful
-// write; putting the old values back keeps a failed write from surfacing
-// later.
+ERegistryException WriteError()
+{
+    return ERegistryException(
+        QCoreApplication::translate("Settings", "Unable to open \"%1\" for write")
+            .arg(QFileInfo(SettingsFileName()).absoluteFilePath()));
+}
+
+// Where a write lands: the file, or the regular file its links lead to.
+// Anything else is refused, never replaced by a regular file.
+QString WriteTarget()
+{
+    QString target = QFileInfo(SettingsFileName()).absoluteFilePath();
+    for (int depth = 0; QFileInfo(target).isSymLink(); ++depth) {
+        if (depth == 40)
+            throw WriteError(); // a loop of links
+        target = QFileInfo(target).symLinkTarget();
+    }
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(target).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw WriteError();
+    return target;
+}
+
+// Replaces the file by bytes through a temporary file renamed over it, only
+// when every write and the final flush succeeded: a full disk must leave the
+// old file as it was, not an empty one.
+void StoreBytes(const QByteArray &bytes)
+{
+    const QString target = WriteTarget();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        throw WriteError();
+    QSaveFile file(target);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        throw WriteError();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        throw WriteError();
+    }
+    if (!file.commit())
+        throw WriteError();
+}
+
+// Changes of values, kept as a list so that a commit applies them to the
+// file as it is then (another copy of the program may have written other
+// values meanwhile), and applied at once to a view that reads inside the
+// update see.
 class TStaged
 {
 public:
-    TStaged() : FSettings(OpenStore()) {}
-    ~TStaged() = default;
-    TStaged(const TStaged &) = delete;
-    TStaged &operator=(const TStaged &) = delete;
+    TStaged() : FView(CurrentFile().Document) {}
 
-    QSettings &Settings() { return *FSettings; }
+    const TIniDocument &View() const { return FView; }
 
-    void NoteKey(const QString &key)
+    void Set(const QString &path, const QString &text)
     {
-        if (!FFirstKey)
-            FFirstKey = key;
-    }
-
-    void Set(const QString &path, const QVariant &value)
-    {
-        Remember(path);
-        FSettings->setValue(path, value);
+        const TIniPath at = SplitPath(path);
+        Change([at, text](TIniDocument &document) { document.SetText(at.Section, at.Key, text); });
     }
 
     void Remove(const QStringList &paths)
     {
-        for (const QString &path : paths)
-            Remember(path);
-        for (const QString &path : paths)
-            RemoveOnly(*FSettings, path);
+        for (const QString &path : paths) {
+            const TIniPath at = SplitPath(path);
+            Change([at](TIniDocument &document) { document.Remove(at.Section, at.Key); });
+        }
     }
 
     void Store()
     {
-        const std::optional<TFileIdentity> before = FileIdentity(FSettings->fileName());
-        FSettings->sync();
-        bool failed = FSettings->status() == QSettings::AccessError;
-        if (!failed && FSettings->status() != QSettings::NoError && !FOriginals.empty()) {
-            // QSettings keeps the first error: a FormatError from reading a
-            // damaged file hides a later AccessError. A stored file is a new
-            // file, written beside the old one and renamed over it.
-            failed = FileIdentity(FSettings->fileName()) == before;
-        }
-        if (failed) {
-            Revert();
-            throw WriteError(FFirstKey.value_or(QString()));
-        }
-        FOriginals.clear();
-    }
-
-    void Revert()
-    {
-        for (const auto &[path, old] : FOriginals) {
-            if (old)
-                FSettings->setValue(path, *old);
-            else if (FSettings->contains(path))
-                RemoveOnly(*FSettings, path);
-        }
-        FOriginals.clear();
+        // Other copies of the program write the same file; the lock keeps
+        // their read-change-write cycles apart. It is only a courtesy: when
+        // it cannot be made (a full disk) the write goes ahead and is checked.
+        QLockFile lock(SettingsFileName() + u".lock"_s);
+        lock.tryLock(5000);
+        const TLoadedFile &current = CurrentFile();
+        if (current.State == TLoadedFile::Unreadable)
+            throw WriteError();
+        TIniDocument document = current.Document;
+        for (const auto &change : FChanges)
+            change(document);
+        StoreBytes(document.Serialize());
+        FChanges.clear();
     }
 
 private:
-    void Remember(const QString &path)
+    void Change(std::function<void(TIniDocument &)> change)
     {
-        if (FOriginals.find(path) == FOriginals.end())
-            FOriginals.emplace(path, Lookup(*FSettings, path));
+        change(FView);
+        FChanges.push_back(std::move(change));
     }
 
-    std::unique_ptr<QSettings> FSettings;
-    std::map<QString, std::optional<QVariant>> FOriginals;
-    std::optional<QString> FFirstKey;
+    TIniDocument FView;
+    std::vector<std::function<void(TIniDocument &)>> FChanges;
 };
 
 // The open TSettingsUpdate's writes; null when none is open.
@@ -203,116 +264,103 @@ std::unique_ptr<TStaged> &OpenUpdate()
     return staged;
 }
 
+const TIniDocument &ReadView()
+{
+    if (const TStaged *open = OpenUpdate().get())
+        return open->View();
+    return CurrentFile().Document;
+}
+
 // Runs one change on the open update, or alone, stored at once.
-template <typename Change> void Apply(const QString &key, Change change)
+template <typename Change> void Apply(Change change)
 {
     if (TStaged *open = OpenUpdate().get()) {
-        open->NoteKey(key);
         change(*open);
         return;
     }
     TStaged alone;
-    alone.NoteKey(key);
-    try {
-        change(alone);
-    } catch (...) {
-        // Otherwise QSettings would store the half-made change when destroyed.
-        alone.Revert();
-        throw;
-    }
+    change(alone);
     alone.Store();
 }
 
-std::optional<QVariant> ReadValue(const QString &key, const QString &name)
-{
-    try {
-        const std::optional<QString> path = ValuePath(key, name);
-        if (!path)
-            return std::nullopt;
-        if (TStaged *open = OpenUpdate().get())
-            return Lookup(open->Settings(), *path);
-        return Lookup(*OpenStore(), *path);
-    } catch (const std::exception &) {
-        return std::nullopt;
-    }
-}
-
-bool IsIntegerType(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void WriteValue(const QString &key, const QString &name, const QVariant &value)
+std::optional<QString> ReadText(const QString &key, const QString &name)
 {
     const std::optional<QString> path = ValuePath(key, name);
     if (!path)
-        throw WriteError(key);
-    Apply(key, [&](TStaged &staged) { staged.Set(*path, value); });
+        return std::nullopt;
+    const TIniPath at = SplitPath(*path);
+    return ReadView().Text(at.Section, at.Key);
 }
 
-void EnsureWritableFile(const QString &key)
+// Every value below a group, as paths relative to it; the root's are all.
+QStringList KeysUnder(const TIniDocument &document, const QString &group)
+{
+    // A group's section is its first part; deeper parts lead its keys.
+    const qsizetype slash = group.indexOf(u'/');
+    const QString section = slash < 0 ? group : group.left(slash);
+    const QString prefix = slash < 0 ? QString() : group.mid(slash + 1) + u'/';
+    QStringList keys;
+    const auto collect = [&](const QString &name, const QString &below) {
+        for (const QString &key : document.Keys(name)) {
+            if (key.startsWith(below))
+                keys.append(name.isEmpty() || !group.isEmpty() ? key.mid(below.size())
+                                                               : name + u'/' + key);
+        }
+    };
+    if (group.isEmpty()) {
+        for (const QString &name : document.Sections())
+            collect(name, QString());
+    } else {
+        collect(section, prefix);
+    }
+    return keys;
+}
+
+void WriteValue(const QString &key, const QString &name, const QString &text)
+{
+    const std::optional<QString> path = ValuePath(key, name);
+    if (!path)
+        throw WriteError();
+    Apply([&](TStaged &staged) { staged.Set(*path, text); });
+}
+
+void EnsureWritableFile()
 {
     const QString fileName = SettingsFileName();
     const QFileInfo info(fileName);
     if (!QDir().mkpath(info.absolutePath()))
-        throw WriteError(key);
-    if (!info.exists()) {
+        throw WriteError();
+    if (CurrentFile().State == TLoadedFile::Unreadable)
+        throw WriteError();
+    const QString target = WriteTarget();
+    if (!QFileInfo::exists(target)) {
         // NewOnly: another copy of the program may create it at the same time.
-        QFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(fileName))
-            throw WriteError(key);
+        QFile file(target);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(target))
+            throw WriteError();
     }
-    // QSettings replaces the file through a temporary file beside it, so the
-    // folder must be writable too.
-    const QFileInfo written(fileName);
+    // The file is replaced through a temporary file beside it, so the folder
+    // must be writable too.
+    const QFileInfo written(target);
     const QFileInfo folder(written.absolutePath());
     if (!written.isFile() || !written.isWritable() || !folder.isWritable())
-        throw WriteError(key);
+        throw WriteError();
 }
 
 } // namespace
 
 std::optional<QString> TryReadSettingString(const QString &key, const QString &name)
 {
-    const std::optional<QVariant> value = ReadValue(key, name);
-    if (!value)
-        return std::nullopt;
-    switch (value->typeId()) {
-    case QMetaType::QString:
-        return value->toString();
-    case QMetaType::QStringList:
-        // An edited file with an unquoted "," in a value reads as a list.
-        return value->toStringList().join(QStringLiteral(", "));
-    case QMetaType::QByteArray:
-        return QString::fromUtf8(value->toByteArray());
-    default:
-        // A number written during this run is still a number in QSettings'
-        // cache; from the file it would read as its text.
-        if (IsIntegerType(*value))
-            return value->toString();
-        return std::nullopt;
-    }
+    return ReadText(key, name);
 }
 
 std::optional<std::int32_t> TryReadSettingInteger(const QString &key, const QString &name)
 {
-    const std::optional<QVariant> value = ReadValue(key, name);
-    if (!value)
-        return std::nullopt;
-    if (IsIntegerType(*value))
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value->toULongLong()));
-    if (value->typeId() != QMetaType::QString)
+    const std::optional<QString> text = ReadText(key, name);
+    if (!text)
         return std::nullopt;
     bool ok = false;
-    const int number = value->toString().trimmed().toInt(&ok, 10);
+    const int number = text->trimmed().toInt(&ok, 10);
     if (!ok)
         return std::nullopt;
     return number;
@@ -340,30 +388,28 @@ void WriteSettingString(const QString &key, const QString &name, const QString &
 
 void WriteSettingInteger(const QString &key, const QString &name, std::int32_t value)
 {
-    WriteValue(key, name, static_cast<int>(value));
+    WriteValue(key, name, QString::number(value));
 }
 
 void WriteSettingBool(const QString &key, const QString &name, bool value)
 {
-    WriteValue(key, name, value ? 1 : 0);
+    WriteValue(key, name, value ? u"1"_s : u"0"_s);
 }
 
 void CreateSettingsKey(const QString &key)
 {
     if (!GroupOf(key))
-        throw WriteError(key);
-    EnsureWritableFile(key);
-    if (TStaged *open = OpenUpdate().get())
-        open->NoteKey(key);
+        throw WriteError();
+    EnsureWritableFile();
 }
 
 void DeleteSettingsKey(const QString &key)
 {
     const std::optional<QString> group = GroupOf(key);
     if (!group)
-        throw WriteError(key);
-    Apply(key, [&](TStaged &staged) {
-        QStringList paths = KeysUnder(staged.Settings(), *group);
+        throw WriteError();
+    Apply([&](TStaged &staged) {
+        QStringList paths = KeysUnder(staged.View(), *group);
         if (paths.isEmpty())
             return;
         if (!group->isEmpty()) {
@@ -381,14 +427,16 @@ bool SettingsKeyExists(const QString &key)
         return false;
     if (group->isEmpty())
         return QFileInfo::exists(SettingsFileName());
-    if (TStaged *open = OpenUpdate().get())
-        return !KeysUnder(open->Settings(), *group).isEmpty();
-    return !KeysUnder(*OpenStore(), *group).isEmpty();
+    return !KeysUnder(ReadView(), *group).isEmpty();
 }
 
 bool SettingValueExists(const QString &key, const QString &name)
 {
-    return ReadValue(key, name).has_value();
+    const std::optional<QString> path = ValuePath(key, name);
+    if (!path)
+        return false;
+    const TIniPath at = SplitPath(*path);
+    return ReadView().Contains(at.Section, at.Key);
 }
 
 TSettingsUpdate::TSettingsUpdate()
@@ -401,10 +449,8 @@ TSettingsUpdate::TSettingsUpdate()
 
 TSettingsUpdate::~TSettingsUpdate()
 {
-    if (FOutermost && !FDone) {
-        OpenUpdate()->Revert();
+    if (FOutermost && !FDone)
         OpenUpdate().reset();
-    }
 }
 
 void TSettingsUpdate::Commit()

@@ -8,10 +8,13 @@
 //
 // An INI file keeps no value types: numbers and Booleans are written as
 // decimal integers, and a text that holds a decimal integer reads as one.
-// Reads never throw. Every write is stored at once (QSettings writes the file
-// atomically and locks it); a write that cannot be stored raises
-// ERegistryException "Unable to open key "<key>" for write" and leaves both
-// the file and what later reads return as they were.
+// Reads never throw; a settings file that is not a regular file, or cannot be
+// read, reads as empty and is never written over. Every write is stored at
+// once: the whole file is written beside the old one and renamed over it only
+// when every byte reached the disk (a link to a regular file is followed, the
+// link kept). A write that cannot be stored raises ERegistryException
+// "Unable to open "<full path of the file>" for write" and leaves both the
+// file and what later reads return as they were.
 #pragma once
 
 #include "platform/exceptions.h"
@@ -55,7 +58,7 @@ bool SettingValueExists(const QString &key, const QString &name);
 // Groups the writes made during its life into one update of the file: a
 // sequence of writes that must not be left half done (the clock list) stays
 // whole or is not stored at all. Reads inside see the pending writes. Commit()
-// stores them and raises the write error, naming the first key written, when
+// stores them and raises the write error when
 // that fails; an update destroyed without Commit() is dropped. Updates nest:
 // only the outermost one stores.
 class TSettingsUpdate

@@ -3,6 +3,7 @@
 #include "platform/settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,7 +115,7 @@ void TestCommon::initTestCase()
 
 void TestCommon::init()
 {
-    // A new file for every row: QSettings caches files by name.
+    // A new file for every row, so no row sees another's values.
     SetSettingsFileName(FDir.filePath(QStringLiteral("%1/Clocks.ini").arg(++FCount)));
     SetFormatSettings(TFormatSettings::British());
 }
@@ -320,7 +321,8 @@ void TestCommon::failedSaveKeepsStoredList()
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
     }
-    QCOMPARE(error, QStringLiteral("Unable to open key \"SOFTWARE\\Vorkel\\Clocks\" for write"));
+    QCOMPARE(error, QStringLiteral("Unable to open \"%1\" for write")
+                        .arg(QFileInfo(SettingsFileName()).absoluteFilePath()));
     QCOMPARE(FileBytes(), before);
     TTimeZoneList loaded;
     LoadClockList(loaded, FZones);

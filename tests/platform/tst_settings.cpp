@@ -1,14 +1,19 @@
 #include "platform/settings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <optional>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -66,6 +71,36 @@ private:
     void (*FOldHandler)(int) = nullptr;
 };
 
+QString WriteErrorFor(const QString &fileName)
+{
+    return QStringLiteral("Unable to open \"%1\" for write").arg(fileName);
+}
+
+// A tmpfs of two pages mounted on a folder for the life of the object, as a
+// disk with almost no room left; Mounted() is false where this process may
+// not mount.
+class TTinyTmpfs
+{
+public:
+    explicit TTinyTmpfs(const QString &folder) : FFolder(QFile::encodeName(folder))
+    {
+        QDir().mkpath(folder);
+        FMounted = ::mount("tmpfs", FFolder.constData(), "tmpfs", 0, "size=8k") == 0;
+    }
+    ~TTinyTmpfs()
+    {
+        if (FMounted)
+            ::umount(FFolder.constData());
+    }
+    TTinyTmpfs(const TTinyTmpfs &) = delete;
+    TTinyTmpfs &operator=(const TTinyTmpfs &) = delete;
+    bool Mounted() const { return FMounted; }
+
+private:
+    QByteArray FFolder;
+    bool FMounted = false;
+};
+
 } // namespace
 
 class TestSettings : public QObject
@@ -91,6 +126,12 @@ private Q_SLOTS:
     void fullDiskKeepsOldFile();
     void updateStoresAllOrNothing();
     void failedUpdateKeepsOldFile();
+    void handEditedValues_data();
+    void handEditedValues();
+    void nonRegularFileIsNeverReplaced_data();
+    void nonRegularFileIsNeverReplaced();
+    void linkToRegularFileIsFollowed();
+    void almostFullDiskKeepsOldFile();
 
 private:
     QTemporaryDir FDir;
@@ -106,7 +147,7 @@ void TestSettings::initTestCase()
 
 void TestSettings::init()
 {
-    // A new file for every test row: QSettings caches files by name.
+    // A new file for every row, so no row sees another's values.
     FFile = FDir.filePath(QStringLiteral("cfg%1/Vorkel/Clocks.ini").arg(++FCount));
     SetSettingsFileName(FFile);
 }
@@ -255,7 +296,7 @@ void TestSettings::keyOutsideRootCannotBeWritten()
     const QString other = QStringLiteral("SOFTWARE\\Other");
     QCOMPARE(
         WriteError([&] { WriteSettingString(other, QStringLiteral("a"), QStringLiteral("b")); }),
-        QStringLiteral("Unable to open key \"SOFTWARE\\Other\" for write"));
+        WriteErrorFor(FFile));
     QVERIFY(WriteError([&] { CreateSettingsKey(other); }));
     QVERIFY(WriteError([&] { WriteSettingBool(Root, QStringLiteral("a/b"), true); }));
     QVERIFY(!QFile::exists(FFile));
@@ -283,7 +324,7 @@ void TestSettings::readOnlyStoreKeepsOldFile()
     const auto createError = WriteError([] { CreateSettingsKey(Root); });
     QFile::setPermissions(locked, permissions);
 
-    QCOMPARE(error, QStringLiteral("Unable to open key \"SOFTWARE\\Vorkel\\Clocks\" for write"));
+    QCOMPARE(error, WriteErrorFor(FFile));
     QVERIFY(createError);
     QCOMPARE(FileBytes(FFile), before);
     QCOMPARE(ReadSettingBool(Root, QStringLiteral("Pinned"), false), true);
@@ -293,8 +334,6 @@ void TestSettings::fullDiskKeepsOldFile_data()
 {
     QTest::addColumn<QByteArray>("old");
     QTest::newRow("written by the program") << QByteArray("[General]\nFont=\"Arial;10;0;0\"\n");
-    // A line without "=" is a format error to QSettings, which then reports
-    // no later error of the same object.
     QTest::newRow("damaged by hand") << QByteArray("[General]\nFont=\"Arial;10;0;0\"\nstray\n");
 }
 
@@ -307,7 +346,7 @@ void TestSettings::fullDiskKeepsOldFile()
         const TFileSizeLimit limit(0);
         error = WriteError([] { WriteSettingInteger(Root, QStringLiteral("Top"), 3); });
     }
-    QCOMPARE(error, QStringLiteral("Unable to open key \"SOFTWARE\\Vorkel\\Clocks\" for write"));
+    QCOMPARE(error, WriteErrorFor(FFile));
     QCOMPARE(FileBytes(FFile), old);
     // The value that failed is not read back, nor stored by the next write.
     QVERIFY(!SettingValueExists(Root, QStringLiteral("Top")));
@@ -362,7 +401,7 @@ void TestSettings::failedUpdateKeepsOldFile()
         const TFileSizeLimit limit(0);
         error = WriteError([&] { update.Commit(); });
     }
-    QCOMPARE(error, QStringLiteral("Unable to open key \"SOFTWARE\\Vorkel\\Clocks\" for write"));
+    QCOMPARE(error, WriteErrorFor(FFile));
     QCOMPARE(FileBytes(FFile), before);
     QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), QStringLiteral("A;B;C"));
     QCOMPARE(ReadSettingString(List, QStringLiteral("0_Zone"), QString()),
@@ -370,6 +409,133 @@ void TestSettings::failedUpdateKeepsOldFile()
     QCOMPARE(ReadSettingString(List, QStringLiteral("1_Zone"), QString()), QString(150, u'z'));
     WriteSettingInteger(Root, QStringLiteral("Top"), 3);
     QVERIFY(FileBytes(FFile).contains("Clocks=\"A;B;C\""));
+}
+
+void TestSettings::handEditedValues_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("expected"); // null: the value reads as missing
+    QTest::newRow("titles without quotes") << QByteArray("Clocks=Home;Work") << u"Home;Work"_s;
+    QTest::newRow("font without quotes")
+        << QByteArray("Clocks = Arial;10;1;255 ") << u"Arial;10;1;255"_s;
+    QTest::newRow("as the program writes it")
+        << QByteArray("Clocks=\"Home;Work\"") << u"Home;Work"_s;
+    QTest::newRow("comma without quotes") << QByteArray("Clocks=Home,Work") << u"Home,Work"_s;
+    QTest::newRow("hash inside") << QByteArray("Clocks=No #1") << u"No #1"_s;
+    QTest::newRow("comment line") << QByteArray("; Clocks=Home") << QString();
+    QTest::newRow("hash comment line") << QByteArray("# Clocks=Home") << QString();
+    QTest::newRow("escapes") << QByteArray("Clocks=\"a\\\"b\\\\c\\td\\x41\"") << u"a\"b\\c\tdA"_s;
+    QTest::newRow("blanks kept in quotes") << QByteArray("Clocks=\" x \"") << u" x "_s;
+    QTest::newRow("UTF-8") << QByteArray("Clocks=Z\xc3\xbcrich") << u"Zürich"_s;
+    QTest::newRow("continued line") << QByteArray("Clocks=Ho\\\n  me") << u"Home"_s;
+    QTest::newRow("CR LF") << QByteArray("Clocks=Home\r\nTop=1\r") << u"Home"_s;
+    QTest::newRow("empty") << QByteArray("Clocks=") << u""_s;
+    QTest::newRow("at sign doubled") << QByteArray("Clocks=@@home") << u"@home"_s;
+    QTest::newRow("typed text") << QByteArray("Clocks=@String(Home)") << u"Home"_s;
+    QTest::newRow("damaged typed value")
+        << QByteArray("Clocks=@Variant(\\0\\0\\0\\n\\0)") << QString();
+    QTest::newRow("unfinished typed value") << QByteArray("Clocks=@Variant(\\0") << QString();
+    QTest::newRow("no value") << QByteArray("Clocks=@Invalid()") << QString();
+    QTest::newRow("line without =") << QByteArray("Clocks") << QString();
+}
+
+void TestSettings::handEditedValues()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, expected);
+    WriteFileBytes(FFile, "[General]\n" + line + "\n[Clocks]\n0_Zone=Europe/London\n");
+    QCOMPARE(TryReadSettingString(Root, QStringLiteral("Clocks")).has_value(), !expected.isNull());
+    if (!expected.isNull())
+        QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), expected);
+
+    // Saving something else keeps the value whole, and keeps one the program
+    // cannot read as it was.
+    WriteSettingInteger(Root, QStringLiteral("Top"), 7);
+    QCOMPARE(TryReadSettingString(Root, QStringLiteral("Clocks")).has_value(), !expected.isNull());
+    if (!expected.isNull())
+        QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), expected);
+    QCOMPARE(ReadSettingString(List, QStringLiteral("0_Zone"), QString()), u"Europe/London"_s);
+}
+
+void TestSettings::nonRegularFileIsNeverReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("FIFO") << u"fifo"_s << false;
+    QTest::newRow("link to a FIFO") << u"fifo"_s << true;
+    QTest::newRow("folder") << u"folder"_s << false;
+    QTest::newRow("link to a folder") << u"folder"_s << true;
+}
+
+void TestSettings::nonRegularFileIsNeverReplaced()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, throughLink);
+    QDir().mkpath(QFileInfo(FFile).absolutePath());
+    const QString thing = throughLink ? FDir.filePath(u"thing%1"_s.arg(FCount)) : FFile;
+    if (kind == u"fifo"_s)
+        QCOMPARE(::mkfifo(QFile::encodeName(thing).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkpath(thing));
+    if (throughLink)
+        QVERIFY(QFile::link(thing, FFile));
+
+    // Reads neither block nor fail: the settings are the defaults.
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), u"none"_s), u"none"_s);
+    QVERIFY(timer.elapsed() < 5000);
+
+    QCOMPARE(WriteError([] { WriteSettingBool(Root, QStringLiteral("Pinned"), true); }),
+             WriteErrorFor(FFile));
+    QVERIFY(WriteError([] { CreateSettingsKey(Root); }));
+    {
+        TSettingsUpdate update;
+        WriteSettingBool(Root, QStringLiteral("Pinned"), true);
+        QVERIFY(WriteError([&] { update.Commit(); }));
+    }
+    struct stat info
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(thing).constData(), &info), 0);
+    QCOMPARE(kind == u"fifo"_s ? S_ISFIFO(info.st_mode) : S_ISDIR(info.st_mode), true);
+    QCOMPARE(QFileInfo(FFile).isSymLink(), throughLink);
+}
+
+void TestSettings::linkToRegularFileIsFollowed()
+{
+    // As a dotfiles manager keeps it: the file elsewhere, a link in its place.
+    const QString target = FDir.filePath(u"dotfiles%1/Clocks.ini"_s.arg(FCount));
+    WriteFileBytes(target, "[General]\nTop=1\n");
+    QDir().mkpath(QFileInfo(FFile).absolutePath());
+    QVERIFY(QFile::link(target, FFile));
+    QCOMPARE(ReadSettingInteger(Root, QStringLiteral("Top"), 0), 1);
+    WriteSettingInteger(Root, QStringLiteral("Top"), 2);
+    QVERIFY(QFileInfo(FFile).isSymLink());
+    QCOMPARE(FileBytes(target), QByteArray("[General]\nTop=2\n"));
+    QCOMPARE(ReadSettingInteger(Root, QStringLiteral("Top"), 0), 2);
+}
+
+void TestSettings::almostFullDiskKeepsOldFile()
+{
+    const QString folder = QFileInfo(FFile).absolutePath();
+    const TTinyTmpfs disk(folder);
+    if (!disk.Mounted())
+        QSKIP("Mounting a tmpfs needs root; fullDiskKeepsOldFile injects the failure instead");
+    // A file written by the program takes one page of two.
+    QByteArray old = "[General]\nClocks=\"Home;Work\"\n\n[Clocks]\n";
+    while (old.size() < 3000)
+        old += "0_Zone=Europe/London\n";
+    WriteFileBytes(FFile, old);
+    const auto error = WriteError([] {
+        TSettingsUpdate update;
+        WriteSettingString(Root, QStringLiteral("Clocks"), QStringLiteral("Home;Work;Tokyo"));
+        WriteSettingString(List, QStringLiteral("2_Zone"), QStringLiteral("Asia/Tokyo"));
+        update.Commit();
+    });
+    QCOMPARE(error, WriteErrorFor(FFile));
+    QCOMPARE(FileBytes(FFile), old);
+    QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), u"Home;Work"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
