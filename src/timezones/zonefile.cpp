@@ -1,9 +1,8 @@
 // The zone database reader: zones.ini split into sections, one zone each.
 #include "platform/datetimeformat.h"
+#include "platform/regularfile.h"
 #include "tzhelpers.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStringDecoder>
 #include <limits>
 #include <optional>
@@ -190,18 +189,11 @@ QStringList SplitZoneFileLines(const QString &text)
 
 void TTimeZoneList::LoadFromZoneFile(const QString &fileName)
 {
-    QFile file(fileName);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-    }
-    // A read that fails half way reports like an open that fails.
-    if (file.error() != QFileDevice::NoError) {
-        throw EFOpenError(u"Cannot open file \"%1\". %2"_s.arg(QDir::toNativeSeparators(fileName),
-                                                               file.errorString()));
-    }
-    file.close();
-    LoadFromZoneText(SplitZoneFileLines(DecodeZoneFileText(bytes)));
+    // The shipped file is about 250 KiB; a link to /dev/zero must not read
+    // until memory runs out.
+    constexpr qint64 maxZoneFileBytes = 16 * 1024 * 1024;
+    LoadFromZoneText(
+        SplitZoneFileLines(DecodeZoneFileText(ReadRegularFile(fileName, maxZoneFileBytes))));
 }
 
 // A section runs from its header to the line before the next header. The last

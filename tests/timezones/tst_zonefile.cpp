@@ -3,10 +3,12 @@
 #include "timezones/tzhelpers.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +75,8 @@ private Q_SLOTS:
     void files_data();
     void files();
     void openErrors();
+    void unreadableFile_data();
+    void unreadableFile();
     void shippedDatabase();
     void decode_data();
     void decode();
@@ -336,6 +340,53 @@ void TestZoneFile::openErrors()
         QVERIFY2(e.Message().startsWith(u"Cannot open file \"%1\". "_s.arg(dir.path())),
                  qPrintable(e.Message()));
     }
+    QCOMPARE(list.Count(), 0);
+}
+
+void TestZoneFile::unreadableFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("throughLink");
+    QTest::addColumn<QString>("message"); // %1: the path asked for
+    QTest::newRow("FIFO") << u"fifo"_s << false << u"\"%1\" is not a regular file"_s;
+    QTest::newRow("link to a FIFO") << u"fifo"_s << true << u"\"%1\" is not a regular file"_s;
+    QTest::newRow("larger than 16 MiB")
+        << u"huge"_s << false
+        << u"\"%1\" is too large: 16777217 bytes or more, at most 16777216 are read"_s;
+    QTest::newRow("link to a large file")
+        << u"huge"_s << true
+        << u"\"%1\" is too large: 16777217 bytes or more, at most 16777216 are read"_s;
+}
+
+void TestZoneFile::unreadableFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, throughLink);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"zones.ini"_s);
+    const QString thing = throughLink ? dir.filePath(u"elsewhere"_s) : path;
+    if (kind == u"fifo"_s) {
+        QCOMPARE(::mkfifo(QFile::encodeName(thing).constData(), 0600), 0);
+    } else {
+        QFile huge(thing);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(16 * 1024 * 1024 + 1)); // sparse: no time, no disk
+    }
+    if (throughLink)
+        QVERIFY(QFile::link(thing, path));
+
+    TTimeZoneList list;
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        list.LoadFromZoneFile(path);
+        QFAIL("read as a zone file");
+    } catch (const EFOpenError &e) {
+        QCOMPARE(e.Message(), message.arg(path));
+    }
+    QVERIFY(timer.elapsed() < 5000);
     QCOMPARE(list.Count(), 0);
 }
 
