@@ -12,6 +12,7 @@
 #include "core/common.h"
 #include "platform/datetimeformat.h"
 #include "platform/help.h"
+#include "platform/sessionsignals.h"
 #include "platform/settings.h"
 
 #include <QAction>
@@ -441,8 +442,7 @@ void TClocksForm::LoadSettings()
     FStoredPlaceUnchecked = ReadSettingBool(SettingsKey, ValuePinned, false);
     if (FStoredPlaceUnchecked) {
         SetPinned(true);
-        move(ReadSettingInteger(SettingsKey, ValueLeft, x()),
-             ReadSettingInteger(SettingsKey, ValueTop, y()));
+        move(ReadWindowEdge(ValueLeft).value_or(x()), ReadWindowEdge(ValueTop).value_or(y()));
     }
 
     LoadAlarm();
@@ -509,7 +509,12 @@ void TClocksForm::StoreWindowState()
     try {
         SaveWindowState();
     } catch (const Exception &e) {
-        SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
+        // Ended by the session (logout, shutdown): nobody may be there to
+        // click OK, and the session waits for the program to go.
+        if (TTermination::Instance().Requested())
+            qCWarning(lcClocks).noquote() << e.Message();
+        else
+            SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);
     }
 }
 

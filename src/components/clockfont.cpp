@@ -17,7 +17,9 @@ TStoredFont StoredFromFont(const QFont &font, std::int32_t color)
 {
     TStoredFont stored;
     stored.Name = font.family();
-    stored.Size = std::max(1, font.pointSize());
+    // What is stored must read back: a size typed into the font dialog beyond
+    // the sizes it offers is taken as the nearest of them.
+    stored.Size = std::clamp(font.pointSize(), MinClockFontSize, MaxClockFontSize);
     stored.Style = (font.bold() ? TStoredFont::fsBold : 0) |
                    (font.italic() ? TStoredFont::fsItalic : 0) |
                    (font.underline() ? TStoredFont::fsUnderline : 0) |

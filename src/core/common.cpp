@@ -81,6 +81,14 @@ void SaveClockList(const TTimeZoneList &list)
     update.Commit();
 }
 
+std::optional<int> ReadWindowEdge(const QString &name)
+{
+    const std::optional<std::int32_t> edge = TryReadSettingInteger(SettingsKey, name);
+    if (!edge || *edge < -MaxStoredWindowEdge || *edge > MaxStoredWindowEdge)
+        return std::nullopt;
+    return *edge;
+}
+
 QString AlarmTimeText(TDateTime value)
 {
     if (value == 0)

@@ -41,6 +41,12 @@ void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones);
 // title is stored as the zone's city name, as the reader would show it.
 void SaveClockList(const TTimeZoneList &list);
 
+// A stored window edge further out than this is no desktop's but a damaged
+// file's, and reads as missing: the window's geometry would overflow.
+constexpr int MaxStoredWindowEdge = 100000;
+// "Left" or "Top", nullopt when missing, not a number or out of range.
+std::optional<int> ReadWindowEdge(const QString &name);
+
 // The alarm moment in the general number format: at most 15 significant
 // digits, the user's decimal separator, "0" for no alarm.
 QString AlarmTimeText(TDateTime value);

@@ -38,8 +38,7 @@ std::optional<TStoredFont> DecodeFont(const QString &text)
     const std::optional<int> size = DecimalInteger(parts[numbers]);
     const std::optional<int> style = DecimalInteger(parts[numbers + 1]);
     const std::optional<int> color = DecimalInteger(parts[numbers + 2]);
-    // A size below one point is no font Qt can show.
-    if (!size || !style || !color || *size < 1)
+    if (!size || !style || !color || *size < MinClockFontSize || *size > MaxClockFontSize)
         return std::nullopt;
     return TStoredFont{parts.mid(0, numbers).join(u';').trimmed(), *size, *style, *color};
 }

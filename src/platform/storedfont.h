@@ -14,6 +14,11 @@ constexpr bool IsSystemColor(std::int32_t color)
     return color < 0;
 }
 
+// The sizes the clock font may have: what the font dialog offers. A stored
+// size outside them (a 2000 pt font makes a window of gigabytes) is damage.
+constexpr int MinClockFontSize = 6;
+constexpr int MaxClockFontSize = 144;
+
 // A font as the settings keep it; the widgets turn it into a QFont and QColor.
 struct TStoredFont
 {
@@ -23,7 +28,7 @@ struct TStoredFont
     static constexpr int fsStrikeOut = 8;
 
     QString Name;                      // face name
-    int Size = 8;                      // points, at least 1
+    int Size = 8;                      // points, MinClockFontSize..MaxClockFontSize
     int Style = 0;                     // sum of the fs* bits
     std::int32_t Color = clWindowText; // 0x00BBGGRR (red in the low byte) or a system colour
 
@@ -34,7 +39,7 @@ struct TStoredFont
 TStoredFont DesignClockFont();
 // "face;size;style;colour", the numbers in signed decimal: "Arial;10;1;255".
 QString EncodeFont(const TStoredFont &font);
-// nullopt for an empty text or one that does not decode (the clocks then use
-// DesignClockFont). The three numbers are taken from the end, so a face name
-// may hold a ";".
+// nullopt for an empty text or one that does not decode, or whose size is out
+// of MinClockFontSize..MaxClockFontSize (the clocks then use DesignClockFont). The three numbers
+// are taken from the end, so a face name may hold a ";".
 std::optional<TStoredFont> DecodeFont(const QString &text);

@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -27,6 +29,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 struct TSeedClock
@@ -60,6 +63,18 @@ void SeedAlarm(const QString &clock, TDateTime localTime)
 {
     WriteSettingString(SettingsKey, ValueAlarmTime, AlarmTimeText(localTime));
     WriteSettingString(SettingsKey, ValueAlarmClock, clock);
+}
+
+// A line put into the file as a hand or a damaged disk left it.
+void AddStoredLine(const QByteArray &line)
+{
+    QFile file(SettingsFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    bytes.replace("[General]\n", "[General]\n" + line + '\n');
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }
 
 QRect GeometryIn(const QWidget *w, const QWidget *window)
@@ -124,6 +139,12 @@ private Q_SLOTS:
     void escapeHides();
     void terminationDuringStartBox_data();
     void terminationDuringStartBox();
+    void storedPosition_data();
+    void storedPosition();
+    void damagedDateFormat_data();
+    void damagedDateFormat();
+    void failedSaveAtExit_data();
+    void failedSaveAtExit();
 
 private:
     std::unique_ptr<QTemporaryDir> FDir;
@@ -754,6 +775,11 @@ void TestClocksForm::storedFont_data()
     // A size that does not parse: the clocks' own font.
     QTest::newRow("malformed") << "Arial;x;1;255"
                                << "Tahoma" << 8 << false << QColor();
+    // Sizes no font dialog offers: a 2000 pt window would take gigabytes.
+    QTest::newRow("2000 pt") << "Arial;2000;0;255"
+                             << "Tahoma" << 8 << false << QColor();
+    QTest::newRow("5 pt") << "Arial;5;2;255"
+                          << "Tahoma" << 8 << false << QColor();
 }
 
 void TestClocksForm::storedFont()
@@ -1051,6 +1077,91 @@ void TestClocksForm::terminationDuringStartBox()
         QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
         QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), 120);
         QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, 0), 80);
+    }
+}
+
+void TestClocksForm::storedPosition_data()
+{
+    QTest::addColumn<QByteArray>("left");
+    QTest::addColumn<QByteArray>("top");
+    QTest::addColumn<QPoint>("expected"); // the design position stands for a missing edge
+    QTest::newRow("on the screen") << QByteArray("10") << QByteArray("40") << QPoint(10, 40);
+    QTest::newRow("beyond the limits")
+        << QByteArray("100001") << QByteArray("-100001") << QPoint(364, 285);
+    QTest::newRow("near INT_MAX") << QByteArray("2147483647") << QByteArray("2147483600")
+                                  << QPoint(364, 285);
+    QTest::newRow("one edge damaged")
+        << QByteArray("-2147483648") << QByteArray("40") << QPoint(364, 40);
+}
+
+void TestClocksForm::storedPosition()
+{
+    QFETCH(QByteArray, left);
+    QFETCH(QByteArray, top);
+    QFETCH(QPoint, expected);
+    SeedThreeClocks();
+    WriteSettingBool(SettingsKey, ValuePinned, true);
+    AddStoredLine("Left=" + left + "\nTop=" + top);
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    QCOMPARE(form.pos(), expected);
+    QVERIFY(form.geometry().isValid());
+}
+
+void TestClocksForm::damagedDateFormat_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("expected"); // null: the user's long date format
+    QTest::newRow("text") << QByteArray("d/m/yyyy") << QStringLiteral("d/m/yyyy");
+    QTest::newRow("text starting with @") << QByteArray("@@d") << QStringLiteral("@d");
+    QTest::newRow("damaged typed value") << QByteArray("@Variant(\\0\\0\\0\\n\\0\\0)") << QString();
+    QTest::newRow("no value") << QByteArray("@Invalid()") << QString();
+}
+
+void TestClocksForm::damagedDateFormat()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, expected);
+    SeedThreeClocks();
+    AddStoredLine("DateFormat=" + stored);
+    TSysTrayIcon tray;
+    const TClocksForm form(tray);
+    QCOMPARE(form.DateFormat(),
+             expected.isNull() ? TFormatSettings::British().LongDateFormat : expected);
+}
+
+void TestClocksForm::failedSaveAtExit_data()
+{
+    QTest::addColumn<bool>("onSignal");
+    QTest::newRow("Exit from a menu: a message") << false;
+    QTest::newRow("termination signal: standard error") << true;
+}
+
+void TestClocksForm::failedSaveAtExit()
+{
+    QFETCH(bool, onSignal);
+    SeedThreeClocks();
+    TSysTrayIcon tray;
+    auto form = std::make_unique<TClocksForm>(tray);
+    // The settings file turns into something no save may replace.
+    QVERIFY(QFile::remove(SettingsFileName()));
+    QCOMPARE(::mkfifo(QFile::encodeName(SettingsFileName()).constData(), 0600), 0);
+    const QString expected = QStringLiteral("Unable to open \"%1\" for write")
+                                 .arg(QFileInfo(SettingsFileName()).absoluteFilePath());
+    MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    if (onSignal) {
+        QuitOnTerminationSignals(*qApp);
+        ::raise(SIGTERM);
+        QTRY_VERIFY(TTermination::Instance().Requested());
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(expected));
+    }
+    form.reset();
+    if (onSignal) {
+        QVERIFY(MessageDlgHook::Shown().isEmpty());
+        MessageDlgHook::Reset();
+    } else {
+        QCOMPARE(MessageDlgHook::Shown().size(), 1);
+        QCOMPARE(MessageDlgHook::Shown().first().Message, expected);
     }
 }
 

@@ -355,6 +355,14 @@ void TestCommon::decodeFont_data()
     QTest::newRow("empty") << QString() << false << QString() << 0 << 0 << 0;
     QTest::newRow("zero size") << QStringLiteral("Arial;0;0;0") << false << QString() << 0 << 0
                                << 0;
+    QTest::newRow("smallest size")
+        << QStringLiteral("Arial;6;0;0") << true << QStringLiteral("Arial") << 6 << 0 << 0;
+    QTest::newRow("below the smallest")
+        << QStringLiteral("Arial;5;0;0") << false << QString() << 0 << 0 << 0;
+    QTest::newRow("largest size") << QStringLiteral("Arial;144;0;0") << true
+                                  << QStringLiteral("Arial") << 144 << 0 << 0;
+    QTest::newRow("2000 pt") << QStringLiteral("Arial;2000;0;0") << false << QString() << 0 << 0
+                             << 0;
     QTest::newRow("colour beyond 32 bits")
         << QStringLiteral("Arial;10;0;4294967295") << false << QString() << 0 << 0 << 0;
 }
