@@ -382,10 +382,10 @@ void TClocksForm::LoadClocks()
     ZonedClock->SetZone(nullptr);
     FClocks.Clear();
     FClocks.SetSorted(false);
-    while (loaded.Count() > 0) {
-        const QString text = loaded.Strings(0);
-        FClocks.Add(text, loaded.Take(0));
-    }
+    // Handed over in place: taking the first entry each time would move the
+    // rest of the list as often as there are clocks.
+    for (int i = 0; i < loaded.Count(); ++i)
+        FClocks.Add(loaded.Strings(i), loaded.ReplaceZoneAt(i, nullptr));
 
     if (FClocks.Count() == 0) {
         FSysTrayIcon->SetHint(tr("No clocks have been selected."));
