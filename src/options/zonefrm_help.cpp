@@ -6,7 +6,6 @@
 #include "components/vorkelresources.h"
 #include "components/watermarkbox.h"
 #include "core/common.h"
-#include "core/defreg.h"
 #include "options/zonefrm.h"
 #include "platform/autostart.h"
 #include "platform/help.h"
@@ -34,14 +33,8 @@ void TZoneForm::LoadStartupOptions()
 {
     ChkRunAtStartup->setChecked(
         UpdateStartupShortcut(false, false, QCoreApplication::applicationFilePath()));
-    TDefRegistry registry;
-    if (registry.OpenKey(SettingsKey, false)) {
-        try {
-            SetChkSortByName(registry.ReadBoolDef(ValueSortZonesByName, true));
-        } catch (const ERegistryException &) {
-            // A value that is not a number is no reason to refuse the dialog.
-        }
-    }
+    // Missing, or not a number: the box stays as designed, checked.
+    SetChkSortByName(ReadSettingBool(SettingsKey, ValueSortZonesByName, true));
 }
 
 void TZoneForm::ChkRunAtStartupClick()
