@@ -30,10 +30,10 @@ void StoreClocks(int count)
     QStringList titles;
     for (int n = 0; n < count; ++n) {
         titles.append(u"Clock %1"_s.arg(n));
-        WriteSettingString(ClockListKey, u"%1_Zone"_s.arg(n), Zones[n % Zones.size()]);
-        WriteSettingBool(ClockListKey, u"%1_UseDaylight"_s.arg(n), true);
+        WriteSettingString(ClockListGroup, u"%1_Zone"_s.arg(n), Zones[n % Zones.size()]);
+        WriteSettingBool(ClockListGroup, u"%1_UseDaylight"_s.arg(n), true);
     }
-    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+    WriteSettingString(SettingsGroup, ValueClocks, titles.join(u';'));
     update.Commit();
 }
 

@@ -436,10 +436,10 @@ void TClocksForm::ClearClockControls()
 void TClocksForm::LoadSettings()
 {
     const TFormatSettings &fmt = FormatSettings();
-    SetDateFormat(ReadSettingString(SettingsKey, ValueDateFormat, fmt.LongDateFormat));
-    SetTimeFormat(ReadSettingString(SettingsKey, ValueTimeFormat, fmt.LongTimeFormat));
+    SetDateFormat(ReadSettingString(SettingsGroup, ValueDateFormat, fmt.LongDateFormat));
+    SetTimeFormat(ReadSettingString(SettingsGroup, ValueTimeFormat, fmt.LongTimeFormat));
 
-    FStoredPlaceUnchecked = ReadSettingBool(SettingsKey, ValuePinned, false);
+    FStoredPlaceUnchecked = ReadSettingBool(SettingsGroup, ValuePinned, false);
     if (FStoredPlaceUnchecked) {
         SetPinned(true);
         move(ReadWindowEdge(ValueLeft).value_or(x()), ReadWindowEdge(ValueTop).value_or(y()));
@@ -447,7 +447,7 @@ void TClocksForm::LoadSettings()
 
     LoadAlarm();
 
-    const QString fontText = ReadSettingString(SettingsKey, ValueFont, QString());
+    const QString fontText = ReadSettingString(SettingsGroup, ValueFont, QString());
     if (!fontText.isEmpty())
         ApplyClockFont(DecodeFont(fontText).value_or(DesignClockFont()));
     FSettingsLoaded = true;
@@ -456,8 +456,8 @@ void TClocksForm::LoadSettings()
 void TClocksForm::LoadAlarm()
 {
     const std::optional<TDateTime> time =
-        AlarmTimeFromText(ReadSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0")));
-    const int index = FindClockByTitle(ReadSettingString(SettingsKey, ValueAlarmClock, {}));
+        AlarmTimeFromText(ReadSettingString(SettingsGroup, ValueAlarmTime, QStringLiteral("0")));
+    const int index = FindClockByTitle(ReadSettingString(SettingsGroup, ValueAlarmClock, {}));
     FAlarm.Time = time.value_or(0);
     if (!time || *time <= 0 || index < 0) {
         FAlarm.Active = false;
@@ -496,9 +496,9 @@ void TClocksForm::SaveWindowState()
 {
     // One write of the file for the three values, as the options dialog's commit does.
     TSettingsUpdate update;
-    WriteSettingBool(SettingsKey, ValuePinned, Pinned());
-    WriteSettingInteger(SettingsKey, ValueTop, y());
-    WriteSettingInteger(SettingsKey, ValueLeft, x());
+    WriteSettingBool(SettingsGroup, ValuePinned, Pinned());
+    WriteSettingInteger(SettingsGroup, ValueTop, y());
+    WriteSettingInteger(SettingsGroup, ValueLeft, x());
     update.Commit();
 }
 
@@ -957,7 +957,7 @@ void TClocksForm::UpdateAlarmIcon()
 void TClocksForm::FireAlarm()
 {
     try {
-        WriteSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0"));
+        WriteSettingString(SettingsGroup, ValueAlarmTime, QStringLiteral("0"));
     } catch (const Exception &e) {
         // Still stored, it rings again at the next start.
         SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);

@@ -41,20 +41,20 @@ void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones)
     // A clock list keeps its stored order, and one zone may serve two clocks.
     list.SetSorted(false);
     try {
-        QString text = ReadSettingString(SettingsKey, ValueClocks, QString());
+        QString text = ReadSettingString(SettingsGroup, ValueClocks, QString());
         for (int n = 0; !text.isEmpty(); ++n) {
             const qsizetype end = text.indexOf(u';');
             const QString title = (end < 0 ? text : text.left(end)).trimmed();
             text = end < 0 ? QString() : text.mid(end + 1);
 
             const int index =
-                zones.IndexOf(ReadSettingString(ClockListKey, ZoneValue(n), QString()));
+                zones.IndexOf(ReadSettingString(ClockListGroup, ZoneValue(n), QString()));
             if (index < 0)
                 continue; // n still counts it: titles and numbered values stay paired
             auto clock = std::make_unique<TCustomisedTimeZone>();
             clock->Assign(*zones.ZoneAt(index));
             clock->Title = title.isEmpty() ? clock->CityName() : title;
-            clock->UseDaylight = ReadSettingBool(ClockListKey, UseDaylightValue(n), true);
+            clock->UseDaylight = ReadSettingBool(ClockListGroup, UseDaylightValue(n), true);
             list.Add(std::move(clock));
         }
     } catch (const std::exception &) {
@@ -66,24 +66,24 @@ void SaveClockList(const TTimeZoneList &list)
 {
     // One update: "Clocks" and the numbered values must never disagree.
     TSettingsUpdate update;
-    CreateSettingsKey(SettingsKey);
-    DeleteSettingsKey(ClockListKey);
-    CreateSettingsKey(ClockListKey);
+    CreateSettingsGroup(SettingsGroup);
+    DeleteSettingsGroup(ClockListGroup);
+    CreateSettingsGroup(ClockListGroup);
     QStringList titles;
     for (int n = 0; n < list.Count(); ++n) {
         const TTimeZone &zone = *list.ZoneAt(n);
         const TCustomisedTimeZone *clock = list.ClockAt(n);
         titles.append(StoredTitle(zone, clock ? clock->Title : QString()));
-        WriteSettingString(ClockListKey, ZoneValue(n), zone.Name);
-        WriteSettingBool(ClockListKey, UseDaylightValue(n), clock ? clock->UseDaylight : true);
+        WriteSettingString(ClockListGroup, ZoneValue(n), zone.Name);
+        WriteSettingBool(ClockListGroup, UseDaylightValue(n), clock ? clock->UseDaylight : true);
     }
-    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+    WriteSettingString(SettingsGroup, ValueClocks, titles.join(u';'));
     update.Commit();
 }
 
 std::optional<int> ReadWindowEdge(const QString &name)
 {
-    const std::optional<std::int32_t> edge = TryReadSettingInteger(SettingsKey, name);
+    const std::optional<std::int32_t> edge = TryReadSettingInteger(SettingsGroup, name);
     if (!edge || *edge < -MaxStoredWindowEdge || *edge > MaxStoredWindowEdge)
         return std::nullopt;
     return *edge;

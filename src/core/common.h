@@ -1,4 +1,4 @@
-// What the program keeps in the settings store: the key paths, the value
+// What the program keeps in the settings store: the groups, the value
 // names, the clock list reader and writer, and the text forms of the clock
 // font and the alarm moment.
 #pragma once
@@ -11,12 +11,12 @@
 #include <cstdint>
 #include <optional>
 
-// All single values.
-inline const QString SettingsKey = QStringLiteral("SOFTWARE\\Vorkel\\Clocks");
+// All single values: the file's root.
+inline const QString SettingsGroup;
 // Two values per clock: n_Zone and n_UseDaylight, n counted from 0.
-inline const QString ClockListKey = QStringLiteral("SOFTWARE\\Vorkel\\Clocks\\Clocks");
+inline const QString ClockListGroup = QStringLiteral("Clocks");
 
-// Values of SettingsKey.
+// Values of SettingsGroup.
 inline const QString ValueClocks = QStringLiteral("Clocks"); // titles joined by ";"
 inline const QString ValueDateFormat = QStringLiteral("DateFormat");
 inline const QString ValueTimeFormat = QStringLiteral("TimeFormat");
@@ -36,7 +36,7 @@ inline const QString ValueSortZonesByName = QStringLiteral("SortZonesByName");
 void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones);
 
 // Replaces the stored clock list by list, all or nothing: raises
-// ERegistryException (and changes nothing) when it cannot be stored. A ";" in
+// ESettingsWriteError (and changes nothing) when it cannot be stored. A ";" in
 // a title is stored as ",", so it cannot split the title in two; an empty
 // title is stored as the zone's city name, as the reader would show it.
 void SaveClockList(const TTimeZoneList &list);

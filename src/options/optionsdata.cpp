@@ -168,16 +168,16 @@ void TOptionsData::Commit(const QString &programPath) const
         AlarmClock != nullptr ? std::optional(AlarmMoment(AlarmTime, AlarmDate)) : std::nullopt;
     TSettingsUpdate update;
     SaveClockList(FClocks);
-    WriteSettingString(SettingsKey, ValueTimeFormat, TimeFormat);
-    WriteSettingString(SettingsKey, ValueDateFormat, DateFormat);
-    WriteSettingBool(SettingsKey, ValueSortZonesByName, SortZonesByName);
+    WriteSettingString(SettingsGroup, ValueTimeFormat, TimeFormat);
+    WriteSettingString(SettingsGroup, ValueDateFormat, DateFormat);
+    WriteSettingBool(SettingsGroup, ValueSortZonesByName, SortZonesByName);
     if (alarm) {
-        WriteSettingString(SettingsKey, ValueAlarmTime, AlarmTimeText(*alarm));
-        WriteSettingString(SettingsKey, ValueAlarmClock, AlarmClock->Title);
+        WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(*alarm));
+        WriteSettingString(SettingsGroup, ValueAlarmClock, AlarmClock->Title);
     } else {
-        WriteSettingString(SettingsKey, ValueAlarmTime, QStringLiteral("0"));
+        WriteSettingString(SettingsGroup, ValueAlarmTime, QStringLiteral("0"));
     }
-    WriteSettingString(SettingsKey, ValueFont, EncodeFont(Font));
+    WriteSettingString(SettingsGroup, ValueFont, EncodeFont(Font));
     update.Commit();
     UpdateStartupShortcut(RunAtStartup, true, programPath);
 }

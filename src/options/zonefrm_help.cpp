@@ -34,7 +34,7 @@ void TZoneForm::LoadStartupOptions()
     ChkRunAtStartup->setChecked(
         UpdateStartupShortcut(false, false, QCoreApplication::applicationFilePath()));
     // Missing, or not a number: the box stays as designed, checked.
-    SetChkSortByName(ReadSettingBool(SettingsKey, ValueSortZonesByName, true));
+    SetChkSortByName(ReadSettingBool(SettingsGroup, ValueSortZonesByName, true));
 }
 
 void TZoneForm::ChkRunAtStartupClick()

@@ -39,34 +39,21 @@ QString DefaultFileName()
     return fileName;
 }
 
-// The INI group of a key path: empty for the root key, nullopt for a key
-// outside it. Registry paths ignore case, so the root matches in any case.
-std::optional<QString> GroupOf(const QString &key)
+// A group's name as the file keeps it: empty for the root values, a plain
+// name ("Clocks") for a group; nullopt for a name that cannot be one.
+std::optional<QString> GroupOf(const QString &group)
 {
-    static const QStringList root = {QStringLiteral("SOFTWARE"), QStringLiteral("Vorkel"),
-                                     QStringLiteral("Clocks")};
-    const QStringList parts = key.split(u'\\', Qt::SkipEmptyParts);
-    if (parts.size() < root.size())
+    if (group.contains(u'/') || group.contains(u'\\'))
         return std::nullopt;
-    for (qsizetype i = 0; i < root.size(); ++i) {
-        if (parts[i].compare(root[i], Qt::CaseInsensitive) != 0)
-            return std::nullopt;
-    }
-    const QStringList below = parts.mid(root.size());
-    for (const QString &part : below) {
-        // A "/" separates groups.
-        if (part.contains(u'/'))
-            return std::nullopt;
-    }
-    return below.join(u'/');
+    return group;
 }
 
-std::optional<QString> ValuePath(const QString &key, const QString &name)
+std::optional<QString> ValuePath(const QString &group, const QString &name)
 {
-    const std::optional<QString> group = GroupOf(key);
-    if (!group || name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
+    const std::optional<QString> valid = GroupOf(group);
+    if (!valid || name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
         return std::nullopt;
-    return group->isEmpty() ? name : *group + u'/' + name;
+    return valid->isEmpty() ? name : *valid + u'/' + name;
 }
 
 // The settings file is tiny; anything this large is no settings file.
@@ -159,9 +146,9 @@ const TLoadedFile &CurrentFile()
     return cache;
 }
 
-ERegistryException WriteError()
+ESettingsWriteError WriteError()
 {
-    return ERegistryException(
+    return ESettingsWriteError(
         QCoreApplication::translate("Settings", "Unable to open \"%1\" for write")
             .arg(QFileInfo(SettingsFileName()).absoluteFilePath()));
 }
@@ -283,9 +270,9 @@ template <typename Change> void Apply(Change change)
     alone.Store();
 }
 
-std::optional<QString> ReadText(const QString &key, const QString &name)
+std::optional<QString> ReadText(const QString &group, const QString &name)
 {
-    const std::optional<QString> path = ValuePath(key, name);
+    const std::optional<QString> path = ValuePath(group, name);
     if (!path)
         return std::nullopt;
     const TIniPath at = SplitPath(*path);
@@ -316,9 +303,9 @@ QStringList KeysUnder(const TIniDocument &document, const QString &group)
     return keys;
 }
 
-void WriteValue(const QString &key, const QString &name, const QString &text)
+void WriteValue(const QString &group, const QString &name, const QString &text)
 {
-    const std::optional<QString> path = ValuePath(key, name);
+    const std::optional<QString> path = ValuePath(group, name);
     if (!path)
         throw WriteError();
     Apply([&](TStaged &staged) { staged.Set(*path, text); });
@@ -349,14 +336,14 @@ void EnsureWritableFile()
 
 } // namespace
 
-std::optional<QString> TryReadSettingString(const QString &key, const QString &name)
+std::optional<QString> TryReadSettingString(const QString &group, const QString &name)
 {
-    return ReadText(key, name);
+    return ReadText(group, name);
 }
 
-std::optional<std::int32_t> TryReadSettingInteger(const QString &key, const QString &name)
+std::optional<std::int32_t> TryReadSettingInteger(const QString &group, const QString &name)
 {
-    const std::optional<QString> text = ReadText(key, name);
+    const std::optional<QString> text = ReadText(group, name);
     if (!text)
         return std::nullopt;
     bool ok = false;
@@ -366,73 +353,74 @@ std::optional<std::int32_t> TryReadSettingInteger(const QString &key, const QStr
     return number;
 }
 
-QString ReadSettingString(const QString &key, const QString &name, const QString &defaultValue)
+QString ReadSettingString(const QString &group, const QString &name, const QString &defaultValue)
 {
-    return TryReadSettingString(key, name).value_or(defaultValue);
+    return TryReadSettingString(group, name).value_or(defaultValue);
 }
 
-std::int32_t ReadSettingInteger(const QString &key, const QString &name, std::int32_t defaultValue)
+std::int32_t ReadSettingInteger(const QString &group, const QString &name,
+                                std::int32_t defaultValue)
 {
-    return TryReadSettingInteger(key, name).value_or(defaultValue);
+    return TryReadSettingInteger(group, name).value_or(defaultValue);
 }
 
-bool ReadSettingBool(const QString &key, const QString &name, bool defaultValue)
+bool ReadSettingBool(const QString &group, const QString &name, bool defaultValue)
 {
-    return ReadSettingInteger(key, name, defaultValue ? 1 : 0) != 0;
+    return ReadSettingInteger(group, name, defaultValue ? 1 : 0) != 0;
 }
 
-void WriteSettingString(const QString &key, const QString &name, const QString &text)
+void WriteSettingString(const QString &group, const QString &name, const QString &text)
 {
-    WriteValue(key, name, text);
+    WriteValue(group, name, text);
 }
 
-void WriteSettingInteger(const QString &key, const QString &name, std::int32_t value)
+void WriteSettingInteger(const QString &group, const QString &name, std::int32_t value)
 {
-    WriteValue(key, name, QString::number(value));
+    WriteValue(group, name, QString::number(value));
 }
 
-void WriteSettingBool(const QString &key, const QString &name, bool value)
+void WriteSettingBool(const QString &group, const QString &name, bool value)
 {
-    WriteValue(key, name, value ? u"1"_s : u"0"_s);
+    WriteValue(group, name, value ? u"1"_s : u"0"_s);
 }
 
-void CreateSettingsKey(const QString &key)
+void CreateSettingsGroup(const QString &group)
 {
-    if (!GroupOf(key))
+    if (!GroupOf(group))
         throw WriteError();
     EnsureWritableFile();
 }
 
-void DeleteSettingsKey(const QString &key)
+void DeleteSettingsGroup(const QString &group)
 {
-    const std::optional<QString> group = GroupOf(key);
-    if (!group)
+    const std::optional<QString> valid = GroupOf(group);
+    if (!valid)
         throw WriteError();
     Apply([&](TStaged &staged) {
-        QStringList paths = KeysUnder(staged.View(), *group);
+        QStringList paths = KeysUnder(staged.View(), *valid);
         if (paths.isEmpty())
             return;
-        if (!group->isEmpty()) {
+        if (!valid->isEmpty()) {
             for (QString &path : paths)
-                path.prepend(*group + u'/');
+                path.prepend(*valid + u'/');
         }
         staged.Remove(paths);
     });
 }
 
-bool SettingsKeyExists(const QString &key)
+bool SettingsGroupExists(const QString &group)
 {
-    const std::optional<QString> group = GroupOf(key);
-    if (!group)
+    const std::optional<QString> valid = GroupOf(group);
+    if (!valid)
         return false;
-    if (group->isEmpty())
+    if (valid->isEmpty())
         return QFileInfo::exists(SettingsFileName());
-    return !KeysUnder(ReadView(), *group).isEmpty();
+    return !KeysUnder(ReadView(), *valid).isEmpty();
 }
 
-bool SettingValueExists(const QString &key, const QString &name)
+bool SettingValueExists(const QString &group, const QString &name)
 {
-    const std::optional<QString> path = ValuePath(key, name);
+    const std::optional<QString> path = ValuePath(group, name);
     if (!path)
         return false;
     const TIniPath at = SplitPath(*path);

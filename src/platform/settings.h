@@ -1,10 +1,10 @@
 // The per-user settings store: an INI file in the user's configuration folder
-// (~/.config/Vorkel/Clocks.ini), reached through registry-style key paths.
+// (~/.config/Vorkel/Clocks.ini): values by group and name.
 //
-// The key "SOFTWARE\Vorkel\Clocks" is the file's root; a subkey below it, such
-// as "SOFTWARE\Vorkel\Clocks\Clocks", is the INI group of that path. Keys
-// outside that root are not reachable: reading them gives the default, writing
-// them raises the write error. Value names never contain "/" or "\".
+// The empty group holds the file's single values, a named group ("Clocks")
+// the values of its INI section. Group and value names never contain "/" or
+// "\": reading such a value gives the default, writing it raises the write
+// error.
 //
 // An INI file keeps no value types: numbers and Booleans are written as
 // decimal integers, and a text that holds a decimal integer reads as one.
@@ -12,7 +12,7 @@
 // read, reads as empty and is never written over. Every write is stored at
 // once: the whole file is written beside the old one and renamed over it only
 // when every byte reached the disk (a link to a regular file is followed, the
-// link kept). A write that cannot be stored raises ERegistryException
+// link kept). A write that cannot be stored raises ESettingsWriteError
 // "Unable to open "<full path of the file>" for write" and leaves both the
 // file and what later reads return as they were.
 #pragma once
@@ -23,37 +23,37 @@
 #include <cstdint>
 #include <optional>
 
-// A settings value that cannot be written, or read as the type asked for.
-class ERegistryException : public Exception
+// A settings value that cannot be written.
+class ESettingsWriteError : public Exception
 {
 public:
     using Exception::Exception;
 };
 
-QString ReadSettingString(const QString &key, const QString &name, const QString &defaultValue);
-std::int32_t ReadSettingInteger(const QString &key, const QString &name, std::int32_t defaultValue);
-bool ReadSettingBool(const QString &key, const QString &name, bool defaultValue);
+QString ReadSettingString(const QString &group, const QString &name, const QString &defaultValue);
+std::int32_t ReadSettingInteger(const QString &group, const QString &name,
+                                std::int32_t defaultValue);
+bool ReadSettingBool(const QString &group, const QString &name, bool defaultValue);
 // The same, with nullopt where the readers above give their default.
-std::optional<QString> TryReadSettingString(const QString &key, const QString &name);
-std::optional<std::int32_t> TryReadSettingInteger(const QString &key, const QString &name);
+std::optional<QString> TryReadSettingString(const QString &group, const QString &name);
+std::optional<std::int32_t> TryReadSettingInteger(const QString &group, const QString &name);
 
-void WriteSettingString(const QString &key, const QString &name, const QString &text);
-void WriteSettingInteger(const QString &key, const QString &name, std::int32_t value);
-void WriteSettingBool(const QString &key, const QString &name, bool value);
+void WriteSettingString(const QString &group, const QString &name, const QString &text);
+void WriteSettingInteger(const QString &group, const QString &name, std::int32_t value);
+void WriteSettingBool(const QString &group, const QString &name, bool value);
 
-// Makes sure the key can be written: the settings file and its folder exist
-// (an empty file is created when there is none) and both are writable. An INI
-// group has no existence of its own apart from its values, so a key's
-// unnamed default value has no counterpart here.
-void CreateSettingsKey(const QString &key);
-// Removes every value of the key and of its subkeys; a missing key is no error.
-// Values of the parent that share the key's name are kept.
-void DeleteSettingsKey(const QString &key);
-// True when the key is reachable and holds at least one value (the root key:
-// when the settings file exists).
-bool SettingsKeyExists(const QString &key);
-// True when the key holds a value of that name.
-bool SettingValueExists(const QString &key, const QString &name);
+// Makes sure the group can be written: the settings file and its folder exist
+// (an empty file is created when there is none) and both are writable. A
+// group has no existence of its own apart from its values.
+void CreateSettingsGroup(const QString &group);
+// Removes every value of the group; a missing group is no error. Root values
+// that share the group's name are kept.
+void DeleteSettingsGroup(const QString &group);
+// True when the group holds at least one value (the root group: when the
+// settings file exists).
+bool SettingsGroupExists(const QString &group);
+// True when the group holds a value of that name.
+bool SettingValueExists(const QString &group, const QString &name);
 
 // Groups the writes made during its life into one update of the file: a
 // sequence of writes that must not be left half done (the clock list) stays

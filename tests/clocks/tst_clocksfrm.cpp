@@ -44,12 +44,12 @@ void SeedClocks(const QList<TSeedClock> &clocks)
     QStringList titles;
     for (int n = 0; n < clocks.size(); ++n) {
         titles << clocks[n].Title;
-        WriteSettingString(ClockListKey, QString::number(n) + QStringLiteral("_Zone"),
+        WriteSettingString(ClockListGroup, QString::number(n) + QStringLiteral("_Zone"),
                            clocks[n].Zone);
-        WriteSettingBool(ClockListKey, QString::number(n) + QStringLiteral("_UseDaylight"),
+        WriteSettingBool(ClockListGroup, QString::number(n) + QStringLiteral("_UseDaylight"),
                          clocks[n].UseDaylight);
     }
-    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+    WriteSettingString(SettingsGroup, ValueClocks, titles.join(u';'));
 }
 
 void SeedThreeClocks()
@@ -61,8 +61,8 @@ void SeedThreeClocks()
 
 void SeedAlarm(const QString &clock, TDateTime localTime)
 {
-    WriteSettingString(SettingsKey, ValueAlarmTime, AlarmTimeText(localTime));
-    WriteSettingString(SettingsKey, ValueAlarmClock, clock);
+    WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(localTime));
+    WriteSettingString(SettingsGroup, ValueAlarmClock, clock);
 }
 
 // A line put into the file as a hand or a damaged disk left it.
@@ -284,8 +284,8 @@ void TestClocksForm::aboutBoxOnce()
 void TestClocksForm::zoneFileError()
 {
     SeedThreeClocks();
-    WriteSettingBool(SettingsKey, ValuePinned, true);
-    WriteSettingInteger(SettingsKey, ValueLeft, -1200);
+    WriteSettingBool(SettingsGroup, ValuePinned, true);
+    WriteSettingInteger(SettingsGroup, ValueLeft, -1200);
     TClocksForm::SetZoneFilePath(FDir->filePath(QStringLiteral("missing.ini")));
     MessageDlgHook::QueueAnswer(QMessageBox::Cancel);
     {
@@ -302,8 +302,8 @@ void TestClocksForm::zoneFileError()
         QCOMPARE(shown.Buttons, QMessageBox::StandardButtons(QMessageBox::Cancel));
     }
     // The stored window state of the last run survives.
-    QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
-    QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), -1200);
+    QCOMPARE(ReadSettingBool(SettingsGroup, ValuePinned, false), true);
+    QCOMPARE(ReadSettingInteger(SettingsGroup, ValueLeft, 0), -1200);
 }
 
 void TestClocksForm::trayClickWhileVisible()
@@ -512,7 +512,7 @@ void TestClocksForm::alarmPictureWidens()
     SeedThreeClocks();
     SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
     if (!font.isEmpty())
-        WriteSettingString(SettingsKey, ValueFont, font);
+        WriteSettingString(SettingsGroup, ValueFont, font);
     TSysTrayIcon tray;
     TClocksForm form(tray);
     form.ShowClocks();
@@ -658,7 +658,7 @@ void TestClocksForm::alarm()
     QCOMPARE(MessageDlgHook::Shown().size(), rings ? 1 : 0);
     QCOMPARE(form.isVisible(), rings);
     QCOMPARE(form.Alarm().Active, !rings);
-    QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmTime, QString()) == u"0", rings);
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()) == u"0", rings);
     QVERIFY(form.Timer()->isActive());
     if (!rings)
         return;
@@ -689,8 +689,8 @@ void TestClocksForm::alarmStoredYesterday()
     QVERIFY(MessageDlgHook::Shown().first().Message.contains(
         QStringLiteral("The alarm time for Paris has passed!\n")));
     QVERIFY(form.isVisible());
-    QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmTime, QString()), QStringLiteral("0"));
-    QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmClock, QString()), QStringLiteral("Paris"));
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()), QStringLiteral("0"));
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmClock, QString()), QStringLiteral("Paris"));
 }
 
 void TestClocksForm::alarmClockByTitle_data()
@@ -790,7 +790,7 @@ void TestClocksForm::storedFont()
     QFETCH(bool, italic);
     QFETCH(QColor, color);
     SeedThreeClocks();
-    WriteSettingString(SettingsKey, ValueFont, stored);
+    WriteSettingString(SettingsGroup, ValueFont, stored);
     TSysTrayIcon tray;
     TClocksForm form(tray);
     form.ShowClocks();
@@ -892,7 +892,7 @@ void TestClocksForm::optionsCommit()
                 {QStringLiteral("Paris"), QStringLiteral("Europe/Paris")},
                 {QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")},
                 {QStringLiteral("Sydney"), QStringLiteral("Australia/Sydney")}});
-    WriteSettingString(SettingsKey, ValueFont, QStringLiteral("DejaVu Serif;9;0;0"));
+    WriteSettingString(SettingsGroup, ValueFont, QStringLiteral("DejaVu Serif;9;0;0"));
     form.LoadClocks();
     form.LoadSettings();
     form.HideClocks();
@@ -923,9 +923,9 @@ void TestClocksForm::exitStoresWindowState()
         form.SetPinned(true);
         form.move(-1200, 40);
     }
-    QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
-    QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), -1200);
-    QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, 0), 40);
+    QCOMPARE(ReadSettingBool(SettingsGroup, ValuePinned, false), true);
+    QCOMPARE(ReadSettingInteger(SettingsGroup, ValueLeft, 0), -1200);
+    QCOMPARE(ReadSettingInteger(SettingsGroup, ValueTop, 0), 40);
 }
 
 void TestClocksForm::windowStateWrittenOnChange_data()
@@ -949,9 +949,9 @@ void TestClocksForm::windowStateWrittenOnChange()
     QFETCH(bool, written);
     SeedThreeClocks();
     if (pinned) {
-        WriteSettingBool(SettingsKey, ValuePinned, true);
-        WriteSettingInteger(SettingsKey, ValueLeft, 100);
-        WriteSettingInteger(SettingsKey, ValueTop, 90);
+        WriteSettingBool(SettingsGroup, ValuePinned, true);
+        WriteSettingInteger(SettingsGroup, ValueLeft, 100);
+        WriteSettingInteger(SettingsGroup, ValueTop, 90);
     }
     TSysTrayIcon tray;
     TClocksForm form(tray);
@@ -973,12 +973,12 @@ void TestClocksForm::windowStateWrittenOnChange()
     // Read while the window is still up: nothing waits for the way out.
     const int noValue = -1;
     if (written) {
-        QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, !form.Pinned()), form.Pinned());
-        QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, noValue), form.x());
-        QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, noValue), form.y());
+        QCOMPARE(ReadSettingBool(SettingsGroup, ValuePinned, !form.Pinned()), form.Pinned());
+        QCOMPARE(ReadSettingInteger(SettingsGroup, ValueLeft, noValue), form.x());
+        QCOMPARE(ReadSettingInteger(SettingsGroup, ValueTop, noValue), form.y());
     } else {
-        QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, noValue), pinned ? 100 : noValue);
-        QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, noValue), pinned ? 90 : noValue);
+        QCOMPARE(ReadSettingInteger(SettingsGroup, ValueLeft, noValue), pinned ? 100 : noValue);
+        QCOMPARE(ReadSettingInteger(SettingsGroup, ValueTop, noValue), pinned ? 90 : noValue);
     }
 }
 
@@ -996,9 +996,9 @@ void TestClocksForm::pinnedStartsShown()
     QFETCH(QPoint, stored);
     QFETCH(QPoint, expected);
     SeedThreeClocks();
-    WriteSettingBool(SettingsKey, ValuePinned, true);
-    WriteSettingInteger(SettingsKey, ValueLeft, stored.x());
-    WriteSettingInteger(SettingsKey, ValueTop, stored.y());
+    WriteSettingBool(SettingsGroup, ValuePinned, true);
+    WriteSettingInteger(SettingsGroup, ValueLeft, stored.x());
+    WriteSettingInteger(SettingsGroup, ValueTop, stored.y());
     TSysTrayIcon tray;
     TClocksForm form(tray);
     QVERIFY(form.isVisible());
@@ -1047,9 +1047,9 @@ void TestClocksForm::terminationDuringStartBox()
     if (alarmPassed) {
         SeedThreeClocks();
         SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 15, 12, 30, 0, 0));
-        WriteSettingBool(SettingsKey, ValuePinned, true);
-        WriteSettingInteger(SettingsKey, ValueLeft, 120);
-        WriteSettingInteger(SettingsKey, ValueTop, 80);
+        WriteSettingBool(SettingsGroup, ValuePinned, true);
+        WriteSettingInteger(SettingsGroup, ValueLeft, 120);
+        WriteSettingInteger(SettingsGroup, ValueTop, 80);
     }
     // The box is really shown: its own event loop must hear the signal.
     QTimer sender;
@@ -1074,9 +1074,9 @@ void TestClocksForm::terminationDuringStartBox()
         QCOMPARE(app.ZoneForm(), nullptr); // "Yes" was never taken
     }
     if (alarmPassed) {
-        QCOMPARE(ReadSettingBool(SettingsKey, ValuePinned, false), true);
-        QCOMPARE(ReadSettingInteger(SettingsKey, ValueLeft, 0), 120);
-        QCOMPARE(ReadSettingInteger(SettingsKey, ValueTop, 0), 80);
+        QCOMPARE(ReadSettingBool(SettingsGroup, ValuePinned, false), true);
+        QCOMPARE(ReadSettingInteger(SettingsGroup, ValueLeft, 0), 120);
+        QCOMPARE(ReadSettingInteger(SettingsGroup, ValueTop, 0), 80);
     }
 }
 
@@ -1100,7 +1100,7 @@ void TestClocksForm::storedPosition()
     QFETCH(QByteArray, top);
     QFETCH(QPoint, expected);
     SeedThreeClocks();
-    WriteSettingBool(SettingsKey, ValuePinned, true);
+    WriteSettingBool(SettingsGroup, ValuePinned, true);
     AddStoredLine("Left=" + left + "\nTop=" + top);
     TSysTrayIcon tray;
     TClocksForm form(tray);

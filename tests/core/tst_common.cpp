@@ -187,8 +187,8 @@ void TestCommon::loadClockList()
     QFETCH(TValues, clockValues);
     QFETCH(QStringList, expected);
     if (!titles.isNull())
-        WriteSettingString(SettingsKey, ValueClocks, titles);
-    Store(ClockListKey, clockValues);
+        WriteSettingString(SettingsGroup, ValueClocks, titles);
+    Store(ClockListGroup, clockValues);
 
     TTimeZoneList list;
     LoadClockList(list, FZones);
@@ -206,13 +206,13 @@ void TestCommon::loadEmptiesTheList()
 
 void TestCommon::saveReplacesLongerList()
 {
-    WriteSettingString(SettingsKey, ValueClocks, QStringLiteral("1;2;3;4;5"));
+    WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("1;2;3;4;5"));
     for (int n = 0; n < 5; ++n) {
-        WriteSettingString(ClockListKey, QStringLiteral("%1_Zone").arg(n),
+        WriteSettingString(ClockListGroup, QStringLiteral("%1_Zone").arg(n),
                            QStringLiteral("Asia/Tokyo"));
-        WriteSettingBool(ClockListKey, QStringLiteral("%1_UseDaylight").arg(n), false);
+        WriteSettingBool(ClockListGroup, QStringLiteral("%1_UseDaylight").arg(n), false);
     }
-    WriteSettingBool(SettingsKey, ValuePinned, true);
+    WriteSettingBool(SettingsGroup, ValuePinned, true);
 
     TTimeZoneList clocks;
     clocks.SetSorted(false);
@@ -221,12 +221,12 @@ void TestCommon::saveReplacesLongerList()
     clocks.Add(Clock(QStringLiteral("America/New York"), QStringLiteral("Aunt"), true));
     SaveClockList(clocks);
 
-    QCOMPARE(ReadSettingString(SettingsKey, ValueClocks, QString()),
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueClocks, QString()),
              QStringLiteral("Home;Work;Aunt"));
-    QVERIFY(!SettingValueExists(ClockListKey, QStringLiteral("3_Zone")));
-    QVERIFY(!SettingValueExists(ClockListKey, QStringLiteral("4_Zone")));
-    QVERIFY(!SettingValueExists(ClockListKey, QStringLiteral("4_UseDaylight")));
-    QVERIFY(ReadSettingBool(SettingsKey, ValuePinned, false)); // other values untouched
+    QVERIFY(!SettingValueExists(ClockListGroup, QStringLiteral("3_Zone")));
+    QVERIFY(!SettingValueExists(ClockListGroup, QStringLiteral("4_Zone")));
+    QVERIFY(!SettingValueExists(ClockListGroup, QStringLiteral("4_UseDaylight")));
+    QVERIFY(ReadSettingBool(SettingsGroup, ValuePinned, false)); // other values untouched
     QVERIFY(FileBytes().contains("[Clocks]\n0_UseDaylight=1\n0_Zone=Europe/London\n"
                                  "1_UseDaylight=0\n1_Zone=Asia/Tokyo\n"
                                  "2_UseDaylight=1\n2_Zone=America/New York\n"));
@@ -240,12 +240,12 @@ void TestCommon::saveReplacesLongerList()
 
 void TestCommon::saveNoClocks()
 {
-    WriteSettingString(SettingsKey, ValueClocks, QStringLiteral("A"));
-    WriteSettingString(ClockListKey, QStringLiteral("0_Zone"), QStringLiteral("Asia/Tokyo"));
+    WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("A"));
+    WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"), QStringLiteral("Asia/Tokyo"));
     SaveClockList(TTimeZoneList());
-    QVERIFY(SettingValueExists(SettingsKey, ValueClocks));
-    QCOMPARE(ReadSettingString(SettingsKey, ValueClocks, QStringLiteral("x")), QString());
-    QVERIFY(!SettingsKeyExists(ClockListKey));
+    QVERIFY(SettingValueExists(SettingsGroup, ValueClocks));
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueClocks, QStringLiteral("x")), QString());
+    QVERIFY(!SettingsGroupExists(ClockListGroup));
     QVERIFY(!FileBytes().contains("Zone"));
 }
 
@@ -282,7 +282,7 @@ void TestCommon::saveKeepsTitlesPaired()
     for (int i = 0; i < 3; ++i)
         clocks.Add(Clock(zones[i], titles[i], true));
     SaveClockList(clocks);
-    QCOMPARE(ReadSettingString(SettingsKey, ValueClocks, QString()), storedTitles);
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueClocks, QString()), storedTitles);
 
     TTimeZoneList loaded;
     LoadClockList(loaded, FZones);
@@ -315,7 +315,7 @@ void TestCommon::failedSaveKeepsStoredList()
         setrlimit(RLIMIT_FSIZE, &none);
         try {
             SaveClockList(other);
-        } catch (const ERegistryException &e) {
+        } catch (const ESettingsWriteError &e) {
             error = e.Message();
         }
         setrlimit(RLIMIT_FSIZE, &old);

@@ -162,14 +162,14 @@ private Q_SLOTS:
             return;
         }
         data.Commit(program);
-        QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmTime, QString()), storedAlarm);
+        QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()), storedAlarm);
         if (storedAlarm != u"0"_s) {
-            QCOMPARE(ReadSettingString(SettingsKey, ValueAlarmClock, QString()), u"Tokyo"_s);
+            QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmClock, QString()), u"Tokyo"_s);
         }
-        QCOMPARE(ReadSettingString(SettingsKey, ValueTimeFormat, u"?"_s), u"hh:nn"_s);
-        QCOMPARE(ReadSettingString(SettingsKey, ValueDateFormat, u"?"_s), QString());
-        QVERIFY(!ReadSettingBool(SettingsKey, ValueSortZonesByName, true));
-        QCOMPARE(ReadSettingString(SettingsKey, ValueFont, QString()), u"DejaVu Sans;10;1;255"_s);
+        QCOMPARE(ReadSettingString(SettingsGroup, ValueTimeFormat, u"?"_s), u"hh:nn"_s);
+        QCOMPARE(ReadSettingString(SettingsGroup, ValueDateFormat, u"?"_s), QString());
+        QVERIFY(!ReadSettingBool(SettingsGroup, ValueSortZonesByName, true));
+        QCOMPARE(ReadSettingString(SettingsGroup, ValueFont, QString()), u"DejaVu Sans;10;1;255"_s);
         // The clock list reads back as committed.
         TOptionsData again;
         again.LoadClocks(FZones);

@@ -26,8 +26,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString Key = QStringLiteral("SOFTWARE\\Vorkel\\Clocks");
-const QString ClocksKey = QStringLiteral("SOFTWARE\\Vorkel\\Clocks\\Clocks");
+const QString Key;
+const QString ClocksKey = QStringLiteral("Clocks");
 const QString ZoneFile = QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini");
 
 QStringList Texts(const QListWidget *list)

@@ -98,8 +98,9 @@ private Q_SLOTS:
     {
         FDir = std::make_unique<QTemporaryDir>();
         SetSettingsFileName(FDir->filePath(QStringLiteral("Clocks.ini")));
-        WriteSettingString(SettingsKey, QStringLiteral("Clocks"), QStringLiteral("London"));
-        WriteSettingString(ClockListKey, QStringLiteral("0_Zone"), QStringLiteral("Europe/London"));
+        WriteSettingString(SettingsGroup, QStringLiteral("Clocks"), QStringLiteral("London"));
+        WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"),
+                           QStringLiteral("Europe/London"));
         FClock = std::make_unique<TFakeClock>(EncodeDateTime(2026, 3, 20, 12, 0, 0, 0));
         QFile::remove(StartupShortcutPath());
         FOpened.clear();

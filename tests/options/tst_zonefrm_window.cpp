@@ -24,9 +24,9 @@ namespace {
 void SeedClocks(const QStringList &zones, const QStringList &titles)
 {
     for (qsizetype i = 0; i < zones.size(); ++i) {
-        WriteSettingString(ClockListKey, QString::number(i) + QStringLiteral("_Zone"), zones[i]);
+        WriteSettingString(ClockListGroup, QString::number(i) + QStringLiteral("_Zone"), zones[i]);
     }
-    WriteSettingString(SettingsKey, ValueClocks, titles.join(u';'));
+    WriteSettingString(SettingsGroup, ValueClocks, titles.join(u';'));
 }
 } // namespace
 
@@ -38,7 +38,7 @@ private:
     // The clocks window; with no clocks it asks whether to choose some.
     TClocksForm &Window()
     {
-        if (ReadSettingString(SettingsKey, ValueClocks, QString()).isEmpty()) {
+        if (ReadSettingString(SettingsGroup, ValueClocks, QString()).isEmpty()) {
             MessageDlgHook::QueueAnswer(QMessageBox::No);
         }
         FApp = std::make_unique<TClocksApp>();
@@ -127,8 +127,8 @@ private Q_SLOTS:
         QFETCH(QString, chosenTime);
         QFETCH(bool, showDate);
         SeedClocks({QStringLiteral("Asia/Tokyo")}, {QStringLiteral("Tokyo")});
-        WriteSettingString(SettingsKey, ValueTimeFormat, timeFormat);
-        WriteSettingString(SettingsKey, ValueDateFormat, dateFormat);
+        WriteSettingString(SettingsGroup, ValueTimeFormat, timeFormat);
+        WriteSettingString(SettingsGroup, ValueDateFormat, dateFormat);
         Window().OpenOptions();
         QCOMPARE(Dialog()->TimeFormats().last(), lastTime);
         QCOMPARE(Dialog()->SelectedTimeFormat(), chosenTime);
@@ -142,9 +142,9 @@ private Q_SLOTS:
     {
         SeedClocks({QStringLiteral("Europe/London"), QStringLiteral("Asia/Tokyo")},
                    {QStringLiteral("Home"), QStringLiteral("Office")});
-        WriteSettingString(SettingsKey, ValueAlarmTime,
+        WriteSettingString(SettingsGroup, ValueAlarmTime,
                            AlarmTimeText(EncodeDateTime(2026, 3, 21, 7, 5, 0, 0)));
-        WriteSettingString(SettingsKey, ValueAlarmClock, QStringLiteral("office"));
+        WriteSettingString(SettingsGroup, ValueAlarmClock, QStringLiteral("office"));
         Window().OpenOptions();
         QVERIFY(Dialog()->ChkSetAlarm->isChecked());
         QVERIFY(Dialog()->CmbAlarmClocks->isEnabled());

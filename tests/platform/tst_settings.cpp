@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Root = QStringLiteral("SOFTWARE\\Vorkel\\Clocks");
-const QString List = QStringLiteral("SOFTWARE\\Vorkel\\Clocks\\Clocks");
+const QString Root;
+const QString List = QStringLiteral("Clocks");
 
 QByteArray FileBytes(const QString &fileName)
 {
@@ -39,7 +39,7 @@ template <typename Write> std::optional<QString> WriteError(Write write)
 {
     try {
         write();
-    } catch (const ERegistryException &e) {
+    } catch (const ESettingsWriteError &e) {
         return e.Message();
     }
     return std::nullopt;
@@ -117,9 +117,9 @@ private Q_SLOTS:
     void storedTextAsInteger();
     void valuesRoundTrip();
     void fileLayout();
-    void deleteKeyKeepsParentValue();
-    void createKeyMakesFileAndFolder();
-    void keyOutsideRootCannotBeWritten();
+    void deleteGroupKeepsRootValue();
+    void createGroupMakesFileAndFolder();
+    void groupWithSeparatorCannotBeWritten();
     void readOnlyStoreKeepsOldFile_data();
     void readOnlyStoreKeepsOldFile();
     void fullDiskKeepsOldFile_data();
@@ -167,9 +167,8 @@ void TestSettings::missingValuesGiveDefaults_data()
         << QByteArray("[General]\nTop=5\n") << Root << QStringLiteral("Pinned");
     QTest::newRow("value of another group")
         << QByteArray("[Clocks]\nPinned=5\n") << Root << QStringLiteral("Pinned");
-    QTest::newRow("key outside the root")
-        << QByteArray("[General]\nPinned=5\n") << QStringLiteral("SOFTWARE\\Other")
-        << QStringLiteral("Pinned");
+    QTest::newRow("group with a slash") << QByteArray("[Clocks]\nPinned=5\n")
+                                        << QStringLiteral("Clocks/") << QStringLiteral("Pinned");
     QTest::newRow("name with a slash")
         << QByteArray("[Clocks]\nPinned=5\n") << Root << QStringLiteral("Clocks/Pinned");
     QTest::newRow("empty name") << QByteArray("[General]\nPinned=5\n") << Root << QString();
@@ -249,9 +248,7 @@ void TestSettings::valuesRoundTrip()
 
 void TestSettings::fileLayout()
 {
-    // Registry paths ignore case.
-    WriteSettingString(QStringLiteral("software\\vorkel\\CLOCKS"), QStringLiteral("Clocks"),
-                       QStringLiteral("Home;Work"));
+    WriteSettingString(Root, QStringLiteral("Clocks"), QStringLiteral("Home;Work"));
     WriteSettingString(List, QStringLiteral("0_Zone"), QStringLiteral("Europe/London"));
     WriteSettingBool(List, QStringLiteral("0_UseDaylight"), true);
     WriteSettingInteger(Root, QStringLiteral("Top"), 40);
@@ -261,43 +258,40 @@ void TestSettings::fileLayout()
              bytes.constData());
 }
 
-void TestSettings::deleteKeyKeepsParentValue()
+void TestSettings::deleteGroupKeepsRootValue()
 {
-    DeleteSettingsKey(List); // nothing there yet: no error
+    DeleteSettingsGroup(List); // nothing there yet: no error
     WriteSettingString(Root, QStringLiteral("Clocks"), QStringLiteral("A;B"));
     for (int n = 0; n < 5; ++n)
         WriteSettingString(List, QStringLiteral("%1_Zone").arg(n), QStringLiteral("Asia/Tokyo"));
-    WriteSettingString(List + QStringLiteral("\\Deeper"), QStringLiteral("x"), QStringLiteral("y"));
-    QVERIFY(SettingsKeyExists(List));
+    QVERIFY(SettingsGroupExists(List));
 
-    DeleteSettingsKey(List);
-    QVERIFY(!SettingsKeyExists(List));
+    DeleteSettingsGroup(List);
+    QVERIFY(!SettingsGroupExists(List));
     QCOMPARE(ReadSettingString(List, QStringLiteral("4_Zone"), QString()), QString());
-    QCOMPARE(ReadSettingString(List + QStringLiteral("\\Deeper"), QStringLiteral("x"), QString()),
-             QString());
     QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), QStringLiteral("A;B"));
     QVERIFY(!FileBytes(FFile).contains("Zone"));
 }
 
-void TestSettings::createKeyMakesFileAndFolder()
+void TestSettings::createGroupMakesFileAndFolder()
 {
     QVERIFY(!QFile::exists(FFile));
-    QVERIFY(!SettingsKeyExists(Root));
-    CreateSettingsKey(Root);
+    QVERIFY(!SettingsGroupExists(Root));
+    CreateSettingsGroup(Root);
     QVERIFY(QFile::exists(FFile));
-    QVERIFY(SettingsKeyExists(Root));
+    QVERIFY(SettingsGroupExists(Root));
     WriteSettingInteger(Root, QStringLiteral("Top"), 1);
-    CreateSettingsKey(List); // an existing file is left as it is
+    CreateSettingsGroup(List); // an existing file is left as it is
     QCOMPARE(ReadSettingInteger(Root, QStringLiteral("Top"), 0), 1);
 }
 
-void TestSettings::keyOutsideRootCannotBeWritten()
+void TestSettings::groupWithSeparatorCannotBeWritten()
 {
-    const QString other = QStringLiteral("SOFTWARE\\Other");
+    const QString other = QStringLiteral("Clocks\\Deeper");
     QCOMPARE(
         WriteError([&] { WriteSettingString(other, QStringLiteral("a"), QStringLiteral("b")); }),
         WriteErrorFor(FFile));
-    QVERIFY(WriteError([&] { CreateSettingsKey(other); }));
+    QVERIFY(WriteError([&] { CreateSettingsGroup(other); }));
     QVERIFY(WriteError([&] { WriteSettingBool(Root, QStringLiteral("a/b"), true); }));
     QVERIFY(!QFile::exists(FFile));
 }
@@ -321,7 +315,7 @@ void TestSettings::readOnlyStoreKeepsOldFile()
     QFile::setPermissions(locked, QFile::ReadOwner |
                                       (folderReadOnly ? QFile::ExeOwner : QFile::Permissions()));
     const auto error = WriteError([] { WriteSettingBool(Root, QStringLiteral("Pinned"), false); });
-    const auto createError = WriteError([] { CreateSettingsKey(Root); });
+    const auto createError = WriteError([] { CreateSettingsGroup(Root); });
     QFile::setPermissions(locked, permissions);
 
     QCOMPARE(error, WriteErrorFor(FFile));
@@ -394,8 +388,8 @@ void TestSettings::failedUpdateKeepsOldFile()
     std::optional<QString> error;
     {
         TSettingsUpdate update;
-        CreateSettingsKey(Root);
-        DeleteSettingsKey(List);
+        CreateSettingsGroup(Root);
+        DeleteSettingsGroup(List);
         WriteSettingString(List, QStringLiteral("0_Zone"), QStringLiteral("Asia/Tokyo"));
         WriteSettingString(Root, QStringLiteral("Clocks"), QStringLiteral("Tokyo"));
         const TFileSizeLimit limit(0);
@@ -488,7 +482,7 @@ void TestSettings::nonRegularFileIsNeverReplaced()
 
     QCOMPARE(WriteError([] { WriteSettingBool(Root, QStringLiteral("Pinned"), true); }),
              WriteErrorFor(FFile));
-    QVERIFY(WriteError([] { CreateSettingsKey(Root); }));
+    QVERIFY(WriteError([] { CreateSettingsGroup(Root); }));
     {
         TSettingsUpdate update;
         WriteSettingBool(Root, QStringLiteral("Pinned"), true);
