@@ -436,28 +436,26 @@ void TClocksForm::ClearClockControls()
 void TClocksForm::LoadSettings()
 {
     const TFormatSettings &fmt = FormatSettings();
-    SetDateFormat(ReadSettingString(SettingsGroup, ValueDateFormat, fmt.LongDateFormat));
-    SetTimeFormat(ReadSettingString(SettingsGroup, ValueTimeFormat, fmt.LongTimeFormat));
+    SetDateFormat(TStoredSettings::DateFormat(fmt.LongDateFormat));
+    SetTimeFormat(TStoredSettings::TimeFormat(fmt.LongTimeFormat));
 
-    FStoredPlaceUnchecked = ReadSettingBool(SettingsGroup, ValuePinned, false);
+    FStoredPlaceUnchecked = TStoredSettings::Pinned();
     if (FStoredPlaceUnchecked) {
         SetPinned(true);
-        move(ReadWindowEdge(ValueLeft).value_or(x()), ReadWindowEdge(ValueTop).value_or(y()));
+        move(TStoredSettings::Left().value_or(x()), TStoredSettings::Top().value_or(y()));
     }
 
     LoadAlarm();
 
-    const QString fontText = ReadSettingString(SettingsGroup, ValueFont, QString());
-    if (!fontText.isEmpty())
-        ApplyClockFont(DecodeFont(fontText).value_or(DesignClockFont()));
+    if (const std::optional<TStoredFont> font = TStoredSettings::ClockFont())
+        ApplyClockFont(*font);
     FSettingsLoaded = true;
 }
 
 void TClocksForm::LoadAlarm()
 {
-    const std::optional<TDateTime> time =
-        AlarmTimeFromText(ReadSettingString(SettingsGroup, ValueAlarmTime, QStringLiteral("0")));
-    const int index = FindClockByTitle(ReadSettingString(SettingsGroup, ValueAlarmClock, {}));
+    const std::optional<TDateTime> time = TStoredSettings::AlarmTime();
+    const int index = FindClockByTitle(TStoredSettings::AlarmClock());
     FAlarm.Time = time.value_or(0);
     if (!time || *time <= 0 || index < 0) {
         FAlarm.Active = false;
@@ -494,12 +492,7 @@ void TClocksForm::ApplyClockFont(const TStoredFont &stored)
 
 void TClocksForm::SaveWindowState()
 {
-    // One write of the file for the three values, as the options dialog's commit does.
-    TSettingsUpdate update;
-    WriteSettingBool(SettingsGroup, ValuePinned, Pinned());
-    WriteSettingInteger(SettingsGroup, ValueTop, y());
-    WriteSettingInteger(SettingsGroup, ValueLeft, x());
-    update.Commit();
+    TStoredSettings::SetWindowState(Pinned(), x(), y());
 }
 
 void TClocksForm::StoreWindowState()
@@ -957,7 +950,7 @@ void TClocksForm::UpdateAlarmIcon()
 void TClocksForm::FireAlarm()
 {
     try {
-        WriteSettingString(SettingsGroup, ValueAlarmTime, QStringLiteral("0"));
+        TStoredSettings::ClearAlarm();
     } catch (const Exception &e) {
         // Still stored, it rings again at the next start.
         SoundMessageDlg(e.Message(), TMsgDlgType::mtError, QMessageBox::Ok);

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString ZoneValue(int n)
@@ -81,12 +83,101 @@ void SaveClockList(const TTimeZoneList &list)
     update.Commit();
 }
 
-std::optional<int> ReadWindowEdge(const QString &name)
+namespace {
+
+std::optional<int> WindowEdge(const QString &name)
 {
     const std::optional<std::int32_t> edge = TryReadSettingInteger(SettingsGroup, name);
     if (!edge || *edge < -MaxStoredWindowEdge || *edge > MaxStoredWindowEdge)
         return std::nullopt;
     return *edge;
+}
+
+} // namespace
+
+QString TStoredSettings::DateFormat(const QString &defaultFormat)
+{
+    return ReadSettingString(SettingsGroup, ValueDateFormat, defaultFormat);
+}
+
+QString TStoredSettings::TimeFormat(const QString &defaultFormat)
+{
+    return ReadSettingString(SettingsGroup, ValueTimeFormat, defaultFormat);
+}
+
+bool TStoredSettings::Pinned()
+{
+    return ReadSettingBool(SettingsGroup, ValuePinned, false);
+}
+
+std::optional<int> TStoredSettings::Left()
+{
+    return WindowEdge(ValueLeft);
+}
+
+std::optional<int> TStoredSettings::Top()
+{
+    return WindowEdge(ValueTop);
+}
+
+std::optional<TDateTime> TStoredSettings::AlarmTime()
+{
+    return AlarmTimeFromText(ReadSettingString(SettingsGroup, ValueAlarmTime, u"0"_s));
+}
+
+QString TStoredSettings::AlarmClock()
+{
+    return ReadSettingString(SettingsGroup, ValueAlarmClock, QString());
+}
+
+std::optional<TStoredFont> TStoredSettings::ClockFont()
+{
+    const QString text = ReadSettingString(SettingsGroup, ValueFont, QString());
+    if (text.isEmpty())
+        return std::nullopt;
+    return DecodeFont(text).value_or(DesignClockFont());
+}
+
+bool TStoredSettings::SortZonesByName()
+{
+    return ReadSettingBool(SettingsGroup, ValueSortZonesByName, true);
+}
+
+void TStoredSettings::SetFormats(const QString &timeFormat, const QString &dateFormat)
+{
+    WriteSettingString(SettingsGroup, ValueTimeFormat, timeFormat);
+    WriteSettingString(SettingsGroup, ValueDateFormat, dateFormat);
+}
+
+void TStoredSettings::SetWindowState(bool pinned, int left, int top)
+{
+    // One write of the file for the three values.
+    TSettingsUpdate update;
+    WriteSettingBool(SettingsGroup, ValuePinned, pinned);
+    WriteSettingInteger(SettingsGroup, ValueTop, top);
+    WriteSettingInteger(SettingsGroup, ValueLeft, left);
+    update.Commit();
+}
+
+void TStoredSettings::SetAlarm(TDateTime time, const QString &clockTitle)
+{
+    WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(time));
+    WriteSettingString(SettingsGroup, ValueAlarmClock, clockTitle);
+}
+
+void TStoredSettings::ClearAlarm()
+{
+    WriteSettingString(SettingsGroup, ValueAlarmTime, u"0"_s);
+}
+
+void TStoredSettings::SetClockFont(const TStoredFont &font)
+{
+    WriteSettingString(SettingsGroup, ValueFont, EncodeFont(font));
+}
+
+void TStoredSettings::SetSortZonesByName(bool byName)
+{
+    WriteSettingBool(SettingsGroup, ValueSortZonesByName, byName);
 }
 
 QString AlarmTimeText(TDateTime value)

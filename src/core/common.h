@@ -44,8 +44,35 @@ void SaveClockList(const TTimeZoneList &list);
 // A stored window edge further out than this is no desktop's but a damaged
 // file's, and reads as missing: the window's geometry would overflow.
 constexpr int MaxStoredWindowEdge = 100000;
-// "Left" or "Top", nullopt when missing, not a number or out of range.
-std::optional<int> ReadWindowEdge(const QString &name);
+
+// The single values of the settings file, typed. A value that is missing,
+// damaged or out of range reads as its default; a write that cannot be stored
+// raises ESettingsWriteError, and writes inside a TSettingsUpdate are stored
+// together or not at all.
+class TStoredSettings
+{
+public:
+    static QString DateFormat(const QString &defaultFormat);
+    static QString TimeFormat(const QString &defaultFormat);
+    static bool Pinned();
+    // nullopt when missing or beyond MaxStoredWindowEdge.
+    static std::optional<int> Left();
+    static std::optional<int> Top();
+    // nullopt for a text that is no moment; 0 is no alarm.
+    static std::optional<TDateTime> AlarmTime();
+    static QString AlarmClock();
+    // nullopt when none is stored (the design fonts stay); a stored font that
+    // does not decode gives DesignClockFont().
+    static std::optional<TStoredFont> ClockFont();
+    static bool SortZonesByName();
+
+    static void SetFormats(const QString &timeFormat, const QString &dateFormat);
+    static void SetWindowState(bool pinned, int left, int top);
+    static void SetAlarm(TDateTime time, const QString &clockTitle);
+    static void ClearAlarm();
+    static void SetClockFont(const TStoredFont &font);
+    static void SetSortZonesByName(bool byName);
+};
 
 // The alarm moment in the general number format: at most 15 significant
 // digits, the user's decimal separator, "0" for no alarm.

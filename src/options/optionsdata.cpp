@@ -168,16 +168,13 @@ void TOptionsData::Commit(const QString &programPath) const
         AlarmClock != nullptr ? std::optional(AlarmMoment(AlarmTime, AlarmDate)) : std::nullopt;
     TSettingsUpdate update;
     SaveClockList(FClocks);
-    WriteSettingString(SettingsGroup, ValueTimeFormat, TimeFormat);
-    WriteSettingString(SettingsGroup, ValueDateFormat, DateFormat);
-    WriteSettingBool(SettingsGroup, ValueSortZonesByName, SortZonesByName);
-    if (alarm) {
-        WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(*alarm));
-        WriteSettingString(SettingsGroup, ValueAlarmClock, AlarmClock->Title);
-    } else {
-        WriteSettingString(SettingsGroup, ValueAlarmTime, QStringLiteral("0"));
-    }
-    WriteSettingString(SettingsGroup, ValueFont, EncodeFont(Font));
+    TStoredSettings::SetFormats(TimeFormat, DateFormat);
+    TStoredSettings::SetSortZonesByName(SortZonesByName);
+    if (alarm)
+        TStoredSettings::SetAlarm(*alarm, AlarmClock->Title);
+    else
+        TStoredSettings::ClearAlarm();
+    TStoredSettings::SetClockFont(Font);
     update.Commit();
     UpdateStartupShortcut(RunAtStartup, true, programPath);
 }

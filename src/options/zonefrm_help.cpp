@@ -9,7 +9,6 @@
 #include "options/zonefrm.h"
 #include "platform/autostart.h"
 #include "platform/help.h"
-#include "platform/settings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,7 +33,7 @@ void TZoneForm::LoadStartupOptions()
     ChkRunAtStartup->setChecked(
         UpdateStartupShortcut(false, false, QCoreApplication::applicationFilePath()));
     // Missing, or not a number: the box stays as designed, checked.
-    SetChkSortByName(ReadSettingBool(SettingsGroup, ValueSortZonesByName, true));
+    SetChkSortByName(TStoredSettings::SortZonesByName());
 }
 
 void TZoneForm::ChkRunAtStartupClick()

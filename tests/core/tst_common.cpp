@@ -11,6 +11,9 @@
 #include <memory>
 #include <optional>
 #include <sys/resource.h>
+#include <type_traits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -91,6 +94,8 @@ private Q_SLOTS:
 
     void decodeFont_data();
     void decodeFont();
+    void storedValuesRead_data();
+    void storedValuesRead();
     void encodeFontRoundTrips();
     void alarmTimeText_data();
     void alarmTimeText();
@@ -379,6 +384,60 @@ void TestCommon::decodeFont()
     QTEST(font->Size, "size");
     QTEST(font->Style, "style");
     QTEST(static_cast<int>(font->Color), "color");
+}
+
+void TestCommon::storedValuesRead_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stored"); // null: not stored
+    QTest::addColumn<QString>("read");   // what the typed reader gives, as text
+    QTest::newRow("edge") << ValueLeft << u"-1200"_s << u"-1200"_s;
+    QTest::newRow("edge far out") << ValueTop << u"100001"_s << u"none"_s;
+    QTest::newRow("edge not a number") << ValueLeft << u"x"_s << u"none"_s;
+    QTest::newRow("pinned as text") << ValuePinned << u"1"_s << u"true"_s;
+    QTest::newRow("pinned as a word") << ValuePinned << u"yes"_s << u"false"_s;
+    QTest::newRow("sort order missing") << ValueSortZonesByName << QString() << u"true"_s;
+    QTest::newRow("sort order as a word") << ValueSortZonesByName << u"no"_s << u"true"_s;
+    QTest::newRow("sort order 0") << ValueSortZonesByName << u"0"_s << u"false"_s;
+    QTest::newRow("no font") << ValueFont << QString() << u"none"_s;
+    QTest::newRow("font") << ValueFont << u"Arial;10;1;255"_s << u"Arial;10;1;255"_s;
+    QTest::newRow("damaged font") << ValueFont << u"Arial;2000;1;255"_s
+                                  << u"Tahoma;8;0;-2147483640"_s;
+    QTest::newRow("no alarm") << ValueAlarmTime << QString() << u"0"_s;
+    QTest::newRow("alarm not a moment") << ValueAlarmTime << u"soon"_s << u"none"_s;
+}
+
+void TestCommon::storedValuesRead()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, stored);
+    QFETCH(QString, read);
+    if (!stored.isNull())
+        WriteSettingString(SettingsGroup, name, stored);
+    const auto text = [](auto value) -> QString {
+        if constexpr (std::is_same_v<decltype(value), bool>)
+            return value ? u"true"_s : u"false"_s;
+        else if (!value)
+            return u"none"_s;
+        else if constexpr (std::is_same_v<decltype(value), std::optional<TStoredFont>>)
+            return EncodeFont(*value);
+        else
+            return QString::number(*value);
+    };
+    QString actual;
+    if (name == ValueLeft)
+        actual = text(TStoredSettings::Left());
+    else if (name == ValueTop)
+        actual = text(TStoredSettings::Top());
+    else if (name == ValuePinned)
+        actual = text(TStoredSettings::Pinned());
+    else if (name == ValueSortZonesByName)
+        actual = text(TStoredSettings::SortZonesByName());
+    else if (name == ValueFont)
+        actual = text(TStoredSettings::ClockFont());
+    else
+        actual = text(TStoredSettings::AlarmTime());
+    QCOMPARE(actual, read);
 }
 
 void TestCommon::encodeFontRoundTrips()
