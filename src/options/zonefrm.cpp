@@ -4,6 +4,7 @@
 #include "components/gmsgdlg.h"
 #include "components/zonedclock.h"
 #include "core/common.h"
+#include "options/zonelistmodel.h"
 #include "platform/autostart.h"
 #include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -32,22 +34,11 @@ namespace {
 const QString AllZonesText = QStringLiteral("(List all zones)");
 constexpr int AllZonesTag = 1;
 constexpr int TagRole = Qt::UserRole;
-constexpr int ObjectRole = Qt::UserRole + 1;
 
 TZoneForm::TFontChooser &FontChooser()
 {
     static TZoneForm::TFontChooser chooser;
     return chooser;
-}
-
-template <typename T> T *ObjectOf(const QVariant &data)
-{
-    return reinterpret_cast<T *>(data.value<quintptr>());
-}
-
-QVariant VariantOf(const void *object)
-{
-    return QVariant::fromValue(reinterpret_cast<quintptr>(object));
 }
 
 void SetBold(QLabel *label, bool bold)
@@ -112,6 +103,8 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
 
 TZoneForm::~TZoneForm()
 {
+    // The list view may still ask its model while the children go.
+    FZoneModel->SetZones(nullptr);
     // The preview clock refers into Zones, which goes first otherwise.
     if (ZonedClockTemp != nullptr) {
         ZonedClockTemp->SetActive(false);
@@ -156,6 +149,7 @@ void TZoneForm::FormCreate()
 
 void TZoneForm::LoadZonesAndClocks()
 {
+    FZoneModel->SetZones(nullptr);
     FZones.Clear();
     try {
         FZones.LoadFromZoneFile(FZoneFile);
@@ -310,11 +304,7 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
 
 QString TZoneForm::ZoneEntryText(const TTimeZone &zone) const
 {
-    if (ChkSortByName->isChecked()) {
-        return zone.CityName() + QStringLiteral(" (") +
-               GMTText(zone.UTCOffset + zone.StandardOffset, true) + u')';
-    }
-    return zone.DisplayName();
+    return FZoneModel->EntryText(zone);
 }
 
 void TZoneForm::FillRegions()
@@ -353,43 +343,12 @@ void TZoneForm::FillRegions()
 
 void TZoneForm::FillZoneList(const std::optional<QString> &region)
 {
-    struct TZoneEntry
-    {
-        QString Text;
-        TTimeZone *Zone;
-    };
-    std::vector<TZoneEntry> entries;
-    for (int i = 0; i < FZones.Count(); ++i) {
-        TTimeZone *zone = FZones.ZoneAt(i);
-        if (region && !zone->Name.startsWith(*region, Qt::CaseSensitive)) {
-            continue;
-        }
-        entries.push_back({ZoneEntryText(*zone), zone});
-    }
-    if (ChkSortByName->isChecked()) {
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const TZoneEntry &a, const TZoneEntry &b) {
-                             return CompareTextLocale(a.Text, b.Text) < 0;
-                         });
-    } else {
-        // West to east by the base offset alone, as CompareZonesByOffset orders.
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const TZoneEntry &a, const TZoneEntry &b) {
-                             if (a.Zone->UTCOffset != b.Zone->UTCOffset) {
-                                 return a.Zone->UTCOffset < b.Zone->UTCOffset;
-                             }
-                             return CompareStringLocale(a.Text, b.Text) < 0;
-                         });
-    }
-    const QSignalBlocker blocker(LstZones);
-    LstZones->setUpdatesEnabled(false);
-    LstZones->clear();
-    for (const TZoneEntry &entry : entries) {
-        auto *item = new QListWidgetItem(entry.Text, LstZones);
-        item->setData(ObjectRole, VariantOf(entry.Zone));
-    }
-    LstZones->setCurrentRow(-1, QItemSelectionModel::Clear);
-    LstZones->setUpdatesEnabled(true);
+    const QScopedValueRollback<bool> quiet(FQuietZones, true);
+    FZoneFilter->SetByName(ChkSortByName->isChecked());
+    FZoneFilter->SetRegion(region);
+    // The browser lists nothing until a region is first chosen.
+    FZoneModel->SetZones(&FZones);
+    LstZones->selectionModel()->clear();
 }
 
 void TZoneForm::RefreshZoneList()
@@ -422,16 +381,16 @@ void TZoneForm::SelectRegion(const QString &region)
 void TZoneForm::RegionChanged()
 {
     RefreshZoneList();
-    if (LstZones->count() > 0) {
+    if (FZoneFilter->rowCount() > 0) {
         SelectZoneRow(0);
     }
     ShowZoneInfo();
 }
 
-TTimeZone *TZoneForm::SelectedZone() const
+const TTimeZone *TZoneForm::SelectedZone() const
 {
-    const int row = ListRow(LstZones);
-    return row < 0 ? nullptr : ObjectOf<TTimeZone>(LstZones->item(row)->data(ObjectRole));
+    const QModelIndexList rows = LstZones->selectionModel()->selectedRows();
+    return rows.isEmpty() ? nullptr : FZoneFilter->ZoneAt(rows.first().row());
 }
 
 void TZoneForm::ShowZoneInfo()
@@ -506,22 +465,20 @@ void TZoneForm::SetSelectedZone(const TTimeZone *zone)
 
 int TZoneForm::ZoneRow(const TTimeZone *zone) const
 {
-    for (int row = 0; row < LstZones->count(); ++row) {
-        if (ObjectOf<TTimeZone>(LstZones->item(row)->data(ObjectRole)) == zone) {
-            return row;
-        }
-    }
-    return -1;
+    return FZoneFilter->RowOf(zone);
 }
 
 void TZoneForm::SelectZoneRow(int row)
 {
+    const QModelIndex index = FZoneFilter->index(row, 0);
     {
-        const QSignalBlocker blocker(LstZones);
-        LstZones->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        const QScopedValueRollback<bool> quiet(FQuietZones, true);
+        LstZones->selectionModel()->setCurrentIndex(index, index.isValid()
+                                                               ? QItemSelectionModel::ClearAndSelect
+                                                               : QItemSelectionModel::Clear);
     }
-    if (row >= 0) {
-        LstZones->scrollToItem(LstZones->item(row));
+    if (index.isValid()) {
+        LstZones->scrollTo(index);
     }
 }
 
@@ -532,7 +489,7 @@ void TZoneForm::CmbRegionsChange()
 
 void TZoneForm::LstZonesClick()
 {
-    if (SelectedZone() != nullptr) {
+    if (!FQuietZones && SelectedZone() != nullptr) {
         ShowZoneInfo();
     }
 }
@@ -666,6 +623,7 @@ void TZoneForm::BtnRemoveClockClick()
             CmbAlarmClocks->setCurrentIndex(-1);
         }
         CmbAlarmClocks->removeItem(entry);
+        FAlarmEntries.removeAt(entry);
     }
     UpdateAlarmAvailability();
     {
@@ -739,7 +697,9 @@ void TZoneForm::SetClockTitle(int index, const QString &title)
     // its new place, and the chosen alarm clock stays chosen.
     TCustomisedTimeZone *alarmClock = SelectedAlarmClock();
     const QSignalBlocker blocker(CmbAlarmClocks);
-    CmbAlarmClocks->removeItem(AlarmEntryOf(clock));
+    const int entry = AlarmEntryOf(clock);
+    CmbAlarmClocks->removeItem(entry);
+    FAlarmEntries.removeAt(entry);
     AddAlarmEntry(clock);
     CmbAlarmClocks->setCurrentIndex(AlarmEntryOf(alarmClock));
 }
@@ -884,15 +844,7 @@ void TZoneForm::BtnDefaultsClick()
 
 int TZoneForm::AlarmEntryOf(const TCustomisedTimeZone *clock) const
 {
-    if (clock == nullptr) {
-        return -1;
-    }
-    for (int i = 0; i < CmbAlarmClocks->count(); ++i) {
-        if (ObjectOf<TCustomisedTimeZone>(CmbAlarmClocks->itemData(i, ObjectRole)) == clock) {
-            return i;
-        }
-    }
-    return -1;
+    return clock == nullptr ? -1 : static_cast<int>(FAlarmEntries.indexOf(clock));
 }
 
 int TZoneForm::AddAlarmEntry(TCustomisedTimeZone *clock)
@@ -905,15 +857,14 @@ int TZoneForm::AddAlarmEntry(TCustomisedTimeZone *clock)
     }
     const QSignalBlocker blocker(CmbAlarmClocks);
     CmbAlarmClocks->insertItem(index, clock->Title);
-    CmbAlarmClocks->setItemData(index, VariantOf(clock), ObjectRole);
+    FAlarmEntries.insert(index, clock);
     return index;
 }
 
 TCustomisedTimeZone *TZoneForm::SelectedAlarmClock() const
 {
     const int index = CmbAlarmClocks->currentIndex();
-    return index < 0 ? nullptr
-                     : ObjectOf<TCustomisedTimeZone>(CmbAlarmClocks->itemData(index, ObjectRole));
+    return index < 0 ? nullptr : FAlarmEntries.value(index);
 }
 
 void TZoneForm::LoadAlarmClocks()
@@ -922,6 +873,7 @@ void TZoneForm::LoadAlarmClocks()
         const QSignalBlocker blocker(CmbAlarmClocks);
         CmbAlarmClocks->setUpdatesEnabled(false);
         CmbAlarmClocks->clear();
+        FAlarmEntries.clear();
         for (int i = 0; i < FData.ClockCount(); ++i) {
             AddAlarmEntry(FData.ClockAt(i));
         }

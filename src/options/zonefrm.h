@@ -26,6 +26,7 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -33,6 +34,8 @@ class QTabWidget;
 class QTextBrowser;
 class QUrl;
 class TWatermarkBox;
+class TZoneFilterModel;
+class TZoneListModel;
 class TZonedClock;
 
 class TZoneForm : public QDialog
@@ -74,7 +77,7 @@ public:
     // "Clocks and Time Zones": the zone browser.
     QLabel *Label3 = nullptr;
     QComboBox *CmbRegions = nullptr;
-    QListWidget *LstZones = nullptr;
+    QListView *LstZones = nullptr;
     QPushButton *BtnAddToClocks = nullptr;
     QGroupBox *InfoBox = nullptr;
     TZonedClock *ZonedClockTemp = nullptr;
@@ -115,7 +118,7 @@ public:
     QString SelectedRegion() const;
     void SelectRegion(const QString &region);
     void RegionChanged();
-    TTimeZone *SelectedZone() const;
+    const TTimeZone *SelectedZone() const;
     void ShowZoneInfo();
     void SetSelectedZone(const TTimeZone *zone);
     QString ZoneEntryText(const TTimeZone &zone) const;
@@ -269,7 +272,13 @@ private:
     bool FModified = false;
     int FDragIndex = -1;
     TTimeZoneList FZones;
-    TOptionsData FData; // the working copy
+    TZoneListModel *FZoneModel = nullptr;    // FZones as entries
+    TZoneFilterModel *FZoneFilter = nullptr; // the region shown in LstZones, in the chosen order
+    // Set while the dialog itself changes the zone selection, which shows
+    // no zone by itself.
+    bool FQuietZones = false;
+    TOptionsData FData;                         // the working copy
+    QList<TCustomisedTimeZone *> FAlarmEntries; // the clocks of CmbAlarmClocks, in its order
     QStringList FTimeFormats;
     QStringList FDateFormats;
     QFont FClockFont;

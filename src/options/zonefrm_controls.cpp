@@ -3,6 +3,7 @@
 #include "components/watermarkbox.h"
 #include "components/zonedclock.h"
 #include "options/zonefrm.h"
+#include "options/zonelistmodel.h"
 #include "platform/datetime.h"
 #include "platform/formatsettings.h"
 
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -99,7 +101,10 @@ void TZoneForm::CreateZoneBrowser()
     QWidget *tab = TabClocks;
     CmbRegions = new QComboBox(tab);
     Label3 = MakeLabel(QStringLiteral("&Time zones:"), tab, CmbRegions);
-    LstZones = new QListWidget(tab);
+    FZoneModel = new TZoneListModel(this);
+    FZoneFilter = new TZoneFilterModel(FZoneModel, this);
+    LstZones = new QListView(tab);
+    LstZones->setModel(FZoneFilter);
     LstZones->setSelectionMode(QAbstractItemView::SingleSelection);
     LstZones->setUniformItemSizes(true);
     BtnAddToClocks = new QPushButton(QStringLiteral("< &Add a Clock"), tab);
@@ -128,8 +133,9 @@ void TZoneForm::CreateZoneBrowser()
         QStringLiteral("Groups time zones by name instead of by GMT offset."));
 
     connect(CmbRegions, &QComboBox::activated, this, &TZoneForm::CmbRegionsChange);
-    connect(LstZones, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstZonesClick);
-    connect(LstZones, &QListWidget::itemDoubleClicked, this, &TZoneForm::LstZonesDblClick);
+    connect(LstZones->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TZoneForm::LstZonesClick);
+    connect(LstZones, &QListView::doubleClicked, this, &TZoneForm::LstZonesDblClick);
     connect(ChkSortByName, &QCheckBox::clicked, this, &TZoneForm::ChkSortByNameClick);
     connect(BtnAddToClocks, &QPushButton::clicked, this, &TZoneForm::BtnAddToClocksClick);
 }

@@ -14,7 +14,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,8 +164,9 @@ private Q_SLOTS:
         SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
         Window().OpenOptions();
         Dialog()->SelectRegion(QStringLiteral("Asia"));
-        Dialog()->LstZones->setCurrentRow(Dialog()->LstZones->row(Dialog()->LstZones->findItems(
-            QStringLiteral("Tokyo (GMT +9:00)"), Qt::MatchExactly)[0]));
+        QAbstractItemModel *zones = Dialog()->LstZones->model();
+        Dialog()->LstZones->setCurrentIndex(zones->match(zones->index(0, 0), Qt::DisplayRole,
+                                                         QStringLiteral("Tokyo (GMT +9:00)"))[0]);
         Dialog()->BtnAddToClocks->click();
         Dialog()->BtnOK->click();
         QTRY_COMPARE(Dialog(), nullptr);
