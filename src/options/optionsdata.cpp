@@ -4,6 +4,7 @@
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
@@ -155,7 +156,8 @@ TDateTime TOptionsData::AlarmMoment(const QString &typed, TDateTime date)
 {
     const TTypedTime time = SplitTypedTime(typed);
     if (!time.Complete || time.Hours > 23 || time.Minutes > 59) {
-        throw EConvertError(QStringLiteral("'%1' is not a valid time").arg(typed));
+        throw EConvertError(
+            QCoreApplication::translate("TOptionsData", "'%1' is not a valid time").arg(typed));
     }
     return date + EncodeTime(time.Hours, time.Minutes, 0, 0);
 }

@@ -31,7 +31,10 @@
 #include <algorithm>
 
 namespace {
-const QString AllZonesText = QStringLiteral("(List all zones)");
+QString AllZonesText()
+{
+    return TZoneForm::tr("(List all zones)");
+}
 constexpr int AllZonesTag = 1;
 constexpr int TagRole = Qt::UserRole;
 
@@ -93,7 +96,7 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     : QDialog(parent), FZoneFile(zoneFile), FShown(shown)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vorkel Clocks - Options"));
+    setWindowTitle(tr("Vorkel Clocks - Options"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setFont(DesignFont());
@@ -154,8 +157,7 @@ void TZoneForm::LoadZonesAndClocks()
     try {
         FZones.LoadFromZoneFile(FZoneFile);
     } catch (const Exception &error) {
-        SoundMessageDlg(QStringLiteral("There was an error loading the time zone data:\r") +
-                            error.Message(),
+        SoundMessageDlg(tr("There was an error loading the time zone data:\r") + error.Message(),
                         TMsgDlgType::mtError, QMessageBox::Cancel);
         // The program cannot work without its zones; the dialog is still
         // built from what was read, until the event loop ends.
@@ -326,7 +328,7 @@ void TZoneForm::FillRegions()
         }
     }
     // The tag, not the text, marks the entry that lists every zone.
-    entries.push_back({AllZonesText, QVariant(AllZonesTag)});
+    entries.push_back({AllZonesText(), QVariant(AllZonesTag)});
     std::stable_sort(entries.begin(), entries.end(),
                      [](const TRegionEntry &a, const TRegionEntry &b) {
                          return CompareTextLocale(a.Text, b.Text) < 0;
@@ -407,7 +409,7 @@ void TZoneForm::ShowZoneInfo()
     };
     if (zone == nullptr) {
         // Only an empty zone list gets here: show that there is nothing to show.
-        InfoBox->setTitle(QStringLiteral(" (no zone) "));
+        InfoBox->setTitle(tr(" (no zone) "));
         ZonedClockTemp->hide();
         LblOffset->clear();
         showStandardOnly();
@@ -424,9 +426,8 @@ void TZoneForm::ShowZoneInfo()
     LblDayOffset->setText(GMTText(zone->UTCOffset + zone->DaylightOffset, false) +
                           QStringLiteral(" (") + zone->DaylightAbbr + u')');
     // A label breaks lines at a line feed only.
-    LblDescrip->setText(QStringLiteral("Daylight time begins on ") + zone->RuleDescription(true) +
-                        QStringLiteral(".\nStandard time resumes on ") +
-                        zone->RuleDescription(false) + u'.');
+    LblDescrip->setText(tr("Daylight time begins on %1.\nStandard time resumes on %2.")
+                            .arg(zone->RuleDescription(true), zone->RuleDescription(false)));
     const bool inDaylight = zone->IsDaylightNow();
     SetBold(LblDayTitle, inDaylight);
     SetBold(LblDayOffset, inDaylight);
@@ -455,7 +456,7 @@ void TZoneForm::SetSelectedZone(const TTimeZone *zone)
         SelectRegion(region);
         row = ZoneRow(own);
         if (row < 0) {
-            SelectRegion(AllZonesText);
+            SelectRegion(AllZonesText());
             row = ZoneRow(own);
         }
     }
@@ -554,7 +555,7 @@ void TZoneForm::SelectClock(int index)
     }
     TCustomisedTimeZone *clock = SelectedClock();
     if (clock == nullptr) {
-        BoxClock->setTitle(QStringLiteral(" (no clock) "));
+        BoxClock->setTitle(tr(" (no clock) "));
         BtnRemoveClock->setEnabled(false);
         EditClockTitle->setEnabled(false);
         EditClockTitle->clear();
@@ -779,8 +780,7 @@ void TZoneForm::SetClockFont(const QFont &font, std::int32_t color)
 
 void TZoneForm::ShowFontName()
 {
-    LblFont->setText(FClockFont.family() + QStringLiteral(", ") +
-                     QString::number(FClockFont.pointSize()) + QStringLiteral("pt"));
+    LblFont->setText(tr("%1, %2pt").arg(FClockFont.family()).arg(FClockFont.pointSize()));
 }
 
 void TZoneForm::ChkShowTimeClick()
@@ -826,9 +826,9 @@ void TZoneForm::BtnFontColorClick()
 
 void TZoneForm::BtnDefaultsClick()
 {
-    if (SoundMessageDlg(
-            QStringLiteral("Are you sure you want to restore the default appearance settings?"),
-            TMsgDlgType::mtConfirmation, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    if (SoundMessageDlg(tr("Are you sure you want to restore the default appearance settings?"),
+                        TMsgDlgType::mtConfirmation,
+                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     SetClockFont(FontFromStored(DesignClockFont()), clWindowText);
@@ -984,7 +984,7 @@ bool TZoneForm::EditAlarmTimeExit()
         TOptionsData::AcceptedAlarmTime(EditAlarmTime->displayText());
     if (!accepted) {
         FCheckingAlarmTime = true;
-        SoundMessageDlg(QStringLiteral("Invalid input value.  Use escape key to abandon changes"),
+        SoundMessageDlg(tr("Invalid input value.  Use escape key to abandon changes"),
                         TMsgDlgType::mtError, QMessageBox::Ok);
         FCheckingAlarmTime = false;
         return false;

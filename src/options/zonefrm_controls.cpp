@@ -51,9 +51,9 @@ void TZoneForm::CreateControls()
     TabClocks = new QWidget;
     TabAppearance = new QWidget;
     PageAbout = new QWidget;
-    PageControl->addTab(TabClocks, QStringLiteral("Clocks and Time Zones"));
-    PageControl->addTab(TabAppearance, QStringLiteral("Appearance and Alarm"));
-    PageControl->addTab(PageAbout, QStringLiteral("About Vorkel"));
+    PageControl->addTab(TabClocks, tr("Clocks and Time Zones"));
+    PageControl->addTab(TabAppearance, tr("Appearance and Alarm"));
+    PageControl->addTab(PageAbout, tr("About Vorkel"));
 
     CreateClocksTab();
     CreateZoneBrowser();
@@ -72,19 +72,18 @@ void TZoneForm::CreateClocksTab()
     LstClocks->setSelectionMode(QAbstractItemView::SingleSelection);
     LstClocks->setUniformItemSizes(true);
     LstClocks->viewport()->installEventFilter(this);
-    Label10 = MakeLabel(QStringLiteral("Your &clocks:"), tab, LstClocks);
+    Label10 = MakeLabel(tr("Your &clocks:"), tab, LstClocks);
 
-    BoxClock = new QGroupBox(QStringLiteral(" (no clock) "), tab);
+    BoxClock = new QGroupBox(tr(" (no clock) "), tab);
     EditClockTitle = new QLineEdit(BoxClock);
     // The stored clock list separates titles with ";", so a title must not hold one.
     EditClockTitle->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[^;]*")), EditClockTitle));
     EditClockTitle->installEventFilter(this);
-    Label4 = MakeLabel(QStringLiteral("&Clock title:"), BoxClock, EditClockTitle);
-    ChkClockUseDaylight =
-        new QCheckBox(QStringLiteral("Use &daylight time when necessary"), BoxClock);
-    BtnRemoveClock = new QPushButton(QStringLiteral("R&emove"), BoxClock);
-    ChkRunAtStartup = new QCheckBox(QStringLiteral("&Run Vorkel Clocks when I log in"), tab);
+    Label4 = MakeLabel(tr("&Clock title:"), BoxClock, EditClockTitle);
+    ChkClockUseDaylight = new QCheckBox(tr("Use &daylight time when necessary"), BoxClock);
+    BtnRemoveClock = new QPushButton(tr("R&emove"), BoxClock);
+    ChkRunAtStartup = new QCheckBox(tr("&Run Vorkel Clocks when I log in"), tab);
     connect(ChkRunAtStartup, &QCheckBox::clicked, this, &TZoneForm::ChkRunAtStartupClick);
 
     connect(LstClocks, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstClocksClick);
@@ -100,14 +99,14 @@ void TZoneForm::CreateZoneBrowser()
 {
     QWidget *tab = TabClocks;
     CmbRegions = new QComboBox(tab);
-    Label3 = MakeLabel(QStringLiteral("&Time zones:"), tab, CmbRegions);
+    Label3 = MakeLabel(tr("&Time zones:"), tab, CmbRegions);
     FZoneModel = new TZoneListModel(this);
     FZoneFilter = new TZoneFilterModel(FZoneModel, this);
     LstZones = new QListView(tab);
     LstZones->setModel(FZoneFilter);
     LstZones->setSelectionMode(QAbstractItemView::SingleSelection);
     LstZones->setUniformItemSizes(true);
-    BtnAddToClocks = new QPushButton(QStringLiteral("< &Add a Clock"), tab);
+    BtnAddToClocks = new QPushButton(tr("< &Add a Clock"), tab);
 
     InfoBox = new QGroupBox(tab);
     ZonedClockTemp = new TZonedClock(InfoBox);
@@ -117,20 +116,19 @@ void TZoneForm::CreateZoneBrowser()
     ZonedClockTemp->SetUseDaylight(true);
     ZonedClockTemp->SetTransparent(true);
     ZonedClockTemp->SetActive(true);
-    LblStdTitle = MakeLabel(QStringLiteral("Standard offset:"), InfoBox);
+    LblStdTitle = MakeLabel(tr("Standard offset:"), InfoBox);
     LblStdTitle->setAlignment(Qt::AlignRight | Qt::AlignTop);
     LblOffset = MakeLabel(QString(), InfoBox);
-    LblDayTitle = MakeLabel(QStringLiteral("Daylight offset:"), InfoBox);
+    LblDayTitle = MakeLabel(tr("Daylight offset:"), InfoBox);
     LblDayTitle->setAlignment(Qt::AlignRight | Qt::AlignTop);
     LblDayOffset = MakeLabel(QString(), InfoBox);
     LblDescrip = MakeLabel(QString(), InfoBox);
     LblDescrip->setWordWrap(true);
     LblDescrip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    ChkSortByName = new QCheckBox(QStringLiteral("&Sort time zones by name, not GMT offset"), tab);
+    ChkSortByName = new QCheckBox(tr("&Sort time zones by name, not GMT offset"), tab);
     ChkSortByName->setChecked(true);
-    ChkSortByName->setToolTip(
-        QStringLiteral("Groups time zones by name instead of by GMT offset."));
+    ChkSortByName->setToolTip(tr("Groups time zones by name instead of by GMT offset."));
 
     connect(CmbRegions, &QComboBox::activated, this, &TZoneForm::CmbRegionsChange);
     connect(LstZones->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -142,30 +140,30 @@ void TZoneForm::CreateZoneBrowser()
 
 void TZoneForm::CreateAppearanceTab()
 {
-    GroupAppearance = new QGroupBox(QStringLiteral(" Appearance "), TabAppearance);
+    GroupAppearance = new QGroupBox(tr(" Appearance "), TabAppearance);
     QWidget *box = GroupAppearance;
-    ChkShowDate = new QCheckBox(QStringLiteral("Show the &date on the clocks"), box);
+    ChkShowDate = new QCheckBox(tr("Show the &date on the clocks"), box);
     ChkShowDate->setChecked(true);
     CmbDateFormat = new QComboBox(box);
-    Label7 = MakeLabel(QStringLiteral("&Format:"), box, CmbDateFormat);
-    BtnFont = new QPushButton(QStringLiteral("Clock Fo&nt..."), box);
+    Label7 = MakeLabel(tr("&Format:"), box, CmbDateFormat);
+    BtnFont = new QPushButton(tr("Clock Fo&nt..."), box);
     // The platform font dialog chooses no colour; this button does.
-    BtnFontColor = new QPushButton(QStringLiteral("Co&lour..."), box);
+    BtnFontColor = new QPushButton(tr("Co&lour..."), box);
     LblFont = MakeLabel(QString(), box);
     LblFont->setWordWrap(true);
     LblFont->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ChkShowTime = new QCheckBox(QStringLiteral("Show the &time on the clocks"), box);
+    ChkShowTime = new QCheckBox(tr("Show the &time on the clocks"), box);
     ChkShowTime->setChecked(true);
     CmbTimeFormat = new QComboBox(box);
-    Label9 = MakeLabel(QStringLiteral("F&ormat:"), box, CmbTimeFormat);
-    BtnDefaults = new QPushButton(QStringLiteral("D&efaults"), box);
+    Label9 = MakeLabel(tr("F&ormat:"), box, CmbTimeFormat);
+    BtnDefaults = new QPushButton(tr("D&efaults"), box);
 
-    GroupAlarm = new QGroupBox(QStringLiteral(" Alarm "), TabAppearance);
+    GroupAlarm = new QGroupBox(tr(" Alarm "), TabAppearance);
     box = GroupAlarm;
-    ChkSetAlarm = new QCheckBox(QStringLiteral("Set an &alarm to go off:"), box);
+    ChkSetAlarm = new QCheckBox(tr("Set an &alarm to go off:"), box);
     CmbAlarmClocks = new QComboBox(box);
     CmbAlarmClocks->setEnabled(false);
-    Label8 = MakeLabel(QStringLiteral("&Clock to use:"), box, CmbAlarmClocks);
+    Label8 = MakeLabel(tr("&Clock to use:"), box, CmbAlarmClocks);
     EditAlarmTime = new QLineEdit(box);
     const QChar separator = FormatSettings().TimeSeparator;
     const QString maskSeparator = QStringLiteral("AaNnXx90DdHhBb><!;[]{}#\\").contains(separator)
@@ -176,8 +174,8 @@ void TZoneForm::CreateAppearanceTab()
     EditAlarmTime->setInputMask(QStringLiteral("09") + maskSeparator + QStringLiteral("99; "));
     EditAlarmTime->setEnabled(false);
     EditAlarmTime->installEventFilter(this);
-    Label11 = MakeLabel(QStringLiteral("&Date and time (in 24-hour format):"), box, EditAlarmTime);
-    Label12 = MakeLabel(QStringLiteral("on"), box);
+    Label11 = MakeLabel(tr("&Date and time (in 24-hour format):"), box, EditAlarmTime);
+    Label12 = MakeLabel(tr("on"), box);
     PickerAlarmDate = new QDateEdit(box);
     PickerAlarmDate->setCalendarPopup(false);
     QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
@@ -202,10 +200,10 @@ void TZoneForm::CreateAppearanceTab()
 
 void TZoneForm::CreateButtons()
 {
-    BtnHelp = new QPushButton(QStringLiteral("Help"), this);
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
-    BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    BtnApply = new QPushButton(QStringLiteral("Apply"), this);
+    BtnHelp = new QPushButton(tr("Help"), this);
+    BtnOK = new QPushButton(tr("OK"), this);
+    BtnCancel = new QPushButton(tr("Cancel"), this);
+    BtnApply = new QPushButton(tr("Apply"), this);
     BtnOK->setDefault(true);
     for (QPushButton *button : {BtnHelp, BtnCancel, BtnApply, BtnAddToClocks, BtnRemoveClock,
                                 BtnFont, BtnFontColor, BtnDefaults}) {
@@ -213,7 +211,7 @@ void TZoneForm::CreateButtons()
     }
     PBox = new TWatermarkBox(this);
     HelpPopup = new QMenu(this);
-    Whatsthis1 = HelpPopup->addAction(QStringLiteral("&What's This?"));
+    Whatsthis1 = HelpPopup->addAction(tr("&What's This?"));
     // Queued: the pop-up opens once the menu has closed, not while it grabs the mouse.
     connect(Whatsthis1, &QAction::triggered, this, &TZoneForm::Whatsthis1Click,
             Qt::QueuedConnection);
