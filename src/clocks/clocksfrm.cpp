@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 
@@ -570,6 +571,8 @@ void TClocksForm::SetTaskButtonHidden(bool hidden)
 void TClocksForm::UpdateClocks()
 {
     FTimer->stop();
+    if (FLookAhead.ExpireIfIdle())
+        ApplyLookAhead();
     if (isVisible())
         RefreshClocks();
 
@@ -599,7 +602,9 @@ void TClocksForm::UpdateTitles()
         const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(clock->Zone());
         if (zone == nullptr)
             continue;
-        const QString abbr = clock->UseDaylight() ? zone->CurrentAbbr() : zone->StandardAbbr;
+        const bool inDaylight =
+            clock->UseDaylight() && zone->IsDaylightAt(FLookAhead.ShownUTC(NowUTC()));
+        const QString abbr = inDaylight ? zone->DaylightAbbr : zone->StandardAbbr;
         const QString caption = zone->Title + QStringLiteral(" (") + abbr + u')';
         // Every layout sizes the titles to their captions; a tick only
         // re-measures the one whose abbreviation has just changed.
@@ -693,6 +698,9 @@ void TClocksForm::showEvent(QShowEvent *event)
 void TClocksForm::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    // Shown again, the window shows the present.
+    if (FLookAhead.Reset())
+        ApplyLookAhead();
     if (!event->spontaneous() && !FAlarm.IsSet())
         FTimer->stop();
 }
@@ -803,6 +811,26 @@ void TClocksForm::ArrangeClocks()
 void TClocksForm::BuildSideWatermark()
 {
     ::BuildSideWatermark(*this, *PBox, BrandPanelHeight);
+}
+
+void TClocksForm::ApplyLookAhead()
+{
+    for (TZonedClock *clock : std::as_const(FClockControls))
+        clock->SetShiftMinutes(FLookAhead.Minutes());
+    if (FLookAhead.IsShifted())
+        LblBrand->setText(tr("%1  <u>Now</u>").arg(FLookAhead.ShiftText()));
+    else
+        LblBrand->setText(BrandPanelCaption.toString());
+    PanelBrand->setToolTip(FLookAhead.IsShifted() ? tr("Back to the present") : QString());
+    if (isVisible())
+        RefreshClocks();
+}
+
+void TClocksForm::wheelEvent(QWheelEvent *event)
+{
+    if (FLookAhead.Wheel(event->angleDelta().y()))
+        ApplyLookAhead();
+    event->accept();
 }
 
 void TClocksForm::PBoxClick()
@@ -1061,9 +1089,36 @@ void TClocksForm::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TClocksForm::keyPressEvent(QKeyEvent *event)
 {
-    // Like any pop-up, pinned or not.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        int minutes = 0;
+        switch (event->key()) {
+        case Qt::Key_Up:
+            minutes = TLookAhead::NotchMinutes;
+            break;
+        case Qt::Key_Down:
+            minutes = -TLookAhead::NotchMinutes;
+            break;
+        case Qt::Key_PageUp:
+            minutes = TLookAhead::PageMinutes;
+            break;
+        case Qt::Key_PageDown:
+            minutes = -TLookAhead::PageMinutes;
+            break;
+        default:
+            break;
+        }
+        if (minutes != 0) {
+            if (FLookAhead.Move(minutes))
+                ApplyLookAhead();
+            return;
+        }
+    }
+    // Like any pop-up, pinned or not; a moved view first comes back to the present.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        HideClocks();
+        if (FLookAhead.Reset())
+            ApplyLookAhead();
+        else
+            HideClocks();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -1085,6 +1140,12 @@ bool TClocksForm::eventFilter(QObject *watched, QEvent *event)
                            QRect(), ClockHintMSecs);
         return true;
     }
+    case QEvent::Wheel:
+        // Over a clock or a title as over the window itself.
+        if (IndexOfControl(watched) < 0)
+            return false;
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
@@ -1094,7 +1155,9 @@ bool TClocksForm::eventFilter(QObject *watched, QEvent *event)
             const bool click = mouse->button() == Qt::LeftButton && FDragging &&
                                PanelBrand->rect().contains(mouse->position().toPoint());
             DragEnd();
-            if (click)
+            if (click && !FDragMoved && FLookAhead.Reset())
+                ApplyLookAhead();
+            else if (click)
                 PBoxClick();
             return true;
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clocks/alarm.h"
+#include "clocks/lookahead.h"
 #include "options/clocksstate.h"
 #include "timezones/tzhelpers.h"
 
@@ -151,6 +152,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -178,6 +180,8 @@ private:
     void DragEnd();
     void DblClickAt(const QPoint &pos);
     void KeepOnScreens();
+    // Shows the clocks at the look-ahead's shift and the shift on the brand panel.
+    void ApplyLookAhead();
     int IndexOfControl(const QObject *control) const;
     QRect TrayIconRect() const;
     std::optional<QRect> NotificationRect() const;
@@ -202,6 +206,9 @@ private:
     QList<TZonedClock *> FClockControls;
     QList<QLabel *> FTitleLabels;
     TAlarm FAlarm;
+    // What the clocks show may be moved ahead or back; the alarm and the
+    // timer never are.
+    TLookAhead FLookAhead;
     bool FDragging = false;
     bool FDragMoved = false; // the window moved since the button went down
     QPoint FDragGrip;        // where the window was gripped, relative to its top-left corner

@@ -100,9 +100,15 @@ void TZonedClock::SetTransparent(bool transparent)
     update();
 }
 
+void TZonedClock::SetShiftMinutes(int minutes)
+{
+    FShiftMinutes = minutes;
+    update();
+}
+
 TDateTime TZonedClock::ZoneTime() const
 {
-    const TDateTime utc = NowUTC();
+    const TDateTime utc = NowUTC() + double(FShiftMinutes) / MinutesPerDay;
     if (FZone == nullptr)
         return utc;
     return FUseDaylight ? FZone->LocalTimeAt(utc) : FZone->StandardTimeAt(utc);
@@ -167,7 +173,8 @@ QSize TZonedClock::minimumSizeHint() const
 void TZonedClock::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
+    painter.setPen(FShiftMinutes != 0 ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                                      : palette().color(foregroundRole()));
     painter.setFont(font());
     painter.drawText(rect(), TextFlags(), text());
 }

@@ -51,6 +51,13 @@ public:
     const TTimeZone *Zone() const { return FZone; }
     void SetZone(const TTimeZone *zone); // then RefreshTime
 
+    // Minutes the shown time is ahead of the present (negative: behind).
+    // A moved clock is drawn in the disabled-text colour, so no one takes it
+    // for the present. Repaints only: the caption follows at the next
+    // UpdateText/RefreshTime.
+    int ShiftMinutes() const { return FShiftMinutes; }
+    void SetShiftMinutes(int minutes);
+
     // Width and height follow the caption (widest line, all lines); the left
     // and top edges stay, or the right edge with right alignment.
     bool AutoSize() const { return FAutoSize; }
@@ -110,6 +117,7 @@ private:
     QString FDateTimeSeparator;
     bool FActive = false;
     bool FUseDaylight = true;
+    int FShiftMinutes = 0;
     bool FAutoSize = true;
     QString FCaption;
     mutable QSize FTextSize; // the caption measured in the font; invalid until then

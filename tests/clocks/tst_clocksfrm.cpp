@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -137,6 +138,8 @@ private Q_SLOTS:
     void pinnedStartsShown();
     void escapeHides_data();
     void escapeHides();
+    void lookAhead_data();
+    void lookAhead();
     void terminationDuringStartBox_data();
     void terminationDuringStartBox();
     void storedPosition_data();
@@ -1027,6 +1030,79 @@ void TestClocksForm::escapeHides()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_Escape);
     QVERIFY(!form.isVisible());
+}
+
+void TestClocksForm::lookAhead_data()
+{
+    using namespace Qt::StringLiterals;
+    // Blank-separated: "w<delta>" a wheel turn over the first clock, a key name,
+    // "now" a click on the brand panel, "idle<s>" seconds pass and the timer ticks.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("a notch ahead") << u"w120"_s << 15 << true;
+    QTest::newRow("keys") << u"Up Up PageUp Down"_s << 75 << true;
+    QTest::newRow("back with Page Down") << u"PageDown PageDown"_s << -120 << true;
+    QTest::newRow("held at a week") << u"PageUp "_s.repeated(200) << 10080 << true;
+    QTest::newRow("Escape returns, and stays open") << u"w120 Escape"_s << 0 << true;
+    QTest::newRow("Escape in the present hides") << u"Escape"_s << 0 << false;
+    QTest::newRow("click on Now") << u"w-240 now"_s << 0 << true;
+    QTest::newRow("half a minute idle keeps the shift") << u"w120 idle30"_s << 15 << true;
+    QTest::newRow("a minute idle returns") << u"w120 idle61"_s << 0 << true;
+}
+
+void TestClocksForm::lookAhead()
+{
+    using namespace Qt::StringLiterals;
+    QFETCH(QString, actions);
+    QFETCH(int, minutes);
+    QFETCH(bool, visible);
+    SeedThreeClocks();
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.SetPinned(true);
+    form.ShowClocks();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    TZonedClock *clock = form.ClockControls().front();
+    const QString present = clock->Caption();
+    const QString hint = tray.Hint();
+    auto *brand = form.BrandPanel();
+    for (const QString &action : actions.split(u' ', Qt::SkipEmptyParts)) {
+        if (action.startsWith(u'w')) {
+            const QPointF at = clock->rect().center();
+            QWheelEvent wheel(at, clock->mapToGlobal(at), QPoint(),
+                              QPoint(0, action.mid(1).toInt()), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(clock, &wheel);
+        } else if (action == u"now"_s) {
+            QTest::mousePress(brand, Qt::LeftButton, Qt::NoModifier, brand->rect().center());
+            QTest::mouseRelease(brand, Qt::LeftButton, Qt::NoModifier, brand->rect().center());
+        } else if (action.startsWith(u"idle"_s)) {
+            FClock->Advance(action.mid(4).toLongLong() * 1000);
+            QTest::qWait(1100);
+        } else {
+            const int key = action == u"Up"_s         ? Qt::Key_Up
+                            : action == u"Down"_s     ? Qt::Key_Down
+                            : action == u"PageUp"_s   ? Qt::Key_PageUp
+                            : action == u"PageDown"_s ? Qt::Key_PageDown
+                                                      : Qt::Key_Escape;
+            QTest::keyClick(&form, Qt::Key(key));
+        }
+    }
+    QCOMPARE(clock->ShiftMinutes(), minutes);
+    QCOMPARE(form.isVisible(), visible);
+    if (!visible)
+        return;
+    // Every clock moves; the brand panel says by how much and offers the way back.
+    for (const TZonedClock *other : form.ClockControls())
+        QCOMPARE(other->ShiftMinutes(), minutes);
+    const QString brandText = brand->findChild<QLabel *>(u"LblBrand"_s)->text();
+    QCOMPARE(brandText.contains(u"Now"_s), minutes != 0);
+    if (minutes == 0 && !actions.contains(u"idle"_s))
+        QCOMPARE(clock->Caption(), present);
+    else if (minutes % 1440 != 0)
+        QVERIFY(clock->Caption() != present);
+    QCOMPARE(tray.Hint(), hint);
 }
 
 void TestClocksForm::terminationDuringStartBox_data()
