@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Time from a double click on the tray icon to the options dialog mapped, for
+# this build and a peer build (another checkout's, for example main's), taken
+# in turns in one run on one X server so both see the same machine load.
+#
+# Usage: bench/options_open.sh BUILD PEER_BUILD [rounds, default 5]
+# Not a test: it prints the figures and fails only when a program cannot run.
+set -euo pipefail
+
+if [ -z "${VORKEL_BENCH_INNER:-}" ]; then
+    export VORKEL_BENCH_INNER=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+fi
+
+build=$(realpath "$1")
+peer=$(realpath "$2")
+rounds=${3:-5}
+source "$(dirname "$0")/../tests/e2e/lib/desktop.bash"
+[ -x "$peer/src/vorkelclocks" ] || fail "$peer/src/vorkelclocks not built"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+fine_poll() { # fine_poll SECONDS COMMAND...: every 10 ms, as what is timed
+    local limit=$(($1 * 100))
+    shift
+    for ((n = 0; n < limit; n++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.01
+    done
+    return 1
+}
+dialog() { xdotool search --onlyvisible --name "^Vorkel Clocks - Options$"; }
+
+cat >"$settings" <<'INI'
+[General]
+Clocks="London;New York;Tokyo;Sydney"
+
+[Clocks]
+0_Zone=Europe/London
+1_Zone=America/New York
+2_Zone=Asia/Tokyo
+3_Zone=Australia/Sydney
+INI
+
+start_desktop
+
+# open_once PROGRAM: prints the milliseconds from the double click to the dialog.
+open_once() {
+    program=$1
+    rm -f "$work/program.log"
+    start_program
+    sleep 1
+    local click shown
+    click=$(now_ms)
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 80 1
+    fine_poll 10 dialog || fail "no options dialog from $program"
+    shown=$(now_ms)
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    unset 'pids[${#pids[@]}-1]'
+    echo $((shown - click))
+}
+
+ours=()
+theirs=()
+for ((r = 0; r < rounds; r++)); do
+    ours+=("$(open_once "$build/src/vorkelclocks")")
+    theirs+=("$(open_once "$peer/src/vorkelclocks")")
+done
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END{print a[int((NR + 1) / 2)]}'; }
+echo "double click to options dialog mapped, median of $rounds (includes the double-click interval):"
+echo "  this build: $(median "${ours[@]}") ms   (${ours[*]})"
+echo "  peer build: $(median "${theirs[@]}") ms   (${theirs[*]})"
