@@ -158,9 +158,8 @@ public:
     // The pop-up topic of a control itself (0 for none).
     static int HelpTopicOf(const QWidget *control);
     // The topic of the nearest control, going outwards from control through
-    // its parents, that has one; 0 when none has. The control that has it
-    // goes to owner when asked for.
-    int NearestHelpTopic(const QWidget *control, const QWidget **owner = nullptr) const;
+    // its parents, that has one; 0 when none has.
+    int NearestHelpTopic(const QWidget *control) const;
     // The topic "What's This?" of HelpPopup shows.
     int PopupTopic() const { return FPopupTopic; }
     // Opens the manual at the active tab's keyword.
@@ -252,7 +251,7 @@ private:
     // Shows the topic of the nearest control outwards from control, placed
     // at that control; false when there is none.
     bool ShowHelpFor(const QWidget *control);
-    void ShowHelpPopup(int topic, const QPoint &globalPos);
+    void ShowHelpPopup(int topic);
     // Filters the events of every control: F1 and What's This. True when used.
     bool ContextHelpEvent(QObject *watched, QEvent *event);
     void BuildWatermarkStrip();

@@ -117,14 +117,11 @@ int TZoneForm::HelpTopicOf(const QWidget *control)
     return control == nullptr ? 0 : control->property(HelpContextProperty).toInt();
 }
 
-int TZoneForm::NearestHelpTopic(const QWidget *control, const QWidget **owner) const
+int TZoneForm::NearestHelpTopic(const QWidget *control) const
 {
     for (const QWidget *widget = control; widget != nullptr && widget != this;
          widget = widget->parentWidget()) {
         if (const int topic = HelpTopicOf(widget); topic != 0) {
-            if (owner != nullptr) {
-                *owner = widget;
-            }
             return topic;
         }
         if (widget->isWindow()) {
@@ -150,31 +147,26 @@ void TZoneForm::ContextPopup(QWidget *control, const QPoint &pos)
 
 void TZoneForm::Whatsthis1Click()
 {
-    ShowHelpPopup(FPopupTopic, FPopupPos);
+    ShowHelpPopup(FPopupTopic);
 }
 
-void TZoneForm::ShowHelpPopup(int topic, const QPoint &globalPos)
+void TZoneForm::ShowHelpPopup(int topic)
 {
     if (topic == 0) {
         return;
     }
-    // The position goes first, as a help hook expects it; ours lets the
-    // pop-up open at the pointer.
-    const long long position =
-        (static_cast<long long>(globalPos.y() & 0xFFFF) << 16) | (globalPos.x() & 0xFFFF);
-    ApplicationHelp(HELP_SETPOPUP_POS, position);
+    // The pop-up opens at the pointer: no position is handed on.
     ApplicationHelp(HELP_CONTEXTPOPUP, topic);
     Q_EMIT HelpPopupRequested(topic);
 }
 
 bool TZoneForm::ShowHelpFor(const QWidget *control)
 {
-    const QWidget *owner = nullptr;
-    const int topic = NearestHelpTopic(control, &owner);
+    const int topic = NearestHelpTopic(control);
     if (topic == 0) {
         return false;
     }
-    ShowHelpPopup(topic, owner->mapToGlobal(QPoint(0, 0)));
+    ShowHelpPopup(topic);
     return true;
 }
 

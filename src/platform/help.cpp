@@ -97,8 +97,6 @@ void ShowContextPopup(int topic, const QPoint &globalPos)
 bool ApplicationHelp(int command, long long data)
 {
     switch (command) {
-    case HELP_SETPOPUP_POS:
-        return true;
     case HELP_CONTEXTPOPUP:
         ShowContextPopup(static_cast<int>(data), QCursor::pos());
         return true;

@@ -15,7 +15,6 @@ enum THelpCommand : int
 {
     HELP_CONTEXT = 1,
     HELP_CONTEXTPOPUP = 8,
-    HELP_SETPOPUP_POS = 13,
 };
 
 // The manual page of an A-keyword ("AContents", "AClockList",
@@ -35,7 +34,7 @@ QString ContextPopupText(int topic);
 // Shows a topic's pop-up at a screen position; nothing for an unknown topic.
 void ShowContextPopup(int topic, const QPoint &globalPos);
 
-// The application's help hook. HELP_SETPOPUP_POS is swallowed, so pop-ups
-// appear at the pointer; HELP_CONTEXTPOPUP shows topic `data` there. Returns
-// true when the request was handled; other commands are left to the caller.
+// The application's help hook: HELP_CONTEXTPOPUP shows topic `data` at the
+// pointer. Returns true when the request was handled; other commands are
+// left to the caller.
 bool ApplicationHelp(int command, long long data);

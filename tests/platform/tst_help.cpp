@@ -90,9 +90,7 @@ void TestHelp::everyTopicHasAPopup()
 void TestHelp::helpHookRouting()
 {
     QVERIFY(ContextPopupText(999).isEmpty());
-    // The position request is swallowed, pop-ups are handled, anything else
-    // is left to the caller.
-    QVERIFY(ApplicationHelp(HELP_SETPOPUP_POS, 0));
+    // Pop-ups are handled, anything else is left to the caller.
     QVERIFY(ApplicationHelp(HELP_CONTEXTPOPUP, 999));
     QVERIFY(!ApplicationHelp(HELP_CONTEXT, 101));
 }
