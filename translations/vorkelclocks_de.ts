@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ReadRegularFile</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei "%1" kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large: %2 bytes or more, at most %3 are read</source>
+        <translation>"%1" ist zu groß: %2 Bytes oder mehr, gelesen werden höchstens %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>"%1" ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Unable to open &quot;%1&quot; for write</source>
+        <translation>"%1" kann nicht zum Schreiben geöffnet werden</translation>
+    </message>
+</context>
+<context>
     <name>ShowHelpTopic</name>
     <message>
         <source>Vorkel Clocks Help</source>
@@ -164,6 +186,14 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>&amp;Info on %1...</source>
         <translation>&amp;Info zu %1...</translation>
+    </message>
+    <message>
+        <source>%1  &lt;u&gt;Now&lt;/u&gt;</source>
+        <translation>%1  &lt;u&gt;Jetzt&lt;/u&gt;</translation>
+    </message>
+    <message>
+        <source>Back to the present</source>
+        <translation>Zurück zur Gegenwart</translation>
     </message>
 </context>
 <context>
