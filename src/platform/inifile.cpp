@@ -213,13 +213,18 @@ TIniDocument TIniDocument::Parse(const QByteArray &bytes)
         if (key.isEmpty())
             continue;
         QByteArray raw = Trimmed(QByteArrayView(line).sliced(equals + 1));
-        // A "\" that continues the last line into nothing means nothing;
-        // written back, it would swallow the line after it.
-        qsizetype slashes = 0;
-        while (slashes < raw.size() && raw[raw.size() - 1 - slashes] == '\\')
-            ++slashes;
-        if (slashes % 2 == 1)
-            raw.chop(1);
+        // A "\" that continues the value into nothing (the end of the file,
+        // an empty line) means nothing; written back, it would swallow the
+        // line after it.
+        for (;;) {
+            qsizetype slashes = 0;
+            while (slashes < raw.size() && raw[raw.size() - 1 - slashes] == '\\')
+                ++slashes;
+            if (raw.endsWith('\r') || raw.endsWith('\n') || slashes % 2 == 1)
+                raw = Trimmed(QByteArrayView(raw).chopped(1));
+            else
+                break;
+        }
         current->Values[key] = std::move(raw);
     }
     return document;
