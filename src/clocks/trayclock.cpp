@@ -1,5 +1,6 @@
 // The program: one owner of a tray icon and a hidden clocks window.
 #include "clocks/clocksapp.h"
+#include "platform/applicationid.h"
 #include "platform/desktopsetup.h"
 #include "platform/formatsettings.h"
 #include "platform/sessionsignals.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorkel Clocks"));
     QApplication::setOrganizationName(QStringLiteral("Vorkel"));
+    QApplication::setDesktopFileName(ApplicationId.toString());
     // The program lives in the tray: closing a window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     QuitOnTerminationSignals(app);

@@ -2,7 +2,57 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QIconEngine>
+#include <QPainter>
 #include <QStyle>
+
+namespace {
+// Answers every question about pictures from the wrapped icon and only the
+// name from itself.
+class TNamedIconEngine : public QIconEngine
+{
+public:
+    TNamedIconEngine(const QIcon &icon, const QString &name) : FIcon(icon), FName(name) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        FIcon.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return FIcon.actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return FIcon.pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return FIcon.pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return FIcon.availableSizes(mode, state);
+    }
+    QString iconName() override { return FName; }
+    bool isNull() override { return FIcon.isNull(); }
+    QString key() const override { return QStringLiteral("TNamedIconEngine"); }
+    QIconEngine *clone() const override { return new TNamedIconEngine(FIcon, FName); }
+
+private:
+    QIcon FIcon;
+    QString FName;
+};
+} // namespace
+
+QIcon WithThemeName(const QIcon &icon, const QString &name)
+{
+    if (name.isEmpty() || !QIcon::hasThemeIcon(name))
+        return icon;
+    // The QIcon owns its engine.
+    return QIcon(new TNamedIconEngine(icon, name));
+}
 
 TSysTrayIcon::TSysTrayIcon(QObject *parent) : QObject(parent)
 {
@@ -119,7 +169,7 @@ QIcon TSysTrayIcon::LoadDefaultIcon() const
 void TSysTrayIcon::SendTrayMessage(TTrayMessage message, TTrayFlags flags)
 {
     if (flags.testFlag(IconFlag))
-        FTray.setIcon(IconHandle());
+        FTray.setIcon(WithThemeName(IconHandle(), QGuiApplication::desktopFileName()));
     if (flags.testFlag(TipFlag))
         FTray.setToolTip(TipText());
     switch (message) {

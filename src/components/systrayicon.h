@@ -104,3 +104,8 @@ private:
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TSysTrayIcon::TTrayFlags)
+
+// The icon's own pictures under a theme icon's name: an XEmbed tray paints the
+// pictures, a StatusNotifierItem host may take the name from its own theme.
+// The icon comes back as it is when no theme has that name.
+QIcon WithThemeName(const QIcon &icon, const QString &name);

@@ -1,5 +1,7 @@
 #include "autostart.h"
 
+#include "platform/applicationid.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +10,8 @@
 namespace {
 const QString EntryName = QStringLiteral("Vorkel Clocks.desktop");
 const QString Description = QStringLiteral("Shows the time in locations around the world.");
+// The class Qt gives the program's windows: its application name.
+const QString WindowClass = QStringLiteral("Vorkel Clocks");
 
 // A string value of a Desktop Entry: backslash, newline, tab and carriage
 // return must be escaped or the line would end or change meaning.
@@ -79,11 +83,13 @@ QString StartupEntryText(const QString &programPath)
     text += QStringLiteral("Type=Application\n");
     text += QStringLiteral("Name=Vorkel Clocks\n");
     text += QStringLiteral("Comment=") + Description + u'\n';
+    text += QStringLiteral("Icon=") + ApplicationId.toString() + u'\n';
     // The quoted argument is then a string value, whose own escaping doubles
     // the backslashes again.
     text += QStringLiteral("Exec=") + EscapeStringValue(QuoteExecArgument(programPath)) + u'\n';
     text += QStringLiteral("Path=") + EscapeStringValue(folder) + u'\n';
     text += QStringLiteral("Terminal=false\n");
+    text += QStringLiteral("StartupWMClass=") + WindowClass + u'\n';
     text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");
     return text;
 }

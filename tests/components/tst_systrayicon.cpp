@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -29,6 +33,13 @@ protected:
 };
 
 constexpr int ClickInterval = 60;
+
+QPixmap Filled(int size, Qt::GlobalColor color)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(color);
+    return pixmap;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(QList<QSystemTrayIcon::ActivationReason>)
@@ -192,6 +203,50 @@ private Q_SLOTS:
         menu.reset();
         QCOMPARE(tray.PopupMenu(), nullptr);
         tray.Activated(QSystemTrayIcon::Context); // must not touch the old menu
+    }
+
+    void themeName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expectedName");
+        QTest::newRow("in the theme")
+            << QStringLiteral("example.test.Clock") << QStringLiteral("example.test.Clock");
+        // A host would look up a name no theme has and show nothing.
+        QTest::newRow("not in the theme") << QStringLiteral("example.test.Missing") << QString();
+        QTest::newRow("no name") << QString() << QString();
+    }
+
+    void themeName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expectedName);
+        // A theme whose picture differs from the drawn ones.
+        QTemporaryDir themes;
+        QVERIFY(QDir(themes.path()).mkpath(QStringLiteral("hicolor/16x16/apps")));
+        QFile index(themes.path() + QStringLiteral("/hicolor/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=Hicolor\nDirectories=16x16/apps\n\n"
+                    "[16x16/apps]\nSize=16\nType=Fixed\n");
+        index.close();
+        QVERIFY(Filled(16, Qt::green)
+                    .save(themes.path() +
+                          QStringLiteral("/hicolor/16x16/apps/example.test.Clock.png")));
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+
+        QIcon drawn;
+        drawn.addPixmap(Filled(16, Qt::red));
+        drawn.addPixmap(Filled(22, Qt::blue));
+        const QIcon icon = WithThemeName(drawn, name);
+        QCOMPARE(icon.name(), expectedName);
+        // The tray still gets the drawn pictures, at every size they come in.
+        QCOMPARE(icon.availableSizes(), drawn.availableSizes());
+        QCOMPARE(icon.pixmap(16).toImage().pixel(8, 8), QColor(Qt::red).rgb());
+        QCOMPARE(icon.pixmap(22).toImage().pixel(8, 8), QColor(Qt::blue).rgb());
+        QVERIFY(!icon.isNull());
+        // Copies, as the tray keeps them, keep the name too.
+        const QIcon copy = icon;
+        QCOMPARE(QIcon(copy).name(), expectedName);
     }
 };
 

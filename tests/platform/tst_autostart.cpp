@@ -36,6 +36,15 @@ QString ExecArgumentFrom(const QString &entry)
     }
     return arg;
 }
+
+// The value of a key in a Desktop Entry's text; null when absent.
+QString ValueOf(const QString &entry, const QString &key)
+{
+    for (const QString &line : entry.split(u'\n'))
+        if (line.startsWith(key + u'='))
+            return line.mid(key.size() + 1);
+    return {};
+}
 } // namespace
 
 class TestAutostart : public QObject
@@ -48,6 +57,8 @@ private Q_SLOTS:
     void execQuoting_data();
     void execQuoting();
     void entryIsValid();
+    void entryMatchesMenuEntry_data();
+    void entryMatchesMenuEntry();
 
 private:
     QTemporaryDir FConfig;
@@ -114,6 +125,27 @@ void TestAutostart::entryIsValid()
     QVERIFY(p.waitForFinished());
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()), QString());
     QCOMPARE(p.exitCode(), 0);
+}
+
+void TestAutostart::entryMatchesMenuEntry_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("name") << QStringLiteral("Name");
+    QTest::newRow("comment") << QStringLiteral("Comment");
+    QTest::newRow("icon") << QStringLiteral("Icon");
+    // Docks match the started program's windows to the entry by this class.
+    QTest::newRow("window class") << QStringLiteral("StartupWMClass");
+    QTest::newRow("terminal") << QStringLiteral("Terminal");
+}
+
+void TestAutostart::entryMatchesMenuEntry()
+{
+    QFETCH(QString, key);
+    QFile menuEntry(QStringLiteral(VORKEL_RESOURCES "/../packaging/example.vorkel.Clocks.desktop"));
+    QVERIFY(menuEntry.open(QIODevice::ReadOnly));
+    const QString menu = ValueOf(QString::fromUtf8(menuEntry.readAll()), key);
+    QVERIFY(!menu.isNull());
+    QCOMPARE(ValueOf(StartupEntryText(QStringLiteral("/usr/bin/vorkelclocks")), key), menu);
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)

@@ -2,11 +2,11 @@
 # program on the X server the test runs under, the program under test started
 # with its own settings, and the helpers to wait and to fail.
 #
-# Source it after setting build (the build folder); it sets program, shots,
-# work, settings and, after start_program, program_pid and the docked icon's
-# ix iy iw ih.
+# Source it after setting build (the build folder) and, for a program other
+# than the built one, program; it sets program, shots, work, settings and,
+# after start_program, program_pid and the docked icon's ix iy iw ih.
 
-program=$build/src/vorkelclocks
+program=${program:-$build/src/vorkelclocks}
 shots=$build/e2e-shots
 mkdir -p "$shots"
 [ -x "$program" ] || { echo "FAIL: $program not built"; exit 1; }
