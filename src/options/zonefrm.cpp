@@ -304,11 +304,6 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
 // ---------------------------------------------------------------------------
 // Zone browser
 
-QString TZoneForm::ZoneEntryText(const TTimeZone &zone) const
-{
-    return FZoneModel->EntryText(zone);
-}
-
 void TZoneForm::FillRegions()
 {
     struct TRegionEntry
@@ -991,10 +986,4 @@ bool TZoneForm::EditAlarmTimeExit()
     }
     SetAlarmTimeText(*accepted);
     return true;
-}
-
-TDateTime TZoneForm::AlarmMoment() const
-{
-    return TOptionsData::AlarmMoment(EditAlarmTime->displayText(),
-                                     DateTimeOf(PickerAlarmDate->date()));
 }

@@ -121,7 +121,6 @@ public:
     const TTimeZone *SelectedZone() const;
     void ShowZoneInfo();
     void SetSelectedZone(const TTimeZone *zone);
-    QString ZoneEntryText(const TTimeZone &zone) const;
 
     // Clock list.
     const TTimeZoneList &ClockList() const { return FData.Clocks(); }
@@ -150,9 +149,6 @@ public:
     void LoadAlarmClocks();
     void UpdateAlarmAvailability();
     void EnableAlarmControls(bool enable);
-    // The alarm moment in the chosen clock's local time; throws EConvertError
-    // when the time box does not hold a valid time.
-    TDateTime AlarmMoment() const;
 
     // Start-up and help.
     // The pop-up topic of a control itself (0 for none).

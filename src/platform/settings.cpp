@@ -39,41 +39,27 @@ QString DefaultFileName()
     return fileName;
 }
 
-// A group's name as the file keeps it: empty for the root values, a plain
-// name ("Clocks") for a group; nullopt for a name that cannot be one.
-std::optional<QString> GroupOf(const QString &group)
-{
-    if (group.contains(u'/') || group.contains(u'\\'))
-        return std::nullopt;
-    return group;
-}
-
-std::optional<QString> ValuePath(const QString &group, const QString &name)
-{
-    const std::optional<QString> valid = GroupOf(group);
-    if (!valid || name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
-        return std::nullopt;
-    return valid->isEmpty() ? name : *valid + u'/' + name;
-}
-
 // The settings file is tiny; anything this large is no settings file.
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-// A section and a key of the file for a group path and a value name: the
-// root's values are in the root section, "Clocks/0_Zone" is 0_Zone in
-// [Clocks], and a deeper path keeps its rest in the key.
+// Where a value lives in the file: the root's values in the root section
+// (empty name), a group's in the section of its name.
 struct TIniPath
 {
     QString Section;
     QString Key;
 };
 
-TIniPath SplitPath(const QString &path)
+bool ValidName(const QString &name)
 {
-    const qsizetype slash = path.indexOf(u'/');
-    if (slash < 0)
-        return {QString(), path};
-    return {path.left(slash), path.mid(slash + 1)};
+    return !name.contains(u'/') && !name.contains(u'\\');
+}
+
+std::optional<TIniPath> ValueAt(const QString &group, const QString &name)
+{
+    if (!ValidName(group) || name.isEmpty() || !ValidName(name))
+        return std::nullopt;
+    return TIniPath{group, name};
 }
 
 struct TFileStamp
@@ -202,18 +188,15 @@ public:
 
     const TIniDocument &View() const { return FView; }
 
-    void Set(const QString &path, const QString &text)
+    void Set(const TIniPath &at, const QString &text)
     {
-        const TIniPath at = SplitPath(path);
         Change([at, text](TIniDocument &document) { document.SetText(at.Section, at.Key, text); });
     }
 
-    void Remove(const QStringList &paths)
+    void Remove(const QList<TIniPath> &values)
     {
-        for (const QString &path : paths) {
-            const TIniPath at = SplitPath(path);
+        for (const TIniPath &at : values)
             Change([at](TIniDocument &document) { document.Remove(at.Section, at.Key); });
-        }
     }
 
     void Store()
@@ -272,43 +255,29 @@ template <typename Change> void Apply(Change change)
 
 std::optional<QString> ReadText(const QString &group, const QString &name)
 {
-    const std::optional<QString> path = ValuePath(group, name);
-    if (!path)
+    const std::optional<TIniPath> at = ValueAt(group, name);
+    if (!at)
         return std::nullopt;
-    const TIniPath at = SplitPath(*path);
-    return ReadView().Text(at.Section, at.Key);
+    return ReadView().Text(at->Section, at->Key);
 }
 
-// Every value below a group, as paths relative to it; the root's are all.
-QStringList KeysUnder(const TIniDocument &document, const QString &group)
+// Every value of a group; the root's are all values of the file.
+QList<TIniPath> ValuesOf(const TIniDocument &document, const QString &group)
 {
-    // A group's section is its first part; deeper parts lead its keys.
-    const qsizetype slash = group.indexOf(u'/');
-    const QString section = slash < 0 ? group : group.left(slash);
-    const QString prefix = slash < 0 ? QString() : group.mid(slash + 1) + u'/';
-    QStringList keys;
-    const auto collect = [&](const QString &name, const QString &below) {
-        for (const QString &key : document.Keys(name)) {
-            if (key.startsWith(below))
-                keys.append(name.isEmpty() || !group.isEmpty() ? key.mid(below.size())
-                                                               : name + u'/' + key);
-        }
-    };
-    if (group.isEmpty()) {
-        for (const QString &name : document.Sections())
-            collect(name, QString());
-    } else {
-        collect(section, prefix);
+    QList<TIniPath> values;
+    for (const QString &section : group.isEmpty() ? document.Sections() : QStringList{group}) {
+        for (const QString &key : document.Keys(section))
+            values.append({section, key});
     }
-    return keys;
+    return values;
 }
 
 void WriteValue(const QString &group, const QString &name, const QString &text)
 {
-    const std::optional<QString> path = ValuePath(group, name);
-    if (!path)
+    const std::optional<TIniPath> at = ValueAt(group, name);
+    if (!at)
         throw WriteError();
-    Apply([&](TStaged &staged) { staged.Set(*path, text); });
+    Apply([&](TStaged &staged) { staged.Set(*at, text); });
 }
 
 void EnsureWritableFile()
@@ -386,45 +355,35 @@ void WriteSettingBool(const QString &group, const QString &name, bool value)
 
 void CreateSettingsGroup(const QString &group)
 {
-    if (!GroupOf(group))
+    if (!ValidName(group))
         throw WriteError();
     EnsureWritableFile();
 }
 
 void DeleteSettingsGroup(const QString &group)
 {
-    const std::optional<QString> valid = GroupOf(group);
-    if (!valid)
+    if (!ValidName(group))
         throw WriteError();
     Apply([&](TStaged &staged) {
-        QStringList paths = KeysUnder(staged.View(), *valid);
-        if (paths.isEmpty())
-            return;
-        if (!valid->isEmpty()) {
-            for (QString &path : paths)
-                path.prepend(*valid + u'/');
-        }
-        staged.Remove(paths);
+        const QList<TIniPath> values = ValuesOf(staged.View(), group);
+        if (!values.isEmpty())
+            staged.Remove(values);
     });
 }
 
 bool SettingsGroupExists(const QString &group)
 {
-    const std::optional<QString> valid = GroupOf(group);
-    if (!valid)
+    if (!ValidName(group))
         return false;
-    if (valid->isEmpty())
+    if (group.isEmpty())
         return QFileInfo::exists(SettingsFileName());
-    return !KeysUnder(ReadView(), *valid).isEmpty();
+    return !ReadView().Keys(group).isEmpty();
 }
 
 bool SettingValueExists(const QString &group, const QString &name)
 {
-    const std::optional<QString> path = ValuePath(group, name);
-    if (!path)
-        return false;
-    const TIniPath at = SplitPath(*path);
-    return ReadView().Contains(at.Section, at.Key);
+    const std::optional<TIniPath> at = ValueAt(group, name);
+    return at && ReadView().Contains(at->Section, at->Key);
 }
 
 TSettingsUpdate::TSettingsUpdate()

@@ -4,22 +4,24 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+namespace {
+bool Install(QCoreApplication &app, const QLocale &locale, const QString &name,
+             const QString &folder)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+        QCoreApplication::installTranslator(translator);
+        return true;
+    }
+    delete translator;
+    return false;
+}
+} // namespace
+
 bool InstallTranslations(QCoreApplication &app, const QLocale &locale)
 {
     // Qt's own come from the system's Qt, so they follow its version.
-    auto *qt = new QTranslator(&app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
-
-    auto *own = new QTranslator(&app);
-    if (own->load(locale, QStringLiteral("vorkelclocks"), QStringLiteral("_"),
-                  QStringLiteral(":/i18n"))) {
-        QCoreApplication::installTranslator(own);
-        return true;
-    }
-    delete own;
-    return false;
+    Install(app, locale, QStringLiteral("qtbase"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return Install(app, locale, QStringLiteral("vorkelclocks"), QStringLiteral(":/i18n"));
 }
