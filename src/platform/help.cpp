@@ -14,10 +14,12 @@ QPointer<QTextBrowser> viewer;
 
 const QHash<int, QString> &PopupTexts()
 {
-    // Read once from the compiled-in table: "topic<TAB>text" lines.
+    // Read once from the compiled-in table of the user's language (English
+    // where there is none): "topic<TAB>text" lines.
     static const QHash<int, QString> texts = [] {
         QHash<int, QString> table;
-        QFile file(QStringLiteral(":/help/popups.txt"));
+        QFile file(QStringLiteral(":/help/") +
+                   LocalizedHelpPage(QStringLiteral("popups.txt"), QLocale()));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             return table;
         for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void everyTextTranslated();
     void manualEntryPage_data();
     void manualEntryPage();
+    void popupTablesHaveTheSameTopics();
 };
 
 void TestTranslations::cleanup()
@@ -138,6 +139,25 @@ void TestTranslations::manualEntryPage()
     QFile page(u":/help/"_s + LocalizedHelpPage(u"contents.htm"_s, locale));
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromUtf8(page.readAll()).contains(heading));
+}
+
+// A topic missing from a translated table would leave that pop-up empty.
+void TestTranslations::popupTablesHaveTheSameTopics()
+{
+    const auto topics = [](const QString &path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringList{u"unreadable "_s + path};
+        QStringList found;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n'))
+            if (!line.startsWith(u'#') && line.contains(u'\t'))
+                found << line.section(u'\t', 0, 0);
+        return found;
+    };
+    const QStringList english = topics(u":/help/popups.txt"_s);
+    QVERIFY(english.size() >= 8);
+    QCOMPARE(topics(u":/help/"_s + LocalizedHelpPage(u"popups.txt"_s, QLocale(QLocale::German))),
+             english);
 }
 
 QTEST_MAIN(TestTranslations)
