@@ -9,6 +9,7 @@
 #include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
+#include "ui_zonefrm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -93,14 +94,13 @@ QFont DesignFont()
 } // namespace
 
 TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget *parent)
-    : QDialog(parent), FZoneFile(zoneFile), FShown(shown)
+    : QDialog(parent), FUi(std::make_unique<Ui::TZoneForm>()), FZoneFile(zoneFile), FShown(shown)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Vorkel Clocks - Options"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setFont(DesignFont());
-    CreateControls();
+    SetUpControls();
     FormCreate();
 }
 
@@ -109,9 +109,9 @@ TZoneForm::~TZoneForm()
     // The list view may still ask its model while the children go.
     FZoneModel->SetZones(nullptr);
     // The preview clock refers into Zones, which goes first otherwise.
-    if (ZonedClockTemp != nullptr) {
-        ZonedClockTemp->SetActive(false);
-        ZonedClockTemp->SetZone(nullptr);
+    if (FUi->ZonedClockTemp != nullptr) {
+        FUi->ZonedClockTemp->SetActive(false);
+        FUi->ZonedClockTemp->SetZone(nullptr);
     }
 }
 
@@ -125,28 +125,29 @@ void TZoneForm::SetFontChooser(TFontChooser chooser)
 
 void TZoneForm::FormCreate()
 {
-    PageControl->setCurrentWidget(TabClocks);
+    FUi->PageControl->setCurrentWidget(FUi->TabClocks);
     FDragIndex = -1;
     LoadZonesAndClocks();
     FillRegions();
     RefreshClockTitles();
     if (FData.ClockCount() == 0) {
         SelectClock(-1);
-        if (CmbRegions->count() > 0) {
-            SelectRegion(CmbRegions->itemText(0));
+        if (FUi->CmbRegions->count() > 0) {
+            SelectRegion(FUi->CmbRegions->itemText(0));
         } else {
             ShowZoneInfo();
         }
     } else {
         SelectClock(0);
     }
-    BtnRemoveClock->setEnabled(SelectedClockIndex() >= 0);
+    FUi->BtnRemoveClock->setEnabled(SelectedClockIndex() >= 0);
     SetClockFont(FontFromStored(FShown.Font), FShown.Font.Color);
     LoadStartupOptions();
     FillFormatLists();
     SetModified(false);
-    ArrangeControls();
-    // Painted for the strip's final size, which a wider font may have grown.
+    // As small as the texts allow: the design's size at the design font.
+    resize(minimumSizeHint());
+    layout()->activate();
     BuildWatermarkStrip();
 }
 
@@ -165,10 +166,10 @@ void TZoneForm::LoadZonesAndClocks()
     }
     FData.LoadClocks(FZones);
     {
-        const QSignalBlocker blocker(LstClocks);
-        LstClocks->clear();
+        const QSignalBlocker blocker(FUi->LstClocks);
+        FUi->LstClocks->clear();
         for (int i = 0; i < FData.ClockCount(); ++i) {
-            LstClocks->addItem(ClockEntryText(*FData.ClockAt(i)));
+            FUi->LstClocks->addItem(ClockEntryText(*FData.ClockAt(i)));
         }
     }
     LoadAlarmClocks();
@@ -177,7 +178,7 @@ void TZoneForm::LoadZonesAndClocks()
 void TZoneForm::SetModified(bool modified)
 {
     FModified = modified;
-    BtnApply->setEnabled(modified);
+    FUi->BtnApply->setEnabled(modified);
 }
 
 bool TZoneForm::ApplyChanges()
@@ -187,17 +188,17 @@ bool TZoneForm::ApplyChanges()
         const QString &title = FData.ClockAt(index)->Title;
         SetClockTitle(index, title);
         if (index == SelectedClockIndex()) {
-            EditClockTitle->setText(title);
+            FUi->EditClockTitle->setText(title);
         }
     }
     FData.TimeFormat = SelectedTimeFormat();
     FData.DateFormat = SelectedDateFormat();
-    FData.SortZonesByName = ChkSortByName->isChecked();
+    FData.SortZonesByName = FUi->ChkSortByName->isChecked();
     FData.Font = StoredFromFont(FClockFont, FClockFontColor);
-    FData.RunAtStartup = ChkRunAtStartup->isChecked();
-    FData.AlarmClock = ChkSetAlarm->isChecked() ? SelectedAlarmClock() : nullptr;
-    FData.AlarmTime = EditAlarmTime->displayText();
-    FData.AlarmDate = DateTimeOf(PickerAlarmDate->date());
+    FData.RunAtStartup = FUi->ChkRunAtStartup->isChecked();
+    FData.AlarmClock = FUi->ChkSetAlarm->isChecked() ? SelectedAlarmClock() : nullptr;
+    FData.AlarmTime = FUi->EditAlarmTime->displayText();
+    FData.AlarmDate = DateTimeOf(FUi->PickerAlarmDate->date());
     try {
         FData.Commit(QCoreApplication::applicationFilePath());
     } catch (const Exception &error) {
@@ -239,6 +240,12 @@ void TZoneForm::showEvent(QShowEvent *event)
 {
     if (!FPlaced) {
         FPlaced = true;
+        // The list was scrolled to the chosen zone before it had its size.
+        if (const QModelIndex current = FUi->LstZones->currentIndex(); current.isValid()) {
+            FUi->LstZones->scrollTo(current, QAbstractItemView::PositionAtTop);
+        }
+        layout()->activate();
+        FitDescription();
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -253,7 +260,11 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
     if (ContextHelpEvent(watched, event)) {
         return true;
     }
-    if (watched == LstClocks->viewport()) {
+    if (watched == FUi->PBox && event->type() == QEvent::Resize) {
+        // The strip is painted for its size, which follows the dialog's width.
+        BuildWatermarkStrip();
+    }
+    if (watched == FUi->LstClocks->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             LstClocksMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
         } else if (event->type() == QEvent::MouseMove) {
@@ -266,35 +277,37 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
             const auto *mouse = static_cast<QMouseEvent *>(event);
             const QPoint pos = mouse->position().toPoint();
             if (dragged >= 0 && mouse->button() == Qt::LeftButton &&
-                LstClocks->indexAt(pos).row() != dragged) {
+                FUi->LstClocks->indexAt(pos).row() != dragged) {
                 // A press on the selected entry leaves the selection to the
                 // release, which would select the entry under the pointer, or
                 // none outside the entries: the dragged clock stays selected.
-                const QPoint at = LstClocks->visualItemRect(LstClocks->item(dragged)).center();
+                const QPoint at =
+                    FUi->LstClocks->visualItemRect(FUi->LstClocks->item(dragged)).center();
                 QMouseEvent release(QEvent::MouseButtonRelease, at,
-                                    LstClocks->viewport()->mapToGlobal(at), mouse->button(),
+                                    FUi->LstClocks->viewport()->mapToGlobal(at), mouse->button(),
                                     mouse->buttons(), mouse->modifiers());
                 QApplication::sendEvent(watched, &release);
                 return true;
             }
         }
-    } else if (watched == EditClockTitle && event->type() == QEvent::FocusOut) {
+    } else if (watched == FUi->EditClockTitle && event->type() == QEvent::FocusOut) {
         EditClockTitleExit();
-    } else if (watched == EditAlarmTime) {
+    } else if (watched == FUi->EditAlarmTime) {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
             // Leaving the window or cancelling the dialog is no attempt to
             // keep the text.
             if (!FClosing && reason != Qt::ActiveWindowFocusReason &&
-                reason != Qt::PopupFocusReason && QApplication::focusWidget() != BtnCancel &&
+                reason != Qt::PopupFocusReason && QApplication::focusWidget() != FUi->BtnCancel &&
                 !EditAlarmTimeExit()) {
-                QTimer::singleShot(0, EditAlarmTime, [this] { EditAlarmTime->setFocus(); });
+                QTimer::singleShot(0, FUi->EditAlarmTime,
+                                   [this] { FUi->EditAlarmTime->setFocus(); });
             }
         } else if (event->type() == QEvent::KeyPress &&
                    static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
-                   EditAlarmTime->text() != FAlarmTimeAccepted) {
+                   FUi->EditAlarmTime->text() != FAlarmTimeAccepted) {
             // Esc abandons the edit of the box before it closes the dialog.
-            EditAlarmTime->setText(FAlarmTimeAccepted);
+            FUi->EditAlarmTime->setText(FAlarmTimeAccepted);
             return true;
         }
     }
@@ -328,49 +341,49 @@ void TZoneForm::FillRegions()
                      [](const TRegionEntry &a, const TRegionEntry &b) {
                          return CompareTextLocale(a.Text, b.Text) < 0;
                      });
-    const QSignalBlocker blocker(CmbRegions);
-    CmbRegions->setUpdatesEnabled(false);
-    CmbRegions->clear();
+    const QSignalBlocker blocker(FUi->CmbRegions);
+    FUi->CmbRegions->setUpdatesEnabled(false);
+    FUi->CmbRegions->clear();
     for (const TRegionEntry &entry : entries) {
-        CmbRegions->addItem(entry.Text, entry.Tag);
+        FUi->CmbRegions->addItem(entry.Text, entry.Tag);
     }
-    CmbRegions->setCurrentIndex(-1);
-    CmbRegions->setUpdatesEnabled(true);
+    FUi->CmbRegions->setCurrentIndex(-1);
+    FUi->CmbRegions->setUpdatesEnabled(true);
 }
 
 void TZoneForm::FillZoneList(const std::optional<QString> &region)
 {
     const QScopedValueRollback<bool> quiet(FQuietZones, true);
-    FZoneFilter->SetByName(ChkSortByName->isChecked());
+    FZoneFilter->SetByName(FUi->ChkSortByName->isChecked());
     FZoneFilter->SetRegion(region);
     // The browser lists nothing until a region is first chosen.
     FZoneModel->SetZones(&FZones);
-    LstZones->selectionModel()->clear();
+    FUi->LstZones->selectionModel()->clear();
 }
 
 void TZoneForm::RefreshZoneList()
 {
-    const int index = CmbRegions->currentIndex();
-    if (index < 0 || CmbRegions->itemData(index, TagRole).toInt() == AllZonesTag) {
+    const int index = FUi->CmbRegions->currentIndex();
+    if (index < 0 || FUi->CmbRegions->itemData(index, TagRole).toInt() == AllZonesTag) {
         FillZoneList(std::nullopt);
     } else {
-        FillZoneList(CmbRegions->itemText(index));
+        FillZoneList(FUi->CmbRegions->itemText(index));
     }
 }
 
 QString TZoneForm::SelectedRegion() const
 {
-    return CmbRegions->currentIndex() < 0 ? QString() : CmbRegions->currentText();
+    return FUi->CmbRegions->currentIndex() < 0 ? QString() : FUi->CmbRegions->currentText();
 }
 
 void TZoneForm::SelectRegion(const QString &region)
 {
-    if (SelectedRegion() == region && CmbRegions->currentIndex() >= 0) {
+    if (SelectedRegion() == region && FUi->CmbRegions->currentIndex() >= 0) {
         return;
     }
     {
-        const QSignalBlocker blocker(CmbRegions);
-        CmbRegions->setCurrentIndex(CmbRegions->findText(region, Qt::MatchFixedString));
+        const QSignalBlocker blocker(FUi->CmbRegions);
+        FUi->CmbRegions->setCurrentIndex(FUi->CmbRegions->findText(region, Qt::MatchFixedString));
     }
     RegionChanged();
 }
@@ -386,51 +399,64 @@ void TZoneForm::RegionChanged()
 
 const TTimeZone *TZoneForm::SelectedZone() const
 {
-    const QModelIndexList rows = LstZones->selectionModel()->selectedRows();
+    const QModelIndexList rows = FUi->LstZones->selectionModel()->selectedRows();
     return rows.isEmpty() ? nullptr : FZoneFilter->ZoneAt(rows.first().row());
 }
 
 void TZoneForm::ShowZoneInfo()
 {
     const TTimeZone *zone = SelectedZone();
-    ZonedClockTemp->SetZone(zone);
+    FUi->ZonedClockTemp->SetZone(zone);
     // Standard time only: no daylight rows, nothing in bold.
     const auto showStandardOnly = [this] {
-        SetBold(LblStdTitle, false);
-        SetBold(LblOffset, false);
-        LblDayTitle->hide();
-        LblDayOffset->hide();
-        LblDescrip->hide();
+        SetBold(FUi->LblStdTitle, false);
+        SetBold(FUi->LblOffset, false);
+        FUi->LblDayTitle->hide();
+        FUi->LblDayOffset->hide();
+        FUi->LblDescrip->hide();
     };
     if (zone == nullptr) {
         // Only an empty zone list gets here: show that there is nothing to show.
-        InfoBox->setTitle(tr(" (no zone) "));
-        ZonedClockTemp->hide();
-        LblOffset->clear();
+        FUi->InfoBox->setTitle(tr(" (no zone) "));
+        FUi->ZonedClockTemp->hide();
+        FUi->LblOffset->clear();
         showStandardOnly();
         return;
     }
-    ZonedClockTemp->show();
-    InfoBox->setTitle(u' ' + zone->Name + u' ');
-    LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
-                       QStringLiteral(" (") + zone->StandardAbbr + u')');
+    FUi->ZonedClockTemp->show();
+    FUi->InfoBox->setTitle(u' ' + zone->Name + u' ');
+    FUi->LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
+                            QStringLiteral(" (") + zone->StandardAbbr + u')');
     if (!zone->HasDaylight()) {
         showStandardOnly();
         return;
     }
-    LblDayOffset->setText(GMTText(zone->UTCOffset + zone->DaylightOffset, false) +
-                          QStringLiteral(" (") + zone->DaylightAbbr + u')');
+    FUi->LblDayOffset->setText(GMTText(zone->UTCOffset + zone->DaylightOffset, false) +
+                               QStringLiteral(" (") + zone->DaylightAbbr + u')');
     // A label breaks lines at a line feed only.
-    LblDescrip->setText(tr("Daylight time begins on %1.\nStandard time resumes on %2.")
-                            .arg(zone->RuleDescription(true), zone->RuleDescription(false)));
+    FUi->LblDescrip->setText(tr("Daylight time begins on %1.\nStandard time resumes on %2.")
+                                 .arg(zone->RuleDescription(true), zone->RuleDescription(false)));
+    FitDescription();
     const bool inDaylight = zone->IsDaylightNow();
-    SetBold(LblDayTitle, inDaylight);
-    SetBold(LblDayOffset, inDaylight);
-    SetBold(LblStdTitle, !inDaylight);
-    SetBold(LblOffset, !inDaylight);
-    LblDayTitle->show();
-    LblDayOffset->show();
-    LblDescrip->show();
+    SetBold(FUi->LblDayTitle, inDaylight);
+    SetBold(FUi->LblDayOffset, inDaylight);
+    SetBold(FUi->LblStdTitle, !inDaylight);
+    SetBold(FUi->LblOffset, !inDaylight);
+    FUi->LblDayTitle->show();
+    FUi->LblDayOffset->show();
+    FUi->LblDescrip->show();
+}
+
+void TZoneForm::FitDescription()
+{
+    // A rule that takes more lines than the box has grows the dialog, once:
+    // it does not shrink back and jump under the pointer for the next zone.
+    // Until it is shown the label has no width of its own to wrap at.
+    QLabel *descrip = FUi->LblDescrip;
+    if (isVisible() && descrip->isVisibleTo(this)) {
+        descrip->setMinimumHeight(
+            std::max(descrip->minimumHeight(), descrip->heightForWidth(descrip->width())));
+    }
 }
 
 void TZoneForm::SetSelectedZone(const TTimeZone *zone)
@@ -469,12 +495,12 @@ void TZoneForm::SelectZoneRow(int row)
     const QModelIndex index = FZoneFilter->index(row, 0);
     {
         const QScopedValueRollback<bool> quiet(FQuietZones, true);
-        LstZones->selectionModel()->setCurrentIndex(index, index.isValid()
-                                                               ? QItemSelectionModel::ClearAndSelect
-                                                               : QItemSelectionModel::Clear);
+        FUi->LstZones->selectionModel()->setCurrentIndex(
+            index,
+            index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
     }
     if (index.isValid()) {
-        LstZones->scrollTo(index);
+        FUi->LstZones->scrollTo(index);
     }
 }
 
@@ -493,7 +519,7 @@ void TZoneForm::LstZonesClick()
 void TZoneForm::LstZonesDblClick()
 {
     LstZonesClick();
-    BtnAddToClocks->click();
+    FUi->BtnAddToClocks->click();
 }
 
 void TZoneForm::ChkSortByNameClick()
@@ -509,8 +535,8 @@ void TZoneForm::ChkSortByNameClick()
 
 void TZoneForm::SetChkSortByName(bool checked)
 {
-    if (ChkSortByName->isChecked() != checked) {
-        ChkSortByName->setChecked(checked);
+    if (FUi->ChkSortByName->isChecked() != checked) {
+        FUi->ChkSortByName->setChecked(checked);
         ChkSortByNameClick();
     }
 }
@@ -520,7 +546,7 @@ void TZoneForm::SetChkSortByName(bool checked)
 
 QString TZoneForm::ClockEntryText(const TCustomisedTimeZone &clock) const
 {
-    if (ChkSortByName->isChecked()) {
+    if (FUi->ChkSortByName->isChecked()) {
         return clock.Title + QStringLiteral(" (") +
                GMTText(clock.UTCOffset + clock.StandardOffset, true) + u')';
     }
@@ -529,7 +555,7 @@ QString TZoneForm::ClockEntryText(const TCustomisedTimeZone &clock) const
 
 int TZoneForm::SelectedClockIndex() const
 {
-    return ListRow(LstClocks);
+    return ListRow(FUi->LstClocks);
 }
 
 TCustomisedTimeZone *TZoneForm::SelectedClock() const
@@ -541,38 +567,38 @@ TCustomisedTimeZone *TZoneForm::SelectedClock() const
 void TZoneForm::SelectClock(int index)
 {
     if (index != SelectedClockIndex()) {
-        const QSignalBlocker blocker(LstClocks);
+        const QSignalBlocker blocker(FUi->LstClocks);
         if (index < 0) {
-            LstClocks->setCurrentRow(-1, QItemSelectionModel::Clear);
+            FUi->LstClocks->setCurrentRow(-1, QItemSelectionModel::Clear);
         } else {
-            LstClocks->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+            FUi->LstClocks->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
         }
     }
     TCustomisedTimeZone *clock = SelectedClock();
     if (clock == nullptr) {
-        BoxClock->setTitle(tr(" (no clock) "));
-        BtnRemoveClock->setEnabled(false);
-        EditClockTitle->setEnabled(false);
-        EditClockTitle->clear();
-        ChkClockUseDaylight->setEnabled(false);
+        FUi->BoxClock->setTitle(tr(" (no clock) "));
+        FUi->BtnRemoveClock->setEnabled(false);
+        FUi->EditClockTitle->setEnabled(false);
+        FUi->EditClockTitle->clear();
+        FUi->ChkClockUseDaylight->setEnabled(false);
         return;
     }
     SetSelectedZone(clock);
-    BtnRemoveClock->setEnabled(true);
-    EditClockTitle->setEnabled(true);
-    EditClockTitle->setText(clock->Title);
-    ChkClockUseDaylight->setEnabled(clock->HasDaylight());
-    ChkClockUseDaylight->setChecked(clock->HasDaylight() && clock->UseDaylight);
-    BoxClock->setTitle(u' ' + clock->CityName() + QStringLiteral(" (") + clock->StandardAbbr +
-                       QStringLiteral(", ") +
-                       GMTText(clock->UTCOffset + clock->StandardOffset, false) +
-                       QStringLiteral(") "));
+    FUi->BtnRemoveClock->setEnabled(true);
+    FUi->EditClockTitle->setEnabled(true);
+    FUi->EditClockTitle->setText(clock->Title);
+    FUi->ChkClockUseDaylight->setEnabled(clock->HasDaylight());
+    FUi->ChkClockUseDaylight->setChecked(clock->HasDaylight() && clock->UseDaylight);
+    FUi->BoxClock->setTitle(u' ' + clock->CityName() + QStringLiteral(" (") + clock->StandardAbbr +
+                            QStringLiteral(", ") +
+                            GMTText(clock->UTCOffset + clock->StandardOffset, false) +
+                            QStringLiteral(") "));
 }
 
 void TZoneForm::RefreshClockTitles()
 {
-    for (int i = 0; i < FData.ClockCount() && i < LstClocks->count(); ++i) {
-        LstClocks->item(i)->setText(ClockEntryText(*FData.ClockAt(i)));
+    for (int i = 0; i < FData.ClockCount() && i < FUi->LstClocks->count(); ++i) {
+        FUi->LstClocks->item(i)->setText(ClockEntryText(*FData.ClockAt(i)));
     }
 }
 
@@ -591,12 +617,12 @@ void TZoneForm::BtnAddToClocksClick()
     AddAlarmEntry(clock);
     UpdateAlarmAvailability();
     {
-        const QSignalBlocker blocker(LstClocks);
-        LstClocks->addItem(ClockEntryText(*clock));
+        const QSignalBlocker blocker(FUi->LstClocks);
+        FUi->LstClocks->addItem(ClockEntryText(*clock));
     }
-    SelectClock(LstClocks->count() - 1);
-    PageControl->setCurrentWidget(TabClocks);
-    LstClocks->setFocus();
+    SelectClock(FUi->LstClocks->count() - 1);
+    FUi->PageControl->setCurrentWidget(FUi->TabClocks);
+    FUi->LstClocks->setFocus();
     SetModified(true);
 }
 
@@ -608,23 +634,24 @@ void TZoneForm::BtnRemoveClockClick()
     }
     TCustomisedTimeZone *clock = FData.ClockAt(index);
     const int entry = AlarmEntryOf(clock);
-    if (ChkSetAlarm->isChecked() && entry >= 0 && entry == CmbAlarmClocks->currentIndex()) {
+    if (FUi->ChkSetAlarm->isChecked() && entry >= 0 &&
+        entry == FUi->CmbAlarmClocks->currentIndex()) {
         SetChkSetAlarm(false);
     }
     if (entry >= 0) {
-        const QSignalBlocker blocker(CmbAlarmClocks);
-        if (entry == CmbAlarmClocks->currentIndex()) {
+        const QSignalBlocker blocker(FUi->CmbAlarmClocks);
+        if (entry == FUi->CmbAlarmClocks->currentIndex()) {
             // Left to UpdateAlarmAvailability, which chooses the first entry;
             // the combo box itself would choose a neighbour.
-            CmbAlarmClocks->setCurrentIndex(-1);
+            FUi->CmbAlarmClocks->setCurrentIndex(-1);
         }
-        CmbAlarmClocks->removeItem(entry);
+        FUi->CmbAlarmClocks->removeItem(entry);
         FAlarmEntries.removeAt(entry);
     }
     UpdateAlarmAvailability();
     {
-        const QSignalBlocker blocker(LstClocks);
-        delete LstClocks->takeItem(index);
+        const QSignalBlocker blocker(FUi->LstClocks);
+        delete FUi->LstClocks->takeItem(index);
     }
     FData.RemoveClock(index);
     int next = -1;
@@ -638,7 +665,7 @@ void TZoneForm::BtnRemoveClockClick()
 void TZoneForm::LstClocksMouseDown(const QPoint &pos)
 {
     // The press is about to select the entry under the pointer.
-    FDragIndex = LstClocks->indexAt(pos).row();
+    FDragIndex = FUi->LstClocks->indexAt(pos).row();
 }
 
 int TZoneForm::ClockRowAt(int y) const
@@ -646,10 +673,10 @@ int TZoneForm::ClockRowAt(int y) const
     // While the button is held the selection follows the pointer as a list
     // box's does: to the nearest visible entry above or below the list, and
     // to the last entry over the empty part under the entries.
-    const QWidget *viewport = LstClocks->viewport();
+    const QWidget *viewport = FUi->LstClocks->viewport();
     const QModelIndex index =
-        LstClocks->indexAt(QPoint(1, std::clamp(y, 0, std::max(0, viewport->height() - 1))));
-    return index.isValid() ? index.row() : LstClocks->count() - 1;
+        FUi->LstClocks->indexAt(QPoint(1, std::clamp(y, 0, std::max(0, viewport->height() - 1))));
+    return index.isValid() ? index.row() : FUi->LstClocks->count() - 1;
 }
 
 void TZoneForm::LstClocksMouseMove(Qt::MouseButtons buttons, int row)
@@ -659,11 +686,11 @@ void TZoneForm::LstClocksMouseMove(Qt::MouseButtons buttons, int row)
     }
     // The dragged clock changes places with the one under the pointer.
     FData.ExchangeClocks(row, FDragIndex);
-    LstClocks->item(row)->setText(ClockEntryText(*FData.ClockAt(row)));
-    LstClocks->item(FDragIndex)->setText(ClockEntryText(*FData.ClockAt(FDragIndex)));
+    FUi->LstClocks->item(row)->setText(ClockEntryText(*FData.ClockAt(row)));
+    FUi->LstClocks->item(FDragIndex)->setText(ClockEntryText(*FData.ClockAt(FDragIndex)));
     {
-        const QSignalBlocker blocker(LstClocks);
-        LstClocks->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        const QSignalBlocker blocker(FUi->LstClocks);
+        FUi->LstClocks->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     }
     FDragIndex = row;
     SetModified(true);
@@ -680,7 +707,7 @@ void TZoneForm::EditClockTitleChange()
     if (clock == nullptr) {
         return;
     }
-    SetClockTitle(SelectedClockIndex(), EditClockTitle->text());
+    SetClockTitle(SelectedClockIndex(), FUi->EditClockTitle->text());
     SetModified(true);
 }
 
@@ -688,22 +715,22 @@ void TZoneForm::SetClockTitle(int index, const QString &title)
 {
     TCustomisedTimeZone *clock = FData.ClockAt(index);
     clock->Title = title;
-    LstClocks->item(index)->setText(ClockEntryText(*clock));
+    FUi->LstClocks->item(index)->setText(ClockEntryText(*clock));
     // The alarm list keeps itself sorted by title: the entry goes back in at
     // its new place, and the chosen alarm clock stays chosen.
     TCustomisedTimeZone *alarmClock = SelectedAlarmClock();
-    const QSignalBlocker blocker(CmbAlarmClocks);
+    const QSignalBlocker blocker(FUi->CmbAlarmClocks);
     const int entry = AlarmEntryOf(clock);
-    CmbAlarmClocks->removeItem(entry);
+    FUi->CmbAlarmClocks->removeItem(entry);
     FAlarmEntries.removeAt(entry);
     AddAlarmEntry(clock);
-    CmbAlarmClocks->setCurrentIndex(AlarmEntryOf(alarmClock));
+    FUi->CmbAlarmClocks->setCurrentIndex(AlarmEntryOf(alarmClock));
 }
 
 void TZoneForm::EditClockTitleExit()
 {
-    if (SelectedClock() != nullptr && EditClockTitle->text().trimmed().isEmpty()) {
-        EditClockTitle->setText(SelectedClock()->CityName());
+    if (SelectedClock() != nullptr && FUi->EditClockTitle->text().trimmed().isEmpty()) {
+        FUi->EditClockTitle->setText(SelectedClock()->CityName());
         EditClockTitleChange();
     }
 }
@@ -715,7 +742,7 @@ void TZoneForm::ChkClockUseDaylightClick()
         return;
     }
     SetModified(true);
-    clock->UseDaylight = ChkClockUseDaylight->isChecked();
+    clock->UseDaylight = FUi->ChkClockUseDaylight->isChecked();
 }
 
 // ---------------------------------------------------------------------------
@@ -746,47 +773,47 @@ void TZoneForm::FillFormatLists()
         }
         combo->setEnabled(show->isChecked());
     };
-    fill(CmbTimeFormat, FTimeFormats, currentTime, ChkShowTime);
-    fill(CmbDateFormat, FDateFormats, currentDate, ChkShowDate);
+    fill(FUi->CmbTimeFormat, FTimeFormats, currentTime, FUi->ChkShowTime);
+    fill(FUi->CmbDateFormat, FDateFormats, currentDate, FUi->ChkShowDate);
 }
 
 QString TZoneForm::SelectedTimeFormat() const
 {
-    const int index = CmbTimeFormat->currentIndex();
-    return ChkShowTime->isChecked() && index >= 0 ? FTimeFormats.at(index) : QString();
+    const int index = FUi->CmbTimeFormat->currentIndex();
+    return FUi->ChkShowTime->isChecked() && index >= 0 ? FTimeFormats.at(index) : QString();
 }
 
 QString TZoneForm::SelectedDateFormat() const
 {
-    const int index = CmbDateFormat->currentIndex();
-    return ChkShowDate->isChecked() && index >= 0 ? FDateFormats.at(index) : QString();
+    const int index = FUi->CmbDateFormat->currentIndex();
+    return FUi->ChkShowDate->isChecked() && index >= 0 ? FDateFormats.at(index) : QString();
 }
 
 void TZoneForm::SetClockFont(const QFont &font, std::int32_t color)
 {
     FClockFont = font;
     FClockFontColor = color;
-    LblFont->setFont(font);
-    QPalette palette = LblFont->palette();
+    FUi->LblFont->setFont(font);
+    QPalette palette = FUi->LblFont->palette();
     palette.setColor(QPalette::WindowText, QColorOf(color, this->palette()));
-    LblFont->setPalette(palette);
+    FUi->LblFont->setPalette(palette);
     ShowFontName();
 }
 
 void TZoneForm::ShowFontName()
 {
-    LblFont->setText(tr("%1, %2pt").arg(FClockFont.family()).arg(FClockFont.pointSize()));
+    FUi->LblFont->setText(tr("%1, %2pt").arg(FClockFont.family()).arg(FClockFont.pointSize()));
 }
 
 void TZoneForm::ChkShowTimeClick()
 {
-    CmbTimeFormat->setEnabled(ChkShowTime->isChecked());
+    FUi->CmbTimeFormat->setEnabled(FUi->ChkShowTime->isChecked());
     SetModified(true);
 }
 
 void TZoneForm::ChkShowDateClick()
 {
-    CmbDateFormat->setEnabled(ChkShowDate->isChecked());
+    FUi->CmbDateFormat->setEnabled(FUi->ChkShowDate->isChecked());
     SetModified(true);
 }
 
@@ -828,12 +855,14 @@ void TZoneForm::BtnDefaultsClick()
     }
     SetClockFont(FontFromStored(DesignClockFont()), clWindowText);
     const TFormatSettings &settings = FormatSettings();
-    ChkShowTime->setChecked(true);
-    CmbTimeFormat->setEnabled(true);
-    CmbTimeFormat->setCurrentIndex(static_cast<int>(FTimeFormats.indexOf(settings.LongTimeFormat)));
-    ChkShowDate->setChecked(true);
-    CmbDateFormat->setEnabled(true);
-    CmbDateFormat->setCurrentIndex(static_cast<int>(FDateFormats.indexOf(settings.LongDateFormat)));
+    FUi->ChkShowTime->setChecked(true);
+    FUi->CmbTimeFormat->setEnabled(true);
+    FUi->CmbTimeFormat->setCurrentIndex(
+        static_cast<int>(FTimeFormats.indexOf(settings.LongTimeFormat)));
+    FUi->ChkShowDate->setChecked(true);
+    FUi->CmbDateFormat->setEnabled(true);
+    FUi->CmbDateFormat->setCurrentIndex(
+        static_cast<int>(FDateFormats.indexOf(settings.LongDateFormat)));
     SetModified(true);
 }
 
@@ -846,55 +875,55 @@ int TZoneForm::AddAlarmEntry(TCustomisedTimeZone *clock)
 {
     // Kept sorted by title, like a sorted list box: after its equals.
     int index = 0;
-    while (index < CmbAlarmClocks->count() &&
-           CompareTextLocale(CmbAlarmClocks->itemText(index), clock->Title) <= 0) {
+    while (index < FUi->CmbAlarmClocks->count() &&
+           CompareTextLocale(FUi->CmbAlarmClocks->itemText(index), clock->Title) <= 0) {
         ++index;
     }
-    const QSignalBlocker blocker(CmbAlarmClocks);
-    CmbAlarmClocks->insertItem(index, clock->Title);
+    const QSignalBlocker blocker(FUi->CmbAlarmClocks);
+    FUi->CmbAlarmClocks->insertItem(index, clock->Title);
     FAlarmEntries.insert(index, clock);
     return index;
 }
 
 TCustomisedTimeZone *TZoneForm::SelectedAlarmClock() const
 {
-    const int index = CmbAlarmClocks->currentIndex();
+    const int index = FUi->CmbAlarmClocks->currentIndex();
     return index < 0 ? nullptr : FAlarmEntries.value(index);
 }
 
 void TZoneForm::LoadAlarmClocks()
 {
     {
-        const QSignalBlocker blocker(CmbAlarmClocks);
-        CmbAlarmClocks->setUpdatesEnabled(false);
-        CmbAlarmClocks->clear();
+        const QSignalBlocker blocker(FUi->CmbAlarmClocks);
+        FUi->CmbAlarmClocks->setUpdatesEnabled(false);
+        FUi->CmbAlarmClocks->clear();
         FAlarmEntries.clear();
         for (int i = 0; i < FData.ClockCount(); ++i) {
             AddAlarmEntry(FData.ClockAt(i));
         }
-        CmbAlarmClocks->setCurrentIndex(-1);
-        CmbAlarmClocks->setUpdatesEnabled(true);
+        FUi->CmbAlarmClocks->setCurrentIndex(-1);
+        FUi->CmbAlarmClocks->setUpdatesEnabled(true);
     }
     if (FShown.AlarmSet) {
         {
-            const QSignalBlocker blocker(CmbAlarmClocks);
-            CmbAlarmClocks->setCurrentIndex(
-                CmbAlarmClocks->findText(FShown.AlarmClock, Qt::MatchFixedString));
+            const QSignalBlocker blocker(FUi->CmbAlarmClocks);
+            FUi->CmbAlarmClocks->setCurrentIndex(
+                FUi->CmbAlarmClocks->findText(FShown.AlarmClock, Qt::MatchFixedString));
         }
         SetAlarmTimeText(FormatDateTime(QStringLiteral("hh:nn"), FShown.AlarmTime));
         {
-            const QSignalBlocker blocker(PickerAlarmDate);
-            PickerAlarmDate->setDate(QDateOf(FShown.AlarmTime));
+            const QSignalBlocker blocker(FUi->PickerAlarmDate);
+            FUi->PickerAlarmDate->setDate(QDateOf(FShown.AlarmTime));
         }
-        ChkSetAlarm->setChecked(true);
+        FUi->ChkSetAlarm->setChecked(true);
         UpdateAlarmAvailability();
         EnableAlarmControls(true);
     } else {
         {
-            const QSignalBlocker blocker(PickerAlarmDate);
-            PickerAlarmDate->setDate(QDateOf(NowLocal()));
+            const QSignalBlocker blocker(FUi->PickerAlarmDate);
+            FUi->PickerAlarmDate->setDate(QDateOf(NowLocal()));
         }
-        ChkSetAlarm->setChecked(false);
+        FUi->ChkSetAlarm->setChecked(false);
         EnableAlarmControls(false);
         UpdateAlarmAvailability();
     }
@@ -902,43 +931,43 @@ void TZoneForm::LoadAlarmClocks()
 
 void TZoneForm::UpdateAlarmAvailability()
 {
-    if (CmbAlarmClocks->count() > 0) {
-        ChkSetAlarm->setEnabled(true);
-        if (CmbAlarmClocks->currentIndex() < 0) {
-            const QSignalBlocker blocker(CmbAlarmClocks);
-            CmbAlarmClocks->setCurrentIndex(0);
+    if (FUi->CmbAlarmClocks->count() > 0) {
+        FUi->ChkSetAlarm->setEnabled(true);
+        if (FUi->CmbAlarmClocks->currentIndex() < 0) {
+            const QSignalBlocker blocker(FUi->CmbAlarmClocks);
+            FUi->CmbAlarmClocks->setCurrentIndex(0);
         }
     } else {
-        ChkSetAlarm->setEnabled(false);
+        FUi->ChkSetAlarm->setEnabled(false);
     }
 }
 
 void TZoneForm::EnableAlarmControls(bool enable)
 {
-    CmbAlarmClocks->setEnabled(enable);
-    EditAlarmTime->setEnabled(enable);
-    PickerAlarmDate->setEnabled(enable);
+    FUi->CmbAlarmClocks->setEnabled(enable);
+    FUi->EditAlarmTime->setEnabled(enable);
+    FUi->PickerAlarmDate->setEnabled(enable);
 }
 
 void TZoneForm::SetChkSetAlarm(bool checked)
 {
-    if (ChkSetAlarm->isChecked() != checked) {
-        ChkSetAlarm->setChecked(checked);
+    if (FUi->ChkSetAlarm->isChecked() != checked) {
+        FUi->ChkSetAlarm->setChecked(checked);
         ChkSetAlarmClick();
     }
 }
 
 void TZoneForm::ChkSetAlarmClick()
 {
-    const bool ticked = ChkSetAlarm->isChecked();
+    const bool ticked = FUi->ChkSetAlarm->isChecked();
     EnableAlarmControls(ticked);
     if (ticked) {
         if (const TCustomisedTimeZone *clock = SelectedAlarmClock()) {
             // The zone's own rules decide, whatever the clock's daylight choice.
             const TDateTime proposal = clock->LocalTimeNow() + 1.0 / 24;
             SetAlarmTimeText(FormatDateTime(QStringLiteral("hh:nn"), proposal));
-            const QSignalBlocker blocker(PickerAlarmDate);
-            PickerAlarmDate->setDate(QDateOf(proposal));
+            const QSignalBlocker blocker(FUi->PickerAlarmDate);
+            FUi->PickerAlarmDate->setDate(QDateOf(proposal));
         }
     }
     SetModified(true);
@@ -964,19 +993,19 @@ void TZoneForm::SetAlarmTimeText(const QString &text)
     // The mask fills from the left; a one-digit hour stands right-aligned
     // behind a blank, as the box shows it.
     const qsizetype separator = text.indexOf(FormatSettings().TimeSeparator);
-    EditAlarmTime->setText(separator == 1 ? u' ' + text : text);
+    FUi->EditAlarmTime->setText(separator == 1 ? u' ' + text : text);
     // Esc goes back to this text, also after a refused text took the focus
     // back into the box.
-    FAlarmTimeAccepted = EditAlarmTime->text();
+    FAlarmTimeAccepted = FUi->EditAlarmTime->text();
 }
 
 bool TZoneForm::EditAlarmTimeExit()
 {
-    if (FCheckingAlarmTime || !EditAlarmTime->isEnabled()) {
+    if (FCheckingAlarmTime || !FUi->EditAlarmTime->isEnabled()) {
         return true;
     }
     const std::optional<QString> accepted =
-        TOptionsData::AcceptedAlarmTime(EditAlarmTime->displayText());
+        TOptionsData::AcceptedAlarmTime(FUi->EditAlarmTime->displayText());
     if (!accepted) {
         FCheckingAlarmTime = true;
         SoundMessageDlg(tr("Invalid input value.  Use escape key to abandon changes"),

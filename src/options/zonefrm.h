@@ -17,26 +17,16 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QListWidget;
 class QMenu;
-class QPushButton;
-class QTabWidget;
-class QTextBrowser;
 class QUrl;
-class TWatermarkBox;
 class TZoneFilterModel;
 class TZoneListModel;
-class TZonedClock;
+namespace Ui {
+class TZoneForm;
+}
 
 class TZoneForm : public QDialog
 {
@@ -49,65 +39,6 @@ public:
                        const TClocksState &shown = TClocksState::Defaults(),
                        QWidget *parent = nullptr);
     ~TZoneForm() override;
-
-    // Controls. The dialog owns them through their Qt parents.
-    QTabWidget *PageControl = nullptr;
-    QWidget *TabClocks = nullptr;
-    QWidget *TabAppearance = nullptr;
-    QWidget *PageAbout = nullptr;
-    QPushButton *BtnHelp = nullptr;
-    QPushButton *BtnOK = nullptr;
-    QPushButton *BtnCancel = nullptr;
-    QPushButton *BtnApply = nullptr;
-    TWatermarkBox *PBox = nullptr;      // the branding strip along the bottom edge
-    QTextBrowser *WebBrowser = nullptr; // the about page, on PageAbout
-    QMenu *HelpPopup = nullptr;         // "What's This?" on the controls with a topic
-    QAction *Whatsthis1 = nullptr;
-
-    // "Clocks and Time Zones": the clock list.
-    QLabel *Label10 = nullptr;
-    QListWidget *LstClocks = nullptr;
-    QGroupBox *BoxClock = nullptr;
-    QLabel *Label4 = nullptr;
-    QLineEdit *EditClockTitle = nullptr;
-    QCheckBox *ChkClockUseDaylight = nullptr;
-    QPushButton *BtnRemoveClock = nullptr;
-    QCheckBox *ChkRunAtStartup = nullptr;
-
-    // "Clocks and Time Zones": the zone browser.
-    QLabel *Label3 = nullptr;
-    QComboBox *CmbRegions = nullptr;
-    QListView *LstZones = nullptr;
-    QPushButton *BtnAddToClocks = nullptr;
-    QGroupBox *InfoBox = nullptr;
-    TZonedClock *ZonedClockTemp = nullptr;
-    QLabel *LblStdTitle = nullptr;
-    QLabel *LblOffset = nullptr;
-    QLabel *LblDayTitle = nullptr;
-    QLabel *LblDayOffset = nullptr;
-    QLabel *LblDescrip = nullptr;
-    QCheckBox *ChkSortByName = nullptr;
-
-    // "Appearance and Alarm".
-    QGroupBox *GroupAppearance = nullptr;
-    QCheckBox *ChkShowDate = nullptr;
-    QLabel *Label7 = nullptr;
-    QComboBox *CmbDateFormat = nullptr;
-    QPushButton *BtnFont = nullptr;
-    QPushButton *BtnFontColor = nullptr;
-    QLabel *LblFont = nullptr;
-    QCheckBox *ChkShowTime = nullptr;
-    QLabel *Label9 = nullptr;
-    QComboBox *CmbTimeFormat = nullptr;
-    QPushButton *BtnDefaults = nullptr;
-    QGroupBox *GroupAlarm = nullptr;
-    QCheckBox *ChkSetAlarm = nullptr;
-    QLabel *Label8 = nullptr;
-    QComboBox *CmbAlarmClocks = nullptr;
-    QLabel *Label11 = nullptr;
-    QLineEdit *EditAlarmTime = nullptr;
-    QLabel *Label12 = nullptr;
-    QDateEdit *PickerAlarmDate = nullptr;
 
     // Zone browser.
     const TTimeZoneList &Zones() const { return FZones; }
@@ -217,19 +148,11 @@ private Q_SLOTS:
     void PBoxClick();
 
 private:
-    void CreateControls();
-    void CreateClocksTab();
-    void CreateZoneBrowser();
-    void CreateAppearanceTab();
-    void CreateButtons();
-    void CreateAboutPage();
-    void SetTabOrder();
-    void NameControls();
-    double WidthScale() const;
-    int OffsetTitleWidth() const;
-    void ArrangeControls();
+    void SetUpControls();
+    void ConnectControls();
     void FormCreate();
     void LoadZonesAndClocks();
+    void FitDescription();
     void EditClockTitleExit();
     // Retitles clock index in the clock list and the alarm clock list.
     void SetClockTitle(int index, const QString &title);
@@ -262,6 +185,8 @@ private:
     void SetChkSetAlarm(bool checked);
     void SetAlarmTimeText(const QString &text);
 
+    std::unique_ptr<Ui::TZoneForm> FUi; // the controls, laid out by zonefrm.ui
+    QMenu *HelpPopup = nullptr;         // "What's This?" on the controls with a topic
     QString FZoneFile;
     TClocksState FShown;
     bool FModified = false;

@@ -9,6 +9,7 @@
 #include "options/zonefrm.h"
 #include "platform/autostart.h"
 #include "platform/help.h"
+#include "ui_zonefrm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,7 +31,7 @@ constexpr char HelpContextProperty[] = "HelpContext";
 
 void TZoneForm::LoadStartupOptions()
 {
-    ChkRunAtStartup->setChecked(
+    FUi->ChkRunAtStartup->setChecked(
         UpdateStartupShortcut(false, false, QCoreApplication::applicationFilePath()));
     // Missing, or not a number: the box stays as designed, checked.
     SetChkSortByName(TStoredSettings::SortZonesByName());
@@ -41,22 +42,9 @@ void TZoneForm::ChkRunAtStartupClick()
     SetModified(true);
 }
 
-void TZoneForm::CreateAboutPage()
-{
-    WebBrowser = new QTextBrowser(PageAbout);
-    // Links leave the page for the user's browser or mail program.
-    WebBrowser->setOpenLinks(false);
-    WebBrowser->setFrameShape(QFrame::NoFrame);
-    auto *layout = new QVBoxLayout(PageAbout);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(WebBrowser);
-    connect(WebBrowser, &QTextBrowser::anchorClicked, this, &TZoneForm::WebBrowserLinkClick);
-    connect(PageControl, &QTabWidget::currentChanged, this, &TZoneForm::PageControlChange);
-}
-
 void TZoneForm::PageControlChange()
 {
-    if (PageControl->currentWidget() == PageAbout) {
+    if (FUi->PageControl->currentWidget() == FUi->PageAbout) {
         PageAboutShow();
     }
 }
@@ -65,16 +53,16 @@ void TZoneForm::PageAboutShow()
 {
     if (FWebBrowserTag == 0) {
         EnsureVorkelResources();
-        WebBrowser->setSource(QUrl(QStringLiteral("qrc:/about.htm")));
+        FUi->WebBrowser->setSource(QUrl(QStringLiteral("qrc:/about.htm")));
         FWebBrowserTag = 1;
     }
 }
 
 void TZoneForm::WebBrowserLinkClick(const QUrl &link)
 {
-    const QUrl target = WebBrowser->source().resolved(link);
+    const QUrl target = FUi->WebBrowser->source().resolved(link);
     if (target.scheme() == u"qrc") {
-        WebBrowser->setSource(target);
+        FUi->WebBrowser->setSource(target);
     } else {
         ShellOpen(target.toString());
     }
@@ -89,13 +77,13 @@ void TZoneForm::SetUpContextHelp()
         QWidget *Control;
         int Topic;
     };
-    const THelpControl controls[] = {{LstClocks, 101},       {ChkClockUseDaylight, 103},
-                                     {ChkRunAtStartup, 104}, {CmbRegions, 201},
-                                     {LstZones, 201},        {ChkSortByName, 202},
-                                     {ChkShowDate, 301},     {CmbDateFormat, 301},
-                                     {ChkShowTime, 302},     {CmbTimeFormat, 302},
-                                     {ChkSetAlarm, 401},     {CmbAlarmClocks, 401},
-                                     {EditAlarmTime, 0},     {PickerAlarmDate, 0}};
+    const THelpControl controls[] = {{FUi->LstClocks, 101},       {FUi->ChkClockUseDaylight, 103},
+                                     {FUi->ChkRunAtStartup, 104}, {FUi->CmbRegions, 201},
+                                     {FUi->LstZones, 201},        {FUi->ChkSortByName, 202},
+                                     {FUi->ChkShowDate, 301},     {FUi->CmbDateFormat, 301},
+                                     {FUi->ChkShowTime, 302},     {FUi->CmbTimeFormat, 302},
+                                     {FUi->ChkSetAlarm, 401},     {FUi->CmbAlarmClocks, 401},
+                                     {FUi->EditAlarmTime, 0},     {FUi->PickerAlarmDate, 0}};
     for (const THelpControl &entry : controls) {
         QWidget *control = entry.Control;
         if (entry.Topic != 0) {
@@ -135,9 +123,9 @@ void TZoneForm::ContextPopup(QWidget *control, const QPoint &pos)
 {
     if (const int topic = HelpTopicOf(control); topic != 0) {
         FPopupTopic = topic;
-    } else if (control == EditAlarmTime || control == PickerAlarmDate) {
+    } else if (control == FUi->EditAlarmTime || control == FUi->PickerAlarmDate) {
         // They have no topic of their own; the alarm's describes them.
-        FPopupTopic = HelpTopicOf(ChkSetAlarm);
+        FPopupTopic = HelpTopicOf(FUi->ChkSetAlarm);
     }
     // A scroll area reports the position in its viewport.
     const auto *area = qobject_cast<const QAbstractScrollArea *>(control);
@@ -209,11 +197,11 @@ bool TZoneForm::ContextHelpEvent(QObject *watched, QEvent *event)
 
 QString TZoneForm::HelpKeywordForPage() const
 {
-    const QWidget *page = PageControl->currentWidget();
-    if (page == TabClocks) {
+    const QWidget *page = FUi->PageControl->currentWidget();
+    if (page == FUi->TabClocks) {
         return QStringLiteral("AClockList");
     }
-    if (page == TabAppearance) {
+    if (page == FUi->TabAppearance) {
         return QStringLiteral("AAppearanceAlarm");
     }
     return QStringLiteral("AContents");
@@ -231,15 +219,15 @@ void TZoneForm::BtnHelpClick()
 
 const QImage &TZoneForm::WatermarkStrip() const
 {
-    return PBox->Bitmap();
+    return FUi->PBox->Bitmap();
 }
 
 void TZoneForm::BuildWatermarkStrip()
 {
     const QString address = BrandWebAddress.toString();
-    PBox->setToolTip(address);
-    QImage &strip = PBox->Bitmap();
-    strip = QImage(PBox->size(), QImage::Format_RGB32);
+    FUi->PBox->setToolTip(address);
+    QImage &strip = FUi->PBox->Bitmap();
+    strip = QImage(FUi->PBox->size(), QImage::Format_RGB32);
     if (strip.isNull()) {
         return; // no room to paint in: the box stays empty
     }
@@ -266,7 +254,7 @@ void TZoneForm::BuildWatermarkStrip()
     painter.setPen(QColor::fromRgb(ColorToRgb(BrandFrameColor)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(strip.rect().adjusted(0, 0, -1, -1));
-    PBox->update();
+    FUi->PBox->update();
 }
 
 void TZoneForm::PBoxClick()

@@ -6,6 +6,7 @@
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
+#include "zonefrmcontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,8 +94,8 @@ private:
     void AddZone(const QString &entryText)
     {
         FForm->SelectRegion(QStringLiteral("(List all zones)"));
-        Choose(FForm->LstZones, entryText);
-        FForm->BtnAddToClocks->click();
+        Choose(Controls(FForm).LstZones(), entryText);
+        Controls(FForm).BtnAddToClocks()->click();
     }
 
     std::unique_ptr<QTemporaryDir> FDir;
@@ -125,13 +126,13 @@ private Q_SLOTS:
         Open();
         FForm->show();
         QCOMPARE(FForm->windowTitle(), QStringLiteral("Vorkel Clocks - Options"));
-        QCOMPARE(FForm->PageControl->currentWidget(), FForm->TabClocks);
-        QCOMPARE(FForm->PageControl->count(), 3);
-        QVERIFY(FForm->BtnOK->isDefault());
-        QVERIFY(!FForm->BtnApply->isEnabled());
+        QCOMPARE(Controls(FForm).PageControl()->currentWidget(), Controls(FForm).TabClocks());
+        QCOMPARE(Controls(FForm).PageControl()->count(), 3);
+        QVERIFY(Controls(FForm).BtnOK()->isDefault());
+        QVERIFY(!Controls(FForm).BtnApply()->isEnabled());
         QVERIFY(!FForm->Modified());
         // Every control of a page lies inside the page, whatever the font.
-        for (QWidget *page : {FForm->TabClocks, FForm->TabAppearance}) {
+        for (QWidget *page : {Controls(FForm).TabClocks(), Controls(FForm).TabAppearance()}) {
             for (const QWidget *child : page->findChildren<QWidget *>()) {
                 const QRect inPage(child->mapTo(page, QPoint()), child->size());
                 QVERIFY2(page->rect().contains(inPage) || !child->isVisibleTo(page),
@@ -153,8 +154,8 @@ private Q_SLOTS:
         FForm->show();
         FForm->SelectClock(1);
         QVERIFY(FForm->grab().save(dir + QStringLiteral("/options-clocks.png")));
-        FForm->PageControl->setCurrentWidget(FForm->TabAppearance);
-        FForm->ChkSetAlarm->click();
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).ChkSetAlarm()->click();
         QVERIFY(FForm->grab().save(dir + QStringLiteral("/options-appearance.png")));
     }
 
@@ -172,12 +173,16 @@ private Q_SLOTS:
         for (int i = 0; i < FForm->Zones().Count(); ++i) {
             const TTimeZone *zone = FForm->Zones().ZoneAt(i);
             FForm->SetSelectedZone(zone);
-            for (const QLabel *label : {FForm->LblOffset, FForm->LblDayOffset, FForm->LblDescrip,
-                                        FForm->LblStdTitle, FForm->LblDayTitle}) {
-                QVERIFY2(!label->isVisibleTo(FForm->InfoBox) || fits(label),
-                         qPrintable(zone->Name + QStringLiteral(": ") + label->text()));
+            // Bold titles and longer texts lay the dialog out again, which
+            // may grow the window.
+            for (const QLabel *label : {Controls(FForm).LblOffset(), Controls(FForm).LblDayOffset(),
+                                        Controls(FForm).LblDescrip(), Controls(FForm).LblStdTitle(),
+                                        Controls(FForm).LblDayTitle()}) {
+                QTRY_VERIFY2(!label->isVisibleTo(Controls(FForm).InfoBox()) || fits(label),
+                             qPrintable(zone->Name + QStringLiteral(": ") + label->text()));
             }
-            QVERIFY2(FForm->ZonedClockTemp->geometry().right() < FForm->InfoBox->width(),
+            QVERIFY2(Controls(FForm).ZonedClockTemp()->geometry().right() <
+                         Controls(FForm).InfoBox()->width(),
                      qPrintable(zone->Name));
         }
     }
@@ -191,10 +196,10 @@ private Q_SLOTS:
             QStringLiteral("There was an error loading the time zone data:\r")));
         QCOMPARE(MessageDlgHook::Shown()[0].Type, TMsgDlgType::mtError);
         // Nothing to browse and nothing to add.
-        QCOMPARE(FForm->LstZones->model()->rowCount(), 0);
-        QCOMPARE(FForm->InfoBox->title(), QStringLiteral(" (no zone) "));
-        QVERIFY(FForm->ZonedClockTemp->isHidden());
-        FForm->BtnAddToClocks->click();
+        QCOMPARE(Controls(FForm).LstZones()->model()->rowCount(), 0);
+        QCOMPARE(Controls(FForm).InfoBox()->title(), QStringLiteral(" (no zone) "));
+        QVERIFY(Controls(FForm).ZonedClockTemp()->isHidden());
+        Controls(FForm).BtnAddToClocks()->click();
         QCOMPARE(FForm->ClockCount(), 0);
         QVERIFY(!FForm->Modified());
     }
@@ -232,12 +237,12 @@ private Q_SLOTS:
         QCOMPARE(FForm->SelectedRegion(), region);
         QVERIFY(FForm->SelectedZone() != nullptr);
         QCOMPARE(FForm->SelectedZone()->Name, zone);
-        QCOMPARE(FForm->InfoBox->title(), u' ' + zone + u' ');
-        QCOMPARE(FForm->ZonedClockTemp->Zone(), FForm->SelectedZone());
-        QCOMPARE(Texts(FForm->LstClocks), clockTexts);
+        QCOMPARE(Controls(FForm).InfoBox()->title(), u' ' + zone + u' ');
+        QCOMPARE(Controls(FForm).ZonedClockTemp()->Zone(), FForm->SelectedZone());
+        QCOMPARE(Texts(Controls(FForm).LstClocks()), clockTexts);
         QCOMPARE(FForm->SelectedClockIndex(), clockTexts.isEmpty() ? -1 : 0);
-        QCOMPARE(FForm->BtnRemoveClock->isEnabled(), !clockTexts.isEmpty());
-        QVERIFY(!FForm->BtnApply->isEnabled());
+        QCOMPARE(Controls(FForm).BtnRemoveClock()->isEnabled(), !clockTexts.isEmpty());
+        QVERIFY(!Controls(FForm).BtnApply()->isEnabled());
     }
 
     void clickOnTheSelectedClock()
@@ -249,8 +254,10 @@ private Q_SLOTS:
         FForm->SelectRegion(QStringLiteral("(List all zones)"));
         QVERIFY(FForm->SelectedZone()->Name != QStringLiteral("Asia/Tokyo"));
         // The clock stays selected; its zone comes back into the browser.
-        const QRect entry = FForm->LstClocks->visualItemRect(FForm->LstClocks->item(0));
-        QTest::mouseClick(FForm->LstClocks->viewport(), Qt::LeftButton, {}, entry.center());
+        const QRect entry =
+            Controls(FForm).LstClocks()->visualItemRect(Controls(FForm).LstClocks()->item(0));
+        QTest::mouseClick(Controls(FForm).LstClocks()->viewport(), Qt::LeftButton, {},
+                          entry.center());
         QCOMPARE(FForm->SelectedClockIndex(), 0);
         QCOMPARE(FForm->SelectedZone()->Name, QStringLiteral("Asia/Tokyo"));
     }
@@ -259,13 +266,13 @@ private Q_SLOTS:
     {
         Open();
         // Sorted, "(List all zones)" first, case variants merged as first met.
-        QCOMPARE(Texts(FForm->CmbRegions),
+        QCOMPARE(Texts(Controls(FForm).CmbRegions()),
                  (QStringList{QStringLiteral("(List all zones)"), QStringLiteral("America"),
                               QStringLiteral("Asia"), QStringLiteral("Asiana"),
                               QStringLiteral("Atlantic"), QStringLiteral("Australia"),
                               QStringLiteral("Europe"), QStringLiteral("UTC")}));
-        QCOMPARE(FForm->CmbRegions->itemData(0).toInt(), 1);
-        QVERIFY(!FForm->CmbRegions->itemData(1).isValid());
+        QCOMPARE(Controls(FForm).CmbRegions()->itemData(0).toInt(), 1);
+        QVERIFY(!Controls(FForm).CmbRegions()->itemData(1).isValid());
     }
 
     void regionChoice_data()
@@ -287,15 +294,17 @@ private Q_SLOTS:
         QFETCH(QString, region);
         QFETCH(QStringList, zones);
         Open();
-        FForm->CmbRegions->setCurrentIndex(FForm->CmbRegions->findText(region));
-        Q_EMIT FForm->CmbRegions->activated(FForm->CmbRegions->currentIndex());
+        Controls(FForm).CmbRegions()->setCurrentIndex(
+            Controls(FForm).CmbRegions()->findText(region));
+        Q_EMIT Controls(FForm).CmbRegions()->activated(
+            Controls(FForm).CmbRegions()->currentIndex());
         if (zones.isEmpty()) {
-            QCOMPARE(FForm->LstZones->model()->rowCount(), FForm->Zones().Count());
+            QCOMPARE(Controls(FForm).LstZones()->model()->rowCount(), FForm->Zones().Count());
         } else {
-            QCOMPARE(Texts(FForm->LstZones), zones);
+            QCOMPARE(Texts(Controls(FForm).LstZones()), zones);
         }
-        QCOMPARE(FForm->LstZones->currentIndex().row(), 0);
-        QCOMPARE(FForm->InfoBox->title(), u' ' + FForm->SelectedZone()->Name + u' ');
+        QCOMPARE(Controls(FForm).LstZones()->currentIndex().row(), 0);
+        QCOMPARE(Controls(FForm).InfoBox()->title(), u' ' + FForm->SelectedZone()->Name + u' ');
     }
 
     void sortOrders()
@@ -304,12 +313,12 @@ private Q_SLOTS:
                    QStringLiteral("Home;Work"));
         Open();
         FForm->SelectRegion(QStringLiteral("(List all zones)"));
-        Choose(FForm->LstZones, QStringLiteral("Tokyo (GMT +9:00)"));
-        QVERIFY(FForm->BtnApply->isEnabled() == false);
-        FForm->ChkSortByName->click();
+        Choose(Controls(FForm).LstZones(), QStringLiteral("Tokyo (GMT +9:00)"));
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled() == false);
+        Controls(FForm).ChkSortByName()->click();
         // West to east by the base offset; the zone whose standard offset
         // moves it to +1:00 stays among the -1:00 zones.
-        QStringList texts = Texts(FForm->LstZones);
+        QStringList texts = Texts(Controls(FForm).LstZones());
         const QStringList minusOne{texts.mid(2, 2)};
         QVERIFY(minusOne.contains(QStringLiteral("(GMT +1:00) Shifted")));
         QVERIFY(minusOne.contains(QStringLiteral("(GMT -1:00) Azores")));
@@ -322,13 +331,13 @@ private Q_SLOTS:
                      QStringLiteral("(GMT +5:30) Kolkata"), QStringLiteral("(GMT +9:00) Seoul"),
                      QStringLiteral("(GMT +9:00) Tokyo"), QStringLiteral("(GMT +10:00) Sydney")}));
         QCOMPARE(FForm->SelectedZone()->Name, QStringLiteral("Asia/Tokyo"));
-        QCOMPARE(Texts(FForm->LstClocks),
+        QCOMPARE(Texts(Controls(FForm).LstClocks()),
                  (QStringList{QStringLiteral("(GMT +10:00) Home"), QStringLiteral("(GMT) Work")}));
-        QVERIFY(FForm->BtnApply->isEnabled());
-        FForm->ChkSortByName->click();
-        QCOMPARE(Texts(FForm->LstZones).first(), QStringLiteral("Azores (GMT -1:00)"));
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
+        Controls(FForm).ChkSortByName()->click();
+        QCOMPARE(Texts(Controls(FForm).LstZones()).first(), QStringLiteral("Azores (GMT -1:00)"));
         QCOMPARE(FForm->SelectedZone()->Name, QStringLiteral("Asia/Tokyo"));
-        QCOMPARE(Texts(FForm->LstClocks),
+        QCOMPARE(Texts(Controls(FForm).LstClocks()),
                  (QStringList{QStringLiteral("Home (GMT +10:00)"), QStringLiteral("Work (GMT)")}));
     }
 
@@ -336,9 +345,9 @@ private Q_SLOTS:
     {
         WriteSettingBool(Key, QStringLiteral("SortZonesByName"), false);
         Open();
-        QVERIFY(!FForm->ChkSortByName->isChecked());
-        QCOMPARE(Texts(FForm->LstZones).first(), QStringLiteral("(GMT -5:00) New_York"));
-        QVERIFY(!FForm->BtnApply->isEnabled());
+        QVERIFY(!Controls(FForm).ChkSortByName()->isChecked());
+        QCOMPARE(Texts(Controls(FForm).LstZones()).first(), QStringLiteral("(GMT -5:00) New_York"));
+        QVERIFY(!Controls(FForm).BtnApply()->isEnabled());
     }
 
     void zoneInfo_data()
@@ -371,18 +380,18 @@ private Q_SLOTS:
         FClock->SetUTC(utc);
         Open();
         FForm->SetSelectedZone(FForm->Zones().ZoneAt(FForm->Zones().IndexOf(zone)));
-        QCOMPARE(FForm->InfoBox->title(), u' ' + zone + u' ');
-        QCOMPARE(FForm->LblOffset->text(), offset);
+        QCOMPARE(Controls(FForm).InfoBox()->title(), u' ' + zone + u' ');
+        QCOMPARE(Controls(FForm).LblOffset()->text(), offset);
         const bool hasRule = !dayOffset.isEmpty();
-        QCOMPARE(FForm->LblDayTitle->isVisibleTo(FForm->InfoBox), hasRule);
-        QCOMPARE(FForm->LblDescrip->isVisibleTo(FForm->InfoBox), hasRule);
-        QCOMPARE(FForm->LblStdTitle->font().bold(), hasRule && !daylightBold);
-        QCOMPARE(FForm->LblOffset->font().bold(), hasRule && !daylightBold);
+        QCOMPARE(Controls(FForm).LblDayTitle()->isVisibleTo(Controls(FForm).InfoBox()), hasRule);
+        QCOMPARE(Controls(FForm).LblDescrip()->isVisibleTo(Controls(FForm).InfoBox()), hasRule);
+        QCOMPARE(Controls(FForm).LblStdTitle()->font().bold(), hasRule && !daylightBold);
+        QCOMPARE(Controls(FForm).LblOffset()->font().bold(), hasRule && !daylightBold);
         if (hasRule) {
-            QCOMPARE(FForm->LblDayOffset->text(), dayOffset);
-            QCOMPARE(FForm->LblDayTitle->font().bold(), daylightBold);
-            QCOMPARE(FForm->LblDayOffset->font().bold(), daylightBold);
-            const QStringList sentences = FForm->LblDescrip->text().split(u'\n');
+            QCOMPARE(Controls(FForm).LblDayOffset()->text(), dayOffset);
+            QCOMPARE(Controls(FForm).LblDayTitle()->font().bold(), daylightBold);
+            QCOMPARE(Controls(FForm).LblDayOffset()->font().bold(), daylightBold);
+            const QStringList sentences = Controls(FForm).LblDescrip()->text().split(u'\n');
             QCOMPARE(sentences.size(), 2);
             QVERIFY(sentences[0].startsWith(QStringLiteral("Daylight time begins on ")));
             QVERIFY(sentences[1].startsWith(QStringLiteral("Standard time resumes on ")));
@@ -396,29 +405,32 @@ private Q_SLOTS:
         AddZone(QStringLiteral("Sydney (GMT +10:00)"));
         AddZone(QStringLiteral("Sydney (GMT +10:00)"));
         AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
-        QCOMPARE(Texts(FForm->LstClocks), (QStringList{QStringLiteral("Sydney (GMT +10:00)"),
-                                                       QStringLiteral("Sydney (GMT +10:00)"),
-                                                       QStringLiteral("Tokyo (GMT +9:00)")}));
+        QCOMPARE(Texts(Controls(FForm).LstClocks()),
+                 (QStringList{QStringLiteral("Sydney (GMT +10:00)"),
+                              QStringLiteral("Sydney (GMT +10:00)"),
+                              QStringLiteral("Tokyo (GMT +9:00)")}));
         QCOMPARE(FForm->SelectedClockIndex(), 2);
         QVERIFY(FForm->ClockAt(0) != FForm->ClockAt(1));
         QVERIFY(FForm->ClockAt(0)->UseDaylight);
         QVERIFY(!FForm->ClockAt(2)->UseDaylight); // no rule, no daylight
-        QVERIFY(!FForm->ChkClockUseDaylight->isEnabled());
-        QCOMPARE(FForm->BoxClock->title(), QStringLiteral(" Tokyo (JST, GMT +9:00) "));
-        QCOMPARE(Texts(FForm->CmbAlarmClocks),
+        QVERIFY(!Controls(FForm).ChkClockUseDaylight()->isEnabled());
+        QCOMPARE(Controls(FForm).BoxClock()->title(), QStringLiteral(" Tokyo (JST, GMT +9:00) "));
+        QCOMPARE(Texts(Controls(FForm).CmbAlarmClocks()),
                  (QStringList{QStringLiteral("Sydney"), QStringLiteral("Sydney"),
                               QStringLiteral("Tokyo")}));
-        QVERIFY(FForm->ChkSetAlarm->isEnabled());
-        QVERIFY(FForm->BtnApply->isEnabled());
+        QVERIFY(Controls(FForm).ChkSetAlarm()->isEnabled());
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
     }
 
     void addByDoubleClick()
     {
         Open();
         FForm->show();
-        QWidget *viewport = FForm->LstZones->viewport();
-        const QPoint at =
-            FForm->LstZones->visualRect(FForm->LstZones->model()->index(1, 0)).center();
+        QWidget *viewport = Controls(FForm).LstZones()->viewport();
+        const QPoint at = Controls(FForm)
+                              .LstZones()
+                              ->visualRect(Controls(FForm).LstZones()->model()->index(1, 0))
+                              .center();
         QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
         QCOMPARE(FForm->ClockCount(), 1);
@@ -449,23 +461,23 @@ private Q_SLOTS:
             titles.append(FForm->ClockAt(i)->Title);
         }
         FForm->SelectClock(removed);
-        FForm->BtnRemoveClock->click();
+        Controls(FForm).BtnRemoveClock()->click();
         titles.removeAt(removed);
         QCOMPARE(FForm->ClockCount(), count - 1);
-        QCOMPARE(FForm->CmbAlarmClocks->count(), count - 1);
+        QCOMPARE(Controls(FForm).CmbAlarmClocks()->count(), count - 1);
         QCOMPARE(FForm->SelectedClockIndex(), selected);
         if (selected < 0) {
-            QCOMPARE(FForm->BoxClock->title(), QStringLiteral(" (no clock) "));
-            QVERIFY(!FForm->EditClockTitle->isEnabled());
-            QVERIFY(FForm->EditClockTitle->text().isEmpty());
-            QVERIFY(!FForm->BtnRemoveClock->isEnabled());
-            QVERIFY(!FForm->ChkClockUseDaylight->isEnabled());
-            QVERIFY(!FForm->ChkSetAlarm->isEnabled());
+            QCOMPARE(Controls(FForm).BoxClock()->title(), QStringLiteral(" (no clock) "));
+            QVERIFY(!Controls(FForm).EditClockTitle()->isEnabled());
+            QVERIFY(Controls(FForm).EditClockTitle()->text().isEmpty());
+            QVERIFY(!Controls(FForm).BtnRemoveClock()->isEnabled());
+            QVERIFY(!Controls(FForm).ChkClockUseDaylight()->isEnabled());
+            QVERIFY(!Controls(FForm).ChkSetAlarm()->isEnabled());
         } else {
-            QCOMPARE(FForm->EditClockTitle->text(), titles[selected]);
+            QCOMPARE(Controls(FForm).EditClockTitle()->text(), titles[selected]);
             QCOMPARE(FForm->SelectedZone()->Name, FForm->ClockAt(selected)->Name);
         }
-        QVERIFY(FForm->BtnApply->isEnabled());
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
     }
 
     void removeAlarmClock()
@@ -473,21 +485,21 @@ private Q_SLOTS:
         SeedClocks({QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London")},
                    QStringLiteral("Tokyo;London"));
         Open();
-        FForm->PageControl->setCurrentWidget(FForm->TabAppearance);
-        FForm->CmbAlarmClocks->setCurrentIndex(
-            FForm->CmbAlarmClocks->findText(QStringLiteral("Tokyo")));
-        FForm->ChkSetAlarm->click();
-        QVERIFY(FForm->EditAlarmTime->isEnabled());
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).CmbAlarmClocks()->setCurrentIndex(
+            Controls(FForm).CmbAlarmClocks()->findText(QStringLiteral("Tokyo")));
+        Controls(FForm).ChkSetAlarm()->click();
+        QVERIFY(Controls(FForm).EditAlarmTime()->isEnabled());
         // Removing another clock keeps the alarm.
         FForm->SelectClock(1);
-        FForm->BtnRemoveClock->click();
-        QVERIFY(FForm->ChkSetAlarm->isChecked());
+        Controls(FForm).BtnRemoveClock()->click();
+        QVERIFY(Controls(FForm).ChkSetAlarm()->isChecked());
         FForm->SelectClock(0);
-        FForm->BtnRemoveClock->click();
-        QVERIFY(!FForm->ChkSetAlarm->isChecked());
-        QVERIFY(!FForm->ChkSetAlarm->isEnabled());
-        QVERIFY(!FForm->EditAlarmTime->isEnabled());
-        QVERIFY(!FForm->CmbAlarmClocks->isEnabled());
+        Controls(FForm).BtnRemoveClock()->click();
+        QVERIFY(!Controls(FForm).ChkSetAlarm()->isChecked());
+        QVERIFY(!Controls(FForm).ChkSetAlarm()->isEnabled());
+        QVERIFY(!Controls(FForm).EditAlarmTime()->isEnabled());
+        QVERIFY(!Controls(FForm).CmbAlarmClocks()->isEnabled());
     }
 
     void dragOneRow_data()
@@ -508,9 +520,12 @@ private Q_SLOTS:
                    QStringLiteral("A;B;C"));
         Open();
         FForm->show();
-        QWidget *viewport = FForm->LstClocks->viewport();
+        QWidget *viewport = Controls(FForm).LstClocks()->viewport();
         const auto centre = [this](int row) {
-            return FForm->LstClocks->visualItemRect(FForm->LstClocks->item(row)).center();
+            return Controls(FForm)
+                .LstClocks()
+                ->visualItemRect(Controls(FForm).LstClocks()->item(row))
+                .center();
         };
         QTest::mousePress(viewport, Qt::LeftButton, {}, centre(0));
         QCOMPARE(FForm->SelectedClockIndex(), 0);
@@ -527,8 +542,9 @@ private Q_SLOTS:
         QCOMPARE(titles, order);
         QVERIFY(FForm->SelectedClock() != nullptr);
         QCOMPARE(FForm->SelectedClock()->Title, QStringLiteral("A"));
-        QCOMPARE(FForm->LstClocks->item(FForm->SelectedClockIndex())->text().left(2), u"A "_s);
-        QVERIFY(FForm->BtnApply->isEnabled());
+        QCOMPARE(Controls(FForm).LstClocks()->item(FForm->SelectedClockIndex())->text().left(2),
+                 u"A "_s);
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
         if (pastTheEnd) {
             return;
         }
@@ -545,27 +561,28 @@ private Q_SLOTS:
         SeedClocks({QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London")},
                    QStringLiteral("Office;Home"));
         Open();
-        FForm->CmbAlarmClocks->setCurrentIndex(
-            FForm->CmbAlarmClocks->findText(QStringLiteral("Office")));
+        Controls(FForm).CmbAlarmClocks()->setCurrentIndex(
+            Controls(FForm).CmbAlarmClocks()->findText(QStringLiteral("Office")));
         FForm->SelectClock(0);
-        FForm->EditClockTitle->selectAll();
-        QTest::keyClicks(FForm->EditClockTitle, QStringLiteral("Zen;ith"));
+        Controls(FForm).EditClockTitle()->selectAll();
+        QTest::keyClicks(Controls(FForm).EditClockTitle(), QStringLiteral("Zen;ith"));
         // ";" would split the title when the list is read back.
-        QCOMPARE(FForm->EditClockTitle->text(), QStringLiteral("Zenith"));
-        QCOMPARE(FForm->LstClocks->item(0)->text(), QStringLiteral("Zenith (GMT +9:00)"));
-        QCOMPARE(Texts(FForm->CmbAlarmClocks),
+        QCOMPARE(Controls(FForm).EditClockTitle()->text(), QStringLiteral("Zenith"));
+        QCOMPARE(Controls(FForm).LstClocks()->item(0)->text(),
+                 QStringLiteral("Zenith (GMT +9:00)"));
+        QCOMPARE(Texts(Controls(FForm).CmbAlarmClocks()),
                  (QStringList{QStringLiteral("Home"), QStringLiteral("Zenith")}));
         // The alarm's clock stays chosen, by clock, not by position.
-        QCOMPARE(FForm->CmbAlarmClocks->currentText(), QStringLiteral("Zenith"));
-        QTest::keyClick(FForm->EditClockTitle, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(FForm->EditClockTitle, Qt::Key_Delete);
-        QCOMPARE(FForm->LstClocks->item(0)->text(), QStringLiteral(" (GMT +9:00)"));
-        Leave(FForm->EditClockTitle);
-        QCOMPARE(FForm->EditClockTitle->text(), QStringLiteral("Tokyo"));
-        QCOMPARE(FForm->LstClocks->item(0)->text(), QStringLiteral("Tokyo (GMT +9:00)"));
-        QCOMPARE(Texts(FForm->CmbAlarmClocks),
+        QCOMPARE(Controls(FForm).CmbAlarmClocks()->currentText(), QStringLiteral("Zenith"));
+        QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_Delete);
+        QCOMPARE(Controls(FForm).LstClocks()->item(0)->text(), QStringLiteral(" (GMT +9:00)"));
+        Leave(Controls(FForm).EditClockTitle());
+        QCOMPARE(Controls(FForm).EditClockTitle()->text(), QStringLiteral("Tokyo"));
+        QCOMPARE(Controls(FForm).LstClocks()->item(0)->text(), QStringLiteral("Tokyo (GMT +9:00)"));
+        QCOMPARE(Texts(Controls(FForm).CmbAlarmClocks()),
                  (QStringList{QStringLiteral("Home"), QStringLiteral("Tokyo")}));
-        QVERIFY(FForm->BtnApply->isEnabled());
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
     }
 
     void emptyTitleOnCommit()
@@ -575,10 +592,10 @@ private Q_SLOTS:
         Open();
         FForm->show();
         FForm->SelectClock(1);
-        QTest::keyClick(FForm->EditClockTitle, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(FForm->EditClockTitle, Qt::Key_Delete);
+        QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_Delete);
         // Enter commits without leaving the box.
-        QTest::keyClick(FForm->EditClockTitle, Qt::Key_Return);
+        QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_Return);
         QCOMPARE(ReadSettingString(Key, QStringLiteral("Clocks"), QString()),
                  QStringLiteral("Office;London"));
     }
@@ -590,18 +607,18 @@ private Q_SLOTS:
                    QStringLiteral("A;B;C"));
         Open();
         FForm->SelectClock(1);
-        QVERIFY(FForm->ChkClockUseDaylight->isEnabled());
-        QVERIFY(FForm->ChkClockUseDaylight->isChecked());
-        FForm->ChkClockUseDaylight->click();
+        QVERIFY(Controls(FForm).ChkClockUseDaylight()->isEnabled());
+        QVERIFY(Controls(FForm).ChkClockUseDaylight()->isChecked());
+        Controls(FForm).ChkClockUseDaylight()->click();
         QVERIFY(!FForm->ClockAt(1)->UseDaylight);
         QVERIFY(FForm->ClockAt(0)->UseDaylight);
-        QVERIFY(FForm->BtnApply->isEnabled());
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
         FForm->SelectClock(2);
-        QVERIFY(!FForm->ChkClockUseDaylight->isEnabled());
-        QVERIFY(!FForm->ChkClockUseDaylight->isChecked());
+        QVERIFY(!Controls(FForm).ChkClockUseDaylight()->isEnabled());
+        QVERIFY(!Controls(FForm).ChkClockUseDaylight()->isChecked());
         FForm->SelectClock(1);
-        QVERIFY(!FForm->ChkClockUseDaylight->isChecked());
-        FForm->BtnApply->click();
+        QVERIFY(!Controls(FForm).ChkClockUseDaylight()->isChecked());
+        Controls(FForm).BtnApply()->click();
         QVERIFY(ReadSettingBool(ClocksKey, QStringLiteral("0_UseDaylight"), false));
         QVERIFY(!ReadSettingBool(ClocksKey, QStringLiteral("1_UseDaylight"), true));
     }
@@ -610,7 +627,7 @@ private Q_SLOTS:
     {
         Open();
         FForm->show();
-        FForm->BtnOK->click();
+        Controls(FForm).BtnOK()->click();
         QTRY_VERIFY(FForm.isNull()); // closed and destroyed
         QVERIFY(!QFile::exists(SettingsFileName()));
     }
@@ -620,11 +637,11 @@ private Q_SLOTS:
         Open();
         FForm->show();
         AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
-        FForm->BtnApply->click();
-        QVERIFY(!FForm->BtnApply->isEnabled());
+        Controls(FForm).BtnApply()->click();
+        QVERIFY(!Controls(FForm).BtnApply()->isEnabled());
         QVERIFY(!FForm.isNull());
         AddZone(QStringLiteral("London (GMT)"));
-        FForm->BtnCancel->click();
+        Controls(FForm).BtnCancel()->click();
         QTRY_VERIFY(FForm.isNull());
         QCOMPARE(ReadSettingString(Key, QStringLiteral("Clocks"), QString()),
                  QStringLiteral("Tokyo"));
@@ -637,7 +654,8 @@ private Q_SLOTS:
         QVERIFY(ReadSettingBool(Key, QStringLiteral("SortZonesByName"), false));
         // The reopened dialog starts from what Apply wrote.
         Open();
-        QCOMPARE(Texts(FForm->LstClocks), QStringList{QStringLiteral("Tokyo (GMT +9:00)")});
+        QCOMPARE(Texts(Controls(FForm).LstClocks()),
+                 QStringList{QStringLiteral("Tokyo (GMT +9:00)")});
     }
 
     // Whoever shows the clocks reloads them when told: only a commit that
@@ -667,8 +685,8 @@ private Q_SLOTS:
             AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
         }
         if (brokenAlarmTime) {
-            FForm->ChkSetAlarm->click();
-            FForm->EditAlarmTime->clear();
+            Controls(FForm).ChkSetAlarm()->click();
+            Controls(FForm).EditAlarmTime()->clear();
             MessageDlgHook::QueueAnswer(QMessageBox::Ok);
         }
         FForm->findChild<QPushButton *>(button)->click();
@@ -694,7 +712,7 @@ private Q_SLOTS:
         } else if (how == 1) {
             FForm->close();
         } else {
-            FForm->BtnCancel->click();
+            Controls(FForm).BtnCancel()->click();
         }
         QTRY_VERIFY(FForm.isNull());
         QVERIFY(!QFile::exists(SettingsFileName()));
@@ -711,18 +729,18 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(times.first(), british.LongTimeFormat);
-        QCOMPARE(FForm->CmbTimeFormat->count(), times.size());
+        QCOMPARE(Controls(FForm).CmbTimeFormat()->count(), times.size());
         const int hhnn = static_cast<int>(times.indexOf(QStringLiteral("hh:nn")));
-        QCOMPARE(FForm->CmbTimeFormat->itemText(hhnn), QStringLiteral("19:05"));
+        QCOMPARE(Controls(FForm).CmbTimeFormat()->itemText(hhnn), QStringLiteral("19:05"));
         QCOMPARE(FForm->DateFormats().first(), british.LongDateFormat);
-        QCOMPARE(FForm->CmbDateFormat->itemText(
+        QCOMPARE(Controls(FForm).CmbDateFormat()->itemText(
                      static_cast<int>(FForm->DateFormats().indexOf(QStringLiteral("dd/mm/yyyy")))),
                  QStringLiteral("15/03/2026"));
         QCOMPARE(FForm->SelectedTimeFormat(), british.LongTimeFormat);
-        FForm->ChkShowTime->click();
-        QVERIFY(!FForm->CmbTimeFormat->isEnabled());
+        Controls(FForm).ChkShowTime()->click();
+        QVERIFY(!Controls(FForm).CmbTimeFormat()->isEnabled());
         QVERIFY(FForm->SelectedTimeFormat().isEmpty());
-        QVERIFY(FForm->BtnApply->isEnabled());
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
     }
 
     void addUniqueFormat()
@@ -748,27 +766,27 @@ private Q_SLOTS:
             font = chosen;
             return true;
         });
-        FForm->BtnFont->click();
+        Controls(FForm).BtnFont()->click();
         TZoneForm::SetFontChooser({});
-        QCOMPARE(FForm->LblFont->text(), QStringLiteral("Serif, 14pt"));
-        FForm->ChkShowDate->click();
-        FForm->CmbTimeFormat->setCurrentIndex(2);
+        QCOMPARE(Controls(FForm).LblFont()->text(), QStringLiteral("Serif, 14pt"));
+        Controls(FForm).ChkShowDate()->click();
+        Controls(FForm).CmbTimeFormat()->setCurrentIndex(2);
         FForm->SetModified(false);
         MessageDlgHook::QueueAnswer(answer);
-        FForm->BtnDefaults->click();
+        Controls(FForm).BtnDefaults()->click();
         QCOMPARE(MessageDlgHook::Shown().size(), 1);
         QCOMPARE(
             MessageDlgHook::Shown()[0].Message,
             QStringLiteral("Are you sure you want to restore the default appearance settings?"));
         QCOMPARE(MessageDlgHook::Shown()[0].Type, TMsgDlgType::mtConfirmation);
         const bool yes = answer == QMessageBox::Yes;
-        QCOMPARE(FForm->LblFont->text(),
+        QCOMPARE(Controls(FForm).LblFont()->text(),
                  yes ? QStringLiteral("Tahoma, 8pt") : QStringLiteral("Serif, 14pt"));
-        QCOMPARE(FForm->ChkShowDate->isChecked(), yes);
-        QCOMPARE(FForm->CmbTimeFormat->currentIndex(), yes ? 0 : 2);
-        QCOMPARE(FForm->BtnApply->isEnabled(), yes);
+        QCOMPARE(Controls(FForm).ChkShowDate()->isChecked(), yes);
+        QCOMPARE(Controls(FForm).CmbTimeFormat()->currentIndex(), yes ? 0 : 2);
+        QCOMPARE(Controls(FForm).BtnApply()->isEnabled(), yes);
         if (yes) {
-            FForm->BtnApply->click();
+            Controls(FForm).BtnApply()->click();
             QCOMPARE(ReadSettingString(Key, QStringLiteral("Font"), QString()),
                      QStringLiteral("Tahoma;8;0;-2147483640"));
             QCOMPARE(ReadSettingString(Key, QStringLiteral("TimeFormat"), QString()),
@@ -805,16 +823,16 @@ private Q_SLOTS:
         WriteSettingBool(ClocksKey, QStringLiteral("0_UseDaylight"), false);
         FClock->SetUTC(utc);
         Open();
-        QVERIFY(!FForm->ChkSetAlarm->isChecked());
-        QVERIFY(!FForm->EditAlarmTime->isEnabled());
-        FForm->ChkSetAlarm->click();
-        QVERIFY(FForm->EditAlarmTime->isEnabled());
-        QVERIFY(FForm->PickerAlarmDate->isEnabled());
-        QVERIFY(FForm->CmbAlarmClocks->isEnabled());
-        QCOMPARE(FForm->EditAlarmTime->text().trimmed(), time);
-        QCOMPARE(FForm->PickerAlarmDate->date(), date);
-        QVERIFY(FForm->BtnApply->isEnabled());
-        FForm->BtnApply->click();
+        QVERIFY(!Controls(FForm).ChkSetAlarm()->isChecked());
+        QVERIFY(!Controls(FForm).EditAlarmTime()->isEnabled());
+        Controls(FForm).ChkSetAlarm()->click();
+        QVERIFY(Controls(FForm).EditAlarmTime()->isEnabled());
+        QVERIFY(Controls(FForm).PickerAlarmDate()->isEnabled());
+        QVERIFY(Controls(FForm).CmbAlarmClocks()->isEnabled());
+        QCOMPARE(Controls(FForm).EditAlarmTime()->text().trimmed(), time);
+        QCOMPARE(Controls(FForm).PickerAlarmDate()->date(), date);
+        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
+        Controls(FForm).BtnApply()->click();
         QCOMPARE(ReadSettingString(Key, QStringLiteral("AlarmClock"), QString()),
                  QStringLiteral("Alarm"));
         const double stored =
@@ -824,8 +842,8 @@ private Q_SLOTS:
         QCOMPARE(stored,
                  EncodeDateTime(date.year(), date.month(), date.day(), hours, minutes, 0, 0));
         // Unticking writes "0" and leaves the clock's title alone.
-        FForm->ChkSetAlarm->click();
-        FForm->BtnApply->click();
+        Controls(FForm).ChkSetAlarm()->click();
+        Controls(FForm).BtnApply()->click();
         QCOMPARE(ReadSettingString(Key, QStringLiteral("AlarmTime"), QString()),
                  QStringLiteral("0"));
         QCOMPARE(ReadSettingString(Key, QStringLiteral("AlarmClock"), QString()),
@@ -849,14 +867,14 @@ private Q_SLOTS:
         QFETCH(QString, left);
         SeedClocks({QStringLiteral("Asia/Tokyo")}, QStringLiteral("Alarm"));
         Open();
-        FForm->ChkSetAlarm->click();
-        FForm->EditAlarmTime->clear();
-        FForm->EditAlarmTime->setCursorPosition(0);
-        QTest::keyClicks(FForm->EditAlarmTime, typed);
+        Controls(FForm).ChkSetAlarm()->click();
+        Controls(FForm).EditAlarmTime()->clear();
+        Controls(FForm).EditAlarmTime()->setCursorPosition(0);
+        QTest::keyClicks(Controls(FForm).EditAlarmTime(), typed);
         if (left.isEmpty()) {
             MessageDlgHook::QueueAnswer(QMessageBox::Ok);
         }
-        Leave(FForm->EditAlarmTime);
+        Leave(Controls(FForm).EditAlarmTime());
         if (left.isEmpty()) {
             QCOMPARE(MessageDlgHook::Shown().size(), 1);
             QCOMPARE(MessageDlgHook::Shown()[0].Message,
@@ -871,7 +889,7 @@ private Q_SLOTS:
                     ReadSettingString(Key, QStringLiteral("AlarmTime"), QString()).isEmpty());
         } else {
             QVERIFY(MessageDlgHook::Shown().isEmpty());
-            QCOMPARE(FForm->EditAlarmTime->text().trimmed(), left);
+            QCOMPARE(Controls(FForm).EditAlarmTime()->text().trimmed(), left);
         }
     }
 
@@ -890,37 +908,37 @@ private Q_SLOTS:
         FForm->show();
         FForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(FForm.data()));
-        FForm->PageControl->setCurrentWidget(FForm->TabAppearance);
-        FForm->ChkSetAlarm->click();
-        const QString proposed = FForm->EditAlarmTime->text();
-        FForm->EditAlarmTime->setFocus();
-        QTRY_VERIFY(FForm->EditAlarmTime->hasFocus());
-        FForm->EditAlarmTime->clear();
-        FForm->EditAlarmTime->setCursorPosition(0);
-        QTest::keyClicks(FForm->EditAlarmTime,
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).ChkSetAlarm()->click();
+        const QString proposed = Controls(FForm).EditAlarmTime()->text();
+        Controls(FForm).EditAlarmTime()->setFocus();
+        QTRY_VERIFY(Controls(FForm).EditAlarmTime()->hasFocus());
+        Controls(FForm).EditAlarmTime()->clear();
+        Controls(FForm).EditAlarmTime()->setCursorPosition(0);
+        QTest::keyClicks(Controls(FForm).EditAlarmTime(),
                          leaveFirst ? QStringLiteral("7:5") : QStringLiteral("1234"));
-        QVERIFY(FForm->EditAlarmTime->text() != proposed);
+        QVERIFY(Controls(FForm).EditAlarmTime()->text() != proposed);
         if (leaveFirst) {
             MessageDlgHook::QueueAnswer(QMessageBox::Ok);
-            FForm->CmbAlarmClocks->setFocus();
+            Controls(FForm).CmbAlarmClocks()->setFocus();
             QCOMPARE(MessageDlgHook::Shown().size(), 1);
-            QTRY_VERIFY(FForm->EditAlarmTime->hasFocus());
+            QTRY_VERIFY(Controls(FForm).EditAlarmTime()->hasFocus());
         }
-        QTest::keyClick(FForm->EditAlarmTime, Qt::Key_Escape);
-        QCOMPARE(FForm->EditAlarmTime->text(), proposed);
+        QTest::keyClick(Controls(FForm).EditAlarmTime(), Qt::Key_Escape);
+        QCOMPARE(Controls(FForm).EditAlarmTime()->text(), proposed);
         QVERIFY(!FForm.isNull() && FForm->isVisible());
         // With nothing left to abandon, Esc closes the dialog.
-        QTest::keyClick(FForm->EditAlarmTime, Qt::Key_Escape);
+        QTest::keyClick(Controls(FForm).EditAlarmTime(), Qt::Key_Escape);
         QTRY_VERIFY(FForm.isNull());
     }
 
     void noClocksNoAlarm()
     {
         Open();
-        QVERIFY(!FForm->ChkSetAlarm->isEnabled());
+        QVERIFY(!Controls(FForm).ChkSetAlarm()->isEnabled());
         AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
-        QVERIFY(FForm->ChkSetAlarm->isEnabled());
-        QCOMPARE(FForm->CmbAlarmClocks->currentText(), QStringLiteral("Tokyo"));
+        QVERIFY(Controls(FForm).ChkSetAlarm()->isEnabled());
+        QCOMPARE(Controls(FForm).CmbAlarmClocks()->currentText(), QStringLiteral("Tokyo"));
     }
 };
 

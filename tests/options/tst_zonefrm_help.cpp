@@ -11,6 +11,7 @@
 #include "platform/formatsettings.h"
 #include "platform/help.h"
 #include "platform/settings.h"
+#include "zonefrmcontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,7 +72,7 @@ private:
     {
         auto *control = FForm->findChild<QWidget *>(name);
         if (name == u"LstClocks") {
-            control = FForm->LstClocks->viewport(); // what the pointer is over
+            control = Controls(FForm).LstClocks()->viewport(); // what the pointer is over
         }
         return control;
     }
@@ -143,9 +144,9 @@ private Q_SLOTS:
         }
         Open();
         // The box shows the file, not what was ticked at the last commit.
-        QCOMPARE(FForm->ChkRunAtStartup->isChecked(), existed);
+        QCOMPARE(Controls(FForm).ChkRunAtStartup()->isChecked(), existed);
         for (int i = 0; i < clicks; ++i) {
-            FForm->ChkRunAtStartup->click();
+            Controls(FForm).ChkRunAtStartup()->click();
         }
         QVERIFY(FForm->Modified());
         FForm->findChild<QPushButton *>(button)->click();
@@ -160,7 +161,7 @@ private Q_SLOTS:
             delete FForm.data();
         }
         Open();
-        QCOMPARE(FForm->ChkRunAtStartup->isChecked(), exists);
+        QCOMPARE(Controls(FForm).ChkRunAtStartup()->isChecked(), exists);
     }
 
     // The program starts with the desktop session; every place that names
@@ -182,7 +183,7 @@ private Q_SLOTS:
         QFETCH(QString, says);
         QString text;
         if (place == u"box") {
-            text = Open()->ChkRunAtStartup->text();
+            text = Controls(Open()).ChkRunAtStartup()->text();
             QCOMPARE(text, says);
         } else if (place == u"manual") {
             QFile page(QStringLiteral(":/help/startup.htm"));
@@ -211,8 +212,8 @@ private Q_SLOTS:
         QFETCH(QString, tab);
         QFETCH(QString, page);
         Open();
-        FForm->PageControl->setCurrentWidget(FForm->findChild<QWidget *>(tab));
-        FForm->BtnHelp->click();
+        Controls(FForm).PageControl()->setCurrentWidget(FForm->findChild<QWidget *>(tab));
+        Controls(FForm).BtnHelp()->click();
         QVERIFY(HelpViewer() != nullptr);
         QCOMPARE(HelpViewer()->source().fileName(), page);
     }
@@ -232,12 +233,14 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(int, topic);
         Open();
-        FForm->ChkSetAlarm->click(); // the alarm's controls take no events while disabled
+        Controls(FForm)
+            .ChkSetAlarm()
+            ->click(); // the alarm's controls take no events while disabled
         QSignalSpy shown(FForm.data(), &TZoneForm::HelpPopupRequested);
         // Another control's topic first, so a stale one would show.
         QContextMenuEvent other(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
-        QApplication::sendEvent(FForm->LstClocks->viewport(), &other);
-        FForm->HelpPopup->hide();
+        QApplication::sendEvent(Controls(FForm).LstClocks()->viewport(), &other);
+        Controls(FForm).HelpPopup()->hide();
         QCOMPARE(FForm->PopupTopic(), 101);
 
         QWidget *target = FForm->findChild<QWidget *>(control);
@@ -246,10 +249,10 @@ private Q_SLOTS:
         }
         QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
         QApplication::sendEvent(target, &menu);
-        QVERIFY(FForm->HelpPopup->isVisible());
+        QVERIFY(Controls(FForm).HelpPopup()->isVisible());
         QCOMPARE(FForm->PopupTopic(), topic);
-        FForm->HelpPopup->hide();
-        FForm->Whatsthis1->trigger();
+        Controls(FForm).HelpPopup()->hide();
+        Controls(FForm).Whatsthis1()->trigger();
         QTRY_COMPARE(shown.count(), 1);
         QCOMPARE(shown.at(0).at(0).toInt(), topic);
         QVERIFY(WhatsThisShown());
@@ -272,9 +275,10 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(int, topic);
         Open();
-        FForm->ChkSetAlarm->click();
-        FForm->PageControl->setCurrentWidget(control == u"PickerAlarmDate" ? FForm->TabAppearance
-                                                                           : FForm->TabClocks);
+        Controls(FForm).ChkSetAlarm()->click();
+        Controls(FForm).PageControl()->setCurrentWidget(control == u"PickerAlarmDate"
+                                                            ? Controls(FForm).TabAppearance()
+                                                            : Controls(FForm).TabClocks());
         FForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
         QSignalSpy shown(FForm.data(), &TZoneForm::HelpPopupRequested);
@@ -297,26 +301,28 @@ private Q_SLOTS:
     void aboutPageLoadedOnFirstShowingOnly()
     {
         Open();
-        QSignalSpy loads(FForm->WebBrowser, &QTextBrowser::sourceChanged);
-        QVERIFY(FForm->WebBrowser->source().isEmpty());
+        QSignalSpy loads(Controls(FForm).WebBrowser(), &QTextBrowser::sourceChanged);
+        QVERIFY(Controls(FForm).WebBrowser()->source().isEmpty());
         QVERIFY(!FForm->AboutPageLoaded());
-        FForm->PageControl->setCurrentWidget(FForm->TabAppearance);
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
         QCOMPARE(loads.count(), 0);
 
-        FForm->PageControl->setCurrentWidget(FForm->PageAbout);
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).PageAbout());
         QCOMPARE(loads.count(), 1);
-        QCOMPARE(FForm->WebBrowser->source(), QUrl(QStringLiteral("qrc:/about.htm")));
-        QVERIFY(FForm->WebBrowser->toPlainText().contains(QStringLiteral("Vorkel Clocks")));
-        QVERIFY(!FForm->WebBrowser
+        QCOMPARE(Controls(FForm).WebBrowser()->source(), QUrl(QStringLiteral("qrc:/about.htm")));
+        QVERIFY(
+            Controls(FForm).WebBrowser()->toPlainText().contains(QStringLiteral("Vorkel Clocks")));
+        QVERIFY(!Controls(FForm)
+                     .WebBrowser()
                      ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("about.png")))
                      .isNull());
-        FForm->PageControl->setCurrentWidget(FForm->TabClocks);
-        FForm->PageControl->setCurrentWidget(FForm->PageAbout);
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabClocks());
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).PageAbout());
         QCOMPARE(loads.count(), 1);
 
         // Its links go to the user's programs, the page stays.
         const QString mail = QStringLiteral("mailto:clocks@vorkel.example");
-        Q_EMIT FForm->WebBrowser->anchorClicked(QUrl(mail));
+        Q_EMIT Controls(FForm).WebBrowser()->anchorClicked(QUrl(mail));
         QCOMPARE(FOpened, QStringList{mail});
         QCOMPARE(loads.count(), 1);
     }
@@ -326,7 +332,7 @@ private Q_SLOTS:
         Open();
         FForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
-        TWatermarkBox *strip = FForm->PBox;
+        TWatermarkBox *strip = Controls(FForm).PBox();
         QCOMPARE(strip->toolTip(), BrandWebAddress.toString());
         QCOMPARE(FForm->WatermarkStrip().size(), strip->size());
         QCOMPARE(FForm->WatermarkStrip().width(), FForm->width());

@@ -8,6 +8,7 @@
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
+#include "zonefrmcontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,7 +94,7 @@ private Q_SLOTS:
         QVERIFY(!first.isNull());
         FWindow->OpenOptions();
         QCOMPARE(Dialog(), first.data());
-        first->BtnCancel->click();
+        Controls(first).BtnCancel()->click();
         // Forgotten at once, gone once the events are through.
         QCOMPARE(Dialog(), nullptr);
         QTRY_VERIFY(first.isNull());
@@ -132,10 +133,10 @@ private Q_SLOTS:
         Window().OpenOptions();
         QCOMPARE(Dialog()->TimeFormats().last(), lastTime);
         QCOMPARE(Dialog()->SelectedTimeFormat(), chosenTime);
-        QCOMPARE(Dialog()->ChkShowDate->isChecked(), showDate);
-        QCOMPARE(Dialog()->CmbDateFormat->isEnabled(), showDate);
+        QCOMPARE(Controls(Dialog()).ChkShowDate()->isChecked(), showDate);
+        QCOMPARE(Controls(Dialog()).CmbDateFormat()->isEnabled(), showDate);
         QCOMPARE(Dialog()->SelectedDateFormat(), dateFormat);
-        QVERIFY(!Dialog()->BtnApply->isEnabled());
+        QVERIFY(!Controls(Dialog()).BtnApply()->isEnabled());
     }
 
     void setAlarmShownOnOpening()
@@ -146,14 +147,14 @@ private Q_SLOTS:
                            AlarmTimeText(EncodeDateTime(2026, 3, 21, 7, 5, 0, 0)));
         WriteSettingString(SettingsGroup, ValueAlarmClock, QStringLiteral("office"));
         Window().OpenOptions();
-        QVERIFY(Dialog()->ChkSetAlarm->isChecked());
-        QVERIFY(Dialog()->CmbAlarmClocks->isEnabled());
-        QCOMPARE(Dialog()->CmbAlarmClocks->currentText(), QStringLiteral("Office"));
-        QCOMPARE(Dialog()->EditAlarmTime->text().trimmed(), QStringLiteral("07:05"));
-        QCOMPARE(Dialog()->PickerAlarmDate->date(), QDate(2026, 3, 21));
-        QVERIFY(!Dialog()->BtnApply->isEnabled());
+        QVERIFY(Controls(Dialog()).ChkSetAlarm()->isChecked());
+        QVERIFY(Controls(Dialog()).CmbAlarmClocks()->isEnabled());
+        QCOMPARE(Controls(Dialog()).CmbAlarmClocks()->currentText(), QStringLiteral("Office"));
+        QCOMPARE(Controls(Dialog()).EditAlarmTime()->text().trimmed(), QStringLiteral("07:05"));
+        QCOMPARE(Controls(Dialog()).PickerAlarmDate()->date(), QDate(2026, 3, 21));
+        QVERIFY(!Controls(Dialog()).BtnApply()->isEnabled());
         // Committing unchanged keeps the alarm as it was.
-        Dialog()->BtnApply->click();
+        Controls(Dialog()).BtnApply()->click();
         QVERIFY(FWindow->Alarm().IsSet());
         QCOMPARE(FWindow->Alarm().Clock->Title, QStringLiteral("Office"));
         QCOMPARE(FWindow->Alarm().Time, EncodeDateTime(2026, 3, 21, 7, 5, 0, 0));
@@ -164,11 +165,11 @@ private Q_SLOTS:
         SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
         Window().OpenOptions();
         Dialog()->SelectRegion(QStringLiteral("Asia"));
-        QAbstractItemModel *zones = Dialog()->LstZones->model();
-        Dialog()->LstZones->setCurrentIndex(zones->match(zones->index(0, 0), Qt::DisplayRole,
-                                                         QStringLiteral("Tokyo (GMT +9:00)"))[0]);
-        Dialog()->BtnAddToClocks->click();
-        Dialog()->BtnOK->click();
+        QAbstractItemModel *zones = Controls(Dialog()).LstZones()->model();
+        Controls(Dialog()).LstZones()->setCurrentIndex(zones->match(
+            zones->index(0, 0), Qt::DisplayRole, QStringLiteral("Tokyo (GMT +9:00)"))[0]);
+        Controls(Dialog()).BtnAddToClocks()->click();
+        Controls(Dialog()).BtnOK()->click();
         QTRY_COMPARE(Dialog(), nullptr);
         QCOMPARE(FWindow->Clocks().Count(), 2);
         QCOMPARE(FWindow->Clocks().ClockAt(1)->Title, QStringLiteral("Tokyo"));
@@ -181,8 +182,8 @@ private Q_SLOTS:
         Window().ShowClocks();
         QVERIFY(FWindow->isVisible());
         FWindow->OpenOptions();
-        Dialog()->BtnRemoveClock->click();
-        Dialog()->BtnApply->click();
+        Controls(Dialog()).BtnRemoveClock()->click();
+        Controls(Dialog()).BtnApply()->click();
         QCOMPARE(FWindow->Clocks().Count(), 0);
         QVERIFY(!FWindow->isVisible());
         FWindow->ShowClocks();
