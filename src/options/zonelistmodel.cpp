@@ -24,6 +24,10 @@ void TZoneListModel::SetByName(bool byName)
 
 const TTimeZone *TZoneListModel::Zone(const QModelIndex &index) const
 {
+    if (FSearching) {
+        const TPlaceMatch *match = Match(index);
+        return match == nullptr ? nullptr : match->Zone;
+    }
     if (FZones == nullptr || !index.isValid() || index.model() != this ||
         index.row() >= FZones->Count()) {
         return nullptr;
@@ -33,12 +37,49 @@ const TTimeZone *TZoneListModel::Zone(const QModelIndex &index) const
 
 QModelIndex TZoneListModel::IndexOf(const TTimeZone *zone) const
 {
-    for (int row = 0; FZones != nullptr && row < FZones->Count(); ++row) {
-        if (FZones->ZoneAt(row) == zone) {
+    if (zone == nullptr) {
+        return {};
+    }
+    for (int row = 0; row < rowCount(); ++row) {
+        if (Zone(index(row)) == zone) {
             return index(row);
         }
     }
     return {};
+}
+
+const TPlaceMatch *TZoneListModel::Match(const QModelIndex &index) const
+{
+    if (!FSearching || !index.isValid() || index.model() != this ||
+        static_cast<size_t>(index.row()) >= FMatches.size()) {
+        return nullptr;
+    }
+    return &FMatches[static_cast<size_t>(index.row())];
+}
+
+void TZoneListModel::ShowMatches(std::vector<TPlaceMatch> matches)
+{
+    beginResetModel();
+    FSearching = true;
+    FMatches = std::move(matches);
+    endResetModel();
+}
+
+void TZoneListModel::ShowZones()
+{
+    if (!FSearching) {
+        return;
+    }
+    beginResetModel();
+    FSearching = false;
+    FMatches.clear();
+    endResetModel();
+}
+
+bool TZoneListModel::IsNoMatchRow(const QModelIndex &index) const
+{
+    return FSearching && FMatches.empty() && index.isValid() && index.model() == this &&
+           index.row() == 0;
 }
 
 QString TZoneListModel::EntryText(const TTimeZone &zone) const
@@ -50,18 +91,63 @@ QString TZoneListModel::EntryText(const TTimeZone &zone) const
     return zone.DisplayName();
 }
 
+QString TZoneListModel::EntryText(const TPlaceMatch &match) const
+{
+    if (match.Zone == nullptr) {
+        return {};
+    }
+    if (match.City.isEmpty()) {
+        return EntryText(*match.Zone);
+    }
+    const QString place =
+        match.Country.isEmpty() ? match.City : match.City + QStringLiteral(", ") + match.Country;
+    const QString offset = GMTText(match.Zone->UTCOffset + match.Zone->StandardOffset, true);
+    if (FByName) {
+        return place + QStringLiteral(" (") + offset + u')';
+    }
+    return u'(' + offset + QStringLiteral(") ") + place;
+}
+
 int TZoneListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() || FZones == nullptr ? 0 : FZones->Count();
+    if (parent.isValid()) {
+        return 0;
+    }
+    if (FSearching) {
+        return FMatches.empty() ? 1 : static_cast<int>(FMatches.size());
+    }
+    return FZones == nullptr ? 0 : FZones->Count();
 }
 
 QVariant TZoneListModel::data(const QModelIndex &index, int role) const
 {
+    if (IsNoMatchRow(index)) {
+        return role == Qt::DisplayRole ? QVariant(tr("No matching places")) : QVariant();
+    }
+    const TPlaceMatch *match = Match(index);
+    if (match != nullptr) {
+        // Which zone a city's clock will follow.
+        if (role == Qt::ToolTipRole) {
+            return match->Zone->Name;
+        }
+        return role == Qt::DisplayRole ? QVariant(EntryText(*match)) : QVariant();
+    }
     const TTimeZone *zone = Zone(index);
     if (zone == nullptr || role != Qt::DisplayRole) {
         return {};
     }
     return EntryText(*zone);
+}
+
+Qt::ItemFlags TZoneListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid()) {
+        return QAbstractListModel::flags(index);
+    }
+    if (IsNoMatchRow(index)) {
+        return Qt::ItemNeverHasChildren;
+    }
+    return QAbstractListModel::flags(index) | Qt::ItemNeverHasChildren;
 }
 
 TZoneFilterModel::TZoneFilterModel(TZoneListModel *zones, QObject *parent)
@@ -89,6 +175,11 @@ const TTimeZone *TZoneFilterModel::ZoneAt(int row) const
     return FZones->Zone(mapToSource(index(row, 0)));
 }
 
+const TPlaceMatch *TZoneFilterModel::MatchAt(int row) const
+{
+    return FZones->Match(mapToSource(index(row, 0)));
+}
+
 int TZoneFilterModel::RowOf(const TTimeZone *zone) const
 {
     const QModelIndex shown = mapFromSource(FZones->IndexOf(zone));
@@ -100,12 +191,18 @@ bool TZoneFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &source
     if (!QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent)) {
         return false;
     }
+    if (FZones->Searching()) {
+        return true;
+    }
     const TTimeZone *zone = FZones->Zone(FZones->index(sourceRow, 0, sourceParent));
     return zone != nullptr && (!FRegion || zone->Name.startsWith(*FRegion, Qt::CaseSensitive));
 }
 
 bool TZoneFilterModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
+    if (FZones->Searching()) {
+        return left.row() < right.row(); // best first, as found
+    }
     const TTimeZone *a = FZones->Zone(left);
     const TTimeZone *b = FZones->Zone(right);
     if (a == nullptr || b == nullptr) {
