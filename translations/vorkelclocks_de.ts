@@ -5,22 +5,22 @@
     <name>ReadRegularFile</name>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Die Datei "%1" kann nicht geöffnet werden. %2</translation>
+        <translation>Die Datei &quot;%1&quot; kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large: %2 bytes or more, at most %3 are read</source>
-        <translation>"%1" ist zu groß: %2 Bytes oder mehr, gelesen werden höchstens %3</translation>
+        <translation>&quot;%1&quot; ist zu groß: %2 Bytes oder mehr, gelesen werden höchstens %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
-        <translation>"%1" ist keine reguläre Datei</translation>
+        <translation>&quot;%1&quot; ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Unable to open &quot;%1&quot; for write</source>
-        <translation>"%1" kann nicht zum Schreiben geöffnet werden</translation>
+        <translation>&quot;%1&quot; kann nicht zum Schreiben geöffnet werden</translation>
     </message>
 </context>
 <context>
@@ -499,6 +499,24 @@ Die Normalzeit beginnt wieder %2.</translation>
     <message>
         <source>&amp;What&apos;s This?</source>
         <translation>&amp;Direkthilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TZoneListModel</name>
+    <message>
+        <source>No matching places</source>
+        <translation>Keine passenden Orte</translation>
+    </message>
+</context>
+<context>
+    <name>TZoneSearchBox</name>
+    <message>
+        <source>Search for a city, country or abbreviation</source>
+        <translation>Stadt, Land oder Abkürzung suchen</translation>
+    </message>
+    <message>
+        <source>(Search results)</source>
+        <translation>(Suchergebnisse)</translation>
     </message>
 </context>
 </TS>

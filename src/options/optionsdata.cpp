@@ -61,11 +61,14 @@ void TOptionsData::LoadClocks(const TTimeZoneList &zones)
     LoadClockList(FClocks, zones);
 }
 
-int TOptionsData::AddClock(const TTimeZone &zone)
+int TOptionsData::AddClock(const TTimeZone &zone, const QString &title)
 {
     auto clock = std::make_unique<TCustomisedTimeZone>();
     clock->Assign(zone);
-    clock->Title = clock->CityName();
+    clock->Title = QString(title).remove(u';').trimmed();
+    if (clock->Title.isEmpty()) {
+        clock->Title = clock->CityName();
+    }
     clock->UseDaylight = clock->HasDaylight();
     const QString name = clock->Name;
     return FClocks.Add(name, std::move(clock));

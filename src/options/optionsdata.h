@@ -23,9 +23,10 @@ public:
     const TTimeZoneList &Clocks() const { return FClocks; }
     int ClockCount() const { return FClocks.Count(); }
     TCustomisedTimeZone *ClockAt(int index) const { return FClocks.ClockAt(index); }
-    // A clock of zone at the end, titled with its city and following its
+    // A clock of zone at the end, titled with title (without the ";" the
+    // stored list cannot hold) or else with its city, and following its
     // daylight rules; its index.
-    int AddClock(const TTimeZone &zone);
+    int AddClock(const TTimeZone &zone, const QString &title = {});
     // Removes the clock; an alarm set on it goes with it.
     void RemoveClock(int index);
     void ExchangeClocks(int index1, int index2);

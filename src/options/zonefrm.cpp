@@ -153,6 +153,7 @@ void TZoneForm::FormCreate()
 
 void TZoneForm::LoadZonesAndClocks()
 {
+    FUi->EditZoneSearch->clear();
     FZoneModel->SetZones(nullptr);
     FZones.Clear();
     try {
@@ -164,6 +165,9 @@ void TZoneForm::LoadZonesAndClocks()
         // built from what was read, until the event loop ends.
         QCoreApplication::exit(1);
     }
+    // Built while the dialog opens and gone with it, so the places take no
+    // memory while the dialog is closed.
+    FUi->EditZoneSearch->SetZones(FZones);
     FData.LoadClocks(FZones);
     {
         const QSignalBlocker blocker(FUi->LstClocks);
@@ -363,6 +367,11 @@ void TZoneForm::FillZoneList(const std::optional<QString> &region)
 
 void TZoneForm::RefreshZoneList()
 {
+    if (FUi->EditZoneSearch->Searching()) {
+        // The matches stay, only their text follows the order chosen.
+        FZoneFilter->SetByName(FUi->ChkSortByName->isChecked());
+        return;
+    }
     const int index = FUi->CmbRegions->currentIndex();
     if (index < 0 || FUi->CmbRegions->itemData(index, TagRole).toInt() == AllZonesTag) {
         FillZoneList(std::nullopt);
@@ -470,6 +479,14 @@ void TZoneForm::SetSelectedZone(const TTimeZone *zone)
         return;
     }
     const TTimeZone *own = FZones.ZoneAt(index);
+    if (FUi->EditZoneSearch->Searching()) {
+        if (SelectedZone() == own) {
+            return; // a city of that zone may be the one chosen
+        }
+        if (ZoneRow(own) < 0) {
+            FUi->EditZoneSearch->clear();
+        }
+    }
     int row = ZoneRow(own);
     if (row < 0) {
         // A name without "/" is a region of its own.
@@ -526,7 +543,7 @@ void TZoneForm::ChkSortByNameClick()
 {
     const TTimeZone *zone = SelectedZone();
     RefreshZoneList();
-    if (zone != nullptr) {
+    if (zone != nullptr && !FUi->EditZoneSearch->Searching()) {
         SelectZoneRow(ZoneRow(zone));
     }
     RefreshClockTitles();
@@ -613,7 +630,10 @@ void TZoneForm::BtnAddToClocksClick()
     if (zone == nullptr) {
         return; // nothing chosen to add (the zone list is empty)
     }
-    TCustomisedTimeZone *clock = FData.ClockAt(FData.AddClock(*zone));
+    // A city the tz database does not name gives the clock its title.
+    const TPlaceMatch *match = FUi->EditZoneSearch->SelectedMatch();
+    TCustomisedTimeZone *clock =
+        FData.ClockAt(FData.AddClock(*zone, match != nullptr ? match->City : QString()));
     AddAlarmEntry(clock);
     UpdateAlarmAvailability();
     {

@@ -5,6 +5,7 @@
 #include "components/zonedclock.h"
 #include "options/zonefrm.h"
 #include "options/zonelistmodel.h"
+#include "options/zonesearchbox.h"
 #include "platform/formatsettings.h"
 #include "ui_zonefrm.h"
 
@@ -27,6 +28,9 @@ void TZoneForm::SetUpControls()
     // The list has no label of its own: screen readers name it after the
     // region box's, which heads both.
     FUi->LstZones->setAccessibleName(FUi->Label3->text().remove(u'&'));
+    // Bound before the dialog's own slots are connected, so a region chosen
+    // during a search ends the search before the dialog lists the region.
+    FUi->EditZoneSearch->Bind(FUi->CmbRegions, FUi->LstZones, FZoneFilter);
 
     TZonedClock *preview = FUi->ZonedClockTemp;
     preview->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
@@ -90,6 +94,11 @@ void TZoneForm::ConnectControls()
     connect(ui.LstZones, &QListView::doubleClicked, this, &TZoneForm::LstZonesDblClick);
     connect(ui.ChkSortByName, &QCheckBox::clicked, this, &TZoneForm::ChkSortByNameClick);
     connect(ui.BtnAddToClocks, &QPushButton::clicked, this, &TZoneForm::BtnAddToClocksClick);
+    connect(ui.EditZoneSearch, &TZoneSearchBox::AddRequested, this,
+            &TZoneForm::BtnAddToClocksClick);
+    connect(ui.EditZoneSearch, &TZoneSearchBox::FindRequested, this,
+            [this] { FUi->PageControl->setCurrentWidget(FUi->TabClocks); });
+    connect(ui.EditZoneSearch, &TZoneSearchBox::SearchEnded, this, &TZoneForm::ShowZoneInfo);
 
     connect(ui.ChkShowDate, &QCheckBox::clicked, this, &TZoneForm::ChkShowDateClick);
     connect(ui.ChkShowTime, &QCheckBox::clicked, this, &TZoneForm::ChkShowTimeClick);

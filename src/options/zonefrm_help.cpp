@@ -77,13 +77,12 @@ void TZoneForm::SetUpContextHelp()
         QWidget *Control;
         int Topic;
     };
-    const THelpControl controls[] = {{FUi->LstClocks, 101},       {FUi->ChkClockUseDaylight, 103},
-                                     {FUi->ChkRunAtStartup, 104}, {FUi->CmbRegions, 201},
-                                     {FUi->LstZones, 201},        {FUi->ChkSortByName, 202},
-                                     {FUi->ChkShowDate, 301},     {FUi->CmbDateFormat, 301},
-                                     {FUi->ChkShowTime, 302},     {FUi->CmbTimeFormat, 302},
-                                     {FUi->ChkSetAlarm, 401},     {FUi->CmbAlarmClocks, 401},
-                                     {FUi->EditAlarmTime, 0},     {FUi->PickerAlarmDate, 0}};
+    const THelpControl controls[] = {
+        {FUi->LstClocks, 101},      {FUi->ChkClockUseDaylight, 103}, {FUi->ChkRunAtStartup, 104},
+        {FUi->CmbRegions, 201},     {FUi->EditZoneSearch, 201},      {FUi->LstZones, 201},
+        {FUi->ChkSortByName, 202},  {FUi->ChkShowDate, 301},         {FUi->CmbDateFormat, 301},
+        {FUi->ChkShowTime, 302},    {FUi->CmbTimeFormat, 302},       {FUi->ChkSetAlarm, 401},
+        {FUi->CmbAlarmClocks, 401}, {FUi->EditAlarmTime, 0},         {FUi->PickerAlarmDate, 0}};
     for (const THelpControl &entry : controls) {
         QWidget *control = entry.Control;
         if (entry.Topic != 0) {

@@ -437,6 +437,67 @@ private Q_SLOTS:
         QCOMPARE(FForm->ClockAt(0)->Name, FForm->SelectedZone()->Name);
     }
 
+    // A search result added each way, a city the tz database does not name
+    // titling its clock; Enter adds without closing the dialog.
+    void addFromSearch_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("zone");
+        QTest::newRow("city, Enter")
+            << u"mumbai"_s << u"enter"_s << u"Mumbai"_s << u"Asia/Kolkata"_s;
+        QTest::newRow("tz city, double click")
+            << u"kolk"_s << u"double click"_s << u"Kolkata"_s << u"Asia/Kolkata"_s;
+        QTest::newRow("country, button")
+            << u"Japan"_s << u"button"_s << u"Tokyo"_s << u"Asia/Tokyo"_s;
+    }
+    void addFromSearch()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, how);
+        QFETCH(QString, title);
+        QFETCH(QString, zone);
+        Open()->show();
+        const TZoneFormControls c(FForm);
+        FForm->SelectRegion(u"Europe"_s);
+        QTest::keyClicks(c.EditZoneSearch(), text);
+        QCOMPARE(c.CmbRegions()->currentText(), u"(Search results)"_s);
+        if (how == u"enter"_s) {
+            QTest::keyClick(c.EditZoneSearch(), Qt::Key_Return);
+        } else if (how == u"button"_s) {
+            c.BtnAddToClocks()->click();
+        } else {
+            const QPoint at = c.LstZones()->visualRect(c.LstZones()->model()->index(0, 0)).center();
+            QTest::mouseClick(c.LstZones()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(c.LstZones()->viewport(), Qt::LeftButton, {}, at);
+        }
+        QVERIFY(FForm->isVisible());
+        QCOMPARE(FForm->ClockCount(), 1);
+        QCOMPARE(FForm->ClockAt(0)->Title, title);
+        QCOMPARE(FForm->ClockAt(0)->Name, zone);
+        // Sorting by offset keeps the search; clearing it gives the region back.
+        c.ChkSortByName()->click();
+        QCOMPARE(c.CmbRegions()->currentText(), u"(Search results)"_s);
+        QTest::keyClick(c.EditZoneSearch(), Qt::Key_Escape);
+        QVERIFY(FForm->isVisible());
+        QCOMPARE(c.CmbRegions()->currentText(), u"Europe"_s);
+        QCOMPARE(c.CmbRegions()->findText(u"(Search results)"_s), -1);
+    }
+
+    // A clock whose zone is not among the results ends the search.
+    void clockOutsideTheResults()
+    {
+        SeedClocks({u"Europe/London"_s}, u"London"_s);
+        Open();
+        const TZoneFormControls c(FForm);
+        c.EditZoneSearch()->setText(u"tokyo"_s);
+        c.LstClocks()->setCurrentRow(-1);
+        c.LstClocks()->setCurrentRow(0);
+        QCOMPARE(c.EditZoneSearch()->text(), QString());
+        QCOMPARE(FForm->SelectedZone()->Name, u"Europe/London"_s);
+    }
+
     void remove_data()
     {
         QTest::addColumn<int>("count");

@@ -58,6 +58,7 @@ struct TZoneFormControls
     QCheckBox *ChkRunAtStartup() const { return Find<QCheckBox>("ChkRunAtStartup"); }
     QLabel *Label3() const { return Find<QLabel>("Label3"); }
     QComboBox *CmbRegions() const { return Find<QComboBox>("CmbRegions"); }
+    QLineEdit *EditZoneSearch() const { return Find<QLineEdit>("EditZoneSearch"); }
     QListView *LstZones() const { return Find<QListView>("LstZones"); }
     QPushButton *BtnAddToClocks() const { return Find<QPushButton>("BtnAddToClocks"); }
     QGroupBox *InfoBox() const { return Find<QGroupBox>("InfoBox"); }
