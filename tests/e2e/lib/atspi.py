@@ -1,0 +1,52 @@
+#!/usr/bin/python3
+"""Reads and drives the program's windows through the accessibility tree, as
+a screen reader would.
+
+  atspi.py names TITLE        the names of everything in the window TITLE, one a line
+  atspi.py press TITLE NAME   presses the button NAME in the window TITLE
+
+Waits up to ten seconds for the window; exits 1 when it or the button is missing.
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def window(title):
+    # The registry starts on the first query: ask again for a while.
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            for win in app or []:
+                if win is not None and win.name == title:
+                    return win
+        time.sleep(0.1)
+    sys.exit(f"no window {title!r} in the accessibility tree")
+
+
+def walk(acc):
+    yield acc
+    for child in acc:
+        if child is not None:
+            yield from walk(child)
+
+
+def main(args):
+    command, title = args[0], args[1]
+    win = window(title)
+    if command == "names":
+        for acc in walk(win):
+            if acc.name:
+                print(acc.name)
+    elif command == "press":
+        for acc in walk(win):
+            if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == args[2]:
+                acc.queryAction().doAction(0)
+                return
+        sys.exit(f"no button {args[2]!r} in {title!r}")
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
