@@ -99,6 +99,13 @@ void TZoneForm::ConnectControls()
     connect(ui.EditZoneSearch, &TZoneSearchBox::FindRequested, this,
             [this] { FUi->PageControl->setCurrentWidget(FUi->TabClocks); });
     connect(ui.EditZoneSearch, &TZoneSearchBox::SearchEnded, this, &TZoneForm::ShowZoneInfo);
+    // A choice shows itself; no match leaves the info box empty, not on the
+    // zone of an earlier text.
+    connect(ui.EditZoneSearch, &TZoneSearchBox::ResultsShown, this, [this] {
+        if (SelectedZone() == nullptr) {
+            ShowZoneInfo();
+        }
+    });
 
     connect(ui.ChkShowDate, &QCheckBox::clicked, this, &TZoneForm::ChkShowDateClick);
     connect(ui.ChkShowTime, &QCheckBox::clicked, this, &TZoneForm::ChkShowTimeClick);

@@ -103,6 +103,7 @@ void TZoneSearchBox::Search(const QString &text)
     }
     FShown->ShowMatches(FSearch == nullptr ? std::vector<TPlaceMatch>() : FSearch->Find(text));
     SelectRow(0);
+    Q_EMIT ResultsShown();
 }
 
 void TZoneSearchBox::BeginSearch()

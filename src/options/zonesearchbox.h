@@ -45,6 +45,8 @@ public:
 Q_SIGNALS:
     // Enter was pressed on a match: it is to be added as a clock.
     void AddRequested();
+    // The list shows the matches of new text, the first chosen, if any.
+    void ResultsShown();
     // Ctrl+F was pressed; the box takes the focus next.
     void FindRequested();
     // The box was cleared: the region box and the zone list are back as they

@@ -485,13 +485,16 @@ private Q_SLOTS:
         QCOMPARE(c.CmbRegions()->findText(u"(Search results)"_s), -1);
     }
 
-    // A clock whose zone is not among the results ends the search.
+    // No match empties the info box; a clock whose zone is not among the
+    // results ends the search.
     void clockOutsideTheResults()
     {
         SeedClocks({u"Europe/London"_s}, u"London"_s);
         Open();
         const TZoneFormControls c(FForm);
         c.EditZoneSearch()->setText(u"tokyo"_s);
+        c.EditZoneSearch()->setText(u"tokyoqq"_s);
+        QCOMPARE(c.InfoBox()->title(), u" (no zone) "_s); // not Tokyo's any more
         c.LstClocks()->setCurrentRow(-1);
         c.LstClocks()->setCurrentRow(0);
         QCOMPARE(c.EditZoneSearch()->text(), QString());
