@@ -82,9 +82,9 @@ void TOptionsData::RemoveClock(int index)
     FClocks.Delete(index);
 }
 
-void TOptionsData::ExchangeClocks(int index1, int index2)
+void TOptionsData::MoveClock(int from, int to)
 {
-    FClocks.Exchange(index1, index2);
+    FClocks.Move(from, to);
 }
 
 QList<int> TOptionsData::SettleTitles()

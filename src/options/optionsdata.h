@@ -29,7 +29,8 @@ public:
     int AddClock(const TTimeZone &zone, const QString &title = {});
     // Removes the clock; an alarm set on it goes with it.
     void RemoveClock(int index);
-    void ExchangeClocks(int index1, int index2);
+    // Takes the clock at from out and puts it back so that it stands at to.
+    void MoveClock(int from, int to);
     // Titles as the store gives them back: trimmed, an empty one replaced by
     // the city's name. The indexes of the clocks retitled.
     QList<int> SettleTitles();

@@ -4,6 +4,7 @@
 #include "components/gmsgdlg.h"
 #include "components/zonedclock.h"
 #include "core/common.h"
+#include "options/clocklistmodel.h"
 #include "options/zonelistmodel.h"
 #include "platform/autostart.h"
 #include "platform/datetimeformat.h"
@@ -21,8 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -50,12 +49,6 @@ void SetBold(QLabel *label, bool bold)
     QFont font = label->font();
     font.setBold(bold);
     label->setFont(font);
-}
-
-int ListRow(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
 }
 
 QDate QDateOf(TDateTime value)
@@ -126,7 +119,6 @@ void TZoneForm::SetFontChooser(TFontChooser chooser)
 void TZoneForm::FormCreate()
 {
     FUi->PageControl->setCurrentWidget(FUi->TabClocks);
-    FDragIndex = -1;
     LoadZonesAndClocks();
     FillRegions();
     RefreshClockTitles();
@@ -168,13 +160,10 @@ void TZoneForm::LoadZonesAndClocks()
     // Built while the dialog opens and gone with it, so the places take no
     // memory while the dialog is closed.
     FUi->EditZoneSearch->SetZones(FZones);
-    FData.LoadClocks(FZones);
     {
-        const QSignalBlocker blocker(FUi->LstClocks);
-        FUi->LstClocks->clear();
-        for (int i = 0; i < FData.ClockCount(); ++i) {
-            FUi->LstClocks->addItem(ClockEntryText(*FData.ClockAt(i)));
-        }
+        const QSignalBlocker blocker(FUi->LstClocks->selectionModel());
+        FData.LoadClocks(FZones);
+        FClockModel->Reload();
     }
     LoadAlarmClocks();
 }
@@ -268,31 +257,12 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
         // The strip is painted for its size, which follows the dialog's width.
         BuildWatermarkStrip();
     }
-    if (watched == FUi->LstClocks->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            LstClocksMouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
-        } else if (event->type() == QEvent::MouseMove) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            LstClocksMouseMove(mouse->buttons(), ClockRowAt(mouse->position().toPoint().y()));
-            return FDragIndex >= 0 && (mouse->buttons() & Qt::LeftButton);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const int dragged = FDragIndex;
-            LstClocksMouseUp();
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const QPoint pos = mouse->position().toPoint();
-            if (dragged >= 0 && mouse->button() == Qt::LeftButton &&
-                FUi->LstClocks->indexAt(pos).row() != dragged) {
-                // A press on the selected entry leaves the selection to the
-                // release, which would select the entry under the pointer, or
-                // none outside the entries: the dragged clock stays selected.
-                const QPoint at =
-                    FUi->LstClocks->visualItemRect(FUi->LstClocks->item(dragged)).center();
-                QMouseEvent release(QEvent::MouseButtonRelease, at,
-                                    FUi->LstClocks->viewport()->mapToGlobal(at), mouse->button(),
-                                    mouse->buttons(), mouse->modifiers());
-                QApplication::sendEvent(watched, &release);
-                return true;
-            }
+    if (watched == FUi->LstClocks && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            MoveSelectedClock(key->key() == Qt::Key_Up ? -1 : 1);
+            return true;
         }
     } else if (watched == FUi->EditClockTitle && event->type() == QEvent::FocusOut) {
         EditClockTitleExit();
@@ -563,16 +533,13 @@ void TZoneForm::SetChkSortByName(bool checked)
 
 QString TZoneForm::ClockEntryText(const TCustomisedTimeZone &clock) const
 {
-    if (FUi->ChkSortByName->isChecked()) {
-        return clock.Title + QStringLiteral(" (") +
-               GMTText(clock.UTCOffset + clock.StandardOffset, true) + u')';
-    }
-    return clock.TitleWithOffset();
+    return FClockModel->EntryText(clock);
 }
 
 int TZoneForm::SelectedClockIndex() const
 {
-    return ListRow(FUi->LstClocks);
+    const QModelIndexList rows = FUi->LstClocks->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 TCustomisedTimeZone *TZoneForm::SelectedClock() const
@@ -584,12 +551,11 @@ TCustomisedTimeZone *TZoneForm::SelectedClock() const
 void TZoneForm::SelectClock(int index)
 {
     if (index != SelectedClockIndex()) {
-        const QSignalBlocker blocker(FUi->LstClocks);
-        if (index < 0) {
-            FUi->LstClocks->setCurrentRow(-1, QItemSelectionModel::Clear);
-        } else {
-            FUi->LstClocks->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-        }
+        QItemSelectionModel *selection = FUi->LstClocks->selectionModel();
+        const QSignalBlocker blocker(selection);
+        const QModelIndex entry = FClockModel->index(index);
+        selection->setCurrentIndex(entry, entry.isValid() ? QItemSelectionModel::ClearAndSelect
+                                                          : QItemSelectionModel::Clear);
     }
     TCustomisedTimeZone *clock = SelectedClock();
     if (clock == nullptr) {
@@ -614,9 +580,7 @@ void TZoneForm::SelectClock(int index)
 
 void TZoneForm::RefreshClockTitles()
 {
-    for (int i = 0; i < FData.ClockCount() && i < FUi->LstClocks->count(); ++i) {
-        FUi->LstClocks->item(i)->setText(ClockEntryText(*FData.ClockAt(i)));
-    }
+    FClockModel->SetByName(FUi->ChkSortByName->isChecked());
 }
 
 void TZoneForm::LstClocksClick()
@@ -632,15 +596,10 @@ void TZoneForm::BtnAddToClocksClick()
     }
     // A city the tz database does not name gives the clock its title.
     const TPlaceMatch *match = FUi->EditZoneSearch->SelectedMatch();
-    TCustomisedTimeZone *clock =
-        FData.ClockAt(FData.AddClock(*zone, match != nullptr ? match->City : QString()));
-    AddAlarmEntry(clock);
+    const int row = FClockModel->AddClock(*zone, match != nullptr ? match->City : QString());
+    AddAlarmEntry(FData.ClockAt(row));
     UpdateAlarmAvailability();
-    {
-        const QSignalBlocker blocker(FUi->LstClocks);
-        FUi->LstClocks->addItem(ClockEntryText(*clock));
-    }
-    SelectClock(FUi->LstClocks->count() - 1);
+    SelectClock(row);
     FUi->PageControl->setCurrentWidget(FUi->TabClocks);
     FUi->LstClocks->setFocus();
     SetModified(true);
@@ -670,10 +629,9 @@ void TZoneForm::BtnRemoveClockClick()
     }
     UpdateAlarmAvailability();
     {
-        const QSignalBlocker blocker(FUi->LstClocks);
-        delete FUi->LstClocks->takeItem(index);
+        const QSignalBlocker blocker(FUi->LstClocks->selectionModel());
+        FClockModel->RemoveClock(index);
     }
-    FData.RemoveClock(index);
     int next = -1;
     if (FData.ClockCount() > 0) {
         next = index < FData.ClockCount() ? index : FData.ClockCount() - 1;
@@ -682,43 +640,21 @@ void TZoneForm::BtnRemoveClockClick()
     SetModified(true);
 }
 
-void TZoneForm::LstClocksMouseDown(const QPoint &pos)
+void TZoneForm::MoveSelectedClock(int step)
 {
-    // The press is about to select the entry under the pointer.
-    FDragIndex = FUi->LstClocks->indexAt(pos).row();
-}
-
-int TZoneForm::ClockRowAt(int y) const
-{
-    // While the button is held the selection follows the pointer as a list
-    // box's does: to the nearest visible entry above or below the list, and
-    // to the last entry over the empty part under the entries.
-    const QWidget *viewport = FUi->LstClocks->viewport();
-    const QModelIndex index =
-        FUi->LstClocks->indexAt(QPoint(1, std::clamp(y, 0, std::max(0, viewport->height() - 1))));
-    return index.isValid() ? index.row() : FUi->LstClocks->count() - 1;
-}
-
-void TZoneForm::LstClocksMouseMove(Qt::MouseButtons buttons, int row)
-{
-    if (!(buttons & Qt::LeftButton) || FDragIndex < 0 || row < 0 || row == FDragIndex) {
+    const int row = SelectedClockIndex();
+    const int to = row + step;
+    if (row < 0 || to < 0 || to >= FData.ClockCount()) {
         return;
     }
-    // The dragged clock changes places with the one under the pointer.
-    FData.ExchangeClocks(row, FDragIndex);
-    FUi->LstClocks->item(row)->setText(ClockEntryText(*FData.ClockAt(row)));
-    FUi->LstClocks->item(FDragIndex)->setText(ClockEntryText(*FData.ClockAt(FDragIndex)));
-    {
-        const QSignalBlocker blocker(FUi->LstClocks);
-        FUi->LstClocks->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    }
-    FDragIndex = row;
-    SetModified(true);
+    // As a drop does: the model moves the row, the selection goes with it.
+    FClockModel->moveRow({}, row, {}, step < 0 ? to : to + 1);
+    FUi->LstClocks->scrollTo(FClockModel->index(to));
 }
 
-void TZoneForm::LstClocksMouseUp()
+void TZoneForm::ClocksMoved()
 {
-    FDragIndex = -1;
+    SetModified(true);
 }
 
 void TZoneForm::EditClockTitleChange()
@@ -735,7 +671,7 @@ void TZoneForm::SetClockTitle(int index, const QString &title)
 {
     TCustomisedTimeZone *clock = FData.ClockAt(index);
     clock->Title = title;
-    FUi->LstClocks->item(index)->setText(ClockEntryText(*clock));
+    FClockModel->ClockChanged(index);
     // The alarm list keeps itself sorted by title: the entry goes back in at
     // its new place, and the chosen alarm clock stays chosen.
     TCustomisedTimeZone *alarmClock = SelectedAlarmClock();

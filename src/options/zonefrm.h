@@ -21,6 +21,7 @@
 #include <optional>
 
 class QMenu;
+class TClockListModel;
 class QUrl;
 class TZoneFilterModel;
 class TZoneListModel;
@@ -158,12 +159,10 @@ private:
     void SetClockTitle(int index, const QString &title);
     // False when the box's text must not be left (the message was shown).
     bool EditAlarmTimeExit();
-    void LstClocksMouseDown(const QPoint &pos);
-    // The entry the selection is on for a pointer at y (viewport coordinates)
-    // while dragging.
-    int ClockRowAt(int y) const;
-    void LstClocksMouseMove(Qt::MouseButtons buttons, int row);
-    void LstClocksMouseUp();
+    // Ctrl+Up/Down: the selected clock one place up (-1) or down (1).
+    void MoveSelectedClock(int step);
+    // A drag or the keyboard reordered the clocks.
+    void ClocksMoved();
     void LoadStartupOptions();
     void SetUpContextHelp();
     void ContextPopup(QWidget *control, const QPoint &pos);
@@ -190,7 +189,6 @@ private:
     QString FZoneFile;
     TClocksState FShown;
     bool FModified = false;
-    int FDragIndex = -1;
     TTimeZoneList FZones;
     TZoneListModel *FZoneModel = nullptr;    // FZones as entries
     TZoneFilterModel *FZoneFilter = nullptr; // the region shown in LstZones, in the chosen order
@@ -198,6 +196,7 @@ private:
     // no zone by itself.
     bool FQuietZones = false;
     TOptionsData FData;                         // the working copy
+    TClockListModel *FClockModel = nullptr;     // FData's clocks as LstClocks' entries
     QList<TCustomisedTimeZone *> FAlarmEntries; // the clocks of CmbAlarmClocks, in its order
     QStringList FTimeFormats;
     QStringList FDateFormats;

@@ -3,6 +3,7 @@
 // the date's display format the user's locale), and their signals.
 #include "components/watermarkbox.h"
 #include "components/zonedclock.h"
+#include "options/clocklistmodel.h"
 #include "options/zonefrm.h"
 #include "options/zonelistmodel.h"
 #include "options/zonesearchbox.h"
@@ -22,6 +23,8 @@ void TZoneForm::SetUpControls()
     FUi->EditClockTitle->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[^;]*")), FUi->EditClockTitle));
 
+    FClockModel = new TClockListModel(FData, this);
+    FUi->LstClocks->setModel(FClockModel);
     FZoneModel = new TZoneListModel(this);
     FZoneFilter = new TZoneFilterModel(FZoneModel, this);
     FUi->LstZones->setModel(FZoneFilter);
@@ -77,11 +80,12 @@ void TZoneForm::SetUpControls()
 void TZoneForm::ConnectControls()
 {
     const Ui::TZoneForm &ui = *FUi;
-    ui.LstClocks->viewport()->installEventFilter(this);
-    connect(ui.LstClocks, &QListWidget::itemSelectionChanged, this, &TZoneForm::LstClocksClick);
+    connect(ui.LstClocks->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TZoneForm::LstClocksClick);
     // A click on the entry already selected changes no selection, yet brings
     // its zone back into the browser.
-    connect(ui.LstClocks, &QListWidget::itemClicked, this, &TZoneForm::LstClocksClick);
+    connect(ui.LstClocks, &QListView::clicked, this, &TZoneForm::LstClocksClick);
+    connect(FClockModel, &QAbstractItemModel::rowsMoved, this, &TZoneForm::ClocksMoved);
     connect(ui.EditClockTitle, &QLineEdit::textEdited, this, &TZoneForm::EditClockTitleChange);
     connect(ui.ChkClockUseDaylight, &QCheckBox::clicked, this,
             &TZoneForm::ChkClockUseDaylightClick);

@@ -11,7 +11,6 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -114,8 +113,6 @@ public:
 class TTimeZoneList
 {
 public:
-    using TCompare = std::function<int(const TTimeZoneList &list, int index1, int index2)>;
-
     TTimeZoneList(); // empty, sorted
     ~TTimeZoneList();
     TTimeZoneList(const TTimeZoneList &) = delete;
@@ -141,11 +138,8 @@ public:
     int IndexOf(const QString &text) const;     // case-insensitive; -1 when absent
     void Delete(int index);                     // frees the zone
     std::unique_ptr<TTimeZone> Take(int index); // removes without freeing
-    void Exchange(int index1, int index2);
     void Move(int from, int to);
     void Clear(); // frees the zones
-    // Orders by a caller's comparison; switches sorted mode off.
-    void CustomSort(const TCompare &compare);
 
     // Reads every section of a zone file and adds its zones. Throws
     // EFOpenError (path and reason) or ETimeZoneError; zones read before an
@@ -165,10 +159,6 @@ private:
     std::vector<TEntry> FEntries;
     bool FSorted = true;
 };
-
-// West to east by UTCOffset; equal offsets by the entries' texts, case-sensitive
-// locale collation.
-int CompareZonesByOffset(const TTimeZoneList &list, int index1, int index2);
 
 // Locale-aware text comparison (QCollator, the user's locale).
 int CompareTextLocale(const QString &a, const QString &b);   // case-insensitive

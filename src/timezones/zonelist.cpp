@@ -3,7 +3,6 @@
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
-#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -51,17 +50,6 @@ int CompareTextLocale(const QString &a, const QString &b)
 int CompareStringLocale(const QString &a, const QString &b)
 {
     return Collator(Qt::CaseSensitive).compare(a, b);
-}
-
-int CompareZonesByOffset(const TTimeZoneList &list, int index1, int index2)
-{
-    const std::int32_t offset1 = list.ZoneAt(index1)->UTCOffset;
-    const std::int32_t offset2 = list.ZoneAt(index2)->UTCOffset;
-    // Compared rather than subtracted: a difference of two 32-bit offsets can overflow.
-    if (offset1 != offset2) {
-        return offset1 < offset2 ? -1 : 1;
-    }
-    return CompareStringLocale(list.Strings(index1), list.Strings(index2));
 }
 
 TTimeZoneList::TTimeZoneList() = default;
@@ -185,15 +173,6 @@ std::unique_ptr<TTimeZone> TTimeZoneList::Take(int index)
     return zone;
 }
 
-void TTimeZoneList::Exchange(int index1, int index2)
-{
-    CheckUnsorted(FSorted);
-    CheckIndex(index1, Count());
-    CheckIndex(index2, Count());
-    std::swap(FEntries[static_cast<std::size_t>(index1)],
-              FEntries[static_cast<std::size_t>(index2)]);
-}
-
 void TTimeZoneList::Move(int from, int to)
 {
     CheckUnsorted(FSorted);
@@ -214,22 +193,4 @@ void TTimeZoneList::Clear()
         entry.Zone.reset();
     }
     FEntries.clear();
-}
-
-void TTimeZoneList::CustomSort(const TCompare &compare)
-{
-    FSorted = false;
-    // The comparison sees the list as it stands: sort a permutation, then
-    // apply it in one go. A stable sort also survives an inconsistent
-    // comparison without leaving the range.
-    std::vector<int> order(FEntries.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return compare(*this, a, b) < 0; });
-    std::vector<TEntry> sorted;
-    sorted.reserve(FEntries.size());
-    for (int i : order) {
-        sorted.push_back(std::move(FEntries[static_cast<std::size_t>(i)]));
-    }
-    FEntries = std::move(sorted);
 }

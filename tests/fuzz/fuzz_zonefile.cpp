@@ -73,9 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             }
             Exercise(*list.ZoneAt(i));
         }
-        if (list.Count() > 1) {
-            list.CustomSort(CompareZonesByOffset);
-        }
     }
 
     TTimeZone zone;

@@ -1,11 +1,13 @@
 // The options dialog's working copy without a display: the formats offered,
 // the alarm time as typed, titles as stored, and what a commit stores.
+#include "options/clocklistmodel.h"
 #include "options/optionsdata.h"
 #include "platform/exceptions.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -43,6 +45,51 @@ private Q_SLOTS:
     {
         SetSettingsFileName(QString());
         FDir.reset();
+    }
+
+    // Moves as Qt's item views ask for them: count rows from a row to
+    // before another; a move onto itself or out of range changes nothing.
+    void clockListMoves_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("order"); // cities, "" when refused
+        QTest::newRow("down one") << 0 << 1 << 2 << u"BACD"_s;
+        QTest::newRow("past the last") << 0 << 1 << 4 << u"BCDA"_s;
+        QTest::newRow("to the top") << 3 << 1 << 0 << u"DABC"_s;
+        QTest::newRow("two rows down") << 0 << 2 << 4 << u"CDAB"_s;
+        QTest::newRow("two rows up") << 2 << 2 << 1 << u"ACDB"_s;
+        QTest::newRow("onto itself") << 1 << 1 << 1 << QString();
+        QTest::newRow("just behind itself") << 1 << 1 << 2 << QString();
+        QTest::newRow("beyond the end") << 0 << 1 << 5 << QString();
+        QTest::newRow("rows that are not there") << 3 << 2 << 0 << QString();
+    }
+    void clockListMoves()
+    {
+        QFETCH(int, from);
+        QFETCH(int, count);
+        QFETCH(int, before);
+        QFETCH(QString, order);
+        TOptionsData data;
+        AddClocks(data, {u"America/New_York"_s, u"Asia/Tokyo"_s, u"Australia/Sydney"_s,
+                         u"Europe/London"_s});
+        const QStringList titles{u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+        for (int i = 0; i < data.ClockCount(); ++i) {
+            data.ClockAt(i)->Title = titles[i];
+        }
+        TClockListModel model(data);
+        QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+        QCOMPARE(model.moveRows({}, from, count, {}, before), !order.isEmpty());
+        QCOMPARE(moved.count(), order.isEmpty() ? 0 : 1);
+        QString now;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            now += data.ClockAt(row)->Title;
+            // Each entry reads its own clock.
+            QVERIFY(
+                model.index(row).data().toString().startsWith(data.ClockAt(row)->Title + u" ("_s));
+        }
+        QCOMPARE(now, order.isEmpty() ? u"ABCD"_s : order);
     }
 
     void formatChoices_data()

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -31,15 +30,6 @@ namespace {
 const QString Key;
 const QString ClocksKey = QStringLiteral("Clocks");
 const QString ZoneFile = QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini");
-
-QStringList Texts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i) {
-        texts.append(list->item(i)->text());
-    }
-    return texts;
-}
 
 QStringList Texts(const QComboBox *combo)
 {
@@ -254,8 +244,8 @@ private Q_SLOTS:
         FForm->SelectRegion(QStringLiteral("(List all zones)"));
         QVERIFY(FForm->SelectedZone()->Name != QStringLiteral("Asia/Tokyo"));
         // The clock stays selected; its zone comes back into the browser.
-        const QRect entry =
-            Controls(FForm).LstClocks()->visualItemRect(Controls(FForm).LstClocks()->item(0));
+        QListView *clocks = Controls(FForm).LstClocks();
+        const QRect entry = clocks->visualRect(clocks->model()->index(0, 0));
         QTest::mouseClick(Controls(FForm).LstClocks()->viewport(), Qt::LeftButton, {},
                           entry.center());
         QCOMPARE(FForm->SelectedClockIndex(), 0);
@@ -495,8 +485,8 @@ private Q_SLOTS:
         c.EditZoneSearch()->setText(u"tokyo"_s);
         c.EditZoneSearch()->setText(u"tokyoqq"_s);
         QCOMPARE(c.InfoBox()->title(), u" (no zone) "_s); // not Tokyo's any more
-        c.LstClocks()->setCurrentRow(-1);
-        c.LstClocks()->setCurrentRow(0);
+        c.LstClocks()->setCurrentIndex({});
+        c.LstClocks()->setCurrentIndex(c.LstClocks()->model()->index(0, 0));
         QCOMPARE(c.EditZoneSearch()->text(), QString());
         QCOMPARE(FForm->SelectedZone()->Name, u"Europe/London"_s);
     }
@@ -566,58 +556,63 @@ private Q_SLOTS:
         QVERIFY(!Controls(FForm).CmbAlarmClocks()->isEnabled());
     }
 
-    void dragOneRow_data()
+    // A drop moves the clock through the view's model, as the view's own
+    // internal move does; Ctrl+Up/Down do the same from the keyboard.
+    void reorderClocks_data()
     {
-        QTest::addColumn<bool>("pastTheEnd");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("keys");   // u: Ctrl+Up, d: Ctrl+Down
+        QTest::addColumn<int>("dropBefore"); // -1: no drop
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("onto the next entry") << false << QStringList{u"B"_s, u"A"_s, u"C"_s};
-        // The selection follows the pointer to the last entry, so the two
-        // change places; the entry between them stays.
-        QTest::newRow("below the last entry") << true << QStringList{u"C"_s, u"B"_s, u"A"_s};
+        QTest::newRow("dropped onto the next place")
+            << 0 << "" << 2 << QStringList{u"B"_s, u"A"_s, u"C"_s};
+        QTest::newRow("dropped below the last entry")
+            << 0 << "" << 3 << QStringList{u"B"_s, u"C"_s, u"A"_s};
+        QTest::newRow("dropped above the first entry")
+            << 2 << "" << 0 << QStringList{u"C"_s, u"A"_s, u"B"_s};
+        QTest::newRow("Ctrl+Down") << 0 << "d" << -1 << QStringList{u"B"_s, u"A"_s, u"C"_s};
+        QTest::newRow("Ctrl+Down twice") << 0 << "dd" << -1 << QStringList{u"B"_s, u"C"_s, u"A"_s};
+        QTest::newRow("Ctrl+Up") << 2 << "u" << -1 << QStringList{u"A"_s, u"C"_s, u"B"_s};
+        QTest::newRow("Ctrl+Down past the end moves nothing")
+            << 2 << "d" << -1 << QStringList{u"A"_s, u"B"_s, u"C"_s};
+        QTest::newRow("Ctrl+Up past the start moves nothing")
+            << 0 << "u" << -1 << QStringList{u"A"_s, u"B"_s, u"C"_s};
     }
-    void dragOneRow()
+    void reorderClocks()
     {
-        QFETCH(bool, pastTheEnd);
+        QFETCH(int, selected);
+        QFETCH(QString, keys);
+        QFETCH(int, dropBefore);
         QFETCH(QStringList, order);
         SeedClocks({QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London"),
                     QStringLiteral("Australia/Sydney")},
                    QStringLiteral("A;B;C"));
         Open();
         FForm->show();
-        QWidget *viewport = Controls(FForm).LstClocks()->viewport();
-        const auto centre = [this](int row) {
-            return Controls(FForm)
-                .LstClocks()
-                ->visualItemRect(Controls(FForm).LstClocks()->item(row))
-                .center();
-        };
-        QTest::mousePress(viewport, Qt::LeftButton, {}, centre(0));
-        QCOMPARE(FForm->SelectedClockIndex(), 0);
-        const QPoint target =
-            pastTheEnd ? QPoint(centre(2).x(), viewport->height() + 20) : centre(1);
-        QMouseEvent move(QEvent::MouseMove, target, viewport->mapToGlobal(target), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, target);
+        const QString moved = FForm->ClockAt(selected)->Title;
+        FForm->SelectClock(selected);
+        QListView *clocks = Controls(FForm).LstClocks();
+        clocks->setFocus();
+        if (dropBefore >= 0) {
+            QVERIFY(clocks->model()->moveRow({}, selected, {}, dropBefore));
+        }
+        for (const QChar key : keys) {
+            QTest::keyClick(clocks, key == u'u' ? Qt::Key_Up : Qt::Key_Down, Qt::ControlModifier);
+        }
         QStringList titles;
         for (int i = 0; i < FForm->ClockCount(); ++i) {
             titles.append(FForm->ClockAt(i)->Title);
         }
         QCOMPARE(titles, order);
+        // The moved clock stays selected and its entry reads as it did.
         QVERIFY(FForm->SelectedClock() != nullptr);
-        QCOMPARE(FForm->SelectedClock()->Title, QStringLiteral("A"));
-        QCOMPARE(Controls(FForm).LstClocks()->item(FForm->SelectedClockIndex())->text().left(2),
-                 u"A "_s);
-        QVERIFY(Controls(FForm).BtnApply()->isEnabled());
-        if (pastTheEnd) {
-            return;
-        }
-        // Moving without the button held moves nothing.
-        QMouseEvent hover(QEvent::MouseMove, centre(2), viewport->mapToGlobal(centre(2)),
-                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &hover);
-        QCOMPARE(FForm->SelectedClock()->Title, QStringLiteral("A"));
-        QCOMPARE(FForm->ClockAt(2)->Title, QStringLiteral("C"));
+        QCOMPARE(FForm->SelectedClock()->Title, moved);
+        QCOMPARE(clocks->currentIndex().row(), FForm->SelectedClockIndex());
+        QVERIFY(Texts(clocks).at(FForm->SelectedClockIndex()).startsWith(moved + u" ("_s));
+        const QStringList unmoved{u"A"_s, u"B"_s, u"C"_s};
+        QCOMPARE(Controls(FForm).BtnApply()->isEnabled(), titles != unmoved);
+        // The alarm list still holds every clock.
+        QCOMPARE(Texts(Controls(FForm).CmbAlarmClocks()), unmoved);
     }
 
     void retitle()
@@ -632,18 +627,17 @@ private Q_SLOTS:
         QTest::keyClicks(Controls(FForm).EditClockTitle(), QStringLiteral("Zen;ith"));
         // ";" would split the title when the list is read back.
         QCOMPARE(Controls(FForm).EditClockTitle()->text(), QStringLiteral("Zenith"));
-        QCOMPARE(Controls(FForm).LstClocks()->item(0)->text(),
-                 QStringLiteral("Zenith (GMT +9:00)"));
+        QCOMPARE(Texts(Controls(FForm).LstClocks()).at(0), QStringLiteral("Zenith (GMT +9:00)"));
         QCOMPARE(Texts(Controls(FForm).CmbAlarmClocks()),
                  (QStringList{QStringLiteral("Home"), QStringLiteral("Zenith")}));
         // The alarm's clock stays chosen, by clock, not by position.
         QCOMPARE(Controls(FForm).CmbAlarmClocks()->currentText(), QStringLiteral("Zenith"));
         QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_Delete);
-        QCOMPARE(Controls(FForm).LstClocks()->item(0)->text(), QStringLiteral(" (GMT +9:00)"));
+        QCOMPARE(Texts(Controls(FForm).LstClocks()).at(0), QStringLiteral(" (GMT +9:00)"));
         Leave(Controls(FForm).EditClockTitle());
         QCOMPARE(Controls(FForm).EditClockTitle()->text(), QStringLiteral("Tokyo"));
-        QCOMPARE(Controls(FForm).LstClocks()->item(0)->text(), QStringLiteral("Tokyo (GMT +9:00)"));
+        QCOMPARE(Texts(Controls(FForm).LstClocks()).at(0), QStringLiteral("Tokyo (GMT +9:00)"));
         QCOMPARE(Texts(Controls(FForm).CmbAlarmClocks()),
                  (QStringList{QStringLiteral("Home"), QStringLiteral("Tokyo")}));
         QVERIFY(Controls(FForm).BtnApply()->isEnabled());

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,7 +48,7 @@ struct TZoneFormControls
     QMenu *HelpPopup() const { return Find<QMenu>("HelpPopup"); }
     QAction *Whatsthis1() const { return Find<QAction>("Whatsthis1"); }
     QLabel *Label10() const { return Find<QLabel>("Label10"); }
-    QListWidget *LstClocks() const { return Find<QListWidget>("LstClocks"); }
+    QListView *LstClocks() const { return Find<QListView>("LstClocks"); }
     QGroupBox *BoxClock() const { return Find<QGroupBox>("BoxClock"); }
     QLabel *Label4() const { return Find<QLabel>("Label4"); }
     QLineEdit *EditClockTitle() const { return Find<QLineEdit>("EditClockTitle"); }
