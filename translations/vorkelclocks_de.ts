@@ -172,14 +172,6 @@ Möchten Sie jetzt welche wählen?</translation>
         <translation>Es wurden keine Uhren gewählt.</translation>
     </message>
     <message>
-        <source>Daylight time (%1, %2)</source>
-        <translation>Sommerzeit (%1, %2)</translation>
-    </message>
-    <message>
-        <source>Standard time (%1)</source>
-        <translation>Normalzeit (%1)</translation>
-    </message>
-    <message>
         <source>Alarm set for %1 on %2</source>
         <translation>Wecker gestellt auf %1 am %2</translation>
     </message>
@@ -517,6 +509,29 @@ Die Normalzeit beginnt wieder %2.</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Suchergebnisse)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneTexts</name>
+    <message>
+        <source>Daylight time (%1, %2)</source>
+        <translation>Sommerzeit (%1, %2)</translation>
+    </message>
+    <message>
+        <source>Standard time (%1)</source>
+        <translation>Normalzeit (%1)</translation>
+    </message>
+    <message>
+        <source>Daylight time begins on %1.</source>
+        <translation>Die Sommerzeit beginnt %1.</translation>
+    </message>
+    <message>
+        <source>Standard time resumes on %1.</source>
+        <translation>Die Normalzeit beginnt wieder %1.</translation>
+    </message>
+    <message>
+        <source>This zone&apos;s changes follow dates published each year.</source>
+        <translation>Die Umstellungen dieser Zone folgen jedes Jahr neu veröffentlichten Daten.</translation>
     </message>
 </context>
 </TS>

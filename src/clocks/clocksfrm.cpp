@@ -14,6 +14,7 @@
 #include "platform/help.h"
 #include "platform/sessionsignals.h"
 #include "platform/settings.h"
+#include "timezones/zonetexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -916,11 +917,7 @@ QString TClocksForm::ClockHint(int index) const
         return {};
     QString hint = zone->Name + QStringLiteral(" (") +
                    GMTText(zone->UTCOffset + zone->StandardOffset, true) + QStringLiteral(")\n");
-    if (clock->UseDaylight() && zone->IsDaylightNow())
-        hint += tr("Daylight time (%1, %2)")
-                    .arg(zone->DaylightAbbr, GMTText(zone->UTCOffset + zone->DaylightOffset, true));
-    else
-        hint += tr("Standard time (%1)").arg(zone->StandardAbbr);
+    hint += ClockStateText(*zone, clock->UseDaylight(), NowUTC());
     return hint;
 }
 

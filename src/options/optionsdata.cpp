@@ -69,7 +69,7 @@ int TOptionsData::AddClock(const TTimeZone &zone, const QString &title)
     if (clock->Title.isEmpty()) {
         clock->Title = clock->CityName();
     }
-    clock->UseDaylight = clock->HasDaylight();
+    clock->UseDaylight = clock->ObservesDaylight();
     const QString name = clock->Name;
     return FClocks.Add(name, std::move(clock));
 }

@@ -10,6 +10,7 @@
 #include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
 #include "platform/settings.h"
+#include "timezones/zonetexts.h"
 #include "ui_zonefrm.h"
 
 #include <QApplication>
@@ -406,15 +407,17 @@ void TZoneForm::ShowZoneInfo()
     FUi->InfoBox->setTitle(u' ' + zone->Name + u' ');
     FUi->LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
                             QStringLiteral(" (") + zone->StandardAbbr + u')');
+    const QString description = ZoneRulesText(*zone);
     if (!zone->HasDaylight()) {
         showStandardOnly();
+        FUi->LblDescrip->setText(description);
+        FUi->LblDescrip->setVisible(!description.isEmpty());
+        FitDescription();
         return;
     }
     FUi->LblDayOffset->setText(GMTText(zone->UTCOffset + zone->DaylightOffset, false) +
                                QStringLiteral(" (") + zone->DaylightAbbr + u')');
-    // A label breaks lines at a line feed only.
-    FUi->LblDescrip->setText(tr("Daylight time begins on %1.\nStandard time resumes on %2.")
-                                 .arg(zone->RuleDescription(true), zone->RuleDescription(false)));
+    FUi->LblDescrip->setText(description);
     FitDescription();
     const bool inDaylight = zone->IsDaylightNow();
     SetBold(FUi->LblDayTitle, inDaylight);
@@ -570,8 +573,8 @@ void TZoneForm::SelectClock(int index)
     FUi->BtnRemoveClock->setEnabled(true);
     FUi->EditClockTitle->setEnabled(true);
     FUi->EditClockTitle->setText(clock->Title);
-    FUi->ChkClockUseDaylight->setEnabled(clock->HasDaylight());
-    FUi->ChkClockUseDaylight->setChecked(clock->HasDaylight() && clock->UseDaylight);
+    FUi->ChkClockUseDaylight->setEnabled(clock->ObservesDaylight());
+    FUi->ChkClockUseDaylight->setChecked(clock->ObservesDaylight() && clock->UseDaylight);
     FUi->BoxClock->setTitle(u' ' + clock->CityName() + QStringLiteral(" (") + clock->StandardAbbr +
                             QStringLiteral(", ") +
                             GMTText(clock->UTCOffset + clock->StandardOffset, false) +

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -359,16 +360,21 @@ QString LocalDayPhrase(const TZoneRule &rule, std::int64_t shift)
         .arg(days, base);
 }
 
-// Inlined into both callers: LocalTimeAt runs once a second per clock.
+// Whole milliseconds, so a moment equal to a transition compares equal
+// however its double was put together.
+inline std::int64_t MomentMSecs(TDateTime utc)
+{
+    return RoundToInt64(utc * double(MSecsPerDay));
+}
+
+// Inlined into its callers: LocalTimeAt runs once a second per clock.
 inline bool DaylightAt(const TTimeZone &zone, TDateTime utc)
 {
     // The negated test also sends NaN to standard time.
     if (!zone.HasDaylight() || !(utc >= FirstDay && utc < EndDay - 1)) {
         return false;
     }
-    // Whole milliseconds on both sides, so a moment equal to a transition
-    // compares equal however its double was put together.
-    const std::int64_t u = RoundToInt64(utc * double(MSecsPerDay));
+    const std::int64_t u = MomentMSecs(utc);
     const auto sinceFirst = static_cast<std::uint64_t>(u - std::int64_t(FirstDay) * MSecsPerDay);
     const int day = static_cast<int>(sinceFirst / std::uint64_t(MSecsPerDay)) + FirstDay;
     const TYear year = YearOfDay(day);
@@ -389,7 +395,53 @@ inline bool DaylightAt(const TTimeZone &zone, TDateTime utc)
     return d < s ? midYear : (d > s) & acrossNewYear;
 }
 
+// The stated change in force at utc, by binary search over a few dozen
+// moments; nullptr outside their span, for NaN too.
+inline const TZoneChange *StatedChange(const TTimeZone &zone, TDateTime utc)
+{
+    if (!(utc >= FirstDay && utc < EndDay)) {
+        return nullptr;
+    }
+    const std::int64_t u = MomentMSecs(utc);
+    const std::vector<TZoneChange> &changes = zone.Changes;
+    if (u < changes.front().AtMSecs || u >= zone.ChangesUntilMSecs) {
+        return nullptr;
+    }
+    const auto after = std::upper_bound(
+        changes.begin(), changes.end(), u,
+        [](std::int64_t value, const TZoneChange &change) { return value < change.AtMSecs; });
+    return &*std::prev(after);
+}
+
 } // namespace
+
+const TZoneChange *TTimeZone::StatedChangeAt(TDateTime utc) const
+{
+    return Changes.empty() ? nullptr : StatedChange(*this, utc);
+}
+
+bool TTimeZone::ObservesDaylight() const
+{
+    return HasDaylight() || std::any_of(Changes.begin(), Changes.end(),
+                                        [](const TZoneChange &change) { return change.Daylight; });
+}
+
+int TTimeZone::OffsetAt(TDateTime utc) const
+{
+    if (const TZoneChange *change = StatedChangeAt(utc)) {
+        return change->Offset;
+    }
+    return ClampMinutes(std::int64_t(UTCOffset) +
+                        (DaylightAt(*this, utc) ? DaylightOffset : StandardOffset));
+}
+
+const QString &TTimeZone::AbbrAt(TDateTime utc) const
+{
+    if (const TZoneChange *change = StatedChangeAt(utc)) {
+        return change->Abbr;
+    }
+    return DaylightAt(*this, utc) ? DaylightAbbr : StandardAbbr;
+}
 
 void TTimeZone::Assign(const TTimeZone &source)
 {
@@ -401,6 +453,8 @@ void TTimeZone::Assign(const TTimeZone &source)
     StandardRule = source.StandardRule;
     DaylightRule = source.DaylightRule;
     Name = source.Name;
+    Changes = source.Changes;
+    ChangesUntilMSecs = source.ChangesUntilMSecs;
 }
 
 bool TTimeZone::RuleHasDate(int year, const TZoneRule &rule)
@@ -420,11 +474,19 @@ TDateTime TTimeZone::TransitionMoment(int year, const TZoneRule &rule) const
 
 bool TTimeZone::IsDaylightAt(TDateTime utc) const
 {
+    if (const TZoneChange *change = StatedChangeAt(utc)) {
+        return change->Daylight;
+    }
     return DaylightAt(*this, utc);
 }
 
 TDateTime TTimeZone::LocalTimeAt(TDateTime utc) const
 {
+    if (!Changes.empty()) [[unlikely]] {
+        if (const TZoneChange *change = StatedChange(*this, utc)) {
+            return utc + double(change->Offset) / MinutesPerDay;
+        }
+    }
     // One division whichever offset applies; the sum of two 32-bit offsets is
     // exact in a double, so this equals StandardTimeAt in standard time.
     const std::int64_t minutes =

@@ -35,6 +35,18 @@ struct TZoneRule
     friend bool operator==(const TZoneRule &, const TZoneRule &) = default;
 };
 
+// A change of a zone's clock stated outright in the zone file, for a zone
+// whose changes two yearly rules cannot hold.
+struct TZoneChange
+{
+    std::int64_t AtMSecs = 0; // UTC, milliseconds since 30 December 1899 00:00
+    std::int32_t Offset = 0;  // minutes east of UTC from AtMSecs on
+    bool Daylight = false;
+    QString Abbr;
+
+    friend bool operator==(const TZoneChange &, const TZoneChange &) = default;
+};
+
 // A bad value in the zone file; the message starts with the zone's name and ": ".
 class ETimeZoneError : public Exception
 {
@@ -60,11 +72,21 @@ public:
     TZoneRule StandardRule;          // when standard time resumes
     TZoneRule DaylightRule;          // when daylight time begins
     QString Name;                    // "Region/City"
+    // Stated changes, ascending: they hold from the first one's moment until
+    // ChangesUntilMSecs (excluded, same unit); the two rules hold outside.
+    std::vector<TZoneChange> Changes;
+    std::int64_t ChangesUntilMSecs = 0;
 
     // Copies the zone fields and Name (a TCustomisedTimeZone also copies its own).
     virtual void Assign(const TTimeZone &source);
 
     bool HasDaylight() const { return DaylightRule.OnMonth != 0; }
+    bool HasStatedChanges() const { return !Changes.empty(); }
+    // Daylight time by its rules or in some of its stated changes: whether a
+    // clock of the zone can follow daylight time.
+    bool ObservesDaylight() const;
+    // The stated change in force at a UTC moment; nullptr outside their span.
+    const TZoneChange *StatedChangeAt(TDateTime utc) const;
     // The UTC moment at which the rule takes effect in that year. Throws
     // EConvertError for a rule that names no real day (see RuleHasDate).
     TDateTime TransitionMoment(int year, const TZoneRule &rule) const;
@@ -81,7 +103,10 @@ public:
     {
         return utc + (double(UTCOffset) + StandardOffset) / MinutesPerDay;
     }
-    QString CurrentAbbr() const { return IsDaylightNow() ? DaylightAbbr : StandardAbbr; }
+    // The offset in force, minutes east of UTC.
+    int OffsetAt(TDateTime utc) const;
+    const QString &AbbrAt(TDateTime utc) const;
+    QString CurrentAbbr() const { return AbbrAt(NowUTC()); }
 
     // Fills offsets, abbreviations and rules from the body lines of one zone
     // file section. Name must be set first (it heads error messages). Throws

@@ -120,6 +120,125 @@ void ReadRule(const QStringList &lines, const QString &prefix, TZoneRule &rule)
     rule.OnTime = ParseTimeOfDay(Value(lines, QString(prefix + u"OnTime"_s)));
 }
 
+// More than a hundred years of changes is no zone file of ours.
+constexpr int MaxStatedChanges = 1000;
+
+// Exactly `count` decimal digits from `from`, or -1.
+int Digits(QStringView text, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// A UTC moment in milliseconds since 30 December 1899:
+//   yyyy "-" mm "-" dd " " hh ":" nn [":" ss]
+// a real date of years 1..9999, hours 0..23, minutes and seconds 0..59.
+std::optional<std::int64_t> ToMomentMSecs(QStringView text)
+{
+    const qsizetype n = text.size();
+    if ((n != 16 && n != 19) || text[4] != u'-' || text[7] != u'-' || text[10] != u' ' ||
+        text[13] != u':' || (n == 19 && text[16] != u':')) {
+        return std::nullopt;
+    }
+    const int year = Digits(text, 0, 4);
+    const int month = Digits(text, 5, 2);
+    const int day = Digits(text, 8, 2);
+    const int hour = Digits(text, 11, 2);
+    const int minute = Digits(text, 14, 2);
+    const int second = n == 19 ? Digits(text, 17, 2) : 0;
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+        hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
+        return std::nullopt;
+    }
+    return (std::int64_t(DayNumber(year, month, day)) * 86'400 + hour * 3600 + minute * 60 +
+            second) *
+           1000;
+}
+
+// One stated change:
+//   moment "," minutes east of UTC "," ("standard" | "daylight") "," abbreviation
+// The abbreviation is the rest of the line and may be empty.
+std::optional<TZoneChange> ToChange(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() < 4) {
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> at = ToMomentMSecs(parts[0]);
+    const std::optional<std::int32_t> offset = ToInt(parts[1]);
+    const bool daylight = parts[2] == u"daylight"_s;
+    if (!at || !offset || (!daylight && parts[2] != u"standard"_s)) {
+        return std::nullopt;
+    }
+    return TZoneChange{*at, *offset, daylight, parts.mid(3).join(u',')};
+}
+
+// The values of Change1 … Change<count>, the first line of each winning, in
+// one pass over the lines: a hostile count must not make loading quadratic.
+std::vector<std::optional<QString>> ChangeValues(const QStringList &lines, int count)
+{
+    std::vector<std::optional<QString>> values(static_cast<std::size_t>(count));
+    for (const QString &line : lines) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals <= 6 || !line.startsWith(u"Change"_s, Qt::CaseInsensitive)) {
+            continue;
+        }
+        const QStringView number = QStringView(line).sliced(6, equals - 6);
+        if (number.front() < u'1' || number.front() > u'9') {
+            continue; // "Change01" is not key Change1
+        }
+        const std::optional<std::int32_t> index = ToInt(number);
+        if (index && *index >= 1 && *index <= count && !values[std::size_t(*index - 1)]) {
+            values[std::size_t(*index - 1)] = line.mid(equals + 1);
+        }
+    }
+    return values;
+}
+
+// ChangeCount, Change1 … and ChangesUntil; a section without ChangeCount is a
+// zone of rules alone.
+void ReadStatedChanges(const QStringList &lines, TTimeZone &zone)
+{
+    zone.Changes.clear();
+    zone.ChangesUntilMSecs = 0;
+    const std::optional<QString> countText = FindValue(lines, u"ChangeCount");
+    if (!countText) {
+        return;
+    }
+    const std::int32_t count = ToInt(*countText).value_or(-1);
+    if (count < 0 || count > MaxStatedChanges) {
+        throw EConvertError(u"Invalid ChangeCount value: "_s + *countText);
+    }
+    if (count == 0) {
+        return;
+    }
+    const std::vector<std::optional<QString>> values = ChangeValues(lines, count);
+    std::vector<TZoneChange> changes;
+    changes.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const QString text = values[i].value_or(QString());
+        std::optional<TZoneChange> change = ToChange(text);
+        if (!change || (!changes.empty() && change->AtMSecs <= changes.back().AtMSecs)) {
+            throw EConvertError(u"Invalid Change%1 value: "_s.arg(i + 1) + text);
+        }
+        changes.push_back(std::move(*change));
+    }
+    const QString untilText = Value(lines, u"ChangesUntil");
+    const std::optional<std::int64_t> until = ToMomentMSecs(untilText);
+    if (!until || *until <= changes.back().AtMSecs) {
+        throw EConvertError(u"Invalid ChangesUntil value: "_s + untilText);
+    }
+    zone.Changes = std::move(changes);
+    zone.ChangesUntilMSecs = *until;
+}
+
 bool IsBlank(QChar c)
 {
     return c.unicode() <= u' ';
@@ -146,6 +265,7 @@ void TTimeZone::LoadFromSection(const QStringList &lines)
         DaylightAbbr = Value(lines, u"DaylightAbbr");
         DaylightOffset = IntValue(lines, u"DaylightOffset", 0);
         ReadRule(lines, u"Daylight"_s, DaylightRule);
+        ReadStatedChanges(lines, *this);
     } catch (const Exception &e) {
         throw ETimeZoneError(Name + u": "_s + e.Message());
     }

@@ -77,6 +77,8 @@ private Q_SLOTS:
     void names_data();
     void names();
     void titleWithOffsetAndAssign();
+    void statedChanges_data();
+    void statedChanges();
     void ruleDescription_data();
     void ruleDescription();
     void ruleDescriptionInLocalTime_data();
@@ -419,6 +421,64 @@ void TestTzConversion::titleWithOffsetAndAssign()
     QCOMPARE(copy.Title, u"Home"_s);
     QVERIFY(copy.UseDaylight);
     QCOMPARE(copy.TitleWithOffset(), u"(GMT +5:30) Home"_s);
+}
+
+namespace {
+
+// Rules of +01 all year ("R"), and a stated year 2026 with +00 in daylight
+// time from 15 February to 22 March, as around Ramadan.
+void MakeStatedZone(TTimeZone &zone)
+{
+    zone.Name = u"Africa/Casablanca"_s;
+    zone.UTCOffset = 60;
+    zone.StandardAbbr = u"R"_s;
+    const auto at = [](int y, int mo, int d, int h) {
+        return std::llround(At(y, mo, d, h) * double(MSecsPerDay));
+    };
+    zone.Changes = {{at(2026, 1, 1, 0), 60, false, u"+01"_s},
+                    {at(2026, 2, 15, 2), 0, true, u"+00"_s},
+                    {at(2026, 3, 22, 2), 60, false, u"+01"_s}};
+    zone.ChangesUntilMSecs = at(2027, 1, 1, 0);
+}
+
+} // namespace
+
+void TestTzConversion::statedChanges_data()
+{
+    QTest::addColumn<TDateTime>("utc");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<bool>("inDaylight");
+    QTest::addColumn<QString>("abbr");
+    QTest::newRow("before the span: the rules")
+        << At(2025, 12, 31, 23, 59) << 60 << false << u"R"_s;
+    QTest::newRow("the span's first moment") << At(2026, 1, 1) << 60 << false << u"+01"_s;
+    QTest::newRow("a millisecond before a change")
+        << At(2026, 2, 15, 1, 59, 59, 999) << 60 << false << u"+01"_s;
+    QTest::newRow("at a change: the new state") << At(2026, 2, 15, 2) << 0 << true << u"+00"_s;
+    QTest::newRow("between changes") << At(2026, 3, 1, 12) << 0 << true << u"+00"_s;
+    QTest::newRow("after the last change") << At(2026, 12, 31, 23, 59) << 60 << false << u"+01"_s;
+    QTest::newRow("the span's end: the rules again") << At(2027, 1, 1) << 60 << false << u"R"_s;
+    QTest::newRow("far outside the calendar") << -1e9 << 60 << false << u"R"_s;
+}
+
+void TestTzConversion::statedChanges()
+{
+    QFETCH(TDateTime, utc);
+    QFETCH(int, offset);
+    QFETCH(bool, inDaylight);
+    QFETCH(QString, abbr);
+    TTimeZone zone;
+    MakeStatedZone(zone);
+    QCOMPARE(zone.OffsetAt(utc), offset);
+    QCOMPARE(zone.LocalTimeAt(utc), utc + offset / MinutesPerDay);
+    QCOMPARE(zone.IsDaylightAt(utc), inDaylight);
+    QCOMPARE(zone.AbbrAt(utc), abbr);
+    // Copies for clocks keep the stated changes.
+    TCustomisedTimeZone clock;
+    clock.Assign(zone);
+    QCOMPARE(clock.LocalTimeAt(utc), zone.LocalTimeAt(utc));
+    QCOMPARE(clock.ObservesDaylight(), true);
+    QCOMPARE(zone.HasDaylight(), false);
 }
 
 void TestTzConversion::ruleDescription_data()

@@ -1,4 +1,5 @@
 // The zone database reader and the zone list.
+#include "platform/datetimeformat.h"
 #include "platform/formatsettings.h"
 #include "timezones/tzhelpers.h"
 
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void keys();
     void rules_data();
     void rules();
+    void statedChanges_data();
+    void statedChanges();
     void errorKeepsEarlierZones();
     void files_data();
     void files();
@@ -274,6 +277,111 @@ void TestZoneFile::rules()
     QCOMPARE(zone.DaylightRule.OnDayOfWeek, daylightRule.OnDayOfWeek);
     QCOMPARE(zone.DaylightRule.OnTime, daylightRule.OnTime);
     QCOMPARE(zone.HasDaylight(), daylightRule.OnMonth != 0);
+}
+
+namespace {
+
+// "2026-02-15 02:00:30 +0 daylight +00; …; until 2036-01-01 00:00"
+QString ChangesSummary(const TTimeZone &zone)
+{
+    const auto moment = [](std::int64_t msecs) {
+        return FormatDateTime(u"yyyy-mm-dd hh:nn:ss"_s, double(msecs) / double(MSecsPerDay));
+    };
+    QStringList parts;
+    for (const TZoneChange &change : zone.Changes) {
+        parts << moment(change.AtMSecs) + u' ' + OffsetText(change.Offset) +
+                     (change.Daylight ? u" daylight "_s : u" standard "_s) + change.Abbr;
+    }
+    if (!zone.Changes.empty()) {
+        parts << u"until "_s + moment(zone.ChangesUntilMSecs);
+    }
+    return parts.join(u"; "_s);
+}
+
+} // namespace
+
+void TestZoneFile::statedChanges_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("expected");
+    const QString first = u"Change1=2026-01-01 00:00,60,standard,+01"_s;
+    const QString until = u"ChangesUntil=2036-01-01 00:00"_s;
+    QTest::newRow("none: the rules alone") << QStringList() << QString() << QString();
+    QTest::newRow("two changes")
+        << QStringList{until, u"ChangeCount=2"_s, first,
+                       u"Change2=2026-02-15 02:00:30,-0,daylight,+00"_s}
+        << QString()
+        << u"2026-01-01 00:00:00 +1:00 standard +01; 2026-02-15 02:00:30 +0:00 daylight +00; "
+           u"until 2036-01-01 00:00:00"_s;
+    QTest::newRow("keys in any case, the first line wins")
+        << QStringList{u"changecount=1"_s, u"CHANGE1=2026-01-01 00:00,-330,standard,X"_s,
+                       u"Change1=junk"_s, u"changesuntil=2027-01-01 00:00"_s}
+        << QString() << u"2026-01-01 00:00:00 -5:30 standard X; until 2027-01-01 00:00:00"_s;
+    QTest::newRow("the abbreviation is the rest of the line")
+        << QStringList{u"ChangeCount=1"_s, u"Change1=2026-01-01 00:00,0,daylight,A,B"_s, until}
+        << QString() << u"2026-01-01 00:00:00 +0:00 daylight A,B; until 2036-01-01 00:00:00"_s;
+    QTest::newRow("no changes counted")
+        << QStringList{u"ChangeCount=0"_s, u"Change1=junk"_s} << QString() << QString();
+    QTest::newRow("Change01 is no key of Change1")
+        << QStringList{u"ChangeCount=1"_s, u"Change01=2026-01-01 00:00,60,standard,+01"_s, until}
+        << u"Invalid Change1 value: "_s << QString();
+    QTest::newRow("count not a number")
+        << QStringList{u"ChangeCount=two"_s} << u"Invalid ChangeCount value: two"_s << QString();
+    QTest::newRow("count negative")
+        << QStringList{u"ChangeCount=-1"_s} << u"Invalid ChangeCount value: -1"_s << QString();
+    QTest::newRow("count beyond a century of changes")
+        << QStringList{u"ChangeCount=1001"_s} << u"Invalid ChangeCount value: 1001"_s << QString();
+    QTest::newRow("a change missing") << QStringList{u"ChangeCount=2"_s, first, until}
+                                      << u"Invalid Change2 value: "_s << QString();
+    QTest::newRow("changes out of order")
+        << QStringList{u"ChangeCount=2"_s, first, u"Change2=2026-01-01 00:00,0,daylight,+00"_s,
+                       until}
+        << u"Invalid Change2 value: 2026-01-01 00:00,0,daylight,+00"_s << QString();
+    QTest::newRow("31 April") << QStringList{u"ChangeCount=1"_s,
+                                             u"Change1=2026-04-31 00:00,60,standard,+01"_s, until}
+                              << u"Invalid Change1 value: 2026-04-31 00:00,60,standard,+01"_s
+                              << QString();
+    QTest::newRow("hour 24") << QStringList{u"ChangeCount=1"_s,
+                                            u"Change1=2026-04-01 24:00,60,standard,+01"_s, until}
+                             << u"Invalid Change1 value: 2026-04-01 24:00,60,standard,+01"_s
+                             << QString();
+    QTest::newRow("neither standard nor daylight")
+        << QStringList{u"ChangeCount=1"_s, u"Change1=2026-04-01 00:00,60,summer,+01"_s, until}
+        << u"Invalid Change1 value: 2026-04-01 00:00,60,summer,+01"_s << QString();
+    QTest::newRow("offset not a number")
+        << QStringList{u"ChangeCount=1"_s, u"Change1=2026-04-01 00:00,6O,standard,+01"_s, until}
+        << u"Invalid Change1 value: 2026-04-01 00:00,6O,standard,+01"_s << QString();
+    QTest::newRow("no abbreviation field")
+        << QStringList{u"ChangeCount=1"_s, u"Change1=2026-04-01 00:00,60,standard"_s, until}
+        << u"Invalid Change1 value: 2026-04-01 00:00,60,standard"_s << QString();
+    QTest::newRow("end missing") << QStringList{u"ChangeCount=1"_s, first}
+                                 << u"Invalid ChangesUntil value: "_s << QString();
+    QTest::newRow("end at the last change")
+        << QStringList{u"ChangeCount=1"_s, first, u"ChangesUntil=2026-01-01 00:00"_s}
+        << u"Invalid ChangesUntil value: 2026-01-01 00:00"_s << QString();
+}
+
+void TestZoneFile::statedChanges()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, error);
+    QFETCH(QString, expected);
+    TTimeZone zone;
+    zone.Name = u"Example/Harbourtown"_s;
+    // Rules first, as a reader that knows no stated changes would use them.
+    const QStringList body = QStringList{u"UTCOffset=60"_s} + HarbourtownRules +
+                             QStringList{u"DaylightOnTime=1:00"_s} + keys;
+    try {
+        zone.LoadFromSection(body);
+        QVERIFY2(error.isEmpty(), "no error raised");
+    } catch (const ETimeZoneError &e) {
+        QCOMPARE(e.Message(), u"Example/Harbourtown: "_s + error);
+        return;
+    }
+    QCOMPARE(ChangesSummary(zone), expected);
+    QCOMPARE(zone.UTCOffset, 60);
+    QCOMPARE(zone.DaylightRule.OnMonth, 3);
 }
 
 void TestZoneFile::errorKeepsEarlierZones()

@@ -287,18 +287,22 @@ void TestZoneGen::databaseFromTzDirectory()
     QCOMPARE(database->Zones[2].Fit.Zone.Name, std::string("Europe/Plain"));
     QCOMPARE(database->LeftOut.size(), std::size_t{1});
     QCOMPARE(database->LeftOut[0].TzName, std::string("Europe/Broken"));
-    QCOMPARE(database->ExactCount(), 2);
+    QCOMPARE(database->ExactCount(), 3);
+    QCOMPARE(database->StatedCount(), 1);
     QCOMPARE(database->ExactInFirstYearCount(), 3);
 
-    // The Ramadan zone is right for 2030 and says where it is wrong later:
-    // inside the 2031 change it keeps 2030's dates, and from 2033 on it still
-    // drops to +00 each February.
+    // The Ramadan zone's rules are right for 2030 only: inside the 2031
+    // change they keep 2030's dates, and from 2033 on they still drop to +00
+    // each February. Its changes are stated instead, and it is exact.
     const TZoneResult &town = database->Zones[0];
     QCOMPARE(town.Fit.Zone.UTCOffset, 0);
     QCOMPARE(town.Fit.Zone.DaylightOffset, 60);
-    QCOMPARE(LengthWithin(town.Fit.Wrong, YearStart(2030), YearStart(2031)), Seconds{0});
+    QVERIFY(town.Fit.Wrong.empty());
+    QCOMPARE(town.Fit.Zone.Changes.size(), std::size_t{7});
+    QCOMPARE(town.Fit.Zone.ChangesUntil, YearStart(2035));
+    QCOMPARE(LengthWithin(town.Fit.RulesWrong, YearStart(2030), YearStart(2031)), Seconds{0});
     const auto covered = [&town](Seconds t) {
-        return std::any_of(town.Fit.Wrong.begin(), town.Fit.Wrong.end(),
+        return std::any_of(town.Fit.RulesWrong.begin(), town.Fit.RulesWrong.end(),
                            [t](const TInterval &i) { return i.From <= t && t < i.To; });
     };
     QVERIFY(covered(Utc(2031, 1, 28, 12)));
@@ -307,8 +311,11 @@ void TestZoneGen::databaseFromTzDirectory()
 
     const std::string text = ZoneFileText(*database);
     QVERIFY(text.rfind("# version 2099z, checked for 2030-2034\n", 0) == 0);
-    QVERIFY(text.find("[Africa/Ramadan Town]\n# approximated: ") != std::string::npos);
-    QVERIFY(text.find("# wrong from 2031-01-26 02:00 to ") != std::string::npos);
+    QVERIFY(text.find("[Africa/Ramadan Town]\n# changes stated outright: ") != std::string::npos);
+    QVERIFY(text.find("# wrong from") == std::string::npos);
+    QVERIFY(text.find("DaylightOnTime=2:00\nChangesUntil=2035-01-01 00:00\nChangeCount=7\n"
+                      "Change1=2030-01-01 00:00,60,standard,+01\n"
+                      "Change2=2030-02-03 02:00,0,daylight,+00\n") != std::string::npos);
     QVERIFY(text.find("[Europe/Plain]\nUTCOffset=60\nStandardAbbr=CET\nStandardOffset=0\n"
                       "StandardOnMonth=10\nStandardOnType=1\nStandardOnDay=0\n"
                       "StandardOnDayOfWeek=1\nStandardOnTime=1:00\nDaylightAbbr=CEST\n"
@@ -321,15 +328,17 @@ void TestZoneGen::databaseFromTzDirectory()
 
     const std::string report = ReportText(*database);
     QVERIFY(report.find("zones written: 3\n") != std::string::npos);
-    QVERIFY(report.find("exact over 2030-2034: 2 of 3\n") != std::string::npos);
+    QVERIFY(report.find("exact over 2030-2034: 3 of 3\n") != std::string::npos);
+    QVERIFY(report.find("zones with their changes stated outright: 1\n  Africa/Ramadan_Town: ") !=
+            std::string::npos);
     QVERIFY(report.find("  Europe/Broken: ") != std::string::npos);
 }
 
 void TestZoneGen::ruleChangeWithinTheYear()
 {
     // Daylight time in spring, then a fixed offset from November on: no
-    // pair of yearly rules gives all of that year, so the entry follows what
-    // the clock will show from now on and names the months before.
+    // pair of yearly rules gives all of that year, so the rules follow what
+    // the clock will show from now on and the year's changes are stated.
     TTzifBuilder builder;
     builder.Types = {{-28800, false, "PST"}, {-25200, true, "PDT"}, {-25200, false, "MST"}};
     builder.Transitions = {{Utc(2030, 3, 10, 10), 1}, {Utc(2030, 11, 3, 9), 2}};
@@ -348,7 +357,12 @@ void TestZoneGen::ruleChangeWithinTheYear()
     QCOMPARE(fit->Zone.UTCOffset, -420);
     QCOMPARE(fit->Zone.StandardAbbr, std::string("MST"));
     QVERIFY(!fit->Zone.HasDaylight());
-    QCOMPARE(fit->Wrong, (std::vector<TInterval>{{YearStart(2030), Utc(2030, 11, 3, 9)}}));
+    QCOMPARE(fit->RulesWrong, (std::vector<TInterval>{{YearStart(2030), Utc(2030, 11, 3, 9)}}));
+    QVERIFY(fit->Wrong.empty());
+    QCOMPARE(fit->Zone.Changes,
+             (std::vector<TStatedChange>{{YearStart(2030), -28800, false, "PST"},
+                                         {Utc(2030, 3, 10, 10), -25200, true, "PDT"},
+                                         {Utc(2030, 11, 3, 9), -25200, false, "MST"}}));
 }
 
 void TestZoneGen::noTzDatabase()

@@ -22,13 +22,13 @@ bool IsGeographic(const std::string &name)
            std::find(areas.begin(), areas.end(), name.substr(0, slash)) != areas.end();
 }
 
-std::string ApproximationReason(const TFit &fit, const TFitOptions &options)
+std::string StatedReason(const TFit &fit, const TFitOptions &options)
 {
-    const Seconds lastWrong = fit.Wrong.back().To;
+    const Seconds lastWrong = fit.RulesWrong.back().To;
     if (lastWrong < YearStart(options.FirstYear + options.Years) &&
-        YearOf(lastWrong) == YearOf(fit.Wrong.front().From)) {
+        YearOf(lastWrong) == YearOf(fit.RulesWrong.front().From)) {
         return "its rules change on " + UtcMinuteText(lastWrong) +
-               " UTC; the entry follows the new ones";
+               " UTC; the entry's rules follow the new ones";
     }
     return "its changes follow no pair of yearly rules the zone file can hold";
 }
@@ -53,6 +53,13 @@ int TZoneDatabase::ExactCount() const
         Zones.begin(), Zones.end(), [](const TZoneResult &z) { return z.Fit.Wrong.empty(); }));
 }
 
+int TZoneDatabase::StatedCount() const
+{
+    return static_cast<int>(std::count_if(Zones.begin(), Zones.end(), [](const TZoneResult &z) {
+        return !z.Fit.Zone.Changes.empty();
+    }));
+}
+
 int TZoneDatabase::ExactInFirstYearCount() const
 {
     const Seconds from = YearStart(Fit.FirstYear);
@@ -64,13 +71,7 @@ int TZoneDatabase::ExactInFirstYearCount() const
 
 std::string UtcMinuteText(Seconds t)
 {
-    const std::int64_t days = FloorDiv(t, SecondsPerDay);
-    const TCivilDate date = CivilFromDays(days);
-    const Seconds second = t - days * SecondsPerDay;
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", date.Year, date.Month, date.Day,
-                  static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60));
-    return text;
+    return UtcMomentText(FloorDiv(t, 60) * 60);
 }
 
 std::string ShownZoneName(const std::string &tzName)
@@ -149,8 +150,8 @@ std::optional<TZoneDatabase> GenerateZoneDatabase(const TGeneratorOptions &optio
         }
         fit->Zone.Name = ShownZoneName(tzName);
         TZoneResult result{tzName, std::move(*fit), {}};
-        if (!result.Fit.Wrong.empty())
-            result.Reason = ApproximationReason(result.Fit, options.Fit);
+        if (!result.Fit.RulesWrong.empty())
+            result.Reason = StatedReason(result.Fit, options.Fit);
         database.Zones.push_back(std::move(result));
     }
     std::sort(database.Zones.begin(), database.Zones.end(),
@@ -168,10 +169,12 @@ std::string ZoneFileText(const TZoneDatabase &database)
                        "target \"zones\"). Times are UTC.\n";
     for (const TZoneResult &zone : database.Zones) {
         std::string section = zone.Fit.Zone.SectionText();
-        if (!zone.Fit.Wrong.empty()) {
+        if (!zone.Reason.empty() || !zone.Fit.Wrong.empty()) {
             // Right after the header, where the reader takes comments as body
             // lines that match no key.
-            std::string notes = "# approximated: " + zone.Reason + "\n";
+            std::string notes;
+            if (!zone.Reason.empty())
+                notes += "# changes stated outright: " + zone.Reason + "\n";
             for (const TInterval &interval : zone.Fit.Wrong)
                 notes += "# " + WrongText(interval) + "\n";
             section.insert(section.find('\n') + 1, notes);
@@ -192,11 +195,15 @@ std::string ReportText(const TZoneDatabase &database)
         << " of " << count << "\n";
     out << "exact over " << YearsText(database.Fit) << ": " << database.ExactCount() << " of "
         << count << "\n";
+    out << "zones with their changes stated outright: " << database.StatedCount() << "\n";
+    for (const TZoneResult &zone : database.Zones)
+        if (!zone.Fit.Zone.Changes.empty())
+            out << "  " << zone.TzName << ": " << zone.Reason << "\n";
     out << "zones approximated: " << count - database.ExactCount() << "\n";
     for (const TZoneResult &zone : database.Zones) {
         if (zone.Fit.Wrong.empty())
             continue;
-        out << "  " << zone.TzName << ": " << zone.Reason << "\n";
+        out << "  " << zone.TzName << "\n";
         for (const TInterval &interval : zone.Fit.Wrong)
             out << "    " << WrongText(interval) << "\n";
     }

@@ -20,7 +20,7 @@ struct TZoneResult
 {
     std::string TzName; // "America/New_York"
     TFit Fit;           // Fit.Zone.Name is the shown name, "America/New York"
-    std::string Reason; // why it is approximated; empty when exact
+    std::string Reason; // why its changes are stated outright; empty for rules alone
 };
 
 struct TLeftOut
@@ -37,6 +37,7 @@ struct TZoneDatabase
     std::vector<TLeftOut> LeftOut;
 
     int ExactCount() const;
+    int StatedCount() const; // zones whose changes are stated outright
     int ExactInFirstYearCount() const;
 };
 

@@ -1,6 +1,8 @@
 #include "zoneentry.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace zonegen {
 
@@ -41,8 +43,20 @@ std::optional<Seconds> TZoneEntry::TransitionMoment(int year, const TRule &rule)
     return day * SecondsPerDay + rule.Time;
 }
 
+const TStatedChange *TZoneEntry::ChangeJustAfter(Seconds t) const
+{
+    if (Changes.empty() || t < Changes.front().At || t >= ChangesUntil)
+        return nullptr;
+    const auto after =
+        std::upper_bound(Changes.begin(), Changes.end(), t,
+                         [](Seconds value, const TStatedChange &c) { return value < c.At; });
+    return &*std::prev(after);
+}
+
 bool TZoneEntry::IsDaylightJustAfter(Seconds t) const
 {
+    if (const TStatedChange *change = ChangeJustAfter(t))
+        return change->IsDst;
     if (!HasDaylight())
         return false;
     const int year = YearOf(t);
@@ -61,11 +75,15 @@ bool TZoneEntry::IsDaylightJustAfter(Seconds t) const
 
 std::int32_t TZoneEntry::OffsetSecondsJustAfter(Seconds t) const
 {
+    if (const TStatedChange *change = ChangeJustAfter(t))
+        return change->Offset;
     return 60 * (UTCOffset + (IsDaylightJustAfter(t) ? DaylightOffset : 0));
 }
 
 const std::string &TZoneEntry::AbbrJustAfter(Seconds t) const
 {
+    if (const TStatedChange *change = ChangeJustAfter(t))
+        return change->Abbr;
     return IsDaylightJustAfter(t) ? DaylightAbbr : StandardAbbr;
 }
 
@@ -77,6 +95,21 @@ std::string RuleTimeText(std::int32_t seconds)
                       seconds % 60);
     else
         std::snprintf(text, sizeof text, "%d:%02d", seconds / 3600, seconds / 60 % 60);
+    return text;
+}
+
+std::string UtcMomentText(Seconds t)
+{
+    const std::int64_t days = FloorDiv(t, SecondsPerDay);
+    const TCivilDate date = CivilFromDays(days);
+    const auto second = static_cast<int>(t - days * SecondsPerDay);
+    char text[32];
+    if (second % 60 != 0)
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", date.Year, date.Month,
+                      date.Day, second / 3600, second / 60 % 60, second % 60);
+    else
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", date.Year, date.Month,
+                      date.Day, second / 3600, second / 60 % 60);
     return text;
 }
 
@@ -105,6 +138,17 @@ std::string TZoneEntry::SectionText() const
     line("DaylightAbbr", DaylightAbbr);
     line("DaylightOffset", std::to_string(DaylightOffset));
     rule("Daylight", DaylightRule);
+    if (Changes.empty())
+        return text;
+    // Readers that know only the rules skip these keys and keep the entry above.
+    line("ChangesUntil", UtcMomentText(ChangesUntil));
+    line("ChangeCount", std::to_string(Changes.size()));
+    for (std::size_t i = 0; i < Changes.size(); ++i) {
+        const TStatedChange &change = Changes[i];
+        line(("Change" + std::to_string(i + 1)).c_str(),
+             UtcMomentText(change.At) + "," + std::to_string(change.Offset / 60) + "," +
+                 (change.IsDst ? "daylight" : "standard") + "," + change.Abbr);
+    }
     return text;
 }
 

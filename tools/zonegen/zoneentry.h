@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zonegen {
 
@@ -30,6 +31,18 @@ struct TRule
     friend bool operator==(const TRule &, const TRule &) = default;
 };
 
+// A change of a zone's clock stated outright, for a zone whose changes two
+// yearly rules cannot hold.
+struct TStatedChange
+{
+    Seconds At = 0;          // UTC
+    std::int32_t Offset = 0; // seconds east of UTC from At on
+    bool IsDst = false;
+    std::string Abbr;
+
+    friend bool operator==(const TStatedChange &, const TStatedChange &) = default;
+};
+
 struct TZoneEntry
 {
     std::string Name;           // "America/New York"
@@ -39,6 +52,10 @@ struct TZoneEntry
     std::string DaylightAbbr;
     TRule StandardRule; // standard time resumes
     TRule DaylightRule; // daylight time begins
+    // Ascending; they hold from the first one's moment until ChangesUntil
+    // (excluded), and the two rules outside that span.
+    std::vector<TStatedChange> Changes;
+    Seconds ChangesUntil = 0;
 
     bool HasDaylight() const { return DaylightRule.Month != 0; }
 
@@ -47,6 +64,8 @@ struct TZoneEntry
     // Daylight time in force for the moments just after t (t excluded), so a
     // change at exactly t is already seen and the inclusive end is not.
     bool IsDaylightJustAfter(Seconds t) const;
+    // The stated change in force just after t; nullptr outside their span.
+    const TStatedChange *ChangeJustAfter(Seconds t) const;
     std::int32_t OffsetSecondsJustAfter(Seconds t) const;
     const std::string &AbbrJustAfter(Seconds t) const;
 
@@ -58,5 +77,7 @@ struct TZoneEntry
 
 // "2:00", "23:59:59"
 std::string RuleTimeText(std::int32_t seconds);
+// "2027-02-07 02:00", with ":SS" when the seconds are not 0
+std::string UtcMomentText(Seconds t);
 
 } // namespace zonegen

@@ -174,8 +174,18 @@ std::optional<TFit> FitZone(const TTzifData &data, const TFitOptions &options, s
                             LengthWithin(wrong, from, to), LengthWithin(wrong, from, firstYearEnd));
         if (!best || score < bestScore) {
             bestScore = score;
-            best = TFit{std::move(candidate), std::move(wrong)};
+            best = TFit{std::move(candidate), std::move(wrong), {}};
         }
+    }
+    if (!best->Wrong.empty()) {
+        // No pair of rules holds the zone: its changes over the checked years
+        // go into the entry outright, and the rules serve the years after.
+        for (const auto &change : timeline->Changes())
+            best->Zone.Changes.push_back(
+                {change.At, change.State.Offset, change.State.IsDst, change.State.Abbr});
+        best->Zone.ChangesUntil = to;
+        best->RulesWrong = std::move(best->Wrong);
+        best->Wrong = Mismatches(best->Zone, *timeline);
     }
     return best;
 }

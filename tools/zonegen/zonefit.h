@@ -37,6 +37,9 @@ struct TFit
 {
     TZoneEntry Zone;              // Name left empty
     std::vector<TInterval> Wrong; // within the checked years
+    // Where the two rules alone are wrong; the entry's stated changes
+    // cover these spans.
+    std::vector<TInterval> RulesWrong;
 };
 
 // nullopt when the zone has no usable entry at all (reason says why).
