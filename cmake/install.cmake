@@ -3,7 +3,10 @@
 set(VORKEL_PRIVATE_DIR lib/vorkel-clocks)
 
 install(TARGETS vorkelclocks RUNTIME DESTINATION ${VORKEL_PRIVATE_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/zones.ini DESTINATION ${VORKEL_PRIVATE_DIR})
+# The zone file the build made from its machine's tz database, and the
+# generator, so that an installed copy can be refreshed after tzdata updates.
+install(FILES ${CMAKE_BINARY_DIR}/src/zones.ini DESTINATION ${VORKEL_PRIVATE_DIR})
+install(PROGRAMS $<TARGET_FILE:zonegen> DESTINATION ${VORKEL_PRIVATE_DIR} RENAME vorkel-zonegen)
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin-link)
 file(CREATE_LINK ../${VORKEL_PRIVATE_DIR}/vorkelclocks ${CMAKE_BINARY_DIR}/bin-link/vorkelclocks

@@ -16,6 +16,26 @@ vorkel_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Brings the named installed packages up to the newest version apt knows of,
+# only those behind it: the build generates zones.ini from tzdata, and an old
+# tzdata makes clocks that are wrong.
+vorkel_upgrade_packages() {
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    local stale=()
+    for p in "$@"; do
+        local installed candidate
+        installed=$(dpkg-query -W -f='${Version}' "$p" 2>/dev/null || true)
+        candidate=$(apt-cache policy "$p" | awk '/Candidate:/ { print $2 }')
+        [ -n "$candidate" ] && [ "$candidate" != "(none)" ] && [ "$installed" != "$candidate" ] &&
+            stale+=("$p")
+    done
+    [ ${#stale[@]} -eq 0 ] && return 0
+    echo "Upgrading: ${stale[*]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${stale[@]}"
+}
+
 # Configures and builds one preset; ccache when present keeps rebuilds short.
 vorkel_build() {
     local preset=$1

@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,6 +56,13 @@ void TZoneForm::PageAboutShow()
     if (FWebBrowserTag == 0) {
         EnsureVorkelResources();
         FUi->WebBrowser->setSource(QUrl(QStringLiteral("qrc:/about.htm")));
+        // The zone file's own version: a tzdata upgrade may have remade it
+        // since the program was built.
+        QTextCursor version = FUi->WebBrowser->document()->find(QStringLiteral("{tz-version}"));
+        if (!version.isNull()) {
+            const QString loaded = ZoneFileVersion(FZoneFile);
+            version.insertText(loaded.isEmpty() ? tr("unknown") : loaded);
+        }
         FWebBrowserTag = 1;
     }
 }

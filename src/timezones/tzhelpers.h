@@ -198,6 +198,10 @@ QString GMTText(int minutes, bool omitZero);
 // with a byte-order mark (which is dropped), else the single-byte (Latin-1)
 // reading, so names with accents survive either way.
 QString DecodeZoneFileText(const QByteArray &bytes);
+// The tz database version a zone file names in its first line
+// ("# version 2026f, checked for 2026-2035"); empty when it names none or
+// cannot be read.
+QString ZoneFileVersion(const QString &fileName);
 // Splits a zone file's text into lines ending at CR LF, LF or CR; a line break
 // at the very end opens no further line.
 QStringList SplitZoneFileLines(const QString &text);

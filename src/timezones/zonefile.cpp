@@ -3,6 +3,7 @@
 #include "platform/regularfile.h"
 #include "tzhelpers.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <limits>
 #include <optional>
@@ -119,6 +120,10 @@ void ReadRule(const QStringList &lines, const QString &prefix, TZoneRule &rule)
     rule.OnDayOfWeek = RuleField(lines, prefix + u"OnDayOfWeek"_s, 7);
     rule.OnTime = ParseTimeOfDay(Value(lines, QString(prefix + u"OnTime"_s)));
 }
+
+// The shipped file is about 250 KiB; a link to /dev/zero must not read until
+// memory runs out.
+constexpr qint64 MaxZoneFileBytes = 16 * 1024 * 1024;
 
 // More than a hundred years of changes is no zone file of ours.
 constexpr int MaxStatedChanges = 1000;
@@ -286,6 +291,19 @@ QString DecodeZoneFileText(const QByteArray &bytes)
     return QString::fromLatin1(bytes);
 }
 
+QString ZoneFileVersion(const QString &fileName)
+{
+    QByteArray bytes;
+    try {
+        bytes = ReadRegularFile(fileName, MaxZoneFileBytes);
+    } catch (const Exception &) {
+        return {};
+    }
+    const QString first = SplitZoneFileLines(DecodeZoneFileText(bytes.left(256))).value(0);
+    static const QRegularExpression header(u"^# version ([^\\s,]+)"_s);
+    return header.match(first).captured(1);
+}
+
 QStringList SplitZoneFileLines(const QString &text)
 {
     QStringList lines;
@@ -309,11 +327,8 @@ QStringList SplitZoneFileLines(const QString &text)
 
 void TTimeZoneList::LoadFromZoneFile(const QString &fileName)
 {
-    // The shipped file is about 250 KiB; a link to /dev/zero must not read
-    // until memory runs out.
-    constexpr qint64 maxZoneFileBytes = 16 * 1024 * 1024;
     LoadFromZoneText(
-        SplitZoneFileLines(DecodeZoneFileText(ReadRegularFile(fileName, maxZoneFileBytes))));
+        SplitZoneFileLines(DecodeZoneFileText(ReadRegularFile(fileName, MaxZoneFileBytes))));
 }
 
 // A section runs from its header to the line before the next header. The last

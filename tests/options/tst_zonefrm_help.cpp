@@ -326,6 +326,35 @@ private Q_SLOTS:
         QCOMPARE(loads.count(), 1);
     }
 
+    // The version of the zones.ini the dialog loaded, never one compiled in.
+    void aboutPageNamesTheLoadedZoneFile_data()
+    {
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a generated file") << QByteArray("# version 2099q, checked for 2099-2108\n")
+                                          << QStringLiteral("tz database version 2099q.");
+        QTest::newRow("a file that names none")
+            << QByteArray("# zones\n") << QStringLiteral("tz database version unknown.");
+    }
+
+    void aboutPageNamesTheLoadedZoneFile()
+    {
+        QFETCH(QByteArray, firstLine);
+        QFETCH(QString, expected);
+        QFile source(ZoneFile);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zones.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(firstLine + source.readAll());
+        file.close();
+        FForm = new TZoneForm(path);
+        FForm->PageControl->setCurrentWidget(FForm->PageAbout);
+        const QString text = FForm->WebBrowser->toPlainText().simplified();
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    }
+
     void stripOpensTheHomePage()
     {
         Open();

@@ -101,9 +101,9 @@ void TestHelp::aboutPageNamesTheZoneDatabase()
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(page.readAll());
     QVERIFY(QFile::exists(QStringLiteral(":/about.png")));
-    static const QRegularExpression version(
-        QStringLiteral("tz database version <b>(\\d{4}[a-z])</b>"));
-    QVERIFY2(version.match(html).hasMatch(), qPrintable(html));
+    // The options dialog puts in the version of the zones.ini it loaded.
+    QVERIFY2(html.contains(QStringLiteral("tz database version <b>{tz-version}</b>")),
+             qPrintable(html));
 }
 
 QTEST_MAIN(TestHelp)

@@ -81,6 +81,8 @@ private Q_SLOTS:
     void unreadableFile_data();
     void unreadableFile();
     void shippedDatabase();
+    void fileVersion_data();
+    void fileVersion();
     void decode_data();
     void decode();
     void splitLines_data();
@@ -519,6 +521,33 @@ void TestZoneFile::shippedDatabase()
                      qPrintable(zone->Name));
         }
     }
+}
+
+void TestZoneFile::fileVersion_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("generated") << QByteArray("# version 2026f, checked for 2026-2035\n[A/One]\n")
+                               << u"2026f"_s;
+    QTest::newRow("version alone") << QByteArray("# version 2099z\r\n") << u"2099z"_s;
+    QTest::newRow("not on the first line")
+        << QByteArray("# zones\n# version 2026f, checked for 2026-2035\n") << QString();
+    QTest::newRow("no version named") << QByteArray("# version \n") << QString();
+    QTest::newRow("empty file") << QByteArray() << QString();
+}
+
+void TestZoneFile::fileVersion()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"zones.ini"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QCOMPARE(ZoneFileVersion(path), expected);
+    QCOMPARE(ZoneFileVersion(dir.filePath(u"missing.ini"_s)), QString());
 }
 
 void TestZoneFile::decode_data()
