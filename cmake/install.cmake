@@ -7,6 +7,7 @@ install(TARGETS vorkelclocks RUNTIME DESTINATION ${VORKEL_PRIVATE_DIR})
 # generator, so that an installed copy can be refreshed after tzdata updates.
 install(FILES ${CMAKE_BINARY_DIR}/src/zones.ini DESTINATION ${VORKEL_PRIVATE_DIR})
 install(PROGRAMS $<TARGET_FILE:zonegen> DESTINATION ${VORKEL_PRIVATE_DIR} RENAME vorkel-zonegen)
+install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/vorkel-refresh-zones DESTINATION ${VORKEL_PRIVATE_DIR})
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin-link)
 file(CREATE_LINK ../${VORKEL_PRIVATE_DIR}/vorkelclocks ${CMAKE_BINARY_DIR}/bin-link/vorkelclocks
