@@ -533,5 +533,37 @@ Die Normalzeit beginnt wieder %2.</translation>
         <source>This zone&apos;s changes follow dates published each year.</source>
         <translation>Die Umstellungen dieser Zone folgen jedes Jahr neu veröffentlichten Daten.</translation>
     </message>
+    <message>
+        <source>Next change: %1, %2 → %3</source>
+        <translation>Nächste Umstellung: %1, %2 → %3</translation>
+    </message>
+    <message>
+        <source>same time as here</source>
+        <translation>gleiche Zeit wie hier</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 ahead of local time</source>
+        <translation>%1 vor der Ortszeit</translation>
+    </message>
+    <message>
+        <source>%1 behind local time</source>
+        <translation>%1 hinter der Ortszeit</translation>
+    </message>
 </context>
 </TS>

@@ -917,7 +917,7 @@ QString TClocksForm::ClockHint(int index) const
         return {};
     QString hint = zone->Name + QStringLiteral(" (") +
                    GMTText(zone->UTCOffset + zone->StandardOffset, true) + QStringLiteral(")\n");
-    hint += ClockStateText(*zone, clock->UseDaylight(), NowUTC());
+    hint += ClockHintDetails(*zone, clock->UseDaylight(), NowUTC());
     return hint;
 }
 

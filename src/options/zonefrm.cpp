@@ -407,7 +407,7 @@ void TZoneForm::ShowZoneInfo()
     FUi->InfoBox->setTitle(u' ' + zone->Name + u' ');
     FUi->LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
                             QStringLiteral(" (") + zone->StandardAbbr + u')');
-    const QString description = ZoneRulesText(*zone);
+    const QString description = ZoneInfoText(*zone, NowUTC());
     if (!zone->HasDaylight()) {
         showStandardOnly();
         FUi->LblDescrip->setText(description);

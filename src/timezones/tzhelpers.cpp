@@ -420,6 +420,48 @@ const TZoneChange *TTimeZone::StatedChangeAt(TDateTime utc) const
     return Changes.empty() ? nullptr : StatedChange(*this, utc);
 }
 
+std::optional<TZoneTransition> TTimeZone::NextChangeAfter(TDateTime utc) const
+{
+    // Room for the next year's rules within the calendar.
+    if (!(utc >= FirstDay && utc < EndDay - 400)) {
+        return std::nullopt;
+    }
+    const std::int64_t u = MomentMSecs(utc);
+    std::vector<std::int64_t> moments;
+    for (const TZoneChange &change : Changes) {
+        moments.push_back(change.AtMSecs);
+    }
+    if (!Changes.empty()) {
+        moments.push_back(ChangesUntilMSecs);
+    }
+    if (HasDaylight()) {
+        const int year = DateOfDayNumber(static_cast<int>(std::floor(utc))).Year;
+        for (const int y : {year, year + 1}) {
+            for (const TZoneRule *rule : {&DaylightRule, &StandardRule}) {
+                if (RuleHasDate(y, *rule)) {
+                    moments.push_back(MomentMSecs(TransitionMoment(y, *rule)));
+                }
+            }
+        }
+    }
+    std::sort(moments.begin(), moments.end());
+    const auto at = [](std::int64_t msecs) { return double(msecs) / double(MSecsPerDay); };
+    for (const std::int64_t m : moments) {
+        if (m <= u) {
+            continue;
+        }
+        // A rule's moment belongs to the time before it (both ends are
+        // inclusive), a stated change's to the time after it: the clocks
+        // differ on either side of the moment either way.
+        const int before = OffsetAt(at(m - 1));
+        const int after = OffsetAt(at(m + 1));
+        if (before != after) {
+            return TZoneTransition{at(m), before, after};
+        }
+    }
+    return std::nullopt;
+}
+
 bool TTimeZone::ObservesDaylight() const
 {
     return HasDaylight() || std::any_of(Changes.begin(), Changes.end(),

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // How a rule finds the day of the change.
@@ -45,6 +46,15 @@ struct TZoneChange
     QString Abbr;
 
     friend bool operator==(const TZoneChange &, const TZoneChange &) = default;
+};
+
+// A change of a zone's offset: its UTC moment and the offsets in force just
+// before and just after it, minutes east of UTC.
+struct TZoneTransition
+{
+    TDateTime At = 0;
+    int OffsetBefore = 0;
+    int OffsetAfter = 0;
 };
 
 // A bad value in the zone file; the message starts with the zone's name and ": ".
@@ -107,6 +117,9 @@ public:
     int OffsetAt(TDateTime utc) const;
     const QString &AbbrAt(TDateTime utc) const;
     QString CurrentAbbr() const { return AbbrAt(NowUTC()); }
+    // The first change of the offset after a UTC moment, by the stated
+    // changes and the rules; nullopt for a zone whose offset never changes.
+    std::optional<TZoneTransition> NextChangeAfter(TDateTime utc) const;
 
     // Fills offsets, abbreviations and rules from the body lines of one zone
     // file section. Name must be set first (it heads error messages). Throws

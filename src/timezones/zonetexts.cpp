@@ -1,9 +1,14 @@
 #include "zonetexts.h"
 
+#include "platform/clocksource.h"
+#include "platform/datetimeformat.h"
 #include "tzhelpers.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,5 +39,74 @@ QString ZoneRulesText(const TTimeZone &zone)
         lines << Tr("This zone's changes follow dates published each year.");
     }
     // A label breaks lines at a line feed only.
+    return lines.join(u'\n');
+}
+
+QString ZoneInfoText(const TTimeZone &zone, TDateTime utc)
+{
+    QStringList lines;
+    for (const QString &part : {ZoneRulesText(zone), NextChangeText(zone, utc)}) {
+        if (!part.isEmpty()) {
+            lines << part;
+        }
+    }
+    return lines.join(u'\n');
+}
+
+QString NextChangeText(const TTimeZone &zone, TDateTime utc)
+{
+    const std::optional<TZoneTransition> change = zone.NextChangeAfter(utc);
+    if (!change) {
+        return {};
+    }
+    const TDateTime before = change->At + change->OffsetBefore / MinutesPerDay;
+    const TDateTime after = change->At + change->OffsetAfter / MinutesPerDay;
+    return Tr("Next change: %1, %2 → %3")
+        .arg(FormatDateTime(u"dddd d mmmm yyyy"_s, before), FormatDateTime(u"hh:nn ampm"_s, before),
+             FormatDateTime(u"hh:nn ampm"_s, after));
+}
+
+namespace {
+
+QString DifferenceText(std::int64_t difference)
+{
+    if (difference == 0) {
+        return Tr("same time as here");
+    }
+    const std::int64_t magnitude = difference < 0 ? -difference : difference;
+    const std::int64_t hours = magnitude / 60;
+    const std::int64_t minutes = magnitude % 60;
+    QStringList parts;
+    if (hours != 0) {
+        parts << (hours == 1 ? Tr("1 hour") : Tr("%1 hours").arg(hours));
+    }
+    if (minutes != 0) {
+        parts << (minutes == 1 ? Tr("1 minute") : Tr("%1 minutes").arg(minutes));
+    }
+    const QString amount = parts.join(u' ');
+    return difference > 0 ? Tr("%1 ahead of local time").arg(amount)
+                          : Tr("%1 behind local time").arg(amount);
+}
+
+} // namespace
+
+QString LocalDifferenceText(int zoneOffset, int localOffset)
+{
+    return DifferenceText(std::int64_t(zoneOffset) - localOffset);
+}
+
+QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc)
+{
+    QStringList lines{ClockStateText(zone, useDaylight, utc)};
+    if (useDaylight) {
+        if (const QString next = NextChangeText(zone, utc); !next.isEmpty()) {
+            lines << next;
+        }
+    }
+    // A clock that ignores daylight time shows standard time all year.
+    const std::int64_t offset =
+        useDaylight ? zone.OffsetAt(utc) : std::int64_t(zone.UTCOffset) + zone.StandardOffset;
+    const int local = TClockSource::Current().LocalOffsetSecs(UnixMSecsFromDateTime(utc)) / 60;
+    lines << DifferenceText(offset - local);
     return lines.join(u'\n');
 }

@@ -18,3 +18,20 @@ QString ClockStateText(const TTimeZone &zone, bool useDaylight, TDateTime utc);
 // a zone with daylight time) and, for a zone whose changes are stated one by
 // one, that they follow published dates. Empty when there is nothing to say.
 QString ZoneRulesText(const TTimeZone &zone);
+
+// The rules' lines followed by the zone's next change after a UTC moment.
+QString ZoneInfoText(const TTimeZone &zone, TDateTime utc);
+
+// "Next change: Sunday 28 March 2027, 02:00 AM → 03:00 AM": the zone's next
+// change after a UTC moment, told in its own local time; empty when none.
+QString NextChangeText(const TTimeZone &zone, TDateTime utc);
+
+// "5 hours ahead of local time", "9 hours 30 minutes behind local time",
+// "same time as here": a clock's offset against the user's own, in minutes
+// east of UTC.
+QString LocalDifferenceText(int zoneOffset, int localOffset);
+
+// The lines of a clock's hint under its zone's name: its state, its next
+// change (for a clock that follows daylight time) and how far it is from the
+// user's local time at that UTC moment.
+QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc);

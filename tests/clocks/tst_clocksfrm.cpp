@@ -729,15 +729,24 @@ void TestClocksForm::clockHint_data()
     QTest::addColumn<QString>("zone");
     QTest::addColumn<bool>("useDaylight");
     QTest::addColumn<QString>("hint");
-    // Mid-July: summer time in London, winter (standard) time in Sydney.
+    // Mid-July: summer time in London, winter (standard) time in Sydney; the
+    // user's own clock is an hour east of UTC. The test file's Sydney changes
+    // at 16:00 UTC on the first Sunday of October, a Monday there.
     QTest::newRow("daylight in force")
-        << "Europe/London" << true << "Europe/London (GMT)\nDaylight time (BST, GMT +1:00)";
+        << "Europe/London" << true
+        << "Europe/London (GMT)\nDaylight time (BST, GMT +1:00)\n"
+           "Next change: Sunday 26 October 2025, 02:00 AM \u2192 01:00 AM\nsame time as here";
     QTest::newRow("daylight use off")
-        << "Europe/London" << false << "Europe/London (GMT)\nStandard time (GMT)";
+        << "Europe/London" << false
+        << "Europe/London (GMT)\nStandard time (GMT)\n1 hour behind local time";
     QTest::newRow("southern winter")
-        << "Australia/Sydney" << true << "Australia/Sydney (GMT +10:00)\nStandard time (AEST)";
+        << "Australia/Sydney" << true
+        << "Australia/Sydney (GMT +10:00)\nStandard time (AEST)\n"
+           "Next change: Monday 6 October 2025, 02:00 AM \u2192 03:00 AM\n"
+           "9 hours ahead of local time";
     QTest::newRow("no daylight rules")
-        << "Asia/Tokyo" << true << "Asia/Tokyo (GMT +9:00)\nStandard time (JST)";
+        << "Asia/Tokyo" << true
+        << "Asia/Tokyo (GMT +9:00)\nStandard time (JST)\n8 hours ahead of local time";
 }
 
 void TestClocksForm::clockHint()

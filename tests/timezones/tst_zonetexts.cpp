@@ -1,4 +1,5 @@
 // The sentences that tell the user how a zone's clock stands and changes.
+#include "platform/clocksource.h"
 #include "platform/formatsettings.h"
 #include "timezones/tzhelpers.h"
 #include "timezones/zonetexts.h"
@@ -50,6 +51,7 @@ void MakeStated(TTimeZone &zone, bool withRules)
 enum class TKind
 {
     Berlin,
+    Sydney,
     Stated,
     StatedWithRules,
     Plain
@@ -60,6 +62,15 @@ void MakeZone(TTimeZone &zone, TKind kind)
     switch (kind) {
     case TKind::Berlin:
         MakeBerlin(zone);
+        break;
+    case TKind::Sydney:
+        zone.Name = u"Australia/Sydney"_s;
+        zone.UTCOffset = 600;
+        zone.StandardAbbr = u"AEST"_s;
+        zone.DaylightAbbr = u"AEDT"_s;
+        zone.DaylightOffset = 60;
+        zone.DaylightRule = {9, 7, 30, EncodeTime(16, 0, 0, 0), TZoneRuleType::zrWeekdayOnOrAfter};
+        zone.StandardRule = {3, 7, 31, EncodeTime(16, 0, 0, 0), TZoneRuleType::zrWeekdayOnOrAfter};
         break;
     case TKind::Stated:
         MakeStated(zone, false);
@@ -88,6 +99,12 @@ private Q_SLOTS:
     void clockState();
     void rulesText_data();
     void rulesText();
+    void nextChange_data();
+    void nextChange();
+    void localDifference_data();
+    void localDifference();
+    void hintDetails_data();
+    void hintDetails();
 };
 
 void TestZoneTexts::clockState_data()
@@ -131,10 +148,16 @@ void TestZoneTexts::rulesText_data()
     const QString berlin = u"Daylight time begins on the last Sunday in March at 02:00 AM.\n"
                            u"Standard time resumes on the last Sunday in October at 03:00 AM."_s;
     const QString published = u"This zone's changes follow dates published each year."_s;
-    QTest::newRow("rules") << TKind::Berlin << berlin;
-    QTest::newRow("stated changes alone") << TKind::Stated << published;
+    // On 1 July 2026.
+    QTest::newRow("rules") << TKind::Berlin
+                           << berlin +
+                                  u"\nNext change: Sunday 25 October 2026, 03:00 AM → 02:00 AM"_s;
+    QTest::newRow("stated changes alone, none left") << TKind::Stated << published;
+    // The stated span holds all of 2026; the rules take over in 2027.
     QTest::newRow("rules and stated changes")
-        << TKind::StatedWithRules << berlin + u'\n' + published;
+        << TKind::StatedWithRules
+        << berlin + u'\n' + published +
+               u"\nNext change: Sunday 28 March 2027, 02:00 AM → 03:00 AM"_s;
     QTest::newRow("no changes at all") << TKind::Plain << QString();
 }
 
@@ -144,7 +167,96 @@ void TestZoneTexts::rulesText()
     QFETCH(QString, expected);
     TTimeZone zone;
     MakeZone(zone, kind);
-    QCOMPARE(ZoneRulesText(zone), expected);
+    QCOMPARE(ZoneInfoText(zone, At(2026, 7, 1)), expected);
+}
+
+void TestZoneTexts::nextChange_data()
+{
+    QTest::addColumn<TKind>("kind");
+    QTest::addColumn<TDateTime>("utc");
+    QTest::addColumn<QString>("expected");
+    // Berlin: 01:00 UTC is 02:00 CET in spring and 03:00 CEST in autumn.
+    QTest::newRow("spring") << TKind::Berlin << At(2027, 3, 1)
+                            << u"Next change: Sunday 28 March 2027, 02:00 AM → 03:00 AM"_s;
+    QTest::newRow("autumn") << TKind::Berlin << At(2026, 7, 1)
+                            << u"Next change: Sunday 25 October 2026, 03:00 AM → 02:00 AM"_s;
+    QTest::newRow("after the year's last change: next year's first")
+        << TKind::Berlin << At(2026, 11, 1)
+        << u"Next change: Sunday 28 March 2027, 02:00 AM → 03:00 AM"_s;
+    QTest::newRow("at a change: the one after it")
+        << TKind::Berlin << At(2026, 10, 25, 1)
+        << u"Next change: Sunday 28 March 2027, 02:00 AM → 03:00 AM"_s;
+    // Sydney: a Saturday 16:00 UTC is Sunday 02:00 AEST.
+    QTest::newRow("southern spring")
+        << TKind::Sydney << At(2026, 7, 1)
+        << u"Next change: Sunday 4 October 2026, 02:00 AM → 03:00 AM"_s;
+    QTest::newRow("a stated change")
+        << TKind::Stated << At(2026, 2, 1)
+        << u"Next change: Sunday 15 February 2026, 03:00 AM → 02:00 AM"_s;
+    QTest::newRow("stated changes give way to the rules")
+        << TKind::StatedWithRules << At(2026, 12, 1)
+        << u"Next change: Sunday 28 March 2027, 02:00 AM → 03:00 AM"_s;
+    QTest::newRow("a clock that never changes") << TKind::Plain << At(2026, 7, 1) << QString();
+}
+
+void TestZoneTexts::nextChange()
+{
+    QFETCH(TKind, kind);
+    QFETCH(TDateTime, utc);
+    QFETCH(QString, expected);
+    TTimeZone zone;
+    MakeZone(zone, kind);
+    QCOMPARE(NextChangeText(zone, utc), expected);
+}
+
+void TestZoneTexts::localDifference_data()
+{
+    QTest::addColumn<int>("zoneOffset");
+    QTest::addColumn<int>("localOffset");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("ahead") << 360 << 60 << u"5 hours ahead of local time"_s;
+    QTest::newRow("behind, with minutes") << -570 << 0 << u"9 hours 30 minutes behind local time"_s;
+    QTest::newRow("same") << 60 << 60 << u"same time as here"_s;
+    QTest::newRow("one of each") << 61 << 0 << u"1 hour 1 minute ahead of local time"_s;
+    QTest::newRow("minutes only") << 0 << 45 << u"45 minutes behind local time"_s;
+    QTest::newRow("across the date line") << 840 << -600 << u"24 hours ahead of local time"_s;
+}
+
+void TestZoneTexts::localDifference()
+{
+    QFETCH(int, zoneOffset);
+    QFETCH(int, localOffset);
+    QFETCH(QString, expected);
+    QCOMPARE(LocalDifferenceText(zoneOffset, localOffset), expected);
+}
+
+void TestZoneTexts::hintDetails_data()
+{
+    QTest::addColumn<TKind>("kind");
+    QTest::addColumn<bool>("useDaylight");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a clock following daylight time")
+        << TKind::Berlin << true
+        << u"Daylight time (CEST, GMT +2:00)\nNext change: Sunday 25 October 2026, 03:00 AM → "
+           u"02:00 AM\n1 hour ahead of local time"_s;
+    // Its clock shows standard time all year: nothing changes, and it is
+    // the standard offset that differs from here.
+    QTest::newRow("a clock ignoring daylight time")
+        << TKind::Berlin << false << u"Standard time (CET)\nsame time as here"_s;
+    QTest::newRow("no change to tell")
+        << TKind::Plain << true << u"Standard time (IST)\n4 hours 30 minutes ahead of local time"_s;
+}
+
+void TestZoneTexts::hintDetails()
+{
+    QFETCH(TKind, kind);
+    QFETCH(bool, useDaylight);
+    QFETCH(QString, expected);
+    TTimeZone zone;
+    MakeZone(zone, kind);
+    // The user's own clock stands at +1:00 on 1 July 2026.
+    const TFakeClock clock(At(2026, 7, 1), 60);
+    QCOMPARE(ClockHintDetails(zone, useDaylight, NowUTC()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestZoneTexts)
