@@ -418,7 +418,6 @@ void TZoneForm::ShowZoneInfo()
     FUi->LblDayOffset->setText(GMTText(zone->UTCOffset + zone->DaylightOffset, false) +
                                QStringLiteral(" (") + zone->DaylightAbbr + u')');
     FUi->LblDescrip->setText(description);
-    FitDescription();
     const bool inDaylight = zone->IsDaylightNow();
     SetBold(FUi->LblDayTitle, inDaylight);
     SetBold(FUi->LblDayOffset, inDaylight);
@@ -427,6 +426,7 @@ void TZoneForm::ShowZoneInfo()
     FUi->LblDayTitle->show();
     FUi->LblDayOffset->show();
     FUi->LblDescrip->show();
+    FitDescription();
 }
 
 void TZoneForm::FitDescription()

@@ -382,10 +382,11 @@ private Q_SLOTS:
             QCOMPARE(Controls(FForm).LblDayTitle()->font().bold(), daylightBold);
             QCOMPARE(Controls(FForm).LblDayOffset()->font().bold(), daylightBold);
             const QStringList sentences = Controls(FForm).LblDescrip()->text().split(u'\n');
-            QCOMPARE(sentences.size(), 2);
+            QCOMPARE(sentences.size(), 3);
             QVERIFY(sentences[0].startsWith(QStringLiteral("Daylight time begins on ")));
             QVERIFY(sentences[1].startsWith(QStringLiteral("Standard time resumes on ")));
             QVERIFY(sentences[1].endsWith(u'.'));
+            QVERIFY(sentences[2].startsWith(QStringLiteral("Next change: ")));
         }
     }
 

@@ -350,8 +350,8 @@ private Q_SLOTS:
         file.write(firstLine + source.readAll());
         file.close();
         FForm = new TZoneForm(path);
-        FForm->PageControl->setCurrentWidget(FForm->PageAbout);
-        const QString text = FForm->WebBrowser->toPlainText().simplified();
+        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).PageAbout());
+        const QString text = Controls(FForm).WebBrowser()->toPlainText().simplified();
         QVERIFY2(text.contains(expected), qPrintable(text));
     }
 
