@@ -343,12 +343,6 @@ Möchten Sie jetzt welche wählen?</translation>
         <translation> (keine Zone) </translation>
     </message>
     <message>
-        <source>Daylight time begins on %1.
-Standard time resumes on %2.</source>
-        <translation>Die Sommerzeit beginnt %1.
-Die Normalzeit beginnt wieder %2.</translation>
-    </message>
-    <message>
         <source> (no clock) </source>
         <translation> (keine Uhr) </translation>
     </message>
@@ -491,6 +485,10 @@ Die Normalzeit beginnt wieder %2.</translation>
     <message>
         <source>&amp;What&apos;s This?</source>
         <translation>&amp;Direkthilfe</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>

@@ -12,31 +12,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Tr(const char *text)
+// The translation context of these sentences, under a name the
+// translation tools find.
+struct ZoneTexts
 {
-    return QCoreApplication::translate("ZoneTexts", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ZoneTexts)
+};
 
 } // namespace
 
 QString ClockStateText(const TTimeZone &zone, bool useDaylight, TDateTime utc)
 {
     if (useDaylight && zone.IsDaylightAt(utc)) {
-        return Tr("Daylight time (%1, %2)")
+        return ZoneTexts::tr("Daylight time (%1, %2)")
             .arg(zone.AbbrAt(utc), GMTText(zone.OffsetAt(utc), true));
     }
-    return Tr("Standard time (%1)").arg(useDaylight ? zone.AbbrAt(utc) : zone.StandardAbbr);
+    return ZoneTexts::tr("Standard time (%1)")
+        .arg(useDaylight ? zone.AbbrAt(utc) : zone.StandardAbbr);
 }
 
 QString ZoneRulesText(const TTimeZone &zone)
 {
     QStringList lines;
     if (zone.HasDaylight()) {
-        lines << Tr("Daylight time begins on %1.").arg(zone.RuleDescription(true))
-              << Tr("Standard time resumes on %1.").arg(zone.RuleDescription(false));
+        lines << ZoneTexts::tr("Daylight time begins on %1.").arg(zone.RuleDescription(true))
+              << ZoneTexts::tr("Standard time resumes on %1.").arg(zone.RuleDescription(false));
     }
     if (zone.HasStatedChanges()) {
-        lines << Tr("This zone's changes follow dates published each year.");
+        lines << ZoneTexts::tr("This zone's changes follow dates published each year.");
     }
     // A label breaks lines at a line feed only.
     return lines.join(u'\n');
@@ -61,7 +64,7 @@ QString NextChangeText(const TTimeZone &zone, TDateTime utc)
     }
     const TDateTime before = change->At + change->OffsetBefore / MinutesPerDay;
     const TDateTime after = change->At + change->OffsetAfter / MinutesPerDay;
-    return Tr("Next change: %1, %2 → %3")
+    return ZoneTexts::tr("Next change: %1, %2 → %3")
         .arg(FormatDateTime(u"dddd d mmmm yyyy"_s, before), FormatDateTime(u"hh:nn ampm"_s, before),
              FormatDateTime(u"hh:nn ampm"_s, after));
 }
@@ -71,21 +74,22 @@ namespace {
 QString DifferenceText(std::int64_t difference)
 {
     if (difference == 0) {
-        return Tr("same time as here");
+        return ZoneTexts::tr("same time as here");
     }
     const std::int64_t magnitude = difference < 0 ? -difference : difference;
     const std::int64_t hours = magnitude / 60;
     const std::int64_t minutes = magnitude % 60;
     QStringList parts;
     if (hours != 0) {
-        parts << (hours == 1 ? Tr("1 hour") : Tr("%1 hours").arg(hours));
+        parts << (hours == 1 ? ZoneTexts::tr("1 hour") : ZoneTexts::tr("%1 hours").arg(hours));
     }
     if (minutes != 0) {
-        parts << (minutes == 1 ? Tr("1 minute") : Tr("%1 minutes").arg(minutes));
+        parts << (minutes == 1 ? ZoneTexts::tr("1 minute")
+                               : ZoneTexts::tr("%1 minutes").arg(minutes));
     }
     const QString amount = parts.join(u' ');
-    return difference > 0 ? Tr("%1 ahead of local time").arg(amount)
-                          : Tr("%1 behind local time").arg(amount);
+    return difference > 0 ? ZoneTexts::tr("%1 ahead of local time").arg(amount)
+                          : ZoneTexts::tr("%1 behind local time").arg(amount);
 }
 
 } // namespace

@@ -234,28 +234,50 @@ void TestZoneTexts::hintDetails_data()
 {
     QTest::addColumn<TKind>("kind");
     QTest::addColumn<bool>("useDaylight");
+    QTest::addColumn<TDateTime>("utc");
+    QTest::addColumn<int>("localOffset");
     QTest::addColumn<QString>("expected");
     QTest::newRow("a clock following daylight time")
-        << TKind::Berlin << true
+        << TKind::Berlin << true << At(2026, 7, 1) << 60
         << u"Daylight time (CEST, GMT +2:00)\nNext change: Sunday 25 October 2026, 03:00 AM → "
            u"02:00 AM\n1 hour ahead of local time"_s;
     // Its clock shows standard time all year: nothing changes, and it is
     // the standard offset that differs from here.
     QTest::newRow("a clock ignoring daylight time")
-        << TKind::Berlin << false << u"Standard time (CET)\nsame time as here"_s;
-    QTest::newRow("no change to tell")
-        << TKind::Plain << true << u"Standard time (IST)\n4 hours 30 minutes ahead of local time"_s;
+        << TKind::Berlin << false << At(2026, 7, 1) << 60
+        << u"Standard time (CET)\nsame time as here"_s;
+    QTest::newRow("no change to tell, half an hour off")
+        << TKind::Plain << true << At(2026, 7, 1) << 60
+        << u"Standard time (IST)\n4 hours 30 minutes ahead of local time"_s;
+    QTest::newRow("a half-hour zone behind")
+        << TKind::Plain << true << At(2026, 7, 1) << 600
+        << u"Standard time (IST)\n4 hours 30 minutes behind local time"_s;
+    // A second before the change and at its moment: the difference moves by
+    // the hour and the next change is the autumn one.
+    QTest::newRow("a second before the spring change")
+        << TKind::Berlin << true << At(2026, 3, 29, 1) - 1000.0 / double(MSecsPerDay) << 60
+        << u"Standard time (CET)\nNext change: Sunday 29 March 2026, 02:00 AM → 03:00 AM\n"
+           u"same time as here"_s;
+    QTest::newRow("at the spring change")
+        << TKind::Berlin << true << At(2026, 3, 29, 1) << 60
+        << u"Daylight time (CEST, GMT +2:00)\nNext change: Sunday 25 October 2026, 03:00 AM → "
+           u"02:00 AM\n1 hour ahead of local time"_s;
+    QTest::newRow("stated daylight time against a daylight clock here")
+        << TKind::Stated << true << At(2026, 3, 1) << 120
+        << u"Daylight time (+00, GMT)\nNext change: Sunday 22 March 2026, 02:00 AM → 03:00 AM\n"
+           u"2 hours behind local time"_s;
 }
 
 void TestZoneTexts::hintDetails()
 {
     QFETCH(TKind, kind);
     QFETCH(bool, useDaylight);
+    QFETCH(TDateTime, utc);
+    QFETCH(int, localOffset);
     QFETCH(QString, expected);
     TTimeZone zone;
     MakeZone(zone, kind);
-    // The user's own clock stands at +1:00 on 1 July 2026.
-    const TFakeClock clock(At(2026, 7, 1), 60);
+    const TFakeClock clock(utc, localOffset);
     QCOMPARE(ClockHintDetails(zone, useDaylight, NowUTC()), expected);
 }
 
