@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Time from a double click on the tray icon to the options dialog mapped, for
+# Time from a double click on the tray icon to the options dialog mapped, and
+# the resident memory before, with and after the dialog, for
 # this build and a peer build (another checkout's, for example main's), taken
 # in turns in one run on one X server so both see the same machine load.
 #
@@ -60,6 +61,33 @@ open_once() {
     echo $((shown - click))
 }
 
+# The resident KiB, and how much of it is the program's own heap rather than
+# pages of its files that the kernel can drop.
+rss_kib() { awk '/^VmRSS:/{r = $2} /^RssAnon:/{a = $2} END{print r " (" a " anonymous)"}' "/proc/$1/status"; }
+
+# dialog_memory PROGRAM: prints the resident memory before the dialog opens, while
+# it is open and once it has closed again.
+dialog_memory() {
+    program=$1
+    start_program
+    sleep 1
+    local before open closed
+    before=$(rss_kib "$program_pid")
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 80 1
+    fine_poll 10 dialog || fail "no options dialog from $program"
+    sleep 1
+    open=$(rss_kib "$program_pid")
+    xdotool key Escape && xdotool keyup Escape
+    fine_poll 10 sh -c '! xdotool search --onlyvisible --name "^Vorkel Clocks - Options$"' ||
+        fail "Esc did not close the dialog of $program"
+    sleep 1
+    closed=$(rss_kib "$program_pid")
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    unset 'pids[${#pids[@]}-1]'
+    echo "before $before, open $open, closed again $closed KiB"
+}
+
 ours=()
 theirs=()
 for ((r = 0; r < rounds; r++)); do
@@ -70,3 +98,6 @@ median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END{print a[int((NR 
 echo "double click to options dialog mapped, median of $rounds (includes the double-click interval):"
 echo "  this build: $(median "${ours[@]}") ms   (${ours[*]})"
 echo "  peer build: $(median "${theirs[@]}") ms   (${theirs[*]})"
+echo "resident memory around the dialog:"
+echo "  this build: $(dialog_memory "$build/src/vorkelclocks")"
+echo "  peer build: $(dialog_memory "$peer/src/vorkelclocks")"
