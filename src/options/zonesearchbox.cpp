@@ -14,6 +14,8 @@
 TZoneSearchBox::TZoneSearchBox(QWidget *parent) : QLineEdit(parent)
 {
     setPlaceholderText(tr("Search for a city, country or abbreviation"));
+    // Screen readers name an edit box by its label; this one has only the hint.
+    setAccessibleName(placeholderText());
     setClearButtonEnabled(true);
     connect(this, &QLineEdit::textChanged, this, &TZoneSearchBox::Search);
 }

@@ -476,6 +476,18 @@ private Q_SLOTS:
         QCOMPARE(c.CmbRegions()->findText(u"(Search results)"_s), -1);
     }
 
+    // Ctrl+F on another tab comes back to the search box.
+    void findFromAnotherTab()
+    {
+        Open()->show();
+        QVERIFY(QTest::qWaitForWindowActive(FForm));
+        const TZoneFormControls c(FForm);
+        c.PageControl()->setCurrentWidget(c.TabAppearance());
+        QTest::keySequence(FForm, QKeySequence::Find);
+        QCOMPARE(c.PageControl()->currentWidget(), c.TabClocks());
+        QTRY_VERIFY(c.EditZoneSearch()->hasFocus());
+    }
+
     // No match empties the info box; a clock whose zone is not among the
     // results ends the search.
     void clockOutsideTheResults()
