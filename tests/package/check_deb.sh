@@ -30,6 +30,7 @@ lintian --pedantic --info --fail-on error,warning "$changes" || fail "lintian re
 
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/lib/vorkel-clocks/vorkelclocks ./usr/lib/vorkel-clocks/zones.ini \
+    ./usr/lib/vorkel-clocks/vorkel-zonegen ./usr/lib/vorkel-clocks/vorkel-refresh-zones \
     "./usr/bin/vorkelclocks -> ../lib/vorkel-clocks/vorkelclocks" \
     "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
@@ -81,6 +82,40 @@ producers=$(readelf --debug-dump=info "$unpacked/dbgsym$debug" 2>/dev/null | gre
 for flag in -fstack-clash-protection -fcf-protection=full; do
     ! grep -v -e "$flag" <<<"$producers" | grep -q . || fail "a unit was compiled without $flag"
 done
+
+# A tzdata upgrade: the package's trigger on the tz database runs its
+# postinst, which remakes zones.ini from the new database. Here the postinst
+# runs on the unpacked root, pointed at it, with a copy of the machine's
+# database under a new version name.
+dpkg-deb -e "$deb" "$unpacked/control"
+grep -qx 'interest-noawait /usr/share/zoneinfo' "$unpacked/control/triggers" ||
+    fail "no trigger on the tz database"
+sed "s#/usr/lib/vorkel-clocks/#$root/usr/lib/vorkel-clocks/#g" "$unpacked/control/postinst" \
+    >"$unpacked/postinst"
+zones=$root/usr/lib/vorkel-clocks/zones.ini
+shipped=$(head -n 1 "$zones")
+fake=$unpacked/zoneinfo
+mkdir -p "$fake"
+for f in /usr/share/zoneinfo/*; do
+    [ "$(basename "$f")" = tzdata.zi ] || ln -s "$f" "$fake/"
+done
+sed '1s/^# version .*/# version 2099z/' /usr/share/zoneinfo/tzdata.zi >"$fake/tzdata.zi"
+TZDIR=$fake sh "$unpacked/postinst" triggered /usr/share/zoneinfo >"$unpacked/trigger.log" 2>&1 ||
+    fail "the postinst failed: $(cat "$unpacked/trigger.log")"
+cat "$unpacked/trigger.log"
+head -n 1 "$zones" | grep -q '^# version 2099z, checked for ' ||
+    fail "the trigger left zones.ini at: $(head -n 1 "$zones") (shipped: $shipped)"
+grep -q '^\[Asia/Tokyo\]$' "$zones" || fail "the remade zones.ini lacks Asia/Tokyo"
+[ -z "$(ls "$root/usr/lib/vorkel-clocks" | grep -v -e '^vorkelclocks$' -e '^zones.ini$' \
+    -e '^vorkel-zonegen$' -e '^vorkel-refresh-zones$')" ] || fail "the trigger left files behind"
+# A database the generator cannot read: the old file stays, the reason is
+# told, and the package's configuration still goes on.
+cp "$zones" "$unpacked/zones.before"
+TZDIR=$unpacked/none sh "$unpacked/postinst" triggered /usr/share/zoneinfo \
+    >"$unpacked/trigger.log" 2>&1 || fail "the postinst failed when the generator did"
+cat "$unpacked/trigger.log"
+cmp -s "$zones" "$unpacked/zones.before" || fail "a failed refresh changed zones.ini"
+grep -q 'zones.ini kept as it was: ' "$unpacked/trigger.log" || fail "a failed refresh told no reason"
 
 # Through the link in bin/: zones.ini must be found beside the real program.
 cat >"$settings" <<'INI'

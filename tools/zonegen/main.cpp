@@ -32,6 +32,8 @@ bool WriteAtomically(const std::string &path, const std::string &text, std::stri
         file.close();
         if (!file) {
             error = "cannot write " + temporary;
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
             return false;
         }
     }
