@@ -4,6 +4,8 @@
 #include "components/aboutfrm.h"
 #include "components/systrayicon.h"
 #include "options/zonefrm.h"
+#include "platform/sessionsignals.h"
+#include "platform/windowfront.h"
 
 TClocksApp::TClocksApp()
     : FSysTrayIcon(std::make_unique<TSysTrayIcon>()),
@@ -47,9 +49,7 @@ void TClocksApp::OpenOptions()
                 &TClocksForm::ReloadClocks);
         connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
     }
-    FZoneForm->show();
-    FZoneForm->raise();
-    FZoneForm->activateWindow();
+    BringToFront(*FZoneForm);
 }
 
 void TClocksApp::SelectClock(const TCustomisedTimeZone &clock)
@@ -61,11 +61,14 @@ void TClocksApp::SelectClock(const TCustomisedTimeZone &clock)
 void TClocksApp::ShowAbout()
 {
     if (!FAboutForm.isNull()) {
-        FAboutForm->raise();
-        FAboutForm->activateWindow();
+        BringToFront(*FAboutForm);
         return;
     }
     // No owner window: it frees itself when closed, or here at the end.
     FAboutForm = new TAboutForm();
+    PrepareModalBox(*FAboutForm);
+    // Like a message box, it gives way when the program is asked to end.
+    connect(&TTermination::Instance(), &TTermination::Arrived, FAboutForm.data(),
+            &QDialog::reject);
     FAboutForm->exec();
 }

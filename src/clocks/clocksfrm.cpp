@@ -241,7 +241,7 @@ void TClocksForm::CreateComponents()
 
 void TClocksForm::CreateMenus()
 {
-    PopupMenu1 = new QMenu(this);
+    PopupMenu1 = std::make_unique<QMenu>();
     QAction *showtimes1 =
         PopupMenu1->addAction(tr("Show Clocks"), this, &TClocksForm::Showtimes1Click);
     PopupMenu1->setDefaultAction(showtimes1);
@@ -262,7 +262,7 @@ void TClocksForm::CreateMenus()
     connect(PopupMenu2, &QMenu::aboutToShow, this, &TClocksForm::PopupMenu2Popup);
 
     ZonedClock->SetPopupMenu(PopupMenu2);
-    FSysTrayIcon->SetPopupMenu(PopupMenu1);
+    FSysTrayIcon->SetPopupMenu(PopupMenu1.get());
     connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::Showtimes1Click);
     connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::Options1Click);
 }
@@ -742,7 +742,8 @@ void TClocksForm::Hide1Click()
 
 void TClocksForm::Close1Click()
 {
-    QCoreApplication::quit();
+    // From the tray menu while a start-up box is up a plain quit() is lost.
+    TTermination::Instance().Request();
 }
 
 void TClocksForm::About1Click()
@@ -988,7 +989,7 @@ void TClocksForm::FireAlarm()
     activateWindow();
 
     FAlarmShowing = true;
-    SoundMessageDlg(message, TMsgDlgType::mtInformation, QMessageBox::Ok);
+    SoundMessageDlg(message, TMsgDlgType::mtInformation, QMessageBox::Ok, 0, this);
     FAlarmShowing = false;
     SetTaskButtonHidden(true);
 }

@@ -114,7 +114,7 @@ public:
     QLabel *AlarmImage() const { return ImgAlarm; }
     QWidget *SideStrip() const;
     QFrame *BrandPanel() const { return PanelBrand; }
-    QMenu *TrayMenu() const { return PopupMenu1; }
+    QMenu *TrayMenu() const { return PopupMenu1.get(); }
     QMenu *WindowMenu() const { return PopupMenu2; }
     QAction *InfoOnAction() const { return InfoOn; }
     QTimer *Timer() const { return FTimer; }
@@ -196,7 +196,9 @@ private:
     QLabel *LblBrand = nullptr;
     QFrame *Bevel1 = nullptr; // the line along the brand panel's top
     TSysTrayIcon *FSysTrayIcon = nullptr;
-    QMenu *PopupMenu1 = nullptr; // the tray icon's menu
+    // The tray icon's menu. No child of the window: a box modal for the
+    // window would block it too.
+    std::unique_ptr<QMenu> PopupMenu1;
     QMenu *PopupMenu2 = nullptr; // the window's own context menu
     QAction *InfoOn = nullptr;
     QTimer *FTimer = nullptr;

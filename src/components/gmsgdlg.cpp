@@ -1,6 +1,7 @@
 #include "gmsgdlg.h"
 
 #include "platform/sessionsignals.h"
+#include "platform/windowfront.h"
 
 #include <QApplication>
 #include <QList>
@@ -52,7 +53,8 @@ QMessageBox::StandardButton WayOut(QMessageBox::StandardButtons buttons)
 }
 
 QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type,
-                                        QMessageBox::StandardButtons buttons, bool sound)
+                                        QMessageBox::StandardButtons buttons, bool sound,
+                                        QWidget *owner)
 {
     if (TTermination::Instance().Requested())
         return WayOut(buttons);
@@ -65,6 +67,7 @@ QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type
         return queuedAnswers.takeFirst();
     }
     QMessageBox box(IconOf(type), CaptionOf(type), message, buttons);
+    PrepareModalBox(box, owner);
     // Its own event loop would keep a box up through a termination signal
     // that arrives before the main loop runs.
     QObject::connect(&TTermination::Instance(), &TTermination::Arrived, &box, &QDialog::reject);
@@ -76,16 +79,17 @@ QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type
 } // namespace
 
 QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
-                                            QMessageBox::StandardButtons buttons, int helpContext)
+                                            QMessageBox::StandardButtons buttons, int helpContext,
+                                            QWidget *owner)
 {
     Q_UNUSED(helpContext) // context pop-ups on message boxes are not offered here
-    return ShowMessage(message, type, buttons, true);
+    return ShowMessage(message, type, buttons, true, owner);
 }
 
 QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
                                        QMessageBox::StandardButtons buttons)
 {
-    return ShowMessage(message, type, buttons, false);
+    return ShowMessage(message, type, buttons, false, nullptr);
 }
 
 namespace MessageDlgHook {

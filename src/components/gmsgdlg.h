@@ -18,9 +18,11 @@ enum class TMsgDlgType
 // Plays the type's sound, shows a modal box with the type's icon and caption
 // ("Warning", "Error", "Information", "Confirm"; the application's name for a
 // custom one) and the given buttons, and returns the button pressed.
+// The box is modal for owner (by default the active window) alone, and owner
+// is active again after it.
 QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
                                             QMessageBox::StandardButtons buttons,
-                                            int helpContext = 0);
+                                            int helpContext = 0, QWidget *owner = nullptr);
 
 // The same box without the sound.
 QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,

@@ -1,5 +1,7 @@
 #include "help.h"
 
+#include "platform/windowfront.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
@@ -74,9 +76,8 @@ void ShowHelpTopic(const QString &keyword)
     }
     viewer->setSource(
         QUrl(QStringLiteral("qrc:/help/") + LocalizedHelpPage(HelpPageForKeyword(keyword))));
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    ReturnActivationOnHide(*viewer);
+    BringToFront(*viewer);
 }
 
 QTextBrowser *HelpViewer()

@@ -21,8 +21,8 @@ class TTermination : public QObject
 public:
     static TTermination &Instance();
     bool Requested() const { return FRequested; }
-    // What a termination signal does: remembers it, tells the open boxes,
-    // and ends the event loop.
+    // What a termination signal (or "Exit") does: remembers it, tells the
+    // open boxes, and ends the event loop.
     void Request();
     void Reset(); // for tests
 
