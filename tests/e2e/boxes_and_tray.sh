@@ -40,8 +40,14 @@ other_program() {
 # tray_menu KEYS...: the tray icon's menu, then KEYS in it.
 tray_menu() {
     tray_click 3
-    sleep 0.7
-    key "$@"
+    open_menu "$@"
+}
+tray_double_click() { double_click mousemove "$icon_x" "$icon_y"; }
+# minimise WINDOW: as the window manager's button does, and waits until the
+# program can know.
+minimise() {
+    xdotool windowminimize "$1"
+    poll 5 iconic "$1" || fail "the window manager did not minimise $1"
 }
 
 # 1. While the about box is up the tray icon still answers.
@@ -58,7 +64,7 @@ tray_menu Up Up Return
 poll 5 active_is "$box" || fail "\"About...\" did not bring the open about box to the front"
 (($(count "$about") == 1)) || fail "a second about box opened"
 # A double click opens the options dialog beside the box.
-tray_click --repeat 2 --delay 80 1
+tray_double_click
 poll 10 visible "$options" || fail "a double click opened no options dialog while the about box was up"
 import -window root "$shots/boxes-about-and-options.png"
 key Escape
@@ -74,10 +80,9 @@ tray_click 1
 poll 10 visible "$clocks" || fail "a tray click showed no clocks"
 read -r wx wy _ _ < <(geometry "$(visible "$clocks")")
 xdotool mousemove $((wx + 60)) $((wy + 40)) click 3
-sleep 0.7
-key Up Up Up Return # "&About..."
+open_menu Up Up Up Return # "&About..."
 poll 10 visible "$about" || fail "no about box from the window's menu"
-sleep 0.5
+poll 5 active_is "$(visible "$about")" || fail "the about box is not active"
 key Return
 poll 5 gone "$about" || fail "the about box did not close"
 poll 5 active_is "$(visible "$clocks")" || fail "\"World Times\" not active again after the about box"
@@ -87,28 +92,23 @@ poll 5 gone "$clocks" || fail "\"World Times\" stayed up after the about box clo
 tray_click 1
 poll 10 visible "$clocks" || fail "a tray click showed no clocks"
 xdotool mousemove $((wx + 60)) $((wy + 40)) click 3
-sleep 0.7
-key Up Up Return # "&Help"
+open_menu Up Up Return # "&Help"
 poll 10 visible '^Vorkel Clocks Help$' || fail "no manual from the window's menu"
-sleep 0.5
+poll 5 active_is "$(visible '^Vorkel Clocks Help$')" || fail "the manual is not active"
 key alt+F4 # openbox closes the active window
 poll 5 gone '^Vorkel Clocks Help$' || fail "the manual did not close"
 other_program
 poll 5 gone "$clocks" || fail "\"World Times\" stayed up after the manual closed"
 
 # 3. A minimised options dialog comes back, restored and active.
-tray_click --repeat 2 --delay 80 1
+tray_double_click
 poll 10 visible "$options" || fail "no options dialog"
 dialog=$(visible "$options")
-xdotool windowminimize "$dialog"
-poll 5 gone "$options" || fail "the options dialog did not minimise"
-sleep 0.5
-tray_click --repeat 2 --delay 80 1
+minimise "$dialog"
+tray_double_click
 poll 10 visible "$options" || fail "a double click left the options dialog minimised"
 poll 5 active_is "$dialog" || fail "the restored options dialog is not active"
-xdotool windowminimize "$dialog"
-poll 5 gone "$options" || fail "the options dialog did not minimise"
-sleep 0.5
+minimise "$dialog"
 tray_menu Up Up Up Return # "Options..."
 poll 10 visible "$options" || fail "\"Options...\" left the options dialog minimised"
 import -window root "$shots/boxes-options-restored.png"

@@ -83,6 +83,40 @@ key() {
 }
 # visible PATTERN: the first shown window whose caption matches.
 visible() { xdotool search --onlyvisible --name "$1" | head -1; }
+# menu_shown: one of the program's menus is up. A menu is an unmanaged window
+# of the program's own with no special type (the docked icon is marked as
+# unmanaged on purpose, a tooltip as a tooltip).
+menu_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+        xwininfo -id "$w" | grep -q "Override Redirect State: yes" &&
+            [ "$(xprop -id "$w" _NET_WM_WINDOW_TYPE)" = "_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL" ] &&
+            return 0
+    done
+    return 1
+}
+# open_menu KEYS...: waits for the menu a click opened, then presses KEYS in it.
+open_menu() {
+    poll 10 menu_shown || fail "no menu opened"
+    key "$@"
+}
+# iconic WINDOW: the window manager has marked the window minimised, which is
+# what the program reads, and has ended its animation: until then the frame,
+# shrinking towards the bottom of the screen, can take a click meant for the
+# tray icon.
+iconic() {
+    xprop -id "$1" WM_STATE | grep -q "window state: Iconic" || return 1
+    local frame
+    frame=$(xwininfo -id "$1" -tree | awk '/Parent window id:/{print $4}')
+    xwininfo -id "$frame" | grep -q "Map State: IsUnMapped"
+}
+# double_click [WHERE...]: both clicks as one burst. The X server stamps each
+# click when it handles it: with a pause between them a busy server can stamp
+# them farther apart than the double-click time, and the program rightly sees
+# two single clicks.
+double_click() {
+    xdotool "$@" click --repeat 2 --delay 1 1
+}
 geometry() { # prints x y w h of a window
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
         /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
