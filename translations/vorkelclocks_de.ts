@@ -335,8 +335,10 @@ Möchten Sie jetzt welche wählen?</translation>
         <translation>Vorkel Clocks - Optionen</translation>
     </message>
     <message>
-        <source>There was an error loading the time zone data:<byte value="xd"/></source>
-        <translation>Beim Laden der Zeitzonendaten ist ein Fehler aufgetreten:<byte value="xd"/></translation>
+        <source>There was an error loading the time zone data:
+</source>
+        <translation>Beim Laden der Zeitzonendaten ist ein Fehler aufgetreten:
+</translation>
     </message>
     <message>
         <source> (no zone) </source>

@@ -120,6 +120,7 @@ void TZoneForm::SetFontChooser(TFontChooser chooser)
 void TZoneForm::FormCreate()
 {
     FUi->PageControl->setCurrentWidget(FUi->TabClocks);
+    FShownPage = FUi->TabClocks;
     LoadZonesAndClocks();
     FillRegions();
     RefreshClockTitles();
@@ -152,7 +153,7 @@ void TZoneForm::LoadZonesAndClocks()
     try {
         FZones.LoadFromZoneFile(FZoneFile);
     } catch (const Exception &error) {
-        SoundMessageDlg(tr("There was an error loading the time zone data:\r") + error.Message(),
+        SoundMessageDlg(tr("There was an error loading the time zone data:\n") + error.Message(),
                         TMsgDlgType::mtError, QMessageBox::Cancel);
         // The program cannot work without its zones; the dialog is still
         // built from what was read, until the event loop ends.
@@ -272,7 +273,19 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
             // Leaving the window or cancelling the dialog is no attempt to
             // keep the text.
-            if (!FClosing && reason != Qt::ActiveWindowFocusReason &&
+            // A page change moves the focus onto the next page, or hides the
+            // box's page, before it is announced; the announcement asks
+            // (PageControlChange), so that it can keep the page.
+            const QWidget *next = QApplication::focusWidget();
+            const auto onPage = [next](const QWidget *page) {
+                return next != nullptr && (next == page || page->isAncestorOf(next));
+            };
+            QWidget *page = FUi->TabAppearance;
+            const bool pageChanging =
+                FShownPage == page &&
+                (FUi->PageControl->currentWidget() != page || !page->isVisibleTo(this) ||
+                 onPage(FUi->TabClocks) || onPage(FUi->PageAbout));
+            if (!FClosing && !pageChanging && reason != Qt::ActiveWindowFocusReason &&
                 reason != Qt::PopupFocusReason && QApplication::focusWidget() != FUi->BtnCancel &&
                 !EditAlarmTimeExit()) {
                 QTimer::singleShot(0, FUi->EditAlarmTime,
@@ -949,10 +962,7 @@ void TZoneForm::PickerAlarmDateChange()
 
 void TZoneForm::SetAlarmTimeText(const QString &text)
 {
-    // The mask fills from the left; a one-digit hour stands right-aligned
-    // behind a blank, as the box shows it.
-    const qsizetype separator = text.indexOf(FormatSettings().TimeSeparator);
-    FUi->EditAlarmTime->setText(separator == 1 ? u' ' + text : text);
+    FUi->EditAlarmTime->setText(text);
     // Esc goes back to this text, also after a refused text took the focus
     // back into the box.
     FAlarmTimeAccepted = FUi->EditAlarmTime->text();

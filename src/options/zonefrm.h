@@ -203,7 +203,8 @@ private:
     QFont FClockFont;
     std::int32_t FClockFontColor = 0;
     bool FCheckingAlarmTime = false;
-    QString FAlarmTimeAccepted; // the box's text when it was last set or accepted
+    QString FAlarmTimeAccepted;    // the box's text when it was last set or accepted
+    QWidget *FShownPage = nullptr; // the page shown before the current one was chosen
     bool FPlaced = false;
     bool FClosing = false;
     int FPopupTopic = 0;

@@ -15,6 +15,37 @@
 #include <QWhatsThis>
 #include <algorithm>
 
+namespace {
+// Up to two hour digits, the separator and up to two minute digits, as typed;
+// a third digit typed straight on after the hour starts the minutes.
+class TAlarmTimeValidator : public QRegularExpressionValidator
+{
+public:
+    TAlarmTimeValidator(QChar separator, QObject *parent)
+        : QRegularExpressionValidator(
+              QRegularExpression(QStringLiteral("\\d{0,2}(%1\\d{0,2})?")
+                                     .arg(QRegularExpression::escape(separator))),
+              parent),
+          FSeparator(separator)
+    {}
+
+    State validate(QString &input, int &pos) const override
+    {
+        static const QRegularExpression threeDigits(QStringLiteral("^\\d{3}$"));
+        if (threeDigits.match(input).hasMatch()) {
+            input.insert(2, FSeparator);
+            if (pos > 2) {
+                ++pos;
+            }
+        }
+        return QRegularExpressionValidator::validate(input, pos);
+    }
+
+private:
+    QChar FSeparator;
+};
+} // namespace
+
 void TZoneForm::SetUpControls()
 {
     FUi->setupUi(this);
@@ -44,12 +75,9 @@ void TZoneForm::SetUpControls()
     preview->SetActive(true);
 
     const QChar separator = FormatSettings().TimeSeparator;
-    const QString maskSeparator = QStringLiteral("AaNnXx90DdHhBb><!;[]{}#\\").contains(separator)
-                                      ? QStringLiteral("\\") + separator
-                                      : QString(separator);
-    // One optional and one required hour digit, two required minute digits,
-    // blanks shown as spaces.
-    FUi->EditAlarmTime->setInputMask(QStringLiteral("09") + maskSeparator + QStringLiteral("99; "));
+    // Whether the time is whole is asked when the box is left.
+    FUi->EditAlarmTime->setValidator(new TAlarmTimeValidator(separator, FUi->EditAlarmTime));
+    FUi->EditAlarmTime->setMaxLength(5);
     // Wide enough for the widest time it takes, not a line edit's usual width.
     QLineEdit *time = FUi->EditAlarmTime;
     const QMargins margins = time->textMargins() + time->contentsMargins();

@@ -46,7 +46,17 @@ void TZoneForm::ChkRunAtStartupClick()
 
 void TZoneForm::PageControlChange()
 {
-    if (FUi->PageControl->currentWidget() == FUi->PageAbout) {
+    QWidget *page = FUi->PageControl->currentWidget();
+    if (FShownPage == FUi->TabAppearance && page != FShownPage && !EditAlarmTimeExit()) {
+        // An unfinished alarm time keeps its page, as it keeps the focus:
+        // the text it refused is not left behind on a hidden page.
+        const QSignalBlocker blocker(FUi->PageControl);
+        FUi->PageControl->setCurrentWidget(FUi->TabAppearance);
+        FUi->EditAlarmTime->setFocus();
+        return;
+    }
+    FShownPage = page;
+    if (page == FUi->PageAbout) {
         PageAboutShow();
     }
 }
