@@ -451,6 +451,10 @@ void TZoneForm::FitDescription()
     if (isVisible() && descrip->isVisibleTo(this)) {
         descrip->setMinimumHeight(
             std::max(descrip->minimumHeight(), descrip->heightForWidth(descrip->width())));
+        // The box's own minimum height from the form would otherwise hold it,
+        // and the dialog, at their first size and cut the text off.
+        QGroupBox *box = FUi->InfoBox;
+        box->setMinimumHeight(std::max(box->minimumHeight(), box->minimumSizeHint().height()));
     }
 }
 

@@ -158,8 +158,11 @@ private Q_SLOTS:
         QVERIFY(FForm->Zones().Count() > 100);
         const auto fits = [](const QLabel *label) {
             const QFontMetrics metrics(label->font());
-            return label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                     : metrics.horizontalAdvance(label->text()) <= label->width();
+            // Whole in itself, and not cut off by the box around it.
+            const bool inBox = label->parentWidget()->rect().contains(label->geometry());
+            return inBox &&
+                   (label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                      : metrics.horizontalAdvance(label->text()) <= label->width());
         };
         for (int i = 0; i < FForm->Zones().Count(); ++i) {
             const TTimeZone *zone = FForm->Zones().ZoneAt(i);
@@ -176,6 +179,20 @@ private Q_SLOTS:
                          Controls(FForm).InfoBox()->width(),
                      qPrintable(zone->Name));
         }
+    }
+
+    // The zone the dialog opens on: its info box shows all its text from
+    // the start, before any other zone is chosen.
+    void infoBoxFitsTheOpeningZone()
+    {
+        SeedClocks({QStringLiteral("America/New York")}, QStringLiteral("New York"));
+        FForm = new TZoneForm(QStringLiteral(VORKEL_RESOURCES "/zones.ini"));
+        FForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
+        const QLabel *descrip = Controls(FForm).LblDescrip();
+        QVERIFY(descrip->text().contains(QStringLiteral("\nNext change: ")));
+        QTRY_VERIFY(descrip->heightForWidth(descrip->width()) <= descrip->height());
+        QTRY_VERIFY(descrip->parentWidget()->rect().contains(descrip->geometry()));
     }
 
     void missingZoneFile()
