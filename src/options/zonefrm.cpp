@@ -241,6 +241,8 @@ void TZoneForm::showEvent(QShowEvent *event)
         }
         layout()->activate();
         FitDescription();
+        // Grown to the description before it is centred by its size.
+        layout()->activate();
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
