@@ -520,7 +520,9 @@ void TZoneForm::CmbRegionsChange()
 
 void TZoneForm::LstZonesClick()
 {
-    if (!FQuietZones && SelectedZone() != nullptr) {
+    // The info box, which may change the dialog's layout, waits for the
+    // typing to pause, so each keystroke repaints no more than the list.
+    if (!FQuietZones && SelectedZone() != nullptr && !FUi->EditZoneSearch->Typing()) {
         ShowZoneInfo();
     }
 }

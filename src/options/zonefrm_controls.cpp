@@ -134,10 +134,11 @@ void TZoneForm::ConnectControls()
     // A choice shows itself; no match leaves the info box empty, not on the
     // zone of an earlier text.
     connect(ui.EditZoneSearch, &TZoneSearchBox::ResultsShown, this, [this] {
-        if (SelectedZone() == nullptr) {
+        if (SelectedZone() == nullptr && !FUi->EditZoneSearch->Typing()) {
             ShowZoneInfo();
         }
     });
+    connect(ui.EditZoneSearch, &TZoneSearchBox::Settled, this, &TZoneForm::ShowZoneInfo);
 
     connect(ui.ChkShowDate, &QCheckBox::clicked, this, &TZoneForm::ChkShowDateClick);
     connect(ui.ChkShowTime, &QCheckBox::clicked, this, &TZoneForm::ChkShowTimeClick);

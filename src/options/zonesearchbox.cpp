@@ -11,6 +11,13 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
+namespace {
+
+// Long enough to cover the gap between two keystrokes of someone typing.
+constexpr int SettleMSecs = 150;
+
+} // namespace
+
 TZoneSearchBox::TZoneSearchBox(QWidget *parent) : QLineEdit(parent)
 {
     setPlaceholderText(tr("Search for a city, country or abbreviation"));
@@ -18,6 +25,9 @@ TZoneSearchBox::TZoneSearchBox(QWidget *parent) : QLineEdit(parent)
     setAccessibleName(placeholderText());
     setClearButtonEnabled(true);
     connect(this, &QLineEdit::textChanged, this, &TZoneSearchBox::Search);
+    FSettle.setSingleShot(true);
+    FSettle.setInterval(SettleMSecs);
+    connect(&FSettle, &QTimer::timeout, this, &TZoneSearchBox::Settled);
 }
 
 TZoneSearchBox::~TZoneSearchBox() = default;
@@ -102,6 +112,9 @@ void TZoneSearchBox::Search(const QString &text)
     }
     if (!Searching()) {
         BeginSearch();
+    }
+    if (hasFocus()) {
+        FSettle.start();
     }
     FShown->ShowMatches(FSearch == nullptr ? std::vector<TPlaceMatch>() : FSearch->Find(text));
     SelectRow(0);

@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 class QAbstractItemView;
@@ -37,6 +38,9 @@ public:
     int ResultsEntry() const;
     // The match chosen in the list, null when none is or not searching.
     const TPlaceMatch *SelectedMatch() const;
+    // The user is typing: the list follows every keystroke, what shows the
+    // chosen match at length may wait for Settled.
+    bool Typing() const { return FSettle.isActive(); }
 
     // The data role of the region box entry shown while searching.
     static constexpr int TagRole = Qt::UserRole;
@@ -47,6 +51,8 @@ Q_SIGNALS:
     void AddRequested();
     // The list shows the matches of new text, the first chosen, if any.
     void ResultsShown();
+    // The user has stopped typing for a moment.
+    void Settled();
     // Ctrl+F was pressed; the box takes the focus next.
     void FindRequested();
     // The box was cleared: the region box and the zone list are back as they
@@ -75,4 +81,5 @@ private:
     int FRegionBefore = -1;
     const TTimeZone *FZoneBefore = nullptr;
     bool FEnding = false;
+    QTimer FSettle;
 };

@@ -506,6 +506,9 @@ private Q_SLOTS:
         QTest::keySequence(FForm, QKeySequence::Find);
         QCOMPARE(c.PageControl()->currentWidget(), c.TabClocks());
         QTRY_VERIFY(c.EditZoneSearch()->hasFocus());
+        // Typed there, the info box follows once the typing pauses.
+        QTest::keyClicks(c.EditZoneSearch(), u"tokyo"_s);
+        QTRY_COMPARE(c.InfoBox()->title(), u" Asia/Tokyo "_s);
     }
 
     // No match empties the info box; a clock whose zone is not among the
