@@ -69,6 +69,7 @@ rss_kib() { awk '/^VmRSS:/{r = $2} /^RssAnon:/{a = $2} END{print r " (" a " anon
 # it is open and once it has closed again.
 dialog_memory() {
     program=$1
+    rm -f "$work/program.log"
     start_program
     sleep 1
     local before open closed
