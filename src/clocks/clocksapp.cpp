@@ -4,6 +4,7 @@
 #include "components/aboutfrm.h"
 #include "components/systrayicon.h"
 #include "options/zonefrm.h"
+#include "platform/help.h"
 #include "platform/sessionsignals.h"
 #include "platform/windowfront.h"
 
@@ -47,6 +48,7 @@ void TClocksApp::OpenOptions()
         FZoneForm = new TZoneForm(TClocksForm::ZoneFilePath(), FClocksForm->ShownState());
         connect(FZoneForm, &TZoneForm::ChangesApplied, FClocksForm.get(),
                 &TClocksForm::ReloadClocks);
+        connect(FZoneForm, &TZoneForm::HelpRequested, this, &TClocksApp::ShowHelp);
         connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
     }
     BringToFront(*FZoneForm);
@@ -68,7 +70,11 @@ void TClocksApp::ShowAbout()
     FAboutForm = new TAboutForm();
     PrepareModalBox(*FAboutForm);
     // Like a message box, it gives way when the program is asked to end.
-    connect(&TTermination::Instance(), &TTermination::Arrived, FAboutForm.data(),
-            &QDialog::reject);
+    connect(&TTermination::Instance(), &TTermination::Arrived, FAboutForm.data(), &QDialog::reject);
     FAboutForm->exec();
+}
+
+void TClocksApp::ShowHelp(const QString &keyword)
+{
+    ShowHelpTopic(keyword);
 }

@@ -42,6 +42,8 @@ public Q_SLOTS:
     void SelectClock(const TCustomisedTimeZone &clock);
     // Brings the open about box to the front, or shows one modally.
     void ShowAbout();
+    // Opens the manual at the page of a help keyword ("AClockList", ...).
+    void ShowHelp(const QString &keyword);
 
 private:
     // Declared first, destroyed last: the window points at it.

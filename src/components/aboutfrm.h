@@ -1,11 +1,13 @@
-// The about box: product, version, the maker's notice and two links.
+// The about box: product, version, the maker's notice and two links, laid
+// out by aboutfrm.ui.
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
-class QLabel;
-class QPushButton;
-class TURLLabel;
+namespace Ui {
+class TAboutForm;
+}
 
 class TAboutForm : public QDialog
 {
@@ -13,13 +15,8 @@ class TAboutForm : public QDialog
 
 public:
     TAboutForm();
+    ~TAboutForm() override;
 
-    QLabel *Label1 = nullptr;
-    QLabel *LblVersion = nullptr;
-    QLabel *LblBeta = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    TURLLabel *URLLabel1 = nullptr;
-    TURLLabel *URLLabel2 = nullptr;
-    QPushButton *Button1 = nullptr;
+private:
+    std::unique_ptr<Ui::TAboutForm> FUi;
 };

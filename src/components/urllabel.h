@@ -24,6 +24,7 @@ class TURLLabel : public QLabel
 
 public:
     explicit TURLLabel(const QString &caption = QString(), QWidget *parent = nullptr);
+    explicit TURLLabel(QWidget *parent) : TURLLabel(QString(), parent) {}
 
     QString URL;
 

@@ -90,7 +90,7 @@ public:
     int NearestHelpTopic(const QWidget *control) const;
     // The topic "What's This?" of HelpPopup shows.
     int PopupTopic() const { return FPopupTopic; }
-    // Opens the manual at the active tab's keyword.
+    // Asks for the manual at the active tab's keyword (HelpRequested).
     void ShowHelpForPage();
     // The help keyword of the active tab.
     QString HelpKeywordForPage() const;
@@ -106,6 +106,8 @@ Q_SIGNALS:
     // The working copy is now in the settings store: the clocks are to be
     // loaded again from it.
     void ChangesApplied();
+    // The manual is asked for, at the page of keyword (see ShowHelpTopic).
+    void HelpRequested(const QString &keyword);
     // A context pop-up was asked for (What's This, the caption help button or F1).
     void HelpPopupRequested(int topic);
 

@@ -227,7 +227,7 @@ QString TZoneForm::HelpKeywordForPage() const
 
 void TZoneForm::ShowHelpForPage()
 {
-    ShowHelpTopic(HelpKeywordForPage());
+    Q_EMIT HelpRequested(HelpKeywordForPage());
 }
 
 void TZoneForm::BtnHelpClick()

@@ -276,7 +276,7 @@ void TestClocksForm::aboutBoxOnce()
         }));
         app.ClocksForm().About1Click(); // returns at once: the open box is raised
         QCOMPARE(app.AboutForm(), first.data());
-        first->Button1->click();
+        first->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     });
     app.ClocksForm().About1Click();
     QCOMPARE(boxes, 1);

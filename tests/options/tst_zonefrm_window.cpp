@@ -7,6 +7,7 @@
 #include "options/zonefrm.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
+#include "platform/help.h"
 #include "platform/settings.h"
 #include "zonefrmcontrols.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <memory>
 
 namespace {
@@ -174,6 +176,17 @@ private Q_SLOTS:
         QCOMPARE(FWindow->Clocks().Count(), 2);
         QCOMPARE(FWindow->Clocks().ClockAt(1)->Title, QStringLiteral("Tokyo"));
         QVERIFY(FWindow->isVisible());
+    }
+
+    // The owner answers the dialog's Help with the manual at the tab's page.
+    void helpFromTheDialog()
+    {
+        SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
+        Window().OpenOptions();
+        Controls(Dialog()).BtnHelp()->click();
+        QVERIFY(HelpViewer() != nullptr);
+        QCOMPARE(HelpViewer()->source().fileName(), QStringLiteral("clocklist.htm"));
+        delete HelpViewer();
     }
 
     void commitWithoutClocksHidesTheWindow()
