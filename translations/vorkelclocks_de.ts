@@ -98,6 +98,15 @@
     </message>
 </context>
 <context>
+    <name>TClocksApp</name>
+    <message>
+        <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
+Closing this window ends the program.</source>
+        <translation>Auf diesem Desktop wurde kein Benachrichtigungsfeld gefunden, daher zeigt Vorkel Clocks seine Uhren in diesem Fenster.
+Wenn Sie dieses Fenster schließen, wird das Programm beendet.</translation>
+    </message>
+</context>
+<context>
     <name>TClocksForm</name>
     <message>
         <source>Click to show the time in </source>

@@ -1,21 +1,32 @@
 #include "clocksapp.h"
 
 #include "clocks/clocksfrm.h"
+#include "clocks/traywatch.h"
 #include "components/aboutfrm.h"
+#include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
 #include "options/zonefrm.h"
 #include "platform/help.h"
 #include "platform/sessionsignals.h"
 #include "platform/windowfront.h"
 
+#include <QFile>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+
 TClocksApp::TClocksApp()
     : FSysTrayIcon(std::make_unique<TSysTrayIcon>()),
-      FClocksForm(std::make_unique<TClocksForm>(*FSysTrayIcon))
+      FClocksForm(std::make_unique<TClocksForm>(*FSysTrayIcon)),
+      FTrayWatch(std::make_unique<TTrayWatch>(&QSystemTrayIcon::isSystemTrayAvailable))
 {
     TClocksForm *form = FClocksForm.get();
     connect(form, &TClocksForm::OptionsRequested, this, &TClocksApp::OpenOptions);
     connect(form, &TClocksForm::ClockInfoRequested, this, &TClocksApp::SelectClock);
     connect(form, &TClocksForm::AboutRequested, this, &TClocksApp::ShowAbout);
+    connect(FTrayWatch.get(), &TTrayWatch::Missing, this, &TClocksApp::TrayMissing);
+    connect(FTrayWatch.get(), &TTrayWatch::Appeared, this, &TClocksApp::TrayAppeared);
+    if (!form->Terminating())
+        FTrayWatch->Start();
 }
 
 TClocksApp::~TClocksApp()
@@ -77,4 +88,35 @@ void TClocksApp::ShowAbout()
 void TClocksApp::ShowHelp(const QString &keyword)
 {
     ShowHelpTopic(keyword);
+}
+
+QString TClocksApp::NoTrayToldMarker()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        return {};
+    return folder + QStringLiteral("/vorkelclocks-no-tray-told");
+}
+
+void TClocksApp::TrayMissing()
+{
+    FClocksForm->SetStandalone(true);
+    const QString marker = NoTrayToldMarker();
+    if (!marker.isEmpty() && QFile::exists(marker))
+        return;
+    if (!marker.isEmpty()) {
+        // Marked before the box is shown: a second copy started meanwhile
+        // need not say it again.
+        QFile file(marker);
+        if (file.open(QIODevice::WriteOnly))
+            file.close();
+    }
+    MessageDlg(tr("No notification area was found on this desktop, so Vorkel Clocks shows "
+                  "its clocks in this window.\nClosing this window ends the program."),
+               TMsgDlgType::mtInformation, QMessageBox::Ok, FClocksForm.get());
+}
+
+void TClocksApp::TrayAppeared()
+{
+    FClocksForm->SetStandalone(false);
 }

@@ -11,6 +11,7 @@ class TAboutForm;
 class TClocksForm;
 class TCustomisedTimeZone;
 class TSysTrayIcon;
+class TTrayWatch;
 class TZoneForm;
 
 class TClocksApp : public QObject
@@ -45,10 +46,21 @@ public Q_SLOTS:
     // Opens the manual at the page of a help keyword ("AClockList", ...).
     void ShowHelp(const QString &keyword);
 
+    // The marker that the no-tray message was shown in this login session,
+    // in the session's runtime folder (gone at logout); empty without one.
+    static QString NoTrayToldMarker();
+
+private Q_SLOTS:
+    // No notification area after waiting for one: the window becomes the
+    // program, and the user hears why once a session.
+    void TrayMissing();
+    void TrayAppeared();
+
 private:
     // Declared first, destroyed last: the window points at it.
     std::unique_ptr<TSysTrayIcon> FSysTrayIcon;
     std::unique_ptr<TClocksForm> FClocksForm;
     QPointer<TZoneForm> FZoneForm;
     QPointer<TAboutForm> FAboutForm;
+    std::unique_ptr<TTrayWatch> FTrayWatch;
 };

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QFile>
@@ -557,15 +558,43 @@ void TClocksForm::SetTaskButtonHidden(bool hidden)
     if (hidden == FTaskButtonHidden)
         return;
     FTaskButtonHidden = hidden;
+    if (FStandalone)
+        return; // it has its button anyway
+    ApplyWindowKind();
+    if (isVisible())
+        RequestWindowStates(*this, hidden);
+}
+
+void TClocksForm::SetStandalone(bool standalone)
+{
+    if (standalone == FStandalone)
+        return;
+    FStandalone = standalone;
+    // Back to a pop-up it stays where the user sees it; unpinned, a click
+    // elsewhere now hides it as usual.
+    ApplyWindowKind();
+    if (standalone)
+        ShowClocks();
+}
+
+Qt::WindowFlags TClocksForm::WindowKind() const
+{
+    if (FStandalone)
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     // A tool window never gets a taskbar button; a plain one does.
+    return (FTaskButtonHidden ? Qt::Tool : Qt::Window) | Qt::FramelessWindowHint |
+           Qt::WindowStaysOnTopHint;
+}
+
+void TClocksForm::ApplyWindowKind()
+{
     const bool wasVisible = isVisible();
     const QPoint where = pos();
-    const Qt::WindowFlags kind = hidden ? Qt::Tool : Qt::Window;
-    setWindowFlags(kind | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(WindowKind());
     if (wasVisible) {
         move(where);
         ShowWindowNow();
-        RequestWindowStates(*this, hidden);
     }
 }
 
@@ -642,16 +671,25 @@ void TClocksForm::KeepOnScreens()
 
 void TClocksForm::ShowWindowNow()
 {
-    if (FTaskButtonHidden)
+    const bool hideButton = FTaskButtonHidden && !FStandalone;
+    if (hideButton)
         HideTaskButtonBeforeShow(*this);
     show();
+    // A window whose kind changed gets a new X window as it is shown, without
+    // the marks set before.
+    if (hideButton)
+        RequestWindowStates(*this, true);
     raise();
     activateWindow();
 }
 
 void TClocksForm::HideClocks()
 {
-    hide();
+    // Hidden, a window that is the whole program could not be found again.
+    if (FStandalone)
+        showMinimized();
+    else
+        hide();
 }
 
 void TClocksForm::OpenOptions()
@@ -677,7 +715,8 @@ void TClocksForm::ReloadClocks()
 {
     LoadClocks();
     LoadSettings();
-    HideClocks();
+    // Hidden for a moment only, to be measured and placed afresh.
+    hide();
     if (FClocks.Count() > 0)
         ShowClocks();
 }
@@ -758,7 +797,7 @@ void TClocksForm::Help1Click()
 
 void TClocksForm::ApplicationDeactivate()
 {
-    if (!isVisible() || Pinned() || FAlarmShowing)
+    if (!isVisible() || Pinned() || FAlarmShowing || FStandalone)
         return;
     if (!TrayIconRect().isEmpty()) {
         HideClocks();
@@ -773,7 +812,7 @@ void TClocksForm::ApplicationDeactivate()
 
 void TClocksForm::DeferredHide()
 {
-    if (isVisible() && !Pinned() && !FAlarmShowing && !FSysTrayIcon->ClickPending())
+    if (isVisible() && !Pinned() && !FAlarmShowing && !FStandalone && !FSysTrayIcon->ClickPending())
         HideClocks();
 }
 
@@ -900,6 +939,13 @@ void TClocksForm::PlaceNearTray()
 {
     if (Pinned())
         return;
+    if (FStandalone) {
+        // No tray to stand by, and a frame the placement does not count:
+        // the middle of the screen keeps all of it in sight.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        return;
+    }
     const std::optional<QRect> notify = NotificationRect();
     QScreen *screen = notify ? QGuiApplication::screenAt(notify->center()) : nullptr;
     if (screen == nullptr)
@@ -1025,6 +1071,14 @@ void TClocksForm::InfoOnClick()
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)
 {
     PopupMenu2->popup(globalPos, InfoOn->isVisible() ? InfoOn : nullptr);
+}
+
+void TClocksForm::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // With no tray the window is the program; the state is stored on the way out.
+    if (FStandalone && event->isAccepted())
+        Close1Click();
 }
 
 void TClocksForm::contextMenuEvent(QContextMenuEvent *event)

@@ -66,6 +66,11 @@ public:
     // alarm message is up).
     bool TaskButtonHidden() const { return FTaskButtonHidden; }
     void SetTaskButtonHidden(bool hidden);
+    // With no notification area the window is the program: an ordinary
+    // window with a frame and a taskbar button, shown, never hidden by a
+    // click elsewhere, and closing it ends the program.
+    bool Standalone() const { return FStandalone; }
+    void SetStandalone(bool standalone);
 
     const TAlarm &Alarm() const { return FAlarm; }
     const TTimeZoneList &Clocks() const { return FClocks; }
@@ -154,6 +159,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();
@@ -175,6 +181,9 @@ private:
     void ShowWindowMenu(const QPoint &globalPos);
     void SetClientWidth(int width);
     void ShowWindowNow();
+    Qt::WindowFlags WindowKind() const;
+    // Puts the window flags in force, keeping the window where it is.
+    void ApplyWindowKind();
     void DragStart(const QMouseEvent &event);
     void DragMove(const QMouseEvent &event);
     void DragEnd();
@@ -216,6 +225,7 @@ private:
     QPoint FDragGrip;        // where the window was gripped, relative to its top-left corner
     bool FAlarmShowing = false;
     bool FTaskButtonHidden = true;
+    bool FStandalone = false;
     bool FTerminating = false;
     bool FSettingsLoaded = false;
     bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown

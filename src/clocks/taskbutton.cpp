@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QList>
 #include <QWidget>
+#include <QWindow>
 
 #if defined(VORKEL_HAVE_XCB) && QT_CONFIG(xcb)
 #include <cstdint>
@@ -25,6 +26,14 @@ xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
         xcb_intern_atom_reply(connection, cookie, nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
+
+// The window's X window now: the widget's own id stays the first one when Qt
+// makes the window afresh on a change of kind.
+xcb_window_t NativeId(QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    return static_cast<xcb_window_t>(handle != nullptr ? handle->winId() : window.winId());
+}
 } // namespace
 
 void HideTaskButtonBeforeShow(QWidget &window)
@@ -39,7 +48,7 @@ void HideTaskButtonBeforeShow(QWidget &window)
                                 Atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
     if (state == XCB_ATOM_NONE)
         return;
-    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto id = NativeId(window);
 
     // Keep whatever is set already; Qt merges its own states in the same way
     // when it maps the window.
@@ -77,7 +86,7 @@ void RequestWindowStates(QWidget &window, bool skipTaskbar)
         xcb_client_message_event_t message = {};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
-        message.window = static_cast<xcb_window_t>(window.winId());
+        message.window = NativeId(window);
         message.type = state;
         message.data.data32[0] = action;
         message.data.data32[1] = Atom(connection, first);

@@ -87,9 +87,9 @@ QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType 
 }
 
 QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
-                                       QMessageBox::StandardButtons buttons)
+                                       QMessageBox::StandardButtons buttons, QWidget *owner)
 {
-    return ShowMessage(message, type, buttons, false, nullptr);
+    return ShowMessage(message, type, buttons, false, owner);
 }
 
 namespace MessageDlgHook {

@@ -26,7 +26,8 @@ QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType 
 
 // The same box without the sound.
 QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
-                                       QMessageBox::StandardButtons buttons);
+                                       QMessageBox::StandardButtons buttons,
+                                       QWidget *owner = nullptr);
 
 // Test hook: while answers are queued, SoundMessageDlg shows nothing and
 // returns the next one, so no test ever blocks on a modal box. Each call is

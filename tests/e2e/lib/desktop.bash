@@ -50,26 +50,32 @@ poll() {
     return 1
 }
 
-# openbox, trayer with its strut, and an xterm titled OtherApp.
+# openbox, trayer with its strut, and an xterm titled OtherApp; with
+# "notray", no trayer.
 start_desktop() {
     openbox --sm-disable >/dev/null 2>&1 &
     pids+=($!)
     poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "openbox did not start"
-    trayer --edge bottom --align right --widthtype request --height 24 \
-        --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
-    pids+=($!)
-    poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' || fail "trayer reserved no strut"
+    [ "${1:-}" = notray ] || start_tray
     xterm -title OtherApp -geometry 60x10+20+20 -e sleep 600 &
     pids+=($!)
     poll 10 xdotool search --onlyvisible --name OtherApp || fail "xterm did not appear"
 }
+start_tray() {
+    trayer --edge bottom --align right --widthtype request --height 24 \
+        --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
+    pids+=($!)
+    poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' || fail "trayer reserved no strut"
+}
 
-# Starts the program and waits until its tray icon has docked.
+# Starts the program and waits until its tray icon has docked; with
+# "notray", only starts it.
 start_program() {
     QT_LOGGING_RULES="vorkel.clocks.debug=true" "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=($program_pid)
+    [ "${1:-}" = notray ] && return
     poll 15 grep -q "tray icon docked at" "$work/program.log" || fail "no docking reported"
     docked=$(grep -m1 "tray icon docked at" "$work/program.log")
     read -r ix iy iw ih < <(sed -E 's/.*docked at ([0-9-]+),([0-9-]+) ([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$docked")
