@@ -129,6 +129,10 @@ Wenn Sie dieses Fenster schließen, wird das Programm beendet.</translation>
         <translation>Auf dem Desktop anheften</translation>
     </message>
     <message>
+        <source>Unpin</source>
+        <translation>Vom Desktop lösen</translation>
+    </message>
+    <message>
         <source>Show Clocks</source>
         <translation>Uhren anzeigen</translation>
     </message>

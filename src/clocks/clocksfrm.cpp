@@ -204,6 +204,9 @@ void TClocksForm::CreateComponents()
     BtnPin->setIconSize(QSize(PinSize - 2, PinSize - 2));
     BtnPin->setGeometry(width() - PinSize, 0, PinSize, PinSize);
     connect(BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
+    // Read out by a screen reader as what a press does now.
+    connect(BtnPin, &QToolButton::toggled, this, &TClocksForm::NamePinButton);
+    NamePinButton();
 
     ImgAlarm = new QLabel(this);
     ImgAlarm->setObjectName(QStringLiteral("ImgAlarm"));
@@ -414,6 +417,11 @@ void TClocksForm::LoadClocks()
         auto *title = new QLabel(this);
         title->setFont(LblTitle->font());
         title->setPalette(LblTitle->palette());
+        // A screen reader reads the children in their order: each title
+        // before its time, every clock before the pin button and the panel,
+        // which also stay drawn over them.
+        title->stackUnder(BtnPin);
+        clock->stackUnder(BtnPin);
 
         FTitleLabels.append(title);
         FClockControls.append(clock);
@@ -541,6 +549,11 @@ void TClocksForm::SetDateFormat(const QString &format)
 QFont TClocksForm::ClockFont() const
 {
     return ZonedClock->font();
+}
+
+void TClocksForm::NamePinButton()
+{
+    BtnPin->setAccessibleName(BtnPin->isChecked() ? tr("Unpin") : tr("Pin to the desktop"));
 }
 
 bool TClocksForm::Pinned() const

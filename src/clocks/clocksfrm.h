@@ -181,6 +181,7 @@ private:
     void ShowWindowMenu(const QPoint &globalPos);
     void SetClientWidth(int width);
     void ShowWindowNow();
+    void NamePinButton();
     Qt::WindowFlags WindowKind() const;
     // Puts the window flags in force, keeping the window where it is.
     void ApplyWindowKind();

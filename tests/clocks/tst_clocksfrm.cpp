@@ -13,6 +13,7 @@
 #include "platform/sessionsignals.h"
 #include "platform/settings.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -138,6 +139,8 @@ private Q_SLOTS:
     void pinnedStartsShown();
     void escapeHides_data();
     void escapeHides();
+    void screenReaderOrder_data();
+    void screenReaderOrder();
     void lookAhead_data();
     void lookAhead();
     void terminationDuringStartBox_data();
@@ -1019,6 +1022,46 @@ void TestClocksForm::pinnedStartsShown()
     if (expected.x() < 0)
         expected.setX(form.screen()->availableGeometry().right() + 1 - form.width());
     QCOMPARE(form.pos(), expected);
+}
+
+void TestClocksForm::screenReaderOrder_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::addColumn<QString>("pinName"); // what a press on the pin does
+    QTest::newRow("unpinned") << false << QStringLiteral("Pin to the desktop");
+    QTest::newRow("pinned") << true << QStringLiteral("Unpin");
+}
+
+void TestClocksForm::screenReaderOrder()
+{
+    QFETCH(bool, pinned);
+    QFETCH(QString, pinName);
+    SeedThreeClocks();
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.SetPinned(pinned);
+    form.ShowClocks();
+    // Every title, then its time, clock by clock, then the pin button; the
+    // same once the clocks are built again after the options changed.
+    const auto readingOrder = [&form] {
+        QList<QObject *> expected;
+        for (qsizetype i = 0; i < form.ClockControls().size(); ++i)
+            expected << form.TitleLabels()[i] << form.ClockControls()[i];
+        expected << form.PinButton();
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+        QList<QObject *> read;
+        for (int i = 0; i < window->childCount(); ++i)
+            if (expected.contains(window->child(i)->object()))
+                read.append(window->child(i)->object());
+        return read == expected;
+    };
+    QVERIFY(readingOrder());
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.PinButton())->text(QAccessible::Name),
+             pinName);
+    form.ReloadClocks();
+    QVERIFY(readingOrder());
+    form.SetPinned(!pinned);
+    QVERIFY(form.PinButton()->accessibleName() != pinName);
 }
 
 void TestClocksForm::escapeHides_data()

@@ -13,6 +13,11 @@ import time
 import pyatspi
 
 
+# Plain and two-state buttons alike (Qt gives a checkable tool button, such as
+# the pin, the check box role).
+BUTTONS = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX)
+
+
 def window(title):
     # The registry starts on the first query: ask again for a while.
     for _ in range(100):
@@ -40,10 +45,11 @@ def main(args):
                 print(acc.name)
     elif command == "press":
         for acc in walk(win):
-            if acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name == args[2]:
+            if acc.getRole() in BUTTONS and acc.name == args[2]:
                 acc.queryAction().doAction(0)
                 return
-        sys.exit(f"no button {args[2]!r} in {title!r}")
+        roles = [(a.getRoleName(), a.name) for a in walk(win)]
+        sys.exit(f"no button {args[2]!r} in {title!r}: {roles}")
     else:
         sys.exit(__doc__)
 

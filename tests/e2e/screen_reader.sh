@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# "World Times" as a screen reader reads it, from the accessibility tree: each
+# clock's title and then its time, clock by clock, and the pin button named
+# by what a press does ("Pin to the desktop", then "Unpin"), in English and
+# in German.
+#
+# Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
+#     tests/e2e/screen_reader.sh build/ci
+set -euo pipefail
+
+# The accessibility tree needs a session bus of its own.
+if [ -z "${VORKEL_E2E_BUS:-}" ]; then
+    export VORKEL_E2E_BUS=1
+    exec dbus-run-session -- bash "$0" "$@"
+fi
+bus=$DBUS_SESSION_BUS_ADDRESS
+build=$(realpath "${1:-build/ci}")
+source "$(dirname "$0")/lib/desktop.bash"
+# With a bus but no StatusNotifierItem host on it, the icon still docks in trayer.
+export DBUS_SESSION_BUS_ADDRESS=$bus
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+atspi() { /usr/bin/python3 "$(dirname "$0")/lib/atspi.py" "$@"; }
+
+cat >"$settings" <<'INI'
+[General]
+Clocks="London;Tokyo;Sydney"
+TimeFormat=hh:nn
+
+[Clocks]
+0_Zone=Europe/London
+0_UseDaylight=1
+1_Zone=Asia/Tokyo
+1_UseDaylight=1
+2_Zone=Australia/Sydney
+2_UseDaylight=1
+INI
+
+# read_window TITLE PIN: the names read in TITLE must be the three clocks,
+# each title before its time, and then the pin button named PIN.
+read_window() {
+    local names order
+    names=$(atspi names "$1") || fail "no \"$1\" in the accessibility tree"
+    # The titles and times, as one line each: "London (GMT)" and a line
+    # ending in a time; and the pin.
+    order=$(grep -E '^(London|Tokyo|Sydney) \(|[0-9][0-9]:[0-9][0-9]$|^'"$2"'$' <<<"$names" |
+        sed -E 's/^(London|Tokyo|Sydney) \(.*/\1/; s/.*[0-9][0-9]:[0-9][0-9]$/time/' | paste -sd' ')
+    [ "$order" = "London time Tokyo time Sydney time $2" ] ||
+        fail "\"$1\" read as: $order (names: $(paste -sd'|' <<<"$names"))"
+}
+
+start_desktop
+start_program
+find_tray_icon
+xdotool mousemove "$icon_x" "$icon_y" click 1
+poll 10 visible '^World Times$' || fail "no \"World Times\" from the tray"
+read_window "World Times" "Pin to the desktop"
+atspi press "World Times" "Pin to the desktop"
+read_window "World Times" "Unpin"
+xdotool key Escape
+xdotool keyup Escape
+kill "$program_pid"
+
+export LANG=de_DE.UTF-8 LANGUAGE=de
+start_program
+find_tray_icon
+poll 10 visible '^Weltzeiten$' || fail "the pinned window did not come back"
+read_window "Weltzeiten" "Vom Desktop lösen"
+echo "PASS: screen reader (screenshots in $shots)"
