@@ -8,18 +8,10 @@
 #     tests/e2e/search.sh build/ci
 set -euo pipefail
 
-# The accessibility tree needs a session bus of its own.
-if [ -z "${VORKEL_E2E_BUS:-}" ]; then
-    export VORKEL_E2E_BUS=1
-    exec dbus-run-session -- bash "$0" "$@"
-fi
-bus=$DBUS_SESSION_BUS_ADDRESS
+source "$(dirname "$0")/lib/accessibility.bash"
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
-# With a bus but no StatusNotifierItem host on it, the icon still docks in trayer.
-export DBUS_SESSION_BUS_ADDRESS=$bus
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-atspi() { /usr/bin/python3 "$(dirname "$0")/lib/atspi.py" "$@"; }
+accessibility_on
 
 cat >"$settings" <<'INI'
 [General]
