@@ -59,8 +59,10 @@ void TZoneForm::SetUpControls()
     FZoneModel = new TZoneListModel(this);
     FZoneFilter = new TZoneFilterModel(FZoneModel, this);
     FUi->LstZones->setModel(FZoneFilter);
-    // The list has no label of its own: screen readers name it after the
-    // region box's, which heads both.
+    // An item view takes no name from its label as other controls do: the
+    // label's text is its name for screen readers. The zone list has no
+    // label of its own; the region box's heads both.
+    FUi->LstClocks->setAccessibleName(FUi->Label10->text().remove(u'&'));
     FUi->LstZones->setAccessibleName(FUi->Label3->text().remove(u'&'));
     // Bound before the dialog's own slots are connected, so a region chosen
     // during a search ends the search before the dialog lists the region.

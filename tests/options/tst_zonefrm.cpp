@@ -8,6 +8,7 @@
 #include "platform/settings.h"
 #include "zonefrmcontrols.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -1113,6 +1114,43 @@ private Q_SLOTS:
                      u"Invalid input value.  Use escape key to abandon changes"_s);
             QCOMPARE(c.EditAlarmTime()->text(), typed);
             QTRY_VERIFY(c.EditAlarmTime()->hasFocus());
+        }
+    }
+
+    // A screen reader names a control after the label in front of it, or
+    // (a combo box, whose name is its text on Linux) reads the label with it.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name"); // empty: not checked
+        QTest::newRow("the clock list") << u"LstClocks"_s << QString() << u"Your clocks:"_s;
+        QTest::newRow("the region box") << u"CmbRegions"_s << u"Label3"_s << QString();
+        QTest::newRow("the zone list, under the region box's label")
+            << u"LstZones"_s << QString() << u"Time zones:"_s;
+        QTest::newRow("the clock's title")
+            << u"EditClockTitle"_s << u"Label4"_s << u"Clock title:"_s;
+        QTest::newRow("the alarm time")
+            << u"EditAlarmTime"_s << u"Label11"_s << u"Date and time (in 24-hour format):"_s;
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, label);
+        QFETCH(QString, name);
+        Open();
+        QAccessibleInterface *face =
+            QAccessible::queryAccessibleInterface(FForm->findChild<QWidget *>(control));
+        QVERIFY(face != nullptr);
+        if (!name.isEmpty()) {
+            QCOMPARE(face->text(QAccessible::Name), name);
+        }
+        if (!label.isEmpty()) {
+            QStringList labelledBy;
+            for (const auto &[other, relation] : face->relations(QAccessible::Label)) {
+                labelledBy.append(other->object()->objectName());
+            }
+            QVERIFY2(labelledBy.contains(label), qPrintable(labelledBy.join(u' ')));
         }
     }
 
