@@ -579,4 +579,11 @@ Möchten Sie jetzt welche wählen?</translation>
         <translation>%1 hinter der Ortszeit</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vorkel Clocks is already running.</source>
+        <translation>Vorkel Clocks läuft bereits.</translation>
+    </message>
+</context>
 </TS>

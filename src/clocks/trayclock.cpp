@@ -1,9 +1,11 @@
 // The program: one owner of a tray icon and a hidden clocks window.
 #include "clocks/clocksapp.h"
+#include "components/gmsgdlg.h"
 #include "platform/applicationid.h"
 #include "platform/desktopsetup.h"
 #include "platform/formatsettings.h"
 #include "platform/sessionsignals.h"
+#include "platform/singleinstance.h"
 #include "platform/translations.h"
 
 #include <QApplication>
@@ -21,6 +23,13 @@ int main(int argc, char *argv[])
     InstallTranslations(app);
     RegisterDesignFont();
     FormatSettings(); // the regional settings, read once
+
+    const TSingleInstance instance;
+    if (!instance.First()) {
+        MessageDlg(QCoreApplication::translate("main", "Vorkel Clocks is already running."),
+                   TMsgDlgType::mtInformation, QMessageBox::Ok);
+        return 0;
+    }
 
     const TClocksApp clocks;
     if (clocks.Terminating())

@@ -116,4 +116,14 @@ key Escape
 xdotool keyup Escape
 kill -0 "$program_pid" || fail "the program ended"
 
+# 4. A second start while this copy runs says so and ends.
+"$program" >"$work/second.log" 2>&1 &
+second=$!
+pids+=($second)
+poll 10 visible '^Information$' || fail "a second start said nothing"
+import -window root "$shots/boxes-second-start.png"
+key Return
+poll 10 sh -c "! kill -0 $second" || fail "the second copy kept running"
+kill -0 "$program_pid" || fail "the first copy ended"
+
 echo "PASS: boxes and tray (screenshots in $shots)"

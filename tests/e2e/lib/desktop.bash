@@ -72,6 +72,11 @@ start_tray() {
 # Starts the program and waits until its tray icon has docked; with
 # "notray", only starts it.
 start_program() {
+    # One copy at a time: a start while the last one is still ending is told
+    # that it runs already.
+    if [ -n "${program_pid:-}" ]; then
+        poll 10 sh -c "! kill -0 $program_pid" || fail "the last copy of the program did not end"
+    fi
     QT_LOGGING_RULES="vorkel.clocks.debug=true" "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=($program_pid)
