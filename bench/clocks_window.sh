@@ -2,7 +2,8 @@
 # Figures of the running program under Xvfb with openbox and a tray host,
 # four clocks: time to the tray icon docked and to the window shown after a
 # click, memory 5 s after start, CPU time and wake-ups (context switches of
-# all threads) over 60 s shown and 60 s hidden without an alarm.
+# all threads) over 60 s shown and 60 s hidden without an alarm, and memory
+# once the options dialog has been opened and closed again.
 #
 # Usage: bench/clocks_window.sh [build dir, default build/release] [seconds, default 60]
 # Not a test: it prints figures and fails only when the program cannot run.
@@ -77,11 +78,15 @@ pid=$program_pid
 echo "start to tray icon docked: $(awk -v t0="$launched" '{printf "%.0f", ($1 - t0) * 1000}' <<<"$docked") ms" \
     "(the program polls the icon's geometry every 20 ms; start time to 10 ms)"
 
+memory() { # memory LABEL
+    awk -v l="$1" '/^Rss:/{r=$2} /^Pss:/{p=$2} /^Private_Dirty:/{d=$2}
+         END{printf "memory %s: RSS %.1f MiB, PSS %.1f MiB, private dirty %.1f MiB\n",
+             l, r / 1024, p / 1024, d / 1024}' "/proc/$pid/smaps_rollup"
+}
+
 sleep_until=$((start + 5000))
 while (($(now_ms) < sleep_until)); do sleep 0.05; done
-awk '/^Rss:/{r=$2} /^Pss:/{p=$2} /^Private_Dirty:/{d=$2}
-     END{printf "memory 5 s after start: RSS %.1f MiB, PSS %.1f MiB, private dirty %.1f MiB\n",
-         r / 1024, p / 1024, d / 1024}' "/proc/$pid/smaps_rollup"
+memory "5 s after start"
 
 click=$(now_ms)
 xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
@@ -98,3 +103,12 @@ poll 5 sh -c "! xdotool search --onlyvisible --name '^World Times$'" ||
     fail "the window did not hide"
 sleep 1
 measure hidden "$pid"
+
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 80 1
+poll 10 xdotool search --onlyvisible --name "^Vorkel Clocks - Options$" || fail "the options dialog did not open"
+sleep 1
+xdotool key Escape
+poll 10 sh -c "! xdotool search --onlyvisible --name '^Vorkel Clocks - Options\$'" ||
+    fail "Esc did not close the options dialog"
+sleep 1
+memory "1 s after the options dialog closed"

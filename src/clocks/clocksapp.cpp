@@ -7,12 +7,15 @@
 #include "components/systrayicon.h"
 #include "options/zonefrm.h"
 #include "platform/help.h"
+#include "platform/memoryrelease.h"
 #include "platform/sessionsignals.h"
 #include "platform/windowfront.h"
 
 #include <QFile>
+#include <QPixmapCache>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 TClocksApp::TClocksApp()
     : FSysTrayIcon(std::make_unique<TSysTrayIcon>()),
@@ -61,6 +64,15 @@ void TClocksApp::OpenOptions()
                 &TClocksForm::ReloadClocks);
         connect(FZoneForm, &TZoneForm::HelpRequested, this, &TClocksApp::ShowHelp);
         connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
+        // The dialog's search, models and pixmaps are freed with it, but the
+        // allocator and the pixmap cache would keep their room for the rest
+        // of the session. Deferred: the dialog's last pieces go after it.
+        connect(FZoneForm, &QObject::destroyed, this, [this] {
+            QTimer::singleShot(0, this, [] {
+                QPixmapCache::clear();
+                ReleaseFreeHeap();
+            });
+        });
     }
     BringToFront(*FZoneForm);
 }

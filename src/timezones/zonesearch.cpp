@@ -1,5 +1,6 @@
 #include "zonesearch.h"
 
+#include "platform/memoryrelease.h"
 #include "searchkey.h"
 #include "tzhelpers.h"
 
@@ -112,7 +113,19 @@ QByteArray TZoneSearch::BuiltInTable()
     return resource.uncompressedData();
 }
 
-TZoneSearch::TZoneSearch(const TTimeZoneList &zones) : TZoneSearch(zones, BuiltInTable()) {}
+TZoneSearch::TZoneSearch(const TTimeZoneList &zones) : TZoneSearch(zones, BuiltInTable())
+{
+    // Raw data is the uncompressed resource itself; a compressed one was
+    // unpacked into memory of our own, which goes with FTable.
+    FTableInImage = FTable.data_ptr().d_ptr() == nullptr;
+}
+
+TZoneSearch::~TZoneSearch()
+{
+    if (FTableInImage) {
+        DropImagePages(FTable.constData(), static_cast<std::size_t>(FTable.size()));
+    }
+}
 
 TZoneSearch::TZoneSearch(const TTimeZoneList &zones, const QByteArray &table) : FTable(table)
 {

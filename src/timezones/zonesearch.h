@@ -35,6 +35,11 @@ public:
     explicit TZoneSearch(const TTimeZoneList &zones);
     // With a place table of one's own (tests, benchmarks).
     TZoneSearch(const TTimeZoneList &zones, const QByteArray &table);
+    // Takes the compiled-in table's pages out of memory again: the search
+    // lives only while the options dialog is open, the program much longer.
+    ~TZoneSearch();
+    TZoneSearch(const TZoneSearch &) = delete;
+    TZoneSearch &operator=(const TZoneSearch &) = delete;
 
     // At most limit matches, best first; none for text with nothing to match.
     std::vector<TPlaceMatch> Find(QStringView text, int limit = DefaultLimit) const;
@@ -76,6 +81,7 @@ private:
     void Load(const TTimeZoneList &zones);
 
     QByteArray FTable;
+    bool FTableInImage = false; // read in place from the program's image
     std::vector<TCountry> FCountries;
     std::vector<TZoneEntry> FZones;
     std::vector<TCityEntry> FCities;
