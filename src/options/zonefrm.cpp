@@ -239,10 +239,18 @@ void TZoneForm::showEvent(QShowEvent *event)
         if (const QModelIndex current = FUi->LstZones->currentIndex(); current.isValid()) {
             FUi->LstZones->scrollTo(current, QAbstractItemView::PositionAtTop);
         }
-        layout()->activate();
-        FitDescription();
-        // Grown to the description before it is centred by its size.
-        layout()->activate();
+        // The window is not mapped yet: its size must be final now. A size
+        // change after mapping races the window manager's placement, which
+        // may then put the dialog in the corner. The tab widget passes its
+        // pages' growth on only through posted layout requests, so those are
+        // handled here rather than after the show.
+        for (QSize before; before != size();) {
+            before = size();
+            layout()->activate();
+            FitDescription();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            layout()->activate();
+        }
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());

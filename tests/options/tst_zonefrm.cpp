@@ -196,6 +196,41 @@ private Q_SLOTS:
         QTRY_VERIFY(descrip->parentWidget()->rect().contains(descrip->geometry()));
     }
 
+    // The size and place the dialog has when it is mapped are those it keeps:
+    // growing later makes the window manager place it anew, in a corner.
+    void placedAtItsFinalSize_data()
+    {
+        QTest::addColumn<QStringList>("zones");
+        QTest::newRow("no clocks") << QStringList();
+        QTest::newRow("standard time only") << QStringList{QStringLiteral("Asia/Tokyo")};
+        QTest::newRow("next change") << QStringList{QStringLiteral("America/New York")};
+        QTest::newRow("half-hour daylight") << QStringList{QStringLiteral("Australia/Lord Howe")};
+    }
+    void placedAtItsFinalSize()
+    {
+        QFETCH(QStringList, zones);
+        if (!zones.isEmpty()) {
+            SeedClocks(zones, QStringLiteral("Here"));
+        }
+        FForm = new TZoneForm(QStringLiteral(VORKEL_RESOURCES "/zones.ini"));
+        FForm->show();
+        const QRect asked = FForm->frameGeometry();
+        QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(FForm->frameGeometry(), asked);
+        const QPoint centre = FForm->screen()->availableGeometry().center();
+        QVERIFY2((asked.center() - centre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(asked.x())
+                                .arg(asked.y())
+                                .arg(asked.width())
+                                .arg(asked.height())));
+        const QLabel *descrip = Controls(FForm).LblDescrip();
+        QVERIFY(!descrip->isVisibleTo(FForm) ||
+                descrip->heightForWidth(descrip->width()) <= descrip->height());
+    }
+
     void missingZoneFile()
     {
         MessageDlgHook::QueueAnswer(QMessageBox::Cancel);
