@@ -252,9 +252,12 @@ void TZoneForm::showEvent(QShowEvent *event)
             layout()->activate();
         }
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
             QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+            frame.moveCenter(area.center());
+            // On a screen smaller than the dialog its caption and left edge
+            // stay reachable.
+            move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
         }
     }
     QDialog::showEvent(event);
