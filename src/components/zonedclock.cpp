@@ -176,7 +176,7 @@ void TZonedClock::paintEvent(QPaintEvent *)
     painter.setPen(FShiftMinutes != 0 ? palette().color(QPalette::Disabled, QPalette::WindowText)
                                       : palette().color(foregroundRole()));
     painter.setFont(font());
-    painter.drawText(rect(), TextFlags(), text());
+    painter.drawText(rect(), TextFlags(), FText);
 }
 
 void TZonedClock::changeEvent(QEvent *event)
@@ -205,10 +205,34 @@ void TZonedClock::SetCaption(const QString &caption)
     // repainted again.
     if (caption != FCaption) {
         FCaption = caption;
+        const QString text = DisplayText(caption);
+        const QRegion changed = ChangedLines(FText, text);
+        FText = text;
         FTextSize = QSize();
-        setText(DisplayText(caption)); // QLabel repaints and updates its layout
+        // QLabel::setText would repaint the whole label every second; only
+        // the lines that changed are repainted (usually the time, not the
+        // date), which halves what goes to the display server per tick.
+        // Screen readers read the caption as the label's name.
+        setAccessibleName(FText);
+        updateGeometry();
+        update(changed);
     }
     AdjustBounds();
+}
+
+QRegion TZonedClock::ChangedLines(const QString &before, const QString &after) const
+{
+    const QStringList old = before.split(u'\n');
+    const QStringList now = after.split(u'\n');
+    if (wordWrap() || old.size() != now.size())
+        return rect();
+    const int lineHeight = QFontMetrics(font()).lineSpacing();
+    QRegion changed;
+    for (qsizetype i = 0; i < now.size(); ++i)
+        if (old[i] != now[i])
+            // A pixel either way for glyphs that reach past their line.
+            changed += QRect(0, int(i) * lineHeight - 1, width(), lineHeight + 2);
+    return changed;
 }
 
 int TZonedClock::TextFlags() const
@@ -226,7 +250,7 @@ QSize TZonedClock::TextSize() const
         return FTextSize;
     // Empty text still measures one line high, so an empty clock keeps its
     // place in the layout.
-    const QString measured = text().isEmpty() ? u" "_s : text();
+    const QString measured = FText.isEmpty() ? u" "_s : FText;
     const QFontMetrics metrics(font());
     // Wrapped text depends on the width, so it is never kept.
     if (wordWrap())

@@ -72,8 +72,10 @@ public:
     void SetPopupMenu(QMenu *menu) { FPopupMenu = menu; }
 
     // The caption as composed, a carriage return (or line feed) starting a
-    // new line; QLabel::text() holds the same with line feeds only.
+    // new line; Text() and the accessible name hold the same with line feeds
+    // only (QLabel::text() stays empty: the clock paints its own text).
     const QString &Caption() const { return FCaption; }
+    const QString &Text() const { return FText; }
 
     // The current moment in the zone: NowUTC read once, converted with the
     // zone's local time (UseDaylight) or standard time; UTC without a zone.
@@ -107,6 +109,8 @@ protected:
 private:
     void SetCaption(const QString &caption);
     void AdjustBounds();
+    // Where the text differs, line by line; all of it when the lines moved.
+    QRegion ChangedLines(const QString &before, const QString &after) const;
     int TextFlags() const;
     QSize TextSize() const;
 
@@ -120,6 +124,7 @@ private:
     int FShiftMinutes = 0;
     bool FAutoSize = true;
     QString FCaption;
+    QString FText;
     mutable QSize FTextSize; // the caption measured in the font; invalid until then
     QPointer<QMenu> FPopupMenu;
 };

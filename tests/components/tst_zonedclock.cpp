@@ -5,6 +5,7 @@
 #include "timezones/tzhelpers.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -50,12 +51,15 @@ public:
     TPaintCounter &operator=(const TPaintCounter &) = delete;
 
     int Count = 0;
+    QRegion Region; // all that was repainted
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++Count;
+            Region += static_cast<QPaintEvent *>(event)->region();
+        }
         return false;
     }
 
@@ -136,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(clock.Caption(), clock.ClockText(Moment()));
         QVERIFY(!RefreshTimer(clock)->isActive());
         // The carriage return starts a second line on screen.
-        QCOMPARE(clock.text().count(u'\n'), 1);
+        QCOMPARE(clock.Text().count(u'\n'), 1);
     }
 
     void zoneTime_data()
@@ -272,6 +276,54 @@ private Q_SLOTS:
         clock.UpdateText();
         QTest::qWait(20);
         QCOMPARE(paints.Count > 0, repainted);
+    }
+
+    // Each tick sends what it repaints to the display server: a date line
+    // that stayed the same is not repainted with the time.
+    void repaintsOnlyChangedLines_data()
+    {
+        QTest::addColumn<TDateTime>("from");
+        QTest::addColumn<int>("firstLine");
+        QTest::addColumn<int>("lastLine");
+        QTest::newRow("time only") << Moment(14, 5, 9) << 1 << 1;
+        QTest::newRow("midnight: date and time") << Moment(23, 59, 59) << 0 << 1;
+        QTest::newRow("a line more: all") << Moment(14, 5, 9) << 0 << 2;
+    }
+
+    void repaintsOnlyChangedLines()
+    {
+        QFETCH(TDateTime, from);
+        QFETCH(int, firstLine);
+        QFETCH(int, lastLine);
+        TFakeClock fake(from);
+        QWidget window;
+        window.resize(300, 120);
+        TZonedClock clock(&window);
+        clock.SetDateFormat(u"dddd d mmmm yyyy"_s);
+        clock.SetTimeFormat(u"hh:nn:ss"_s);
+        const bool moreLines = lastLine == 2;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+        TPaintCounter paints(clock);
+        fake.Advance(1000);
+        if (moreLines)
+            clock.SetDateTimeSeparator(u"\r\r"_s);
+        else
+            clock.UpdateText();
+        QTest::qWait(20);
+        QVERIFY(paints.Count > 0);
+        const int line = clock.fontMetrics().lineSpacing();
+        const QRect painted = paints.Region.boundingRect();
+        if (moreLines) {
+            QCOMPARE(painted, clock.rect());
+        } else {
+            QVERIFY2(painted.top() <= firstLine * line && painted.top() >= firstLine * line - 2,
+                     qPrintable(u"top %1"_s.arg(painted.top())));
+            QVERIFY2(painted.bottom() <= (lastLine + 1) * line + 2,
+                     qPrintable(u"bottom %1"_s.arg(painted.bottom())));
+        }
+        QCOMPARE(clock.accessibleName(), clock.Text());
     }
 
     void settersRefreshAnInactiveClock()
