@@ -62,7 +62,7 @@ void TClocksApp::OpenOptions()
         FZoneForm = new TZoneForm(TClocksForm::ZoneFilePath(), FClocksForm->ShownState());
         connect(FZoneForm, &TZoneForm::ChangesApplied, FClocksForm.get(),
                 &TClocksForm::ReloadClocks);
-        connect(FZoneForm, &TZoneForm::HelpRequested, this, &TClocksApp::ShowHelp);
+        connect(FZoneForm, &TZoneForm::HelpRequested, this, &ShowHelpTopic);
         connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
         // The dialog's search, models and pixmaps are freed with it, but the
         // allocator and the pixmap cache would keep their room for the rest
@@ -97,11 +97,6 @@ void TClocksApp::ShowAbout()
     FAboutForm->exec();
 }
 
-void TClocksApp::ShowHelp(const QString &keyword)
-{
-    ShowHelpTopic(keyword);
-}
-
 QString TClocksApp::NoTrayToldMarker()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -113,10 +108,9 @@ QString TClocksApp::NoTrayToldMarker()
 void TClocksApp::TrayMissing()
 {
     FClocksForm->SetStandalone(true);
-    const QString marker = NoTrayToldMarker();
-    if (!marker.isEmpty() && QFile::exists(marker))
-        return;
-    if (!marker.isEmpty()) {
+    if (const QString marker = NoTrayToldMarker(); !marker.isEmpty()) {
+        if (QFile::exists(marker))
+            return;
         // Marked before the box is shown: a second copy started meanwhile
         // need not say it again.
         QFile file(marker);

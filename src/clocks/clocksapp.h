@@ -43,8 +43,6 @@ public Q_SLOTS:
     void SelectClock(const TCustomisedTimeZone &clock);
     // Brings the open about box to the front, or shows one modally.
     void ShowAbout();
-    // Opens the manual at the page of a help keyword ("AClockList", ...).
-    void ShowHelp(const QString &keyword);
 
     // The marker that the no-tray message was shown in this login session,
     // in the session's runtime folder (gone at logout); empty without one.
