@@ -318,7 +318,7 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>%1 at %2</source>
         <extracomment>a day, then a time of day</extracomment>
-        <translation>am %1 um %2</translation>
+        <translation>am %1 um %2 Uhr</translation>
     </message>
     <message>
         <source>the day after %1</source>
@@ -335,6 +335,11 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>%1 days before %2</source>
         <translation>%1. Tag vor dem %2</translation>
+    </message>
+    <message>
+        <source>hh:nn ampm</source>
+        <extracomment>hh hours, nn minutes, ampm the AM/PM mark (leave it out for a 24-hour clock)</extracomment>
+        <translation>hh:nn</translation>
     </message>
 </context>
 <context>
@@ -577,6 +582,11 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>%1 behind local time</source>
         <translation>%1 hinter der Ortszeit</translation>
+    </message>
+    <message>
+        <source>dddd d mmmm yyyy</source>
+        <extracomment>dddd the weekday, d the day, mmmm the month, yyyy the year</extracomment>
+        <translation>dddd, d. mmmm yyyy</translation>
     </message>
 </context>
 <context>

@@ -570,7 +570,7 @@ QString TTimeZone::RuleDescription(bool daylightRule) const
     const double time = double(local - shift * MSecsPerDay) / double(MSecsPerDay);
     //: a day, then a time of day
     return Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 at %2"))
-        .arg(LocalDayPhrase(rule, shift), FormatDateTime(u"hh:nn ampm"_s, time));
+        .arg(LocalDayPhrase(rule, shift), FormatDateTime(ZoneTimeOfDayFormat(), time));
 }
 
 void TCustomisedTimeZone::Assign(const TTimeZone &source)
@@ -595,6 +595,12 @@ QString OffsetText(int minutes)
     text += FormatSettings().TimeSeparator;
     text += QString::number(magnitude % 60).rightJustified(2, u'0');
     return text;
+}
+
+QString ZoneTimeOfDayFormat()
+{
+    //: hh hours, nn minutes, ampm the AM/PM mark (leave it out for a 24-hour clock)
+    return Tr(QT_TRANSLATE_NOOP("TTimeZone", "hh:nn ampm"));
 }
 
 QString GMTText(int minutes, bool omitZero)

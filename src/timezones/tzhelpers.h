@@ -206,6 +206,9 @@ int CompareStringLocale(const QString &a, const QString &b); // case-sensitive
 QString OffsetText(int minutes);
 // "GMT +5:30"; just "GMT" when omitZero and minutes is 0.
 QString GMTText(int minutes, bool omitZero);
+// The time of day in the zone sentences: "hh:nn ampm" ("02:00 AM"), or the
+// translation's own format where a 12-hour clock is not the custom.
+QString ZoneTimeOfDayFormat();
 
 // Reads a zone file's bytes as text: UTF-8 when it is valid UTF-8 or starts
 // with a byte-order mark (which is dropped), else the single-byte (Latin-1)

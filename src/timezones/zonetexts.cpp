@@ -64,9 +64,11 @@ QString NextChangeText(const TTimeZone &zone, TDateTime utc)
     }
     const TDateTime before = change->At + change->OffsetBefore / MinutesPerDay;
     const TDateTime after = change->At + change->OffsetAfter / MinutesPerDay;
+    //: dddd the weekday, d the day, mmmm the month, yyyy the year
+    const QString dateFormat = ZoneTexts::tr("dddd d mmmm yyyy");
     return ZoneTexts::tr("Next change: %1, %2 → %3")
-        .arg(FormatDateTime(u"dddd d mmmm yyyy"_s, before), FormatDateTime(u"hh:nn ampm"_s, before),
-             FormatDateTime(u"hh:nn ampm"_s, after));
+        .arg(FormatDateTime(dateFormat, before), FormatDateTime(ZoneTimeOfDayFormat(), before),
+             FormatDateTime(ZoneTimeOfDayFormat(), after));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #include "platform/help.h"
 #include "platform/translations.h"
 #include "timezones/tzhelpers.h"
+#include "timezones/zonetexts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,11 @@ void TestTranslations::programTexts_data()
     QTest::newRow("German core text")
         << "de_DE" << true << QByteArray("TAlarm") << QByteArray("The time in %1 is now %2.")
         << u"In %1 ist es jetzt %2."_s;
+    // main's own texts are refreshed with the libraries' (a text of main was
+    // once dropped by an update of the .ts file).
+    QTest::newRow("German text of main")
+        << "de_DE" << true << QByteArray("main") << QByteArray("Vorkel Clocks is already running.")
+        << u"Vorkel Clocks läuft bereits."_s;
     QTest::newRow("no French: English stays") << "fr_FR" << false << QByteArray("TClocksForm")
                                               << QByteArray("World Times") << u"World Times"_s;
     QTest::newRow("English needs none") << "en_GB" << false << QByteArray("TClocksForm")
@@ -80,9 +86,15 @@ void TestTranslations::ruleDescriptionInGerman()
     // Last Sunday of March and first Sunday on or after 8 October, 1:00 UTC.
     zone.DaylightRule = {3, 1, 0, 1.0 / 24, TZoneRuleType::zrLastWeekday};
     zone.StandardRule = {10, 1, 8, 1.0 / 24, TZoneRuleType::zrWeekdayOnOrAfter};
-    QCOMPARE(zone.RuleDescription(true), u"am letzten Sonntag im März um 02:00 AM"_s);
+    // German tells the time on a 24-hour clock, whatever the user's own format.
+    QCOMPARE(zone.RuleDescription(true), u"am letzten Sonntag im März um 02:00 Uhr"_s);
     QCOMPARE(zone.RuleDescription(false),
-             u"am ersten Sonntag am oder nach dem 8. Oktober um 03:00 AM"_s);
+             u"am ersten Sonntag am oder nach dem 8. Oktober um 03:00 Uhr"_s);
+    SetFormatSettings(TFormatSettings::FromLocale(QLocale(u"de_DE"_s)));
+    const TDateTime winter = 46'000; // 9 December 2025
+    QCOMPARE(NextChangeText(zone, winter),
+             u"Nächste Umstellung: Sonntag, 29. März 2026, 02:00 → 03:00"_s);
+    SetFormatSettings(TFormatSettings::British());
     zone.StandardRule = {};
     QCOMPARE(zone.RuleDescription(false), u"an einem unbekannten Tag"_s);
 }
