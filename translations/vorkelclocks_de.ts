@@ -24,13 +24,6 @@
     </message>
 </context>
 <context>
-    <name>ShowHelpTopic</name>
-    <message>
-        <source>Vorkel Clocks Help</source>
-        <translation>Hilfe zu Vorkel Clocks</translation>
-    </message>
-</context>
-<context>
     <name>SoundMessageDlg</name>
     <message>
         <source>Warning</source>
@@ -199,6 +192,13 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>Back to the present</source>
         <translation>Zurück zur Gegenwart</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>Vorkel Clocks Help</source>
+        <translation>Hilfe zu Vorkel Clocks</translation>
     </message>
 </context>
 <context>

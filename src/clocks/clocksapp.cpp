@@ -6,7 +6,7 @@
 #include "components/gmsgdlg.h"
 #include "components/systrayicon.h"
 #include "options/zonefrm.h"
-#include "platform/help.h"
+#include "platform/helpviewer.h"
 #include "platform/memoryrelease.h"
 #include "platform/sessionsignals.h"
 #include "platform/windowfront.h"
@@ -26,6 +26,7 @@ TClocksApp::TClocksApp()
     connect(form, &TClocksForm::OptionsRequested, this, &TClocksApp::OpenOptions);
     connect(form, &TClocksForm::ClockInfoRequested, this, &TClocksApp::SelectClock);
     connect(form, &TClocksForm::AboutRequested, this, &TClocksApp::ShowAbout);
+    connect(form, &TClocksForm::HelpRequested, this, &TClocksApp::ShowHelp);
     connect(FTrayWatch.get(), &TTrayWatch::Missing, this, &TClocksApp::TrayMissing);
     connect(FTrayWatch.get(), &TTrayWatch::Appeared, this, &TClocksApp::TrayAppeared);
     if (!form->Terminating())
@@ -37,6 +38,7 @@ TClocksApp::~TClocksApp()
     // Top-level windows without a parent: nothing else frees them.
     delete FZoneForm.data();
     delete FAboutForm.data();
+    delete FHelpViewer.data();
 }
 
 TZoneForm *TClocksApp::ZoneForm() const
@@ -47,6 +49,11 @@ TZoneForm *TClocksApp::ZoneForm() const
 TAboutForm *TClocksApp::AboutForm() const
 {
     return FAboutForm;
+}
+
+THelpViewer *TClocksApp::HelpViewer() const
+{
+    return FHelpViewer;
 }
 
 bool TClocksApp::Terminating() const
@@ -62,7 +69,7 @@ void TClocksApp::OpenOptions()
         FZoneForm = new TZoneForm(TClocksForm::ZoneFilePath(), FClocksForm->ShownState());
         connect(FZoneForm, &TZoneForm::ChangesApplied, FClocksForm.get(),
                 &TClocksForm::ReloadClocks);
-        connect(FZoneForm, &TZoneForm::HelpRequested, this, &ShowHelpTopic);
+        connect(FZoneForm, &TZoneForm::HelpRequested, this, &TClocksApp::ShowHelp);
         connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
         // The dialog's search, models and pixmaps are freed with it, but the
         // allocator and the pixmap cache would keep their room for the rest
@@ -95,6 +102,17 @@ void TClocksApp::ShowAbout()
     // Like a message box, it gives way when the program is asked to end.
     connect(&TTermination::Instance(), &TTermination::Arrived, FAboutForm.data(), &QDialog::reject);
     FAboutForm->exec();
+}
+
+void TClocksApp::ShowHelp(const QString &keyword)
+{
+    if (FHelpViewer.isNull()) {
+        // A window of its own, like the dialog: its pages' memory goes when
+        // the user closes it.
+        FHelpViewer = new THelpViewer();
+        FHelpViewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    FHelpViewer->ShowTopic(keyword);
 }
 
 QString TClocksApp::NoTrayToldMarker()

@@ -1,5 +1,5 @@
 // The program's one owner: the tray icon and the clocks window for the whole
-// run, the options dialog and the about box while they are open. The windows
+// run, the options dialog, the about box and the manual while they are open. The windows
 // never reach each other; they ask through signals that the owner answers.
 #pragma once
 
@@ -10,6 +10,7 @@
 class TAboutForm;
 class TClocksForm;
 class TCustomisedTimeZone;
+class THelpViewer;
 class TSysTrayIcon;
 class TTrayWatch;
 class TZoneForm;
@@ -27,9 +28,10 @@ public:
 
     TClocksForm &ClocksForm() const { return *FClocksForm; }
     TSysTrayIcon &SysTrayIcon() const { return *FSysTrayIcon; }
-    // The open options dialog or about box, or null.
+    // The open options dialog, about box or manual, or null.
     TZoneForm *ZoneForm() const;
     TAboutForm *AboutForm() const;
+    THelpViewer *HelpViewer() const;
 
     // True once the zone database failed to load: the program is ending.
     bool Terminating() const;
@@ -43,6 +45,9 @@ public Q_SLOTS:
     void SelectClock(const TCustomisedTimeZone &clock);
     // Brings the open about box to the front, or shows one modally.
     void ShowAbout();
+    // Opens the manual at the keyword's page, in the one viewer window
+    // (made when first needed, gone once closed).
+    void ShowHelp(const QString &keyword);
 
     // The marker that the no-tray message was shown in this login session,
     // in the session's runtime folder (gone at logout); empty without one.
@@ -60,5 +65,6 @@ private:
     std::unique_ptr<TClocksForm> FClocksForm;
     QPointer<TZoneForm> FZoneForm;
     QPointer<TAboutForm> FAboutForm;
+    QPointer<THelpViewer> FHelpViewer;
     std::unique_ptr<TTrayWatch> FTrayWatch;
 };

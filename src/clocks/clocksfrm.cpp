@@ -11,7 +11,6 @@
 #include "components/zonedclock.h"
 #include "core/common.h"
 #include "platform/datetimeformat.h"
-#include "platform/help.h"
 #include "platform/sessionsignals.h"
 #include "platform/settings.h"
 #include "timezones/zonetexts.h"
@@ -805,7 +804,7 @@ void TClocksForm::About1Click()
 
 void TClocksForm::Help1Click()
 {
-    ShowHelpTopic(QStringLiteral("AContents"));
+    Q_EMIT HelpRequested(QStringLiteral("AContents"));
 }
 
 void TClocksForm::ApplicationDeactivate()

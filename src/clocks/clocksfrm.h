@@ -134,6 +134,8 @@ Q_SIGNALS:
     void ClockInfoRequested(const TCustomisedTimeZone &clock);
     // "About..." in either menu.
     void AboutRequested();
+    // "Help" in the window's menu: the manual at the keyword's page.
+    void HelpRequested(const QString &keyword);
 
 public Q_SLOTS:
     // A click on the tray icon, or "Show Clocks".

@@ -106,7 +106,7 @@ Q_SIGNALS:
     // The working copy is now in the settings store: the clocks are to be
     // loaded again from it.
     void ChangesApplied();
-    // The manual is asked for, at the page of keyword (see ShowHelpTopic).
+    // The manual is asked for, at the page of keyword (see HelpPageForKeyword).
     void HelpRequested(const QString &keyword);
     // A context pop-up was asked for (What's This, the caption help button or F1).
     void HelpPopupRequested(int topic);

@@ -1,19 +1,11 @@
 #include "help.h"
 
-#include "platform/windowfront.h"
-
-#include <QApplication>
 #include <QCursor>
 #include <QFile>
 #include <QHash>
-#include <QPointer>
-#include <QScreen>
-#include <QTextBrowser>
 #include <QWhatsThis>
 
 namespace {
-QPointer<QTextBrowser> viewer;
-
 const QHash<int, QString> &PopupTexts()
 {
     // Read once from the compiled-in table of the user's language (English
@@ -53,36 +45,6 @@ QString LocalizedHelpPage(const QString &page, const QLocale &locale)
 {
     const QString translated = QLocale::languageToCode(locale.language()) + u'/' + page;
     return QFile::exists(QStringLiteral(":/help/") + translated) ? translated : page;
-}
-
-void ShowHelpTopic(const QString &keyword)
-{
-    if (viewer.isNull()) {
-        // A top-level window of its own; deleted when the user closes it.
-        viewer = new QTextBrowser();
-        viewer->setAttribute(Qt::WA_DeleteOnClose);
-        // A top-level window has no parent to free it: the application does
-        // at its end if the user left the manual open.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
-        viewer->setWindowTitle(QCoreApplication::translate("ShowHelpTopic", "Vorkel Clocks Help"));
-        viewer->setOpenExternalLinks(true);
-        viewer->setSearchPaths({QStringLiteral(":/help")});
-        // One style for every page: the viewer ignores linked style sheets.
-        QFile css(QStringLiteral(":/help/style.css"));
-        if (css.open(QIODevice::ReadOnly))
-            viewer->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
-        const QFontMetrics fm(viewer->font());
-        viewer->resize(fm.averageCharWidth() * 80, fm.height() * 36);
-    }
-    viewer->setSource(
-        QUrl(QStringLiteral("qrc:/help/") + LocalizedHelpPage(HelpPageForKeyword(keyword))));
-    ReturnActivationOnHide(*viewer);
-    BringToFront(*viewer);
-}
-
-QTextBrowser *HelpViewer()
-{
-    return viewer.data();
 }
 
 QString ContextPopupText(int topic)

@@ -10,6 +10,7 @@
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
 #include "platform/help.h"
+#include "platform/helpviewer.h"
 #include "platform/settings.h"
 #include "zonefrmcontrols.h"
 
@@ -28,6 +29,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QWhatsThis>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -110,9 +112,6 @@ private Q_SLOTS:
     {
         QWhatsThis::hideText();
         delete FForm.data();
-        if (HelpViewer() != nullptr) {
-            delete HelpViewer();
-        }
         FClock.reset();
         SetSettingsFileName(QString());
         FDir.reset();
@@ -217,7 +216,9 @@ private Q_SLOTS:
         QCOMPARE(asked.count(), 1);
         QCOMPARE(asked[0][0].toString(), keyword);
         // Showing it is the owner's part.
-        QVERIFY(HelpViewer() == nullptr);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::none_of(windows.begin(), windows.end(),
+                             [](QWidget *w) { return qobject_cast<THelpViewer *>(w) != nullptr; }));
     }
 
     void whatsThisMenu_data()

@@ -7,7 +7,7 @@
 #include "options/zonefrm.h"
 #include "platform/clocksource.h"
 #include "platform/formatsettings.h"
-#include "platform/help.h"
+#include "platform/helpviewer.h"
 #include "platform/settings.h"
 #include "zonefrmcontrols.h"
 
@@ -178,15 +178,24 @@ private Q_SLOTS:
         QVERIFY(FWindow->isVisible());
     }
 
-    // The owner answers the dialog's Help with the manual at the tab's page.
-    void helpFromTheDialog()
+    // The owner answers Help from either window with the manual at the page
+    // asked for, in one viewer while it is open.
+    void helpFromBothWindows()
     {
         SeedClocks({QStringLiteral("Europe/London")}, {QStringLiteral("Home")});
         Window().OpenOptions();
         Controls(Dialog()).BtnHelp()->click();
-        QVERIFY(HelpViewer() != nullptr);
-        QCOMPARE(HelpViewer()->source().fileName(), QStringLiteral("clocklist.htm"));
-        delete HelpViewer();
+        const QPointer<THelpViewer> viewer = FApp->HelpViewer();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->source().fileName(), QStringLiteral("clocklist.htm"));
+        FWindow->Help1Click();
+        QCOMPARE(FApp->HelpViewer(), viewer.data());
+        QCOMPARE(viewer->source().fileName(), QStringLiteral("contents.htm"));
+        viewer->close(); // deletes itself
+        QTRY_VERIFY(viewer.isNull());
+        QCOMPARE(FApp->HelpViewer(), nullptr);
+        FWindow->Help1Click();
+        QVERIFY(FApp->HelpViewer() != nullptr);
     }
 
     void commitWithoutClocksHidesTheWindow()
