@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -45,163 +46,9 @@ QString Tr(const char *text)
 }
 
 // Years 1 to 9999, the calendar's range: a moment outside it has no daylight
-// time and a rule no moment, so the unsigned arithmetic below never wraps.
+// time and a rule no moment.
 constexpr int FirstDay = DayNumber(1, 1, 1);
 constexpr int EndDay = DayNumber(10000, 1, 1);
-// Shifts day numbers so that 1 March of year 0 is day 0.
-constexpr int MarchZeroShift = 693'899;
-static_assert(DayNumber(0, 3, 1) + MarchZeroShift == 0);
-
-// Rounds half away from zero without a libm call; |value| is bounded by the
-// caller.
-inline std::int64_t RoundToInt64(double value)
-{
-    return value >= 0 ? static_cast<std::int64_t>(value + 0.5)
-                      : -static_cast<std::int64_t>(-value + 0.5);
-}
-
-// Milliseconds into the day of a rule's time of day; only its fraction counts.
-inline std::int64_t TimeOfDayMSecs(TDateTime onTime)
-{
-    if (!(onTime >= 0 && onTime < 1)) {
-        onTime = std::isfinite(onTime) ? onTime - std::floor(onTime) : 0;
-    }
-    return RoundToInt64(onTime * double(MSecsPerDay));
-}
-
-// 0 = Sunday … 6 = Saturday, for any day number from year 1 on.
-inline unsigned WeekdayIndex(int dayNumber)
-{
-    // Day 0 was a Saturday; 700'000 is a multiple of 7 that keeps it unsigned.
-    return static_cast<unsigned>(dayNumber + 700'006) % 7;
-}
-
-// n mod 7 for the small sums of weekdays and day counts below: one load
-// instead of a division.
-constexpr std::array<std::uint8_t, 64> Mod7 = [] {
-    std::array<std::uint8_t, 64> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        table[i] = static_cast<std::uint8_t>(i % 7);
-    }
-    return table;
-}();
-
-// What the rules need of one calendar year.
-struct TYear
-{
-    int Jan1 = 0;             // day number of 1 January
-    int Leap = 0;             // 1 in a leap year
-    unsigned Jan1Weekday = 0; // 0 = Sunday
-};
-
-constexpr int LeapOf(int year)
-{
-    return IsLeapYear(year) ? 1 : 0;
-}
-
-// The year a day number falls in (years 1..9999), by the civil-from-days
-// formula on unsigned numbers: multiplications only, no loops.
-inline TYear YearOfDay(int dayNumber)
-{
-    const auto n = static_cast<std::uint32_t>(dayNumber + MarchZeroShift); // since 1 March, year 0
-    const std::uint32_t n1 = 4 * n + 3;
-    const std::uint32_t century = n1 / 146'097;
-    const std::uint32_t n2 = (n1 % 146'097) | 3;
-    const std::uint64_t p2 = std::uint64_t(2'939'745) * n2;
-    const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
-    const auto dayOfYear = static_cast<std::uint32_t>(p2) / 2'939'745 / 4; // 0 = 1 March
-    const bool janFeb = dayOfYear >= 306;
-    const int year = static_cast<int>(100 * century + yearOfCentury) + (janFeb ? 1 : 0);
-    const int leap = LeapOf(year);
-    const int jan1 = janFeb ? dayNumber - static_cast<int>(dayOfYear - 306)
-                            : dayNumber - static_cast<int>(dayOfYear) - 59 - leap;
-    return {jan1, leap, WeekdayIndex(jan1)};
-}
-
-// Per month, [0] unused: days before its 1st in a common year, the same mod
-// 7, and its days in a common year.
-constexpr std::array<int, 13> DaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
-                                                 181, 212, 243, 273, 304, 334};
-constexpr std::array<unsigned, 13> DaysBeforeMonthMod7 = [] {
-    std::array<unsigned, 13> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        table[i] = static_cast<unsigned>(DaysBeforeMonth[i] % 7);
-    }
-    return table;
-}();
-constexpr std::array<int, 13> DaysOfMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-constexpr bool ValidMonth(int month)
-{
-    return month >= 1 && month <= 12;
-}
-
-constexpr bool ValidWeekday(int weekday)
-{
-    return weekday >= 1 && weekday <= 7;
-}
-
-// The day number on which the rule takes effect in that year; false when the
-// rule names no day there. Pure arithmetic on small tables: this runs twice
-// per clock update.
-inline bool RuleDayNumber(const TYear &year, const TZoneRule &rule, int &dayNumber)
-{
-    const unsigned month = rule.OnMonth;
-    if (!ValidMonth(static_cast<int>(month))) {
-        return false;
-    }
-    const int afterFebruary = month > 2 ? year.Leap : 0;
-    const int first = year.Jan1 + DaysBeforeMonth[month] + afterFebruary;
-    const unsigned firstWeekday =
-        Mod7[year.Jan1Weekday + DaysBeforeMonthMod7[month] + unsigned(afterFebruary)];
-    const int days = DaysOfMonth[month] + (month == 2 ? year.Leap : 0);
-    // 0 = Sunday, like the weekday indexes above; every sum below stays under 64.
-    const unsigned weekday = rule.OnDayOfWeek - 1u;
-    switch (rule.OnType) {
-    case TZoneRuleType::zrDayOfMonth:
-        if (rule.OnDay < 1 || rule.OnDay > days) {
-            return false;
-        }
-        dayNumber = first + rule.OnDay - 1;
-        return true;
-    case TZoneRuleType::zrLastWeekday: {
-        if (!ValidWeekday(rule.OnDayOfWeek)) {
-            return false;
-        }
-        const unsigned lastWeekday = Mod7[firstWeekday + unsigned(days) - 1];
-        dayNumber = first + days - 1 - Mod7[lastWeekday + 7 - weekday];
-        return true;
-    }
-    case TZoneRuleType::zrWeekdayOnOrAfter: {
-        if (!ValidWeekday(rule.OnDayOfWeek) || rule.OnDay < 1 || rule.OnDay > days) {
-            return false;
-        }
-        // May run into the next month: the rule says "on or after".
-        const unsigned startWeekday = Mod7[firstWeekday + rule.OnDay - 1u];
-        dayNumber = first + rule.OnDay - 1 + Mod7[weekday + 7 - startWeekday];
-        return true;
-    }
-    case TZoneRuleType::zrWeekdayOnOrBefore:
-        // Counted from the 1st whatever OnDay says; OnDay only names the rule.
-        if (!ValidWeekday(rule.OnDayOfWeek)) {
-            return false;
-        }
-        dayNumber = first + Mod7[weekday + 7 - firstWeekday];
-        return true;
-    }
-    return false;
-}
-
-bool ValidYear(int year)
-{
-    return year >= 1 && year <= 9999;
-}
-
-TYear YearInfo(int year)
-{
-    const int jan1 = DayNumber(year, 1, 1);
-    return {jan1, LeapOf(year), WeekdayIndex(jan1)};
-}
 
 // Clamps an offset sum that a hostile zone file could push past 32 bits.
 int ClampMinutes(std::int64_t minutes)
@@ -263,7 +110,7 @@ QString DayPhrase(const TZoneRule &rule)
 // A day of the month in every year: February's end moves with leap years.
 constexpr int FixedMonthLength(int month)
 {
-    return month == 2 ? 28 : DaysOfMonth[month];
+    return DaysInMonth(2001, month);
 }
 
 // Day `day` of `month` counted on over the month's end or back before its
@@ -272,14 +119,14 @@ bool MoveDay(int &month, int &day)
 {
     if (day < 1) {
         month = month == 1 ? 12 : month - 1;
-        day = DaysOfMonth[month];
+        day = FixedMonthLength(month);
         return month != 2;
     }
     if (day > FixedMonthLength(month)) {
         if (month == 2) {
             return false;
         }
-        day -= DaysOfMonth[month];
+        day -= FixedMonthLength(month);
         month = month == 12 ? 1 : month + 1;
     }
     return true;
@@ -314,7 +161,7 @@ std::optional<QString> MovedDayPhrase(const TZoneRule &rule, int shift)
         if (month == 2) {
             return std::nullopt;
         }
-        day = DaysOfMonth[month] - 6 + shift;
+        day = FixedMonthLength(month) - 6 + shift;
         break;
     case TZoneRuleType::zrWeekdayOnOrAfter:
         if (!dayExists || (month == 2 && rule.OnDay > 28)) {
@@ -360,41 +207,6 @@ QString LocalDayPhrase(const TZoneRule &rule, std::int64_t shift)
         .arg(days, base);
 }
 
-// Whole milliseconds, so a moment equal to a transition compares equal
-// however its double was put together.
-inline std::int64_t MomentMSecs(TDateTime utc)
-{
-    return RoundToInt64(utc * double(MSecsPerDay));
-}
-
-// Inlined into its callers: LocalTimeAt runs once a second per clock.
-inline bool DaylightAt(const TTimeZone &zone, TDateTime utc)
-{
-    // The negated test also sends NaN to standard time.
-    if (!zone.HasDaylight() || !(utc >= FirstDay && utc < EndDay - 1)) {
-        return false;
-    }
-    const std::int64_t u = MomentMSecs(utc);
-    const auto sinceFirst = static_cast<std::uint64_t>(u - std::int64_t(FirstDay) * MSecsPerDay);
-    const int day = static_cast<int>(sinceFirst / std::uint64_t(MSecsPerDay)) + FirstDay;
-    const TYear year = YearOfDay(day);
-    int daylightDay = 0;
-    int standardDay = 0;
-    if (!RuleDayNumber(year, zone.DaylightRule, daylightDay) ||
-        !RuleDayNumber(year, zone.StandardRule, standardDay)) {
-        return false;
-    }
-    const std::int64_t d = daylightDay * MSecsPerDay + TimeOfDayMSecs(zone.DaylightRule.OnTime);
-    const std::int64_t s = standardDay * MSecsPerDay + TimeOfDayMSecs(zone.StandardRule.OnTime);
-    // Both ends inclusive: daylight time holds at exactly D and still at S.
-    // D < S: daylight in mid-year; D > S: across the new year; D = S: never.
-    // Without branches: which side of a transition a moment lies on is what a
-    // random moment makes unpredictable.
-    const bool midYear = (d <= u) & (u <= s);
-    const bool acrossNewYear = (u >= d) | (u <= s);
-    return d < s ? midYear : (d > s) & acrossNewYear;
-}
-
 // The stated change in force at utc, by binary search over a few dozen
 // moments; nullptr outside their span, for NaN too.
 inline const TZoneChange *StatedChange(const TTimeZone &zone, TDateTime utc)
@@ -413,7 +225,51 @@ inline const TZoneChange *StatedChange(const TTimeZone &zone, TDateTime utc)
     return &*std::prev(after);
 }
 
+bool SameRule(const TZoneRule &a, const TZoneRule &b)
+{
+    // By its bits, so a rule time that is no number still matches itself.
+    return a.OnMonth == b.OnMonth && a.OnDayOfWeek == b.OnDayOfWeek && a.OnDay == b.OnDay &&
+           a.OnType == b.OnType &&
+           std::bit_cast<std::uint64_t>(a.OnTime) == std::bit_cast<std::uint64_t>(b.OnTime);
+}
+
+// Whether a rule table was made from the zone's fields as they are now.
+bool IsKeyOf(const TRuleTable::TKey &key, const TTimeZone &zone)
+{
+    return key.UTCOffset == zone.UTCOffset && key.StandardOffset == zone.StandardOffset &&
+           key.DaylightOffset == zone.DaylightOffset &&
+           SameRule(key.DaylightRule, zone.DaylightRule) &&
+           SameRule(key.StandardRule, zone.StandardRule);
+}
+
 } // namespace
+
+// Inlined into the conversions: a clock converts once a second.
+inline const TRuleTable &TTimeZone::RuleTableFor(std::int64_t msecs) const
+{
+    if (!IsKeyOf(FRuleTable.Key(), *this) || !FRuleTable.Covers(msecs)) [[unlikely]] {
+        RenewRuleTable(msecs);
+    }
+    return FRuleTable;
+}
+
+void TTimeZone::RenewRuleTable(std::int64_t msecs) const
+{
+    if (!IsKeyOf(FRuleTable.Key(), *this)) {
+        FRuleTable.Reset({UTCOffset, StandardOffset, DaylightOffset, DaylightRule, StandardRule});
+    }
+    FRuleTable.Cover(msecs);
+}
+
+bool TTimeZone::RulesSayDaylight(TDateTime utc) const
+{
+    // The negated test also sends NaN to standard time.
+    if (!HasDaylight() || !(utc >= FirstDay && utc < EndDay - 1)) {
+        return false;
+    }
+    const std::int64_t u = MomentMSecs(utc);
+    return RuleTableFor(u).DaylightAt(u);
+}
 
 const TZoneChange *TTimeZone::StatedChangeAt(TDateTime utc) const
 {
@@ -474,7 +330,7 @@ int TTimeZone::OffsetAt(TDateTime utc) const
         return change->Offset;
     }
     return ClampMinutes(std::int64_t(UTCOffset) +
-                        (DaylightAt(*this, utc) ? DaylightOffset : StandardOffset));
+                        (RulesSayDaylight(utc) ? DaylightOffset : StandardOffset));
 }
 
 const QString &TTimeZone::AbbrAt(TDateTime utc) const
@@ -482,7 +338,7 @@ const QString &TTimeZone::AbbrAt(TDateTime utc) const
     if (const TZoneChange *change = StatedChangeAt(utc)) {
         return change->Abbr;
     }
-    return DaylightAt(*this, utc) ? DaylightAbbr : StandardAbbr;
+    return RulesSayDaylight(utc) ? DaylightAbbr : StandardAbbr;
 }
 
 void TTimeZone::Assign(const TTimeZone &source)
@@ -501,17 +357,16 @@ void TTimeZone::Assign(const TTimeZone &source)
 
 bool TTimeZone::RuleHasDate(int year, const TZoneRule &rule)
 {
-    int dayNumber = 0;
-    return ValidYear(year) && RuleDayNumber(YearInfo(year), rule, dayNumber);
+    return RuleDayNumber(year, rule).has_value();
 }
 
 TDateTime TTimeZone::TransitionMoment(int year, const TZoneRule &rule) const
 {
-    int dayNumber = 0;
-    if (!ValidYear(year) || !RuleDayNumber(YearInfo(year), rule, dayNumber)) {
+    const std::optional<int> dayNumber = RuleDayNumber(year, rule);
+    if (!dayNumber) {
         throw EConvertError(u"The rule names no day in the year %1"_s.arg(year));
     }
-    return dayNumber + double(TimeOfDayMSecs(rule.OnTime)) / double(MSecsPerDay);
+    return *dayNumber + double(RuleTimeOfDayMSecs(rule.OnTime)) / double(MSecsPerDay);
 }
 
 bool TTimeZone::IsDaylightAt(TDateTime utc) const
@@ -519,7 +374,7 @@ bool TTimeZone::IsDaylightAt(TDateTime utc) const
     if (const TZoneChange *change = StatedChangeAt(utc)) {
         return change->Daylight;
     }
-    return DaylightAt(*this, utc);
+    return RulesSayDaylight(utc);
 }
 
 TDateTime TTimeZone::LocalTimeAt(TDateTime utc) const
@@ -529,11 +384,14 @@ TDateTime TTimeZone::LocalTimeAt(TDateTime utc) const
             return utc + double(change->Offset) / MinutesPerDay;
         }
     }
-    // One division whichever offset applies; the sum of two 32-bit offsets is
-    // exact in a double, so this equals StandardTimeAt in standard time.
-    const std::int64_t minutes =
-        std::int64_t(UTCOffset) + (DaylightAt(*this, utc) ? DaylightOffset : StandardOffset);
-    return utc + double(minutes) / MinutesPerDay;
+    if (HasDaylight() && utc >= FirstDay && utc < EndDay - 1) {
+        const std::int64_t u = MomentMSecs(utc);
+        const TRuleTable &table = RuleTableFor(u);
+        return utc + table.OffsetDays(table.DaylightAt(u));
+    }
+    // The sum of two 32-bit offsets is exact in a double, so this equals
+    // StandardTimeAt.
+    return utc + double(std::int64_t(UTCOffset) + StandardOffset) / MinutesPerDay;
 }
 
 QString TTimeZone::RegionName() const
@@ -565,7 +423,7 @@ QString TTimeZone::RuleDescription(bool daylightRule) const
     // standard time resumes at its daylight time of the change.
     const std::int64_t offset =
         std::int64_t(UTCOffset) + (daylightRule ? StandardOffset : DaylightOffset);
-    const std::int64_t local = TimeOfDayMSecs(rule.OnTime) + offset * 60'000;
+    const std::int64_t local = RuleTimeOfDayMSecs(rule.OnTime) + offset * 60'000;
     const std::int64_t shift = (local >= 0 ? local : local - (MSecsPerDay - 1)) / MSecsPerDay;
     const double time = double(local - shift * MSecsPerDay) / double(MSecsPerDay);
     //: a day, then a time of day

@@ -6,6 +6,8 @@
 #include "platform/clocksource.h"
 #include "platform/datetime.h"
 #include "platform/exceptions.h"
+#include "timezones/ruletable.h"
+#include "timezones/zonerule.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,27 +16,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-// How a rule finds the day of the change.
-enum class TZoneRuleType : std::uint8_t
-{
-    zrDayOfMonth = 0,       // day OnDay of OnMonth
-    zrLastWeekday = 1,      // the last OnDayOfWeek of OnMonth
-    zrWeekdayOnOrAfter = 2, // the first OnDayOfWeek on or after day OnDay
-    zrWeekdayOnOrBefore = 3 // the first OnDayOfWeek of the month (OnDay only named)
-};
-
-// One yearly transition rule.
-struct TZoneRule
-{
-    std::uint8_t OnMonth = 0;     // 0..12, 1 = January; 0 = no rule (all fields 0)
-    std::uint8_t OnDayOfWeek = 0; // 0..7, 1 = Sunday … 7 = Saturday (types 1-3)
-    std::uint8_t OnDay = 0;       // 0..31 (types 0 and 2; named by type 3)
-    TDateTime OnTime = 0;         // 0 <= OnTime < 1, time of day on the UTC time line
-    TZoneRuleType OnType = TZoneRuleType::zrDayOfMonth;
-
-    friend bool operator==(const TZoneRule &, const TZoneRule &) = default;
-};
 
 // A change of a zone's clock stated outright in the zone file, for a zone
 // whose changes two yearly rules cannot hold.
@@ -130,6 +111,16 @@ public:
     QString CityName() const;    // Name after the first "/", or all of Name
     QString DisplayName() const; // "(GMT +1:00) City"
     QString RuleDescription(bool daylightRule) const;
+
+private:
+    // By the rules alone, in the calendar's years.
+    bool RulesSayDaylight(TDateTime utc) const;
+    // The rules' moments for the zone's present fields, taking in msecs.
+    const TRuleTable &RuleTableFor(std::int64_t msecs) const;
+    void RenewRuleTable(std::int64_t msecs) const;
+
+    // A cache: it notices on use when the public fields it came from change.
+    mutable TRuleTable FRuleTable;
 };
 
 // A zone as chosen for one clock: a copy of a database zone plus the clock's

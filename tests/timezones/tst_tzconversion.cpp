@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -49,6 +50,16 @@ void MakeCentralEuropean(TTimeZone &zone)
     zone.StandardRule = Rule(10, LastWeekday, 0, Sunday, 1);
 }
 
+void SetRules(TTimeZone &zone, int utcOffset, int standardOffset, int daylightOffset,
+              const TZoneRule &daylightRule, const TZoneRule &standard)
+{
+    zone.UTCOffset = utcOffset;
+    zone.StandardOffset = standardOffset;
+    zone.DaylightOffset = daylightOffset;
+    zone.DaylightRule = daylightRule;
+    zone.StandardRule = standard;
+}
+
 TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0)
 {
     return EncodeDateTime(y, mo, d, h, mi, s, ms);
@@ -72,6 +83,10 @@ private Q_SLOTS:
     void localTimeMatchesTransitionDoubles();
     void currentAbbrFollowsTheClock();
     void hostileValuesStayDefined();
+    void changedFieldsTakeEffect_data();
+    void changedFieldsTakeEffect();
+    void remembersYearsAcrossWideSpans_data();
+    void remembersYearsAcrossWideSpans();
     void offsetTexts_data();
     void offsetTexts();
     void names_data();
@@ -271,10 +286,7 @@ void TestTzConversion::localTime()
     QFETCH(TDateTime, utc);
     QFETCH(TDateTime, local);
     TTimeZone zone;
-    zone.UTCOffset = utcOffset;
-    zone.DaylightOffset = daylightOffset;
-    zone.DaylightRule = daylightRule;
-    zone.StandardRule = standard;
+    SetRules(zone, utcOffset, 0, daylightOffset, daylightRule, standard);
     QCOMPARE(UnixMSecsFromDateTime(zone.LocalTimeAt(utc)), UnixMSecsFromDateTime(local));
 }
 
@@ -330,6 +342,137 @@ void TestTzConversion::hostileValuesStayDefined()
     QVERIFY(!zone.IsDaylightAt(1e300));
     QVERIFY(!zone.DisplayName().isEmpty());
     QCOMPARE(OffsetText(std::numeric_limits<int>::min()), u"-35791394:08"_s);
+}
+
+// A zone remembers its rules' moments; its fields are public and change
+// under it (the options dialog, Assign), and the answer must follow them.
+void TestTzConversion::changedFieldsTakeEffect_data()
+{
+    QTest::addColumn<int>("utcOffset");
+    QTest::addColumn<int>("standardOffset");
+    QTest::addColumn<int>("daylightOffset");
+    QTest::addColumn<TZoneRule>("daylightRule");
+    QTest::addColumn<TZoneRule>("standard");
+    const TZoneRule march = Rule(3, LastWeekday, 0, Sunday, 1);
+    const TZoneRule october = Rule(10, LastWeekday, 0, Sunday, 1);
+    TZoneRule later = march;
+    later.OnTime = EncodeTime(1, 0, 0, 1);
+    TZoneRule monday = march;
+    monday.OnDayOfWeek = 2;
+    TZoneRule day = Rule(3, OnOrAfter, 8, Sunday, 1);
+    TZoneRule otherDay = day;
+    otherDay.OnDay = 15;
+    QTest::newRow("UTCOffset") << 120 << 0 << 60 << march << october;
+    QTest::newRow("StandardOffset") << 60 << 30 << 60 << march << october;
+    QTest::newRow("DaylightOffset") << 60 << 0 << 120 << march << october;
+    QTest::newRow("daylight rule's month")
+        << 60 << 0 << 60 << Rule(4, LastWeekday, 0, Sunday, 1) << october;
+    QTest::newRow("standard rule's month")
+        << 60 << 0 << 60 << march << Rule(9, LastWeekday, 0, Sunday, 1);
+    QTest::newRow("rule's time by a millisecond") << 60 << 0 << 60 << later << october;
+    QTest::newRow("rule's weekday") << 60 << 0 << 60 << monday << october;
+    QTest::newRow("rule's type") << 60 << 0 << 60 << day << october;
+    QTest::newRow("rule's day") << 60 << 0 << 60 << otherDay << october;
+    QTest::newRow("rules swapped: the southern half") << 60 << 0 << 60 << october << march;
+    QTest::newRow("standard rule gone") << 60 << 0 << 60 << march << TZoneRule();
+    QTest::newRow("no daylight time left") << 60 << 0 << 60 << TZoneRule() << TZoneRule();
+}
+
+void TestTzConversion::changedFieldsTakeEffect()
+{
+    QFETCH(int, utcOffset);
+    QFETCH(int, standardOffset);
+    QFETCH(int, daylightOffset);
+    QFETCH(TZoneRule, daylightRule);
+    QFETCH(TZoneRule, standard);
+    TTimeZone fresh;
+    SetRules(fresh, utcOffset, standardOffset, daylightOffset, daylightRule, standard);
+    // Around every change of either set of rules.
+    QList<TDateTime> moments;
+    for (const TDateTime day : {At(2026, 3, 8), At(2026, 3, 15), At(2026, 3, 29), At(2026, 3, 30),
+                                At(2026, 4, 26), At(2026, 9, 27), At(2026, 10, 25)}) {
+        for (const int ms : {0, 3'599'999, 3'600'000, 3'600'001, 7'200'000}) {
+            moments << day + ms / double(MSecsPerDay);
+        }
+    }
+    TTimeZone zone;
+    MakeCentralEuropean(zone);
+    for (const TDateTime utc : moments) {
+        zone.LocalTimeAt(utc);
+    }
+    SetRules(zone, utcOffset, standardOffset, daylightOffset, daylightRule, standard);
+    TCustomisedTimeZone clock;
+    MakeCentralEuropean(clock);
+    for (const TDateTime utc : moments) {
+        clock.LocalTimeAt(utc);
+    }
+    clock.Assign(fresh);
+    for (const TDateTime utc : moments) {
+        const QString at = FormatDateTime(u"yyyy-mm-dd hh:nn:ss.zzz"_s, utc);
+        QVERIFY2(zone.LocalTimeAt(utc) == fresh.LocalTimeAt(utc), qPrintable(at));
+        QVERIFY2(zone.IsDaylightAt(utc) == fresh.IsDaylightAt(utc), qPrintable(at));
+        QVERIFY2(zone.OffsetAt(utc) == fresh.OffsetAt(utc), qPrintable(at));
+        QVERIFY2(clock.LocalTimeAt(utc) == fresh.LocalTimeAt(utc), qPrintable(at));
+    }
+}
+
+// One zone asked about moments far apart, in a jumbled order, against a new
+// zone for each moment: the year a moment falls in must be found the same
+// way whatever years the zone was asked about before, next to 1 January most
+// of all.
+void TestTzConversion::remembersYearsAcrossWideSpans_data()
+{
+    QTest::addColumn<TZoneRule>("daylightRule");
+    QTest::addColumn<TZoneRule>("standard");
+    const TZoneRule march = Rule(3, LastWeekday, 0, Sunday, 1);
+    const TZoneRule october = Rule(10, LastWeekday, 0, Sunday, 1);
+    QTest::newRow("north") << march << october;
+    QTest::newRow("south: across the new year") << october << march;
+    QTest::newRow("29 February: daylight only in leap years")
+        << Rule(2, DayOfMonth, 29, 0, 12) << october;
+    QTest::newRow("a change that runs into the next year")
+        << Rule(12, OnOrAfter, 31, Sunday, 23) << Rule(6, DayOfMonth, 1, 0, 0);
+    QTest::newRow("changes at midnight of 1 January and 31 December")
+        << Rule(1, DayOfMonth, 1, 0, 0) << Rule(12, DayOfMonth, 31, 23, 59);
+}
+
+void TestTzConversion::remembersYearsAcrossWideSpans()
+{
+    QFETCH(TZoneRule, daylightRule);
+    QFETCH(TZoneRule, standard);
+    TTimeZone zone;
+    MakeCentralEuropean(zone);
+    zone.DaylightRule = daylightRule;
+    zone.StandardRule = standard;
+    QList<int> years;
+    for (int year = 1870; year <= 2130; ++year) {
+        years << year;
+    }
+    years << 1 << 2 << 1600 << 1700 << 2400 << 9998 << 9999;
+    std::shuffle(years.begin(), years.end(), std::mt19937(2026));
+    int checked = 0;
+    for (const int year : years) {
+        QList<TDateTime> moments;
+        const TDateTime jan1 = At(year, 1, 1);
+        for (const int ms : {-86'400'000, -1, 0, 1, 86'400'000}) {
+            moments << jan1 + ms / double(MSecsPerDay);
+        }
+        for (const TZoneRule *rule : {&zone.DaylightRule, &zone.StandardRule}) {
+            if (TTimeZone::RuleHasDate(year, *rule)) {
+                const TDateTime change = zone.TransitionMoment(year, *rule);
+                moments << change - 1 / double(MSecsPerDay) << change
+                        << change + 1 / double(MSecsPerDay);
+            }
+        }
+        for (const TDateTime utc : moments) {
+            TTimeZone fresh;
+            fresh.Assign(zone);
+            const QString at = FormatDateTime(u"yyyy-mm-dd hh:nn:ss.zzz"_s, utc);
+            QVERIFY2(zone.LocalTimeAt(utc) == fresh.LocalTimeAt(utc), qPrintable(at));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 2000);
 }
 
 void TestTzConversion::offsetTexts_data()
