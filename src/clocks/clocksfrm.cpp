@@ -14,6 +14,7 @@
 #include "platform/sessionsignals.h"
 #include "platform/settings.h"
 #include "timezones/zonetexts.h"
+#include "ui_clocksfrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,9 +45,7 @@ Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
 
 namespace {
 // Design geometry, pixels at 96 dpi.
-constexpr int StripWidth = 24;
 constexpr int BrandPanelHeight = 35;
-constexpr int PinSize = 14;
 constexpr int MinimumWidth = 120;
 constexpr int WordMarkHeight = 58;
 constexpr int MinimumHeight = WordMarkHeight + BrandPanelHeight + 15;
@@ -70,13 +69,6 @@ QString TrayHint(const TTimeZoneList &clocks)
     if (hint.size() >= TrayHintLimit)
         hint = hint.left(TrayHintKept) + QStringLiteral("...");
     return hint;
-}
-
-QFont DesignFont()
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    return font;
 }
 
 // The pin: lying on its side while up, pushed in (seen from above) while down.
@@ -121,7 +113,7 @@ QFont Bold(QFont font)
 
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      FSysTrayIcon(&trayIcon)
+      FUi(std::make_unique<Ui::TClocksForm>()), FSysTrayIcon(&trayIcon)
 {
     CreateComponents();
     CreateMenus();
@@ -142,7 +134,22 @@ TClocksForm::~TClocksForm()
 
 QWidget *TClocksForm::SideStrip() const
 {
-    return PBox;
+    return FUi->PBox;
+}
+
+QToolButton *TClocksForm::PinButton() const
+{
+    return FUi->BtnPin;
+}
+
+QLabel *TClocksForm::AlarmImage() const
+{
+    return FUi->ImgAlarm;
+}
+
+QFrame *TClocksForm::BrandPanel() const
+{
+    return FUi->PanelBrand;
 }
 
 QString TClocksForm::ZoneFilePath()
@@ -159,76 +166,40 @@ void TClocksForm::SetZoneFilePath(const QString &path)
 
 void TClocksForm::CreateComponents()
 {
-    setWindowTitle(tr("World Times"));
-    setFont(DesignFont());
-    setAutoFillBackground(true);
+    // The form's pictures are compiled-in resources.
+    EnsureVorkelResources();
+    FUi->setupUi(this);
+    // Laid out at once: the clock column is placed beside the strip before
+    // the window is first shown.
+    layout()->activate();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
-    resize(180, 123);
     // The design position: where a window stored as pinned but without a
     // position of its own appears.
     move(364, 285);
-    setMinimumSize(MinimumWidth, MinimumHeight);
 
-    EnsureVorkelResources();
+    connect(FUi->PBox, &TWatermarkBox::Clicked, this, &TClocksForm::PBoxClick);
 
-    PBox = new TWatermarkBox(this);
-    PBox->setObjectName(QStringLiteral("PBox"));
-    PBox->setGeometry(0, 0, StripWidth, height() - BrandPanelHeight);
-    connect(PBox, &TWatermarkBox::Clicked, this, &TClocksForm::PBoxClick);
+    FUi->ZonedClock->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
+    FUi->ZonedClock->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
+    FUi->ZonedClock->SetDateTimeSeparator(QStringLiteral("\r"));
+    FUi->ZonedClock->SetUseDaylight(true);
+    FUi->ZonedClock->SetTransparent(false);
+    FUi->ZonedClock->SetActive(false);
 
-    LblTitle = new QLabel(this);
-    LblTitle->setObjectName(QStringLiteral("LblTitle"));
-    LblTitle->setFont(Bold(font()));
-    LblTitle->move(26, 0);
-
-    ZonedClock = new TZonedClock(this);
-    ZonedClock->setObjectName(QStringLiteral("ZonedClock"));
-    ZonedClock->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
-    ZonedClock->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
-    ZonedClock->SetDateTimeSeparator(QStringLiteral("\r"));
-    ZonedClock->SetUseDaylight(true);
-    ZonedClock->SetTransparent(false);
-    ZonedClock->SetActive(false);
-    ZonedClock->move(34, 13);
-
-    BtnPin = new QToolButton(this);
-    BtnPin->setObjectName(QStringLiteral("BtnPin"));
-    BtnPin->setCheckable(true);
-    BtnPin->setAutoRaise(true);
-    BtnPin->setFocusPolicy(Qt::NoFocus);
-    BtnPin->setToolTip(tr("Pin to the desktop"));
-    BtnPin->setIcon(PinIcon());
-    BtnPin->setIconSize(QSize(PinSize - 2, PinSize - 2));
-    BtnPin->setGeometry(width() - PinSize, 0, PinSize, PinSize);
-    connect(BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
+    FUi->BtnPin->setIcon(PinIcon());
+    connect(FUi->BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
     // Read out by a screen reader as what a press does now.
-    connect(BtnPin, &QToolButton::toggled, this, &TClocksForm::NamePinButton);
+    connect(FUi->BtnPin, &QToolButton::toggled, this, &TClocksForm::NamePinButton);
     NamePinButton();
 
-    ImgAlarm = new QLabel(this);
-    ImgAlarm->setObjectName(QStringLiteral("ImgAlarm"));
-    ImgAlarm->setAttribute(Qt::WA_TranslucentBackground);
-    ImgAlarm->setPixmap(QPixmap(QStringLiteral(":/alarm.png")));
-    ImgAlarm->resize(12, 11);
-    ImgAlarm->hide();
+    FUi->ImgAlarm->setAttribute(Qt::WA_TranslucentBackground);
+    FUi->ImgAlarm->hide();
 
-    PanelBrand = new QFrame(this);
-    PanelBrand->setObjectName(QStringLiteral("PanelBrand"));
-    PanelBrand->setCursor(Qt::PointingHandCursor);
-    PanelBrand->setGeometry(0, height() - BrandPanelHeight, width(), BrandPanelHeight);
-    Bevel1 = new QFrame(PanelBrand);
-    Bevel1->setFrameShape(QFrame::HLine);
-    Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(0, 0, width(), 2);
-    LblBrand = new QLabel(PanelBrand);
-    LblBrand->setObjectName(QStringLiteral("LblBrand"));
-    LblBrand->setAlignment(Qt::AlignCenter);
     // The whole panel answers a click, its caption included.
-    LblBrand->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LblBrand->setGeometry(0, 2, width(), BrandPanelHeight - 2);
+    FUi->LblBrand->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FUi->Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     FTimer = new QTimer(this);
     FTimer->setSingleShot(true);
@@ -264,7 +235,7 @@ void TClocksForm::CreateMenus()
     PopupMenu2->addAction(tr("E&xit"), this, &TClocksForm::Close1Click);
     connect(PopupMenu2, &QMenu::aboutToShow, this, &TClocksForm::PopupMenu2Popup);
 
-    ZonedClock->SetPopupMenu(PopupMenu2);
+    FUi->ZonedClock->SetPopupMenu(PopupMenu2);
     FSysTrayIcon->SetPopupMenu(PopupMenu1.get());
     connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::Showtimes1Click);
     connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::Options1Click);
@@ -289,8 +260,8 @@ void TClocksForm::FormCreate()
     if (lcClocks().isDebugEnabled())
         ReportDocking();
 
-    LblBrand->setText(BrandPanelCaption.toString());
-    PBox->setToolTip(BrandStripHint.toString());
+    FUi->LblBrand->setText(BrandPanelCaption.toString());
+    FUi->PBox->setToolTip(BrandStripHint.toString());
     BuildSideWatermark();
 
     FAlarmShowing = false;
@@ -384,7 +355,7 @@ void TClocksForm::LoadClocks()
     // The controls and the alarm still point at the old entries: let go of
     // them before the entries are freed.
     ClearClockControls();
-    ZonedClock->SetZone(nullptr);
+    FUi->ZonedClock->SetZone(nullptr);
     FClocks.Clear();
     FClocks.SetSorted(false);
     // Handed over in place: taking the first entry each time would move the
@@ -399,28 +370,28 @@ void TClocksForm::LoadClocks()
     FSysTrayIcon->SetHint(TrayHint(FClocks));
 
     TCustomisedTimeZone *first = FClocks.ClockAt(0);
-    ZonedClock->SetZone(first);
-    ZonedClock->SetUseDaylight(first->UseDaylight);
-    ZonedClock->SetActive(false);
-    ZonedClock->UpdateText();
+    FUi->ZonedClock->SetZone(first);
+    FUi->ZonedClock->SetUseDaylight(first->UseDaylight);
+    FUi->ZonedClock->SetActive(false);
+    FUi->ZonedClock->UpdateText();
 
     for (int c = 1; c < FClocks.Count(); ++c) {
         TCustomisedTimeZone *zone = FClocks.ClockAt(c);
         auto *clock = new TZonedClock(this);
-        clock->Assign(ZonedClock);
+        clock->Assign(FUi->ZonedClock);
         clock->SetActive(false);
         clock->SetZone(zone);
         clock->SetUseDaylight(zone->UseDaylight);
-        clock->SetPopupMenu(ZonedClock->PopupMenu());
+        clock->SetPopupMenu(FUi->ZonedClock->PopupMenu());
 
         auto *title = new QLabel(this);
-        title->setFont(LblTitle->font());
-        title->setPalette(LblTitle->palette());
+        title->setFont(FUi->LblTitle->font());
+        title->setPalette(FUi->LblTitle->palette());
         // A screen reader reads the children in their order: each title
         // before its time, every clock before the pin button and the panel,
         // which also stay drawn over them.
-        title->stackUnder(BtnPin);
-        clock->stackUnder(BtnPin);
+        title->stackUnder(FUi->BtnPin);
+        clock->stackUnder(FUi->BtnPin);
 
         FTitleLabels.append(title);
         FClockControls.append(clock);
@@ -438,8 +409,8 @@ void TClocksForm::ClearClockControls()
         delete FClockControls[i];
     for (qsizetype i = 1; i < FTitleLabels.size(); ++i)
         delete FTitleLabels[i];
-    FClockControls = {ZonedClock};
-    FTitleLabels = {LblTitle};
+    FClockControls = {FUi->ZonedClock};
+    FTitleLabels = {FUi->LblTitle};
     FAlarm.Clock = nullptr;
 }
 
@@ -523,7 +494,7 @@ void TClocksForm::StoreWindowState()
 
 QString TClocksForm::TimeFormat() const
 {
-    return ZonedClock->TimeFormat();
+    return FUi->ZonedClock->TimeFormat();
 }
 
 void TClocksForm::SetTimeFormat(const QString &format)
@@ -535,7 +506,7 @@ void TClocksForm::SetTimeFormat(const QString &format)
 
 QString TClocksForm::DateFormat() const
 {
-    return ZonedClock->DateFormat();
+    return FUi->ZonedClock->DateFormat();
 }
 
 void TClocksForm::SetDateFormat(const QString &format)
@@ -547,22 +518,23 @@ void TClocksForm::SetDateFormat(const QString &format)
 
 QFont TClocksForm::ClockFont() const
 {
-    return ZonedClock->font();
+    return FUi->ZonedClock->font();
 }
 
 void TClocksForm::NamePinButton()
 {
-    BtnPin->setAccessibleName(BtnPin->isChecked() ? tr("Unpin") : tr("Pin to the desktop"));
+    FUi->BtnPin->setAccessibleName(FUi->BtnPin->isChecked() ? tr("Unpin")
+                                                            : tr("Pin to the desktop"));
 }
 
 bool TClocksForm::Pinned() const
 {
-    return BtnPin->isChecked();
+    return FUi->BtnPin->isChecked();
 }
 
 void TClocksForm::SetPinned(bool pinned)
 {
-    BtnPin->setChecked(pinned);
+    FUi->BtnPin->setChecked(pinned);
 }
 
 void TClocksForm::SetTaskButtonHidden(bool hidden)
@@ -620,7 +592,7 @@ void TClocksForm::UpdateClocks()
 
     if (FAlarm.IsSet() && FAlarm.IsDue()) {
         FAlarm.Active = false;
-        ImgAlarm->hide();
+        FUi->ImgAlarm->hide();
         FireAlarm();
     }
 
@@ -757,22 +729,6 @@ void TClocksForm::hideEvent(QHideEvent *event)
         FTimer->stop();
 }
 
-void TClocksForm::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    LayoutFrame();
-}
-
-void TClocksForm::LayoutFrame()
-{
-    // The strip fills the left edge above the brand panel, which fills the bottom.
-    PBox->setGeometry(0, 0, StripWidth, height() - BrandPanelHeight);
-    PanelBrand->setGeometry(0, height() - BrandPanelHeight, width(), BrandPanelHeight);
-    Bevel1->setGeometry(0, 0, width(), 2);
-    LblBrand->setGeometry(0, 2, width(), BrandPanelHeight - 2);
-    BtnPin->move(width() - BtnPin->width(), 0);
-}
-
 void TClocksForm::Showtimes1Click()
 {
     if (FClocks.Count() > 0)
@@ -831,39 +787,40 @@ void TClocksForm::DeferredHide()
 void TClocksForm::ArrangeClocks()
 {
     const int n = static_cast<int>(FClockControls.size());
-    ZonedClock->move(PBox->x() + PBox->width() + 10, ZonedClock->y());
-    LblTitle->move(ZonedClock->x() - 8, 0);
-    LblTitle->adjustSize();
-    ZonedClock->UpdateText();
+    FUi->ZonedClock->move(FUi->PBox->x() + FUi->PBox->width() + 10, FUi->ZonedClock->y());
+    FUi->LblTitle->move(FUi->ZonedClock->x() - 8, 0);
+    FUi->LblTitle->adjustSize();
+    FUi->ZonedClock->UpdateText();
     // The clock sits right under its title; with the design font that is
     // its design top of 13, a taller substitute font moves it down.
-    ZonedClock->move(ZonedClock->x(), LblTitle->y() + LblTitle->height());
+    FUi->ZonedClock->move(FUi->ZonedClock->x(), FUi->LblTitle->y() + FUi->LblTitle->height());
 
     for (int a = 1; a < n; ++a) {
         TZonedClock *clock = FClockControls[a];
         QLabel *title = FTitleLabels[a];
         const TZonedClock *above = FClockControls[a - 1];
         clock->UpdateText();
-        title->setGeometry(LblTitle->x(), above->y() + above->height() + 8, LblTitle->width(),
-                           LblTitle->height());
+        title->setGeometry(FUi->LblTitle->x(), above->y() + above->height() + 8,
+                           FUi->LblTitle->width(), FUi->LblTitle->height());
         if (!title->text().isEmpty())
             title->adjustSize();
-        clock->move(ZonedClock->x(), title->y() + title->height());
+        clock->move(FUi->ZonedClock->x(), title->y() + title->height());
     }
     const TZonedClock *last = FClockControls.last();
     resize(width(), std::max(MinimumHeight, last->y() + last->height() + BrandPanelHeight));
     // The clocks may have moved (a stored font is applied after the alarm
     // is loaded): the picture follows its clock instead of covering another.
     UpdateAlarmIcon();
-    // A hidden window gets its resize event only when shown: size the strip
-    // now, so its picture is painted for the height it will have.
-    LayoutFrame();
+    // A hidden window gets its resize event, which lays the form out, only
+    // when shown: lay it out now, so the strip's picture is painted for the
+    // height it will have.
+    layout()->setGeometry(rect());
     BuildSideWatermark();
 }
 
 void TClocksForm::BuildSideWatermark()
 {
-    ::BuildSideWatermark(*this, *PBox, BrandPanelHeight);
+    ::BuildSideWatermark(*this, *FUi->PBox, BrandPanelHeight);
 }
 
 void TClocksForm::ApplyLookAhead()
@@ -871,10 +828,10 @@ void TClocksForm::ApplyLookAhead()
     for (TZonedClock *clock : std::as_const(FClockControls))
         clock->SetShiftMinutes(FLookAhead.Minutes());
     if (FLookAhead.IsShifted())
-        LblBrand->setText(tr("%1  <u>Now</u>").arg(FLookAhead.ShiftText()));
+        FUi->LblBrand->setText(tr("%1  <u>Now</u>").arg(FLookAhead.ShiftText()));
     else
-        LblBrand->setText(BrandPanelCaption.toString());
-    PanelBrand->setToolTip(FLookAhead.IsShifted() ? tr("Back to the present") : QString());
+        FUi->LblBrand->setText(BrandPanelCaption.toString());
+    FUi->PanelBrand->setToolTip(FLookAhead.IsShifted() ? tr("Back to the present") : QString());
     if (isVisible())
         RefreshClocks();
 }
@@ -905,15 +862,14 @@ void TClocksForm::FitWidth()
         const QLabel *title = FTitleLabels[i];
         int titleRight = title->x() + title->width();
         if (i == 0)
-            titleRight += BtnPin->width() + 2;
+            titleRight += FUi->BtnPin->width() + 2;
         w = std::max(w, titleRight);
         const TZonedClock *clock = FClockControls[i];
         w = std::max(w, clock->x() + clock->width() + 2);
     }
-    if (ImgAlarm->isVisibleTo(this))
-        w = std::max(w, ImgAlarm->x() + ImgAlarm->width() + 2);
+    if (FUi->ImgAlarm->isVisibleTo(this))
+        w = std::max(w, FUi->ImgAlarm->x() + FUi->ImgAlarm->width() + 2);
     SetClientWidth(w);
-    BtnPin->move(width() - BtnPin->width(), 0);
 
     if (!Pinned()) {
         // The screen the window is on: a window on a second monitor stays there.
@@ -1018,17 +974,17 @@ void TClocksForm::UpdateAlarmIcon()
         for (const TZonedClock *clock : std::as_const(FClockControls)) {
             if (clock->Zone() != FAlarm.Clock)
                 continue;
-            ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
-            ImgAlarm->setToolTip(
+            FUi->ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
+            FUi->ImgAlarm->setToolTip(
                 tr("Alarm set for %1 on %2")
                     .arg(FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time),
                          FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time)));
-            ImgAlarm->show();
-            ImgAlarm->raise();
+            FUi->ImgAlarm->show();
+            FUi->ImgAlarm->raise();
             return;
         }
     }
-    ImgAlarm->hide();
+    FUi->ImgAlarm->hide();
 }
 
 void TClocksForm::FireAlarm()
@@ -1214,10 +1170,10 @@ bool TClocksForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
-        if (watched == PanelBrand && event->type() == QEvent::MouseButtonRelease) {
+        if (watched == FUi->PanelBrand && event->type() == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             const bool click = mouse->button() == Qt::LeftButton && FDragging &&
-                               PanelBrand->rect().contains(mouse->position().toPoint());
+                               FUi->PanelBrand->rect().contains(mouse->position().toPoint());
             DragEnd();
             if (click && !FDragMoved && FLookAhead.Reset())
                 ApplyLookAhead();

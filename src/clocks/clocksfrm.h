@@ -22,8 +22,11 @@ class QTimer;
 class QToolButton;
 class TZonedClock;
 class TSysTrayIcon;
-class TWatermarkBox;
 struct TStoredFont;
+
+namespace Ui {
+class TClocksForm;
+}
 
 class TClocksForm : public QWidget
 {
@@ -115,10 +118,10 @@ public:
     const QList<TZonedClock *> &ClockControls() const { return FClockControls; }
     const QList<QLabel *> &TitleLabels() const { return FTitleLabels; }
     TSysTrayIcon *SysTrayIcon() const { return FSysTrayIcon; }
-    QToolButton *PinButton() const { return BtnPin; }
-    QLabel *AlarmImage() const { return ImgAlarm; }
+    QToolButton *PinButton() const;
+    QLabel *AlarmImage() const;
     QWidget *SideStrip() const;
-    QFrame *BrandPanel() const { return PanelBrand; }
+    QFrame *BrandPanel() const;
     QMenu *TrayMenu() const { return PopupMenu1.get(); }
     QMenu *WindowMenu() const { return PopupMenu2; }
     QAction *InfoOnAction() const { return InfoOn; }
@@ -153,7 +156,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -176,7 +178,6 @@ private:
     void UpdateTitles();
     void RefreshClocks();
     void ApplyClockFont(const TStoredFont &stored);
-    void LayoutFrame();
     void BuildSideWatermark();
     void PBoxClick();
     void PopupMenu2Popup();
@@ -198,15 +199,9 @@ private:
     QRect TrayIconRect() const;
     std::optional<QRect> NotificationRect() const;
 
-    // Components, owned as children of the window.
-    TZonedClock *ZonedClock = nullptr;
-    QLabel *LblTitle = nullptr;
-    TWatermarkBox *PBox = nullptr; // the painted strip down the left side
-    QToolButton *BtnPin = nullptr;
-    QLabel *ImgAlarm = nullptr;
-    QFrame *PanelBrand = nullptr;
-    QLabel *LblBrand = nullptr;
-    QFrame *Bevel1 = nullptr; // the line along the brand panel's top
+    // The fixed parts, laid out by clocksfrm.ui: the strip, the first title
+    // and clock, the pin button, the alarm picture and the brand panel.
+    std::unique_ptr<Ui::TClocksForm> FUi;
     TSysTrayIcon *FSysTrayIcon = nullptr;
     // The tray icon's menu. No child of the window: a box modal for the
     // window would block it too.

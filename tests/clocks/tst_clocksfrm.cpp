@@ -111,6 +111,7 @@ private Q_SLOTS:
     void timerFollowsTheSecond();
     void layout_data();
     void layout();
+    void frameFollowsTheWindowAsItWidens();
     void alarmPictureWidens_data();
     void alarmPictureWidens();
     void drag_data();
@@ -502,6 +503,23 @@ void TestClocksForm::layout()
     const auto *strip = qobject_cast<const TWatermarkBox *>(form.SideStrip());
     QVERIFY(strip);
     QCOMPARE(strip->Bitmap().height(), form.height() - 35);
+}
+
+void TestClocksForm::frameFollowsTheWindowAsItWidens()
+{
+    SeedThreeClocks();
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.SetPinned(true);
+    form.ShowClocks();
+    const int before = form.width();
+    // A longer date shows at the next tick, which widens the shown window.
+    form.SetDateFormat(QStringLiteral("dddd d mmmm yyyy, dddd"));
+    form.UpdateClocks();
+    QVERIFY(form.width() > before);
+    QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
+    QCOMPARE(GeometryIn(form.BrandPanel(), &form), QRect(0, form.height() - 35, form.width(), 35));
+    QCOMPARE(GeometryIn(form.SideStrip(), &form), QRect(0, 0, 24, form.height() - 35));
 }
 
 void TestClocksForm::alarmPictureWidens_data()
