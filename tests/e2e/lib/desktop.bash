@@ -63,10 +63,20 @@ start_desktop() {
     poll 10 xdotool search --onlyvisible --name OtherApp || fail "xterm did not appear"
 }
 start_tray() {
-    trayer --edge bottom --align right --widthtype request --height 24 \
-        --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
-    pids+=($!)
-    poll 10 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' || fail "trayer reserved no strut"
+    # On a busy machine trayer now and then leaves its still empty panel
+    # unmapped, and an unmapped panel reserves nothing; a new trayer maps it.
+    local attempt
+    for attempt in 1 2 3; do
+        trayer --edge bottom --align right --widthtype request --height 24 \
+            --SetDockType true --SetPartialStrut true >/dev/null 2>&1 &
+        pids+=($!)
+        poll 5 sh -c 'xprop -root _NET_WORKAREA | grep -q ", 744"' && return 0
+        echo "trayer's panel stayed unmapped (start $attempt); starting it again" >&2
+        kill "${pids[-1]}" 2>/dev/null || true
+        wait "${pids[-1]}" 2>/dev/null || true
+        unset 'pids[-1]'
+    done
+    fail "trayer reserved no strut"
 }
 
 # Starts the program and waits until its tray icon has docked; with
