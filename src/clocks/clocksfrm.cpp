@@ -876,11 +876,8 @@ void TClocksForm::FitWidth()
         const QScreen *screen = QGuiApplication::screenAt(geometry().center());
         if (screen == nullptr)
             screen = QGuiApplication::primaryScreen();
-        if (screen != nullptr) {
-            const QRect s = screen->geometry();
-            move(std::min(x(), s.x() + s.width() - width()),
-                 std::min(y(), s.y() + s.height() - height()));
-        }
+        if (screen != nullptr)
+            move(KeptInside(screen->geometry(), pos(), size()));
     }
 }
 

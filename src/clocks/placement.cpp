@@ -69,14 +69,14 @@ QRect StripAround(const QRect &screen, const QRect &notify)
     return QRect(screen.x(), screen.y(), RightOf(notify) - screen.x(), screen.height());
 }
 
+} // namespace
+
 QPoint KeptInside(const QRect &screen, QPoint p, QSize window)
 {
-    // A window larger than the screen keeps its top-left corner on it.
     p.setX(std::max(screen.x(), std::min(p.x(), RightOf(screen) - window.width())));
     p.setY(std::max(screen.y(), std::min(p.y(), BottomOf(screen) - window.height())));
     return p;
 }
-} // namespace
 
 TPanelEdge PanelEdge(const QRect &panel, int screenHeight)
 {

@@ -29,6 +29,11 @@ TPanelEdge PanelEdge(const QRect &panel, int screenHeight);
 // screen's top-left corner.
 QPoint PlaceNearTray(const QRect &panel, const QRect &notify, QSize screen, QSize window);
 
+// The top-left corner p moved just enough for a window of size window to lie
+// inside screen. A window larger than the screen keeps its top-left corner
+// on it: its captions and first clock stay in sight.
+QPoint KeptInside(const QRect &screen, QPoint p, QSize window);
+
 // The panel rectangle as the desktop reveals it: the strip of the screen
 // that the available area leaves out along one edge. Empty when the whole
 // screen is available.

@@ -131,6 +131,7 @@ private Q_SLOTS:
     void storedFont();
     void brandClick_data();
     void brandClick();
+    void pulledBackOntoScreen_data();
     void pulledBackOntoScreen();
     void optionsCommit();
     void exitStoresWindowState();
@@ -893,17 +894,30 @@ void TestClocksForm::brandClick()
     }
 }
 
+void TestClocksForm::pulledBackOntoScreen_data()
+{
+    QTest::addColumn<int>("clockCount");
+    QTest::newRow("three clocks") << 3;
+    // Taller than the screen: the top stays in sight rather than the bottom.
+    QTest::newRow("more clocks than the screen holds") << 60;
+}
+
 void TestClocksForm::pulledBackOntoScreen()
 {
-    SeedThreeClocks();
+    QFETCH(int, clockCount);
+    QList<TSeedClock> clocks;
+    for (int i = 0; i < clockCount; ++i)
+        clocks.append({QStringLiteral("Clock %1").arg(i), QStringLiteral("Europe/London")});
+    SeedClocks(clocks);
     TSysTrayIcon tray;
     TClocksForm form(tray);
     form.ShowClocks();
     const QRect screen = form.screen()->geometry();
     form.move(screen.right() - 20, screen.bottom() - 10);
     form.UpdateClocks();
-    QCOMPARE(form.pos(),
-             QPoint(screen.right() + 1 - form.width(), screen.bottom() + 1 - form.height()));
+    QCOMPARE(form.pos(), QPoint(screen.right() + 1 - form.width(),
+                                std::max(screen.top(), screen.bottom() + 1 - form.height())));
+    QCOMPARE(form.height() > screen.height(), clockCount > 3);
 }
 
 void TestClocksForm::optionsCommit()
