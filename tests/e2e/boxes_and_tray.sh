@@ -11,7 +11,6 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 
-gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
 active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 count() { xdotool search --onlyvisible --name "$1" | wc -l; }
 about='^About Vorkel Clocks$'
@@ -33,10 +32,6 @@ start_desktop
 start_program
 find_tray_icon
 tray_click() { xdotool mousemove "$icon_x" "$icon_y" click "$@"; }
-other_program() {
-    read -r ox oy _ _ < <(geometry "$(visible '^OtherApp$')")
-    xdotool mousemove $((ox + 30)) $((oy + 30)) click 1
-}
 # tray_menu KEYS...: the tray icon's menu, then KEYS in it.
 tray_menu() {
     tray_click 3

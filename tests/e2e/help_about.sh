@@ -61,7 +61,7 @@ xdotool windowclose "$help" 2>/dev/null || xdotool windowkill "$help"
 sleep 0.3
 
 # 3. The options dialog: "What's This?" on the clock list shows its pop-up.
-xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+double_click mousemove "$icon_x" "$icon_y"
 poll 10 visible "^Vorkel Clocks - Options$" || fail "no options dialog"
 sleep 0.7
 dialog=$(visible "^Vorkel Clocks - Options$")

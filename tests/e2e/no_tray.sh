@@ -13,15 +13,10 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 
-gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
 states() { xprop -id "$1" _NET_WM_STATE; }
 has_button() { ! states "$1" | grep -q SKIP_TASKBAR; }
 # The window may get a new X window when it changes kind: found afresh.
 no_button() { local w; w=$(visible "$1") && [ -n "$w" ] && states "$w" | grep -q SKIP_TASKBAR; }
-other_program() {
-    read -r ox oy _ _ < <(geometry "$(visible '^OtherApp$')")
-    xdotool mousemove $((ox + 30)) $((oy + 30)) click 1
-}
 ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
 cat >"$settings" <<'INI'

@@ -11,12 +11,6 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 
-# key KEYS...: presses keys in the focused window, never leaving one held.
-key() {
-    xdotool key --delay 60 "$@"
-    sleep 0.3
-}
-
 cat >"$settings" <<'INI'
 [General]
 Clocks=London
@@ -33,7 +27,7 @@ dialog() { xdotool search --onlyvisible --name "^Vorkel Clocks - Options$" | hea
 world_times() { xdotool search --onlyvisible --name "^World Times$"; }
 
 # 1. A double click on the icon opens the options dialog, centred, active.
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 80 1
+double_click mousemove $((ix + iw / 2)) $((iy + ih / 2))
 poll 10 dialog || fail "no options dialog after a double click on the tray icon"
 sleep 0.7
 id=$(dialog)

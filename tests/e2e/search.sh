@@ -29,7 +29,7 @@ start_program
 dialog() { xdotool search --onlyvisible --name "^Vorkel Clocks - Options$" | head -1; }
 world_times() { xdotool search --onlyvisible --name "^World Times$"; }
 
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 80 1
+double_click mousemove $((ix + iw / 2)) $((iy + ih / 2))
 poll 10 dialog || fail "no options dialog after a double click on the tray icon"
 sleep 0.7
 

@@ -104,6 +104,14 @@ key() {
 }
 # visible PATTERN: the first shown window whose caption matches.
 visible() { xdotool search --onlyvisible --name "$1" | head -1; }
+# gone PATTERN: no shown window's caption matches.
+gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
+# other_program: a click into the other program's window, which takes the
+# activation from ours.
+other_program() {
+    read -r ox oy _ _ < <(geometry "$(visible '^OtherApp$')")
+    xdotool mousemove $((ox + 30)) $((oy + 30)) click 1
+}
 # menu_shown: one of the program's menus is up. A menu is an unmanaged window
 # of the program's own with no special type (the docked icon is marked as
 # unmanaged on purpose, a tooltip as a tooltip).
