@@ -44,11 +44,6 @@
 Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
 
 namespace {
-// Design geometry, pixels at 96 dpi.
-constexpr int BrandPanelHeight = 35;
-constexpr int MinimumWidth = 120;
-constexpr int WordMarkHeight = 58;
-constexpr int MinimumHeight = WordMarkHeight + BrandPanelHeight + 15;
 constexpr int ClockHintMSecs = 10'000;
 constexpr int DeferredHideMSecs = 300;
 constexpr int TrayHintLimit = 64; // a hint this long or longer is cut
@@ -135,6 +130,12 @@ TClocksForm::~TClocksForm()
 QWidget *TClocksForm::SideStrip() const
 {
     return FUi->PBox;
+}
+
+int TClocksForm::BrandPanelHeight() const
+{
+    // Fixed by the form, whether or not the panel has been laid out yet.
+    return FUi->PanelBrand->minimumHeight();
 }
 
 QToolButton *TClocksForm::PinButton() const
@@ -807,7 +808,7 @@ void TClocksForm::ArrangeClocks()
         clock->move(FUi->ZonedClock->x(), title->y() + title->height());
     }
     const TZonedClock *last = FClockControls.last();
-    resize(width(), std::max(MinimumHeight, last->y() + last->height() + BrandPanelHeight));
+    resize(width(), std::max(minimumHeight(), last->y() + last->height() + BrandPanelHeight()));
     // The clocks may have moved (a stored font is applied after the alarm
     // is loaded): the picture follows its clock instead of covering another.
     UpdateAlarmIcon();
@@ -820,7 +821,7 @@ void TClocksForm::ArrangeClocks()
 
 void TClocksForm::BuildSideWatermark()
 {
-    ::BuildSideWatermark(*this, *FUi->PBox, BrandPanelHeight);
+    ::BuildSideWatermark(*this, *FUi->PBox, BrandPanelHeight());
 }
 
 void TClocksForm::ApplyLookAhead()
@@ -852,7 +853,7 @@ void TClocksForm::PBoxClick()
 
 void TClocksForm::SetClientWidth(int width)
 {
-    resize(std::max(MinimumWidth, width), height());
+    resize(std::max(minimumWidth(), width), height());
 }
 
 void TClocksForm::FitWidth()

@@ -166,6 +166,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The brand panel's height, which the clock column leaves free below it.
+    int BrandPanelHeight() const;
     void FormCreate();
     void CreateComponents();
     void CreateMenus();
