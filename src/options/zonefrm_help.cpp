@@ -70,7 +70,7 @@ void TZoneForm::PageAboutShow()
         // since the program was built.
         QTextCursor version = FUi->WebBrowser->document()->find(QStringLiteral("{tz-version}"));
         if (!version.isNull()) {
-            const QString loaded = ZoneFileVersion(FZoneFile);
+            const QString &loaded = FZones.Version();
             version.insertText(loaded.isEmpty() ? tr("unknown") : loaded);
         }
         FWebBrowserTag = 1;

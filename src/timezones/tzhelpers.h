@@ -176,6 +176,9 @@ public:
     void LoadFromZoneFile(const QString &fileName);
     // The same from text already in memory (tests, fuzzing).
     void LoadFromZoneText(const QStringList &lines);
+    // The tz database version the last text loaded names in its first line
+    // ("# version 2026f, checked for 2026-2035"); empty when it names none.
+    const QString &Version() const { return FVersion; }
 
 private:
     struct TEntry
@@ -187,6 +190,7 @@ private:
 
     std::vector<TEntry> FEntries;
     bool FSorted = true;
+    QString FVersion;
 };
 
 // Locale-aware text comparison (QCollator, the user's locale).
@@ -205,10 +209,6 @@ QString ZoneTimeOfDayFormat();
 // with a byte-order mark (which is dropped), else the single-byte (Latin-1)
 // reading, so names with accents survive either way.
 QString DecodeZoneFileText(const QByteArray &bytes);
-// The tz database version a zone file names in its first line
-// ("# version 2026f, checked for 2026-2035"); empty when it names none or
-// cannot be read.
-QString ZoneFileVersion(const QString &fileName);
 // Splits a zone file's text into lines ending at CR LF, LF or CR; a line break
 // at the very end opens no further line.
 QStringList SplitZoneFileLines(const QString &text);

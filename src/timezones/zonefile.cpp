@@ -291,19 +291,6 @@ QString DecodeZoneFileText(const QByteArray &bytes)
     return QString::fromLatin1(bytes);
 }
 
-QString ZoneFileVersion(const QString &fileName)
-{
-    QByteArray bytes;
-    try {
-        bytes = ReadRegularFile(fileName, MaxZoneFileBytes);
-    } catch (const Exception &) {
-        return {};
-    }
-    const QString first = SplitZoneFileLines(DecodeZoneFileText(bytes.left(256))).value(0);
-    static const QRegularExpression header(u"^# version ([^\\s,]+)"_s);
-    return header.match(first).captured(1);
-}
-
 QStringList SplitZoneFileLines(const QString &text)
 {
     QStringList lines;
@@ -336,6 +323,10 @@ void TTimeZoneList::LoadFromZoneFile(const QString &fileName)
 // even when it is a header itself.
 void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
 {
+    // Taken from the text the zones come from, so that it is their version
+    // even when the file has been made anew since.
+    static const QRegularExpression versionLine(u"^# version ([^\\s,]+)"_s);
+    FVersion = versionLine.match(lines.value(0)).captured(1);
     const qsizetype count = lines.size();
     qsizetype header = -1;
     for (qsizetype i = 0; i < count; ++i) {
