@@ -208,13 +208,17 @@ void TZonedClock::SetCaption(const QString &caption)
         const QString text = DisplayText(caption);
         const QRegion changed = ChangedLines(FText, text);
         FText = text;
+        const QSize before = FTextSize;
         FTextSize = QSize();
         // QLabel::setText would repaint the whole label every second; only
         // the lines that changed are repainted (usually the time, not the
         // date), which halves what goes to the display server per tick.
         // Screen readers read the caption as the label's name.
         setAccessibleName(FText);
-        updateGeometry();
+        // Told only when the size changes: every notice has the window lay
+        // itself out again.
+        if (wordWrap() || TextSize() != before)
+            updateGeometry();
         update(changed);
     }
     AdjustBounds();
