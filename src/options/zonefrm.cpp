@@ -142,12 +142,11 @@ void TZoneForm::FormCreate()
     // As small as the texts allow: the design's size at the design font.
     resize(minimumSizeHint());
     layout()->activate();
-    BuildWatermarkStrip();
+    // The strip is painted when it is first shown: its resize arrives then.
 }
 
 void TZoneForm::LoadZonesAndClocks()
 {
-    FUi->EditZoneSearch->clear();
     FZoneModel->SetZones(nullptr);
     FZones.Clear();
     try {
@@ -565,11 +564,6 @@ void TZoneForm::SetChkSortByName(bool checked)
 
 // ---------------------------------------------------------------------------
 // Clock list
-
-QString TZoneForm::ClockEntryText(const TCustomisedTimeZone &clock) const
-{
-    return FClockModel->EntryText(clock);
-}
 
 int TZoneForm::SelectedClockIndex() const
 {

@@ -58,7 +58,6 @@ public:
     const TTimeZoneList &ClockList() const { return FData.Clocks(); }
     int ClockCount() const { return FData.ClockCount(); }
     TCustomisedTimeZone *ClockAt(int index) const { return FData.ClockAt(index); }
-    QString ClockEntryText(const TCustomisedTimeZone &clock) const;
     int SelectedClockIndex() const;
     TCustomisedTimeZone *SelectedClock() const;
     void SelectClock(int index);

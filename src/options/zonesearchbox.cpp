@@ -35,19 +35,12 @@ TZoneSearchBox::~TZoneSearchBox() = default;
 void TZoneSearchBox::Bind(QComboBox *regions, QAbstractItemView *list, TZoneFilterModel *shown)
 {
     clear();
-    if (FRegions != nullptr) {
-        FRegions->disconnect(this);
-    }
-    if (FList != nullptr) {
-        FList->removeEventFilter(this);
-    }
     FRegions = regions;
     FList = list;
     FShown = shown;
     connect(FRegions, &QComboBox::activated, this, &TZoneSearchBox::RegionActivated);
     FList->installEventFilter(this);
     // On the window, so it works wherever the focus is.
-    delete FFind;
     FFind = new QShortcut(QKeySequence::Find, window());
     connect(this, &QObject::destroyed, FFind, &QObject::deleteLater);
     connect(FFind, &QShortcut::activated, this, [this] {

@@ -26,8 +26,8 @@ public:
     ~TZoneSearchBox() override;
 
     // The region box, the zone list and the proxy it shows, taken over while
-    // searching; all must outlive the box or be bound anew first. Ctrl+F in
-    // the box's window and typing on the list bring the focus here.
+    // searching; bound once, and all must outlive the box. Ctrl+F in the
+    // box's window and typing on the list bring the focus here.
     void Bind(QComboBox *regions, QAbstractItemView *list, TZoneFilterModel *shown);
     // The zones searched, with the compiled-in places; they must outlive the
     // box or be replaced first. Clears the box.
