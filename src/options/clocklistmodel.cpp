@@ -26,11 +26,7 @@ void TClockListModel::SetByName(bool byName)
 
 QString TClockListModel::EntryText(const TCustomisedTimeZone &clock) const
 {
-    if (FByName) {
-        return clock.Title + QStringLiteral(" (") +
-               GMTText(clock.UTCOffset + clock.StandardOffset, true) + u')';
-    }
-    return clock.TitleWithOffset();
+    return FByName ? ZoneEntryText(clock, clock.Title, true) : clock.TitleWithOffset();
 }
 
 int TClockListModel::AddClock(const TTimeZone &zone, const QString &title)

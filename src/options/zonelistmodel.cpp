@@ -84,11 +84,7 @@ bool TZoneListModel::IsNoMatchRow(const QModelIndex &index) const
 
 QString TZoneListModel::EntryText(const TTimeZone &zone) const
 {
-    if (FByName) {
-        return zone.CityName() + QStringLiteral(" (") +
-               GMTText(zone.UTCOffset + zone.StandardOffset, true) + u')';
-    }
-    return zone.DisplayName();
+    return ZoneEntryText(zone, zone.CityName(), FByName);
 }
 
 QString TZoneListModel::EntryText(const TPlaceMatch &match) const
@@ -101,11 +97,7 @@ QString TZoneListModel::EntryText(const TPlaceMatch &match) const
     }
     const QString place =
         match.Country.isEmpty() ? match.City : match.City + QStringLiteral(", ") + match.Country;
-    const QString offset = GMTText(match.Zone->UTCOffset + match.Zone->StandardOffset, true);
-    if (FByName) {
-        return place + QStringLiteral(" (") + offset + u')';
-    }
-    return u'(' + offset + QStringLiteral(") ") + place;
+    return ZoneEntryText(*match.Zone, place, FByName);
 }
 
 int TZoneListModel::rowCount(const QModelIndex &parent) const

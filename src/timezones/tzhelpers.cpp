@@ -57,13 +57,6 @@ int ClampMinutes(std::int64_t minutes)
                                                      std::numeric_limits<int>::max()));
 }
 
-// "(GMT +1:00) ": what a zone's names are shown after, whatever the date.
-QString StandardOffsetPrefix(const TTimeZone &zone)
-{
-    return u'(' + GMTText(ClampMinutes(std::int64_t(zone.UTCOffset) + zone.StandardOffset), true) +
-           u") "_s;
-}
-
 // "an unknown day" stands for the parts of a rule that name no real day: the
 // zone file accepts them, and such a rule never moves the zone out of
 // standard time.
@@ -408,7 +401,7 @@ QString TTimeZone::CityName() const
 
 QString TTimeZone::DisplayName() const
 {
-    return StandardOffsetPrefix(*this) + CityName();
+    return ZoneEntryText(*this, CityName(), false);
 }
 
 QString TTimeZone::RuleDescription(bool daylightRule) const
@@ -442,7 +435,7 @@ void TCustomisedTimeZone::Assign(const TTimeZone &source)
 
 QString TCustomisedTimeZone::TitleWithOffset() const
 {
-    return Title.isEmpty() ? DisplayName() : StandardOffsetPrefix(*this) + Title;
+    return Title.isEmpty() ? DisplayName() : ZoneEntryText(*this, Title, false);
 }
 
 QString OffsetText(int minutes)
@@ -453,6 +446,13 @@ QString OffsetText(int minutes)
     text += FormatSettings().TimeSeparator;
     text += QString::number(magnitude % 60).rightJustified(2, u'0');
     return text;
+}
+
+QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName)
+{
+    const QString offset =
+        GMTText(ClampMinutes(std::int64_t(zone.UTCOffset) + zone.StandardOffset), true);
+    return byName ? name + u" ("_s + offset + u')' : u'(' + offset + u") "_s + name;
 }
 
 QString ZoneTimeOfDayFormat()

@@ -201,6 +201,9 @@ int CompareStringLocale(const QString &a, const QString &b); // case-sensitive
 QString OffsetText(int minutes);
 // "GMT +5:30"; just "GMT" when omitZero and minutes is 0.
 QString GMTText(int minutes, bool omitZero);
+// A zone's entry in the lists under name: "London (GMT)" by name,
+// "(GMT) London" by offset; the standard offset, whatever the date.
+QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName);
 // The time of day in the zone sentences: "hh:nn ampm" ("02:00 AM"), or the
 // translation's own format where a 12-hour clock is not the custom.
 QString ZoneTimeOfDayFormat();
