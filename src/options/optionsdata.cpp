@@ -61,14 +61,21 @@ void TOptionsData::LoadClocks(const TTimeZoneList &zones)
     LoadClockList(FClocks, zones);
 }
 
+namespace {
+// A title as it reads back once stored: trimmed, and the city's name for an
+// empty one.
+QString SettledTitle(const TTimeZone &zone, const QString &title)
+{
+    const QString trimmed = title.trimmed();
+    return trimmed.isEmpty() ? zone.CityName() : trimmed;
+}
+} // namespace
+
 int TOptionsData::AddClock(const TTimeZone &zone, const QString &title)
 {
     auto clock = std::make_unique<TCustomisedTimeZone>();
     clock->Assign(zone);
-    clock->Title = QString(title).remove(u';').trimmed();
-    if (clock->Title.isEmpty()) {
-        clock->Title = clock->CityName();
-    }
+    clock->Title = SettledTitle(*clock, QString(title).remove(u';'));
     clock->UseDaylight = clock->ObservesDaylight();
     const QString name = clock->Name;
     return FClocks.Add(name, std::move(clock));
@@ -95,10 +102,7 @@ QList<int> TOptionsData::SettleTitles()
     QList<int> changed;
     for (int i = 0; i < FClocks.Count(); ++i) {
         TCustomisedTimeZone *clock = FClocks.ClockAt(i);
-        QString title = clock->Title.trimmed();
-        if (title.isEmpty()) {
-            title = clock->CityName();
-        }
+        const QString title = SettledTitle(*clock, clock->Title);
         if (title != clock->Title) {
             clock->Title = title;
             changed.append(i);
