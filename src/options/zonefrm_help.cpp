@@ -65,7 +65,9 @@ void TZoneForm::PageAboutShow()
 {
     if (FWebBrowserTag == 0) {
         EnsureVorkelResources();
-        FUi->WebBrowser->setSource(QUrl(QStringLiteral("qrc:/about.htm")));
+        FUi->WebBrowser->setSource(
+            QUrl(QStringLiteral("qrc:/") +
+                 LocalizedPage(QStringLiteral(":/"), QStringLiteral("about.htm"))));
         // The zone file's own version: a tzdata upgrade may have remade it
         // since the program was built.
         QTextCursor version = FUi->WebBrowser->document()->find(QStringLiteral("{tz-version}"));

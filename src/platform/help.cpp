@@ -41,10 +41,15 @@ QString HelpPageForKeyword(const QString &keyword)
     return pages.value(keyword, QStringLiteral("contents.htm"));
 }
 
-QString LocalizedHelpPage(const QString &page, const QLocale &locale)
+QString LocalizedPage(const QString &folder, const QString &page, const QLocale &locale)
 {
     const QString translated = QLocale::languageToCode(locale.language()) + u'/' + page;
-    return QFile::exists(QStringLiteral(":/help/") + translated) ? translated : page;
+    return QFile::exists(folder + translated) ? translated : page;
+}
+
+QString LocalizedHelpPage(const QString &page, const QLocale &locale)
+{
+    return LocalizedPage(QStringLiteral(":/help/"), page, locale);
 }
 
 QString ContextPopupText(int topic)

@@ -21,6 +21,9 @@ QString HelpPageForKeyword(const QString &keyword);
 // The page in the language of locale where the manual has it
 // ("de/contents.htm"), else the English page itself.
 QString LocalizedHelpPage(const QString &page, const QLocale &locale = QLocale());
+// The same for a page in any resource folder (":/" for "de/about.htm").
+QString LocalizedPage(const QString &folder, const QString &page,
+                      const QLocale &locale = QLocale());
 // The pop-up text of a context topic; empty for an unknown topic.
 QString ContextPopupText(int topic);
 // Shows a topic's pop-up at a screen position; nothing for an unknown topic.

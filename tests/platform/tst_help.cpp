@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestHelp : public QObject
 {
     Q_OBJECT
@@ -17,6 +19,7 @@ private Q_SLOTS:
     void everyTopicHasAPopup_data();
     void everyTopicHasAPopup();
     void helpHookRouting();
+    void aboutPageNamesTheZoneDatabase_data();
     void aboutPageNamesTheZoneDatabase();
 };
 
@@ -91,15 +94,31 @@ void TestHelp::helpHookRouting()
     QVERIFY(!ApplicationHelp(HELP_CONTEXT, 101));
 }
 
+void TestHelp::aboutPageNamesTheZoneDatabase_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("versionPhrase");
+    QTest::newRow("English") << u"en_GB"_s << u"about.htm"_s
+                             << u"tz database version <b>{tz-version}</b>"_s;
+    QTest::newRow("German") << u"de_DE"_s << u"de/about.htm"_s
+                            << u"tz-Datenbank Version <b>{tz-version}</b>"_s;
+    QTest::newRow("no French page")
+        << u"fr_FR"_s << u"about.htm"_s << u"tz database version <b>{tz-version}</b>"_s;
+}
+
 void TestHelp::aboutPageNamesTheZoneDatabase()
 {
-    QFile page(QStringLiteral(":/about.htm"));
-    QVERIFY(page.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(page.readAll());
+    QFETCH(QString, locale);
+    QFETCH(QString, page);
+    QFETCH(QString, versionPhrase);
+    QCOMPARE(LocalizedPage(u":/"_s, u"about.htm"_s, QLocale(locale)), page);
+    QFile file(u":/"_s + page);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
     QVERIFY(QFile::exists(QStringLiteral(":/about.png")));
     // The options dialog puts in the version of the zones.ini it loaded.
-    QVERIFY2(html.contains(QStringLiteral("tz database version <b>{tz-version}</b>")),
-             qPrintable(html));
+    QVERIFY2(html.contains(versionPhrase), qPrintable(html));
 }
 
 QTEST_MAIN(TestHelp)
