@@ -16,7 +16,6 @@ void TRuleTable::Reset(const TKey &key)
     FKey = key;
     FYears.clear();
     FFirstYear = 0;
-    FLastYear = 0;
     FFrom = FTo = 0;
     // The sum of two 32-bit offsets is exact in a double, and so one division
     // gives the same value a conversion dividing each time would.
@@ -29,9 +28,11 @@ void TRuleTable::Cover(std::int64_t msecs)
     const int year = YearOfMoment(msecs);
     int first = year;
     int last = year;
-    if (FFrom < FTo) {
+    if (!FYears.empty()) {
+        // The table ends with the start of the year after its last.
+        const int lastHeld = FFirstYear + static_cast<int>(FYears.size()) - 2;
         first = std::min(FFirstYear, year);
-        last = std::max(FFirstYear + static_cast<int>(FLastYear), year);
+        last = std::max(lastHeld, year);
     }
     if (last - first + 1 > MaxYears) {
         first = last = year;
@@ -54,7 +55,6 @@ void TRuleTable::Cover(std::int64_t msecs)
         }
     }
     FFirstYear = first;
-    FLastYear = static_cast<std::size_t>(last - first);
     FFrom = FYears.front().Start;
     FTo = FYears.back().Start;
 }

@@ -60,7 +60,6 @@ private:
     int FFirstYear = 0;
     std::int64_t FFrom = 0; // FFrom == FTo: no year held
     std::int64_t FTo = 0;
-    std::size_t FLastYear = 0;              // index in FYears
     std::array<double, 2> FOffsetDays = {}; // standard, daylight
 };
 
