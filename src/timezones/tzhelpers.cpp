@@ -45,11 +45,6 @@ QString Tr(const char *text)
     return QCoreApplication::translate("TTimeZone", text);
 }
 
-// Years 1 to 9999, the calendar's range: a moment outside it has no daylight
-// time and a rule no moment.
-constexpr int FirstDay = DayNumber(1, 1, 1);
-constexpr int EndDay = DayNumber(10000, 1, 1);
-
 // Clamps an offset sum that a hostile zone file could push past 32 bits.
 int ClampMinutes(std::int64_t minutes)
 {
@@ -200,24 +195,6 @@ QString LocalDayPhrase(const TZoneRule &rule, std::int64_t shift)
         .arg(days, base);
 }
 
-// The stated change in force at utc, by binary search over a few dozen
-// moments; nullptr outside their span, for NaN too.
-inline const TZoneChange *StatedChange(const TTimeZone &zone, TDateTime utc)
-{
-    if (!(utc >= FirstDay && utc < EndDay)) {
-        return nullptr;
-    }
-    const std::int64_t u = MomentMSecs(utc);
-    const std::vector<TZoneChange> &changes = zone.Changes;
-    if (u < changes.front().AtMSecs || u >= zone.ChangesUntilMSecs) {
-        return nullptr;
-    }
-    const auto after = std::upper_bound(
-        changes.begin(), changes.end(), u,
-        [](std::int64_t value, const TZoneChange &change) { return value < change.AtMSecs; });
-    return &*std::prev(after);
-}
-
 bool SameRule(const TZoneRule &a, const TZoneRule &b)
 {
     // By its bits, so a rule time that is no number still matches itself.
@@ -264,11 +241,6 @@ bool TTimeZone::RulesSayDaylight(TDateTime utc) const
     return RuleTableFor(u).DaylightAt(u);
 }
 
-const TZoneChange *TTimeZone::StatedChangeAt(TDateTime utc) const
-{
-    return Changes.empty() ? nullptr : StatedChange(*this, utc);
-}
-
 std::optional<TZoneTransition> TTimeZone::NextChangeAfter(TDateTime utc) const
 {
     // Room for the next year's rules within the calendar.
@@ -287,8 +259,8 @@ std::optional<TZoneTransition> TTimeZone::NextChangeAfter(TDateTime utc) const
         const int year = DateOfDayNumber(static_cast<int>(std::floor(utc))).Year;
         for (const int y : {year, year + 1}) {
             for (const TZoneRule *rule : {&DaylightRule, &StandardRule}) {
-                if (RuleHasDate(y, *rule)) {
-                    moments.push_back(MomentMSecs(TransitionMoment(y, *rule)));
+                if (const std::optional<std::int64_t> moment = RuleMomentMSecs(y, *rule)) {
+                    moments.push_back(*moment);
                 }
             }
         }
@@ -372,19 +344,15 @@ bool TTimeZone::IsDaylightAt(TDateTime utc) const
 
 TDateTime TTimeZone::LocalTimeAt(TDateTime utc) const
 {
-    if (!Changes.empty()) [[unlikely]] {
-        if (const TZoneChange *change = StatedChange(*this, utc)) {
-            return utc + double(change->Offset) / MinutesPerDay;
-        }
+    if (const TZoneChange *change = StatedChangeAt(utc)) [[unlikely]] {
+        return utc + double(change->Offset) / MinutesPerDay;
     }
     if (HasDaylight() && utc >= FirstDay && utc < EndDay - 1) {
         const std::int64_t u = MomentMSecs(utc);
         const TRuleTable &table = RuleTableFor(u);
         return utc + table.OffsetDays(table.DaylightAt(u));
     }
-    // The sum of two 32-bit offsets is exact in a double, so this equals
-    // StandardTimeAt.
-    return utc + double(std::int64_t(UTCOffset) + StandardOffset) / MinutesPerDay;
+    return StandardTimeAt(utc);
 }
 
 QString TTimeZone::RegionName() const

@@ -11,8 +11,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -113,6 +115,11 @@ public:
     QString RuleDescription(bool daylightRule) const;
 
 private:
+    // Years 1 to 9999, the calendar's range: a moment outside it has no
+    // daylight time and a rule no moment.
+    static constexpr int FirstDay = DayNumber(1, 1, 1);
+    static constexpr int EndDay = DayNumber(10000, 1, 1);
+
     // By the rules alone, in the calendar's years.
     bool RulesSayDaylight(TDateTime utc) const;
     // The rules' moments for the zone's present fields, taking in msecs.
@@ -122,6 +129,24 @@ private:
     // A cache: it notices on use when the public fields it came from change.
     mutable TRuleTable FRuleTable;
 };
+
+// Inline, as a clock converts once a second: a binary search over a few
+// dozen moments, and for most zones, which state no changes, one test.
+inline const TZoneChange *TTimeZone::StatedChangeAt(TDateTime utc) const
+{
+    // The negated test also keeps NaN out.
+    if (Changes.empty() || !(utc >= FirstDay && utc < EndDay)) {
+        return nullptr;
+    }
+    const std::int64_t u = MomentMSecs(utc);
+    if (u < Changes.front().AtMSecs || u >= ChangesUntilMSecs) {
+        return nullptr;
+    }
+    const auto after = std::upper_bound(
+        Changes.begin(), Changes.end(), u,
+        [](std::int64_t value, const TZoneChange &change) { return value < change.AtMSecs; });
+    return &*std::prev(after);
+}
 
 // A zone as chosen for one clock: a copy of a database zone plus the clock's
 // title and whether it follows daylight time.
