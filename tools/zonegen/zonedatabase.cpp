@@ -169,12 +169,12 @@ std::string ZoneFileText(const TZoneDatabase &database)
                        "target \"zones\"). Times are UTC.\n";
     for (const TZoneResult &zone : database.Zones) {
         std::string section = zone.Fit.Zone.SectionText();
-        if (!zone.Reason.empty() || !zone.Fit.Wrong.empty()) {
+        // Only a zone whose changes are stated outright can still be wrong:
+        // the fit states them wherever its two rules are.
+        if (!zone.Reason.empty()) {
             // Right after the header, where the reader takes comments as body
             // lines that match no key.
-            std::string notes;
-            if (!zone.Reason.empty())
-                notes += "# changes stated outright: " + zone.Reason + "\n";
+            std::string notes = "# changes stated outright: " + zone.Reason + "\n";
             for (const TInterval &interval : zone.Fit.Wrong)
                 notes += "# " + WrongText(interval) + "\n";
             section.insert(section.find('\n') + 1, notes);
