@@ -73,6 +73,7 @@ QString NextChangeText(const TTimeZone &zone, TDateTime utc)
 
 namespace {
 
+// A clock's offset against the user's own, in minutes.
 QString DifferenceText(std::int64_t difference)
 {
     if (difference == 0) {
@@ -95,11 +96,6 @@ QString DifferenceText(std::int64_t difference)
 }
 
 } // namespace
-
-QString LocalDifferenceText(int zoneOffset, int localOffset)
-{
-    return DifferenceText(std::int64_t(zoneOffset) - localOffset);
-}
 
 QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc)
 {

@@ -26,12 +26,8 @@ QString ZoneInfoText(const TTimeZone &zone, TDateTime utc);
 // change after a UTC moment, told in its own local time; empty when none.
 QString NextChangeText(const TTimeZone &zone, TDateTime utc);
 
-// "5 hours ahead of local time", "9 hours 30 minutes behind local time",
-// "same time as here": a clock's offset against the user's own, in minutes
-// east of UTC.
-QString LocalDifferenceText(int zoneOffset, int localOffset);
-
 // The lines of a clock's hint under its zone's name: its state, its next
 // change (for a clock that follows daylight time) and how far it is from the
-// user's local time at that UTC moment.
+// user's local time at that UTC moment ("5 hours ahead of local time",
+// "9 hours 30 minutes behind local time", "same time as here").
 QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc);
