@@ -37,8 +37,6 @@ TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int
     return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, msec);
 }
 
-namespace {
-// Whole days (floor) and the milliseconds into the last of them.
 TSplitDateTime SplitMSecs(std::int64_t msecs)
 {
     std::int64_t day = msecs / MSecsPerDay;
@@ -49,7 +47,6 @@ TSplitDateTime SplitMSecs(std::int64_t msecs)
     }
     return {day, static_cast<int>(ms)};
 }
-} // namespace
 
 TSplitDateTime SplitDateTime(TDateTime value)
 {

@@ -34,9 +34,9 @@ constexpr int DayNumber(int year, int month, int day)
     // Howard Hinnant's days_from_civil, shifted from 1970-01-01 to 1899-12-30.
     const int y = year - (month <= 2 ? 1 : 0);
     const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;                                        // [0, 399]
+    const int yoe = y - era * 400;                                            // [0, 399]
     const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1; // [0, 365]
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                // [0, 146096]
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                    // [0, 146096]
     return era * 146097 + doe - 719468 + UnixDateDelta;
 }
 
@@ -67,8 +67,7 @@ constexpr int DayOfWeekOfDayNumber(int dayNumber)
 
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int msec);
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
-                         int msec);
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec);
 
 // A value rounded to the nearest millisecond, split into whole days (floor)
 // and milliseconds into the day (0..86'399'999). Rounding first keeps
@@ -79,6 +78,8 @@ struct TSplitDateTime
     int MSecOfDay = 0;
 };
 TSplitDateTime SplitDateTime(TDateTime value);
+// The same for a count of milliseconds since day 0.
+TSplitDateTime SplitMSecs(std::int64_t msecs);
 
 TDateParts DecodeDate(TDateTime value);
 TTimeParts DecodeTime(TDateTime value);

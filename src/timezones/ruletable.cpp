@@ -5,8 +5,7 @@ namespace {
 // The UTC year of a moment of years 1..9999.
 int YearOfMoment(std::int64_t msecs)
 {
-    const std::int64_t day = msecs >= 0 ? msecs / MSecsPerDay : -((-msecs - 1) / MSecsPerDay) - 1;
-    return DateOfDayNumber(static_cast<int>(day)).Year;
+    return DateOfDayNumber(static_cast<int>(SplitMSecs(msecs).Day)).Year;
 }
 
 } // namespace

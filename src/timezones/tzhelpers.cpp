@@ -385,8 +385,9 @@ QString TTimeZone::RuleDescription(bool daylightRule) const
     const std::int64_t offset =
         std::int64_t(UTCOffset) + (daylightRule ? StandardOffset : DaylightOffset);
     const std::int64_t local = RuleTimeOfDayMSecs(rule.OnTime) + offset * 60'000;
-    const std::int64_t shift = (local >= 0 ? local : local - (MSecsPerDay - 1)) / MSecsPerDay;
-    const double time = double(local - shift * MSecsPerDay) / double(MSecsPerDay);
+    const TSplitDateTime split = SplitMSecs(local);
+    const std::int64_t shift = split.Day;
+    const double time = double(split.MSecOfDay) / double(MSecsPerDay);
     //: a day, then a time of day
     return Tr(QT_TRANSLATE_NOOP("TTimeZone", "%1 at %2"))
         .arg(LocalDayPhrase(rule, shift), FormatDateTime(ZoneTimeOfDayFormat(), time));
