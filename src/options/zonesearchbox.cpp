@@ -53,7 +53,8 @@ void TZoneSearchBox::Bind(QComboBox *regions, QAbstractItemView *list, TZoneFilt
 void TZoneSearchBox::SetZones(const TTimeZoneList &zones)
 {
     clear();
-    FSearch = std::make_unique<TZoneSearch>(zones);
+    FZones = &zones;
+    FSearch.reset();
 }
 
 bool TZoneSearchBox::Searching() const
@@ -108,6 +109,11 @@ void TZoneSearchBox::Search(const QString &text)
     }
     if (hasFocus()) {
         FSettle.start();
+    }
+    // The place table is read at the first search, not with the dialog:
+    // most openings never search.
+    if (FSearch == nullptr && FZones != nullptr) {
+        FSearch = std::make_unique<TZoneSearch>(*FZones);
     }
     FShown->ShowMatches(FSearch == nullptr ? std::vector<TPlaceMatch>() : FSearch->Find(text));
     SelectRow(0);

@@ -77,7 +77,8 @@ private:
     QPointer<QAbstractItemView> FList;
     QPointer<TZoneFilterModel> FShown;
     QPointer<QShortcut> FFind;
-    std::unique_ptr<TZoneSearch> FSearch;
+    const TTimeZoneList *FZones = nullptr;
+    std::unique_ptr<TZoneSearch> FSearch; // made at the first search
     int FRegionBefore = -1;
     const TTimeZone *FZoneBefore = nullptr;
     bool FEnding = false;
