@@ -1,7 +1,7 @@
 // Prints how long the clock caption formats and the time-of-day parser take;
 // a caption is formatted once a second per clock, a zone file parses two
 // times per zone.
-#include "platform/datetimeformat.h"
+#include "core/time/datetimeformat.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

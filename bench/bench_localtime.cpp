@@ -3,7 +3,8 @@
 // Every clock converts once a second; the options dialog and every rebuild of
 // the clocks load the whole zone file. A conversion must not allocate: the
 // allocations of our timed calls are counted too.
-#include "timezones/tzhelpers.h"
+#include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
 
 #include <QFile>
 #include <QTemporaryDir>

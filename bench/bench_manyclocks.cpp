@@ -5,11 +5,11 @@
 // CPU time, so a busy machine does not blur them.
 //
 // Usage: bench_manyclocks [zones.ini] (default: the one beside the program)
-#include "clocks/clocksfrm.h"
-#include "components/systrayicon.h"
-#include "core/common.h"
-#include "platform/formatsettings.h"
-#include "platform/settings.h"
+#include "core/settings/settings.h"
+#include "core/settings/storedsettings.h"
+#include "core/time/formatsettings.h"
+#include "gui/clocks/clocksform.h"
+#include "gui/tray/systrayicon.h"
 
 #include <QApplication>
 #include <QStringList>

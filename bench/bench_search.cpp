@@ -3,8 +3,9 @@
 // scan over the same names, and libgeonames' own city query. Also the place
 // table's size, the time to build the search when the options dialog opens,
 // and the resident memory it adds while the dialog is open and leaves after.
-#include "timezones/tzhelpers.h"
-#include "timezones/zonesearch.h"
+#include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
+#include "core/zones/zonesearch.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -3,10 +3,11 @@
 // once typing pauses), beside the search alone in the same run, so what the
 // dialog adds shows. Runs on any Qt
 // platform; offscreen unless QT_QPA_PLATFORM says otherwise.
-#include "options/zonefrm.h"
-#include "platform/settings.h"
-#include "timezones/tzhelpers.h"
-#include "timezones/zonesearch.h"
+#include "core/settings/settings.h"
+#include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
+#include "core/zones/zonesearch.h"
+#include "gui/options/zoneform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Feeds arbitrary formats, values and time texts to the formatter, the Qt
 // format translation and the time-of-day parser. The first 8 bytes are the
 // value, the rest UTF-8 text.
-#include "platform/datetimeformat.h"
-#include "platform/exceptions.h"
+#include "core/system/exceptions.h"
+#include "core/time/datetimeformat.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings file reader. Whatever it accepts must
 // survive being written and read again unchanged, and any text stored as a
 // value must read back as itself.
-#include "platform/inifile.h"
+#include "core/settings/inifile.h"
 
 #include <cstdint>
 

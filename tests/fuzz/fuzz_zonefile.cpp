@@ -1,8 +1,10 @@
 // Feeds arbitrary bytes to the zone file reader as a whole file and as one
 // section, then asks every zone it accepted for its local time, transitions
 // and texts, and hands every line to the time-of-day parser and the formatter.
-#include "platform/datetimeformat.h"
-#include "timezones/tzhelpers.h"
+#include "core/time/datetimeformat.h"
+#include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
+#include "core/zones/zonefile.h"
 
 #include <cstdint>
 

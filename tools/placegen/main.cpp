@@ -9,7 +9,7 @@
 //   Z  zone name  country code  population  one per zone of zones.ini, in file order
 //   P  search key  name  country code  zone line number (0-based)  population
 //      one per city, most populous first
-#include "timezones/searchkey.h"
+#include "core/zones/searchkey.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,0 +1,25 @@
+// Starting the program with the user's session: a Desktop Entry in the XDG
+// autostart folder. The file's existence is the whole state of the setting.
+#pragma once
+
+#include <QString>
+
+// $XDG_CONFIG_HOME/autostart, or ~/.config/autostart; empty when neither the
+// variable nor a home folder is known.
+QString StartupFolder();
+// The autostart entry's full path, or empty when there is no startup folder.
+QString StartupShortcutPath();
+
+// Reports whether the entry existed; with apply, creates it (wanted, absent)
+// or deletes it (not wanted, present) for the given program. An entry that
+// exists and is wanted is left as it is. Failures are not reported: the next
+// call reads the file's real state.
+bool UpdateAutostartEntry(bool wanted, bool apply, const QString &programPath);
+
+// Writes the entry for a program (full path). Returns false when it cannot.
+bool CreateStartupShortcut(const QString &entryPath, const QString &programPath);
+
+// The Desktop Entry text for a program: Exec quoted so any path works.
+QString StartupEntryText(const QString &programPath);
+// One argument of an Exec key, quoted and escaped for a Desktop Entry.
+QString QuoteExecArgument(const QString &argument);

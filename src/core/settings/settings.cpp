@@ -1,0 +1,422 @@
+#include "settings.h"
+
+#include "core/settings/inifile.h"
+#include "core/settings/regularfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+#include <cerrno>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString &FileNameOverride()
+{
+    static QString fileName;
+    return fileName;
+}
+
+QString DefaultFileName()
+{
+    // Where QSettings put it. Not asked of QSettings: it reads the file at
+    // once, and a FIFO there would block.
+    static const QString fileName =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        u"/Vorkel/Clocks.ini"_s;
+    return fileName;
+}
+
+// The settings file is tiny; anything this large is no settings file.
+constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
+// Where a value lives in the file: the root's values in the root section
+// (empty name), a group's in the section of its name.
+struct TIniPath
+{
+    QString Section;
+    QString Key;
+};
+
+bool ValidName(const QString &name)
+{
+    return !name.contains(u'/') && !name.contains(u'\\');
+}
+
+std::optional<TIniPath> ValueAt(const QString &group, const QString &name)
+{
+    if (!ValidName(group) || name.isEmpty() || !ValidName(name))
+        return std::nullopt;
+    return TIniPath{group, name};
+}
+
+struct TFileStamp
+{
+    QString FileName;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    timespec Modified{};
+    timespec Changed{};
+
+    friend bool operator==(const TFileStamp &a, const TFileStamp &b)
+    {
+        return a.FileName == b.FileName && a.Device == b.Device && a.Inode == b.Inode &&
+               a.Size == b.Size && a.Modified.tv_sec == b.Modified.tv_sec &&
+               a.Modified.tv_nsec == b.Modified.tv_nsec && a.Changed.tv_sec == b.Changed.tv_sec &&
+               a.Changed.tv_nsec == b.Changed.tv_nsec;
+    }
+};
+
+// The settings file as last read.
+struct TLoadedFile
+{
+    // Unreadable: a FIFO, a device, a folder, a file too large or that cannot
+    // be read. It reads as empty and is never written over: saving would lose
+    // what it holds, or replace something that is no settings file at all.
+    enum
+    {
+        Missing,
+        Readable,
+        Unreadable
+    } State = Missing;
+    TIniDocument Document;
+    std::optional<TFileStamp> Stamp;
+};
+
+TLoadedFile &Cache()
+{
+    static TLoadedFile cache;
+    return cache;
+}
+
+// The file as it is now, read again only when it changed since the last
+// read: a clock list reads two values per clock.
+const TLoadedFile &CurrentFile()
+{
+    const QString fileName = SettingsFileName();
+    TLoadedFile &cache = Cache();
+    struct stat info
+    {
+    };
+    // stat follows links: a link to a regular file is that file.
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0) {
+        cache = TLoadedFile{};
+        cache.State = errno == ENOENT ? TLoadedFile::Missing : TLoadedFile::Unreadable;
+        return cache;
+    }
+    const TFileStamp stamp{fileName,     info.st_dev,  info.st_ino,
+                           info.st_size, info.st_mtim, info.st_ctim};
+    if (cache.Stamp == stamp)
+        return cache;
+    cache = TLoadedFile{};
+    cache.Stamp = stamp;
+    try {
+        cache.Document = TIniDocument::Parse(ReadRegularFile(fileName, MaxFileBytes));
+        cache.State = TLoadedFile::Readable;
+    } catch (const EFileOpenError &) {
+        cache.State = TLoadedFile::Unreadable;
+    }
+    return cache;
+}
+
+ESettingsWriteError WriteError()
+{
+    return ESettingsWriteError(
+        QCoreApplication::translate("Settings", "Unable to open \"%1\" for write")
+            .arg(QFileInfo(SettingsFileName()).absoluteFilePath()));
+}
+
+// Where a write lands: the file, or the regular file its links lead to.
+// Anything else is refused, never replaced by a regular file.
+QString WriteTarget()
+{
+    QString target = QFileInfo(SettingsFileName()).absoluteFilePath();
+    for (int depth = 0; QFileInfo(target).isSymLink(); ++depth) {
+        if (depth == 40)
+            throw WriteError(); // a loop of links
+        target = QFileInfo(target).symLinkTarget();
+    }
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(target).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw WriteError();
+    return target;
+}
+
+// Replaces the file by bytes through a temporary file renamed over it, only
+// when every write and the final flush succeeded: a full disk must leave the
+// old file as it was, not an empty one.
+void StoreBytes(const QByteArray &bytes)
+{
+    const QString target = WriteTarget();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        throw WriteError();
+    QSaveFile file(target);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        throw WriteError();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        throw WriteError();
+    }
+    if (!file.commit())
+        throw WriteError();
+}
+
+// Changes of values, kept as a list so that a commit applies them to the
+// file as it is then (another copy of the program may have written other
+// values meanwhile), and applied at once to a view that reads inside the
+// update see.
+class TStaged
+{
+public:
+    TStaged() : FView(CurrentFile().Document) {}
+
+    const TIniDocument &View() const { return FView; }
+
+    void Set(const TIniPath &at, const QString &text)
+    {
+        Change([at, text](TIniDocument &document) { document.SetText(at.Section, at.Key, text); });
+    }
+
+    void Remove(const QList<TIniPath> &values)
+    {
+        for (const TIniPath &at : values)
+            Change([at](TIniDocument &document) { document.Remove(at.Section, at.Key); });
+    }
+
+    void Store()
+    {
+        // Other copies of the program write the same file; the lock keeps
+        // their read-change-write cycles apart. It is only a courtesy: when
+        // it cannot be made (a full disk) the write goes ahead and is checked.
+        QLockFile lock(SettingsFileName() + u".lock"_s);
+        lock.tryLock(5000);
+        const TLoadedFile &current = CurrentFile();
+        if (current.State == TLoadedFile::Unreadable)
+            throw WriteError();
+        TIniDocument document = current.Document;
+        for (const auto &change : FChanges)
+            change(document);
+        StoreBytes(document.Serialize());
+        FChanges.clear();
+    }
+
+private:
+    void Change(std::function<void(TIniDocument &)> change)
+    {
+        change(FView);
+        FChanges.push_back(std::move(change));
+    }
+
+    TIniDocument FView;
+    std::vector<std::function<void(TIniDocument &)>> FChanges;
+};
+
+// The open TSettingsUpdate's writes; null when none is open.
+std::unique_ptr<TStaged> &OpenUpdate()
+{
+    static std::unique_ptr<TStaged> staged;
+    return staged;
+}
+
+const TIniDocument &ReadView()
+{
+    if (const TStaged *open = OpenUpdate().get())
+        return open->View();
+    return CurrentFile().Document;
+}
+
+// Runs one change on the open update, or alone, stored at once.
+template <typename Change> void Apply(Change change)
+{
+    if (TStaged *open = OpenUpdate().get()) {
+        change(*open);
+        return;
+    }
+    TStaged alone;
+    change(alone);
+    alone.Store();
+}
+
+std::optional<QString> ReadText(const QString &group, const QString &name)
+{
+    const std::optional<TIniPath> at = ValueAt(group, name);
+    if (!at)
+        return std::nullopt;
+    return ReadView().Text(at->Section, at->Key);
+}
+
+// Every value of a group; the root's are all values of the file.
+QList<TIniPath> ValuesOf(const TIniDocument &document, const QString &group)
+{
+    QList<TIniPath> values;
+    for (const QString &section : group.isEmpty() ? document.Sections() : QStringList{group}) {
+        for (const QString &key : document.Keys(section))
+            values.append({section, key});
+    }
+    return values;
+}
+
+void WriteValue(const QString &group, const QString &name, const QString &text)
+{
+    const std::optional<TIniPath> at = ValueAt(group, name);
+    if (!at)
+        throw WriteError();
+    Apply([&](TStaged &staged) { staged.Set(*at, text); });
+}
+
+void EnsureWritableFile()
+{
+    const QString fileName = SettingsFileName();
+    const QFileInfo info(fileName);
+    if (!QDir().mkpath(info.absolutePath()))
+        throw WriteError();
+    if (CurrentFile().State == TLoadedFile::Unreadable)
+        throw WriteError();
+    const QString target = WriteTarget();
+    if (!QFileInfo::exists(target)) {
+        // NewOnly: another copy of the program may create it at the same time.
+        QFile file(target);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(target))
+            throw WriteError();
+    }
+    // The file is replaced through a temporary file beside it, so the folder
+    // must be writable too.
+    const QFileInfo written(target);
+    const QFileInfo folder(written.absolutePath());
+    if (!written.isFile() || !written.isWritable() || !folder.isWritable())
+        throw WriteError();
+}
+
+} // namespace
+
+std::optional<QString> TryReadSettingString(const QString &group, const QString &name)
+{
+    return ReadText(group, name);
+}
+
+std::optional<std::int32_t> TryReadSettingInteger(const QString &group, const QString &name)
+{
+    const std::optional<QString> text = ReadText(group, name);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const int number = text->trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}
+
+QString ReadSettingString(const QString &group, const QString &name, const QString &defaultValue)
+{
+    return TryReadSettingString(group, name).value_or(defaultValue);
+}
+
+std::int32_t ReadSettingInteger(const QString &group, const QString &name,
+                                std::int32_t defaultValue)
+{
+    return TryReadSettingInteger(group, name).value_or(defaultValue);
+}
+
+bool ReadSettingBool(const QString &group, const QString &name, bool defaultValue)
+{
+    return ReadSettingInteger(group, name, defaultValue ? 1 : 0) != 0;
+}
+
+void WriteSettingString(const QString &group, const QString &name, const QString &text)
+{
+    WriteValue(group, name, text);
+}
+
+void WriteSettingInteger(const QString &group, const QString &name, std::int32_t value)
+{
+    WriteValue(group, name, QString::number(value));
+}
+
+void WriteSettingBool(const QString &group, const QString &name, bool value)
+{
+    WriteValue(group, name, value ? u"1"_s : u"0"_s);
+}
+
+void CreateSettingsGroup(const QString &group)
+{
+    if (!ValidName(group))
+        throw WriteError();
+    EnsureWritableFile();
+}
+
+void DeleteSettingsGroup(const QString &group)
+{
+    if (!ValidName(group))
+        throw WriteError();
+    Apply([&](TStaged &staged) {
+        const QList<TIniPath> values = ValuesOf(staged.View(), group);
+        if (!values.isEmpty())
+            staged.Remove(values);
+    });
+}
+
+bool SettingsGroupExists(const QString &group)
+{
+    if (!ValidName(group))
+        return false;
+    if (group.isEmpty())
+        return QFileInfo::exists(SettingsFileName());
+    return !ReadView().Keys(group).isEmpty();
+}
+
+bool SettingValueExists(const QString &group, const QString &name)
+{
+    const std::optional<TIniPath> at = ValueAt(group, name);
+    return at && ReadView().Contains(at->Section, at->Key);
+}
+
+TSettingsUpdate::TSettingsUpdate()
+{
+    if (!OpenUpdate()) {
+        OpenUpdate() = std::make_unique<TStaged>();
+        FOutermost = true;
+    }
+}
+
+TSettingsUpdate::~TSettingsUpdate()
+{
+    if (FOutermost && !FDone)
+        OpenUpdate().reset();
+}
+
+void TSettingsUpdate::Commit()
+{
+    if (!FOutermost || FDone)
+        return;
+    FDone = true;
+    // Whatever Store() decides, the update is over.
+    const std::unique_ptr<TStaged> staged = std::move(OpenUpdate());
+    staged->Store();
+}
+
+QString SettingsFileName()
+{
+    const QString &fileName = FileNameOverride();
+    return fileName.isEmpty() ? DefaultFileName() : fileName;
+}
+
+void SetSettingsFileName(const QString &fileName)
+{
+    FileNameOverride() = fileName;
+}

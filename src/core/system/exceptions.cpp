@@ -1,0 +1,5 @@
+#include "exceptions.h"
+
+#include <utility>
+
+Exception::Exception(QString message) : FMessage(std::move(message)), FUtf8(FMessage.toUtf8()) {}

@@ -1,0 +1,145 @@
+#include "zonetexts.h"
+
+#include "core/time/clocksource.h"
+#include "core/time/datetimeformat.h"
+#include "core/time/formatsettings.h"
+#include "core/zones/timezone.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The translation context of these sentences, under a name the
+// translation tools find.
+struct ZoneTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(ZoneTexts)
+};
+
+} // namespace
+
+QString ClockStateText(const TTimeZone &zone, bool useDaylight, TDateTime utc)
+{
+    if (useDaylight && zone.IsDaylightAt(utc)) {
+        return ZoneTexts::tr("Daylight time (%1, %2)")
+            .arg(zone.AbbrAt(utc), GMTText(zone.OffsetAt(utc), true));
+    }
+    return ZoneTexts::tr("Standard time (%1)")
+        .arg(useDaylight ? zone.AbbrAt(utc) : zone.StandardAbbr);
+}
+
+QString ZoneRulesText(const TTimeZone &zone)
+{
+    QStringList lines;
+    if (zone.HasDaylight()) {
+        lines << ZoneTexts::tr("Daylight time begins on %1.").arg(zone.RuleDescription(true))
+              << ZoneTexts::tr("Standard time resumes on %1.").arg(zone.RuleDescription(false));
+    }
+    if (zone.HasStatedChanges()) {
+        lines << ZoneTexts::tr("This zone's changes follow dates published each year.");
+    }
+    // A label breaks lines at a line feed only.
+    return lines.join(u'\n');
+}
+
+QString ZoneInfoText(const TTimeZone &zone, TDateTime utc)
+{
+    QStringList lines;
+    for (const QString &part : {ZoneRulesText(zone), NextChangeText(zone, utc)}) {
+        if (!part.isEmpty()) {
+            lines << part;
+        }
+    }
+    return lines.join(u'\n');
+}
+
+QString NextChangeText(const TTimeZone &zone, TDateTime utc)
+{
+    const std::optional<TZoneTransition> change = zone.NextChangeAfter(utc);
+    if (!change) {
+        return {};
+    }
+    const TDateTime before = change->At + change->OffsetBefore / MinutesPerDay;
+    const TDateTime after = change->At + change->OffsetAfter / MinutesPerDay;
+    //: dddd the weekday, d the day, mmmm the month, yyyy the year
+    const QString dateFormat = ZoneTexts::tr("dddd d mmmm yyyy");
+    return ZoneTexts::tr("Next change: %1, %2 → %3")
+        .arg(FormatDateTime(dateFormat, before), FormatDateTime(ZoneTimeOfDayFormat(), before),
+             FormatDateTime(ZoneTimeOfDayFormat(), after));
+}
+
+namespace {
+
+// A clock's offset against the user's own, in minutes.
+QString DifferenceText(std::int64_t difference)
+{
+    if (difference == 0) {
+        return ZoneTexts::tr("same time as here");
+    }
+    const std::int64_t magnitude = difference < 0 ? -difference : difference;
+    const std::int64_t hours = magnitude / 60;
+    const std::int64_t minutes = magnitude % 60;
+    QStringList parts;
+    if (hours != 0) {
+        parts << (hours == 1 ? ZoneTexts::tr("1 hour") : ZoneTexts::tr("%1 hours").arg(hours));
+    }
+    if (minutes != 0) {
+        parts << (minutes == 1 ? ZoneTexts::tr("1 minute")
+                               : ZoneTexts::tr("%1 minutes").arg(minutes));
+    }
+    const QString amount = parts.join(u' ');
+    return difference > 0 ? ZoneTexts::tr("%1 ahead of local time").arg(amount)
+                          : ZoneTexts::tr("%1 behind local time").arg(amount);
+}
+
+} // namespace
+
+QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc)
+{
+    QStringList lines{ClockStateText(zone, useDaylight, utc)};
+    if (useDaylight) {
+        if (const QString next = NextChangeText(zone, utc); !next.isEmpty()) {
+            lines << next;
+        }
+    }
+    // A clock that ignores daylight time shows standard time all year.
+    const std::int64_t offset =
+        useDaylight ? zone.OffsetAt(utc) : std::int64_t(zone.UTCOffset) + zone.StandardOffset;
+    const int local = TClockSource::Current().LocalOffsetSecs(UnixMSecsFromDateTime(utc)) / 60;
+    lines << DifferenceText(offset - local);
+    return lines.join(u'\n');
+}
+
+QString OffsetText(int minutes)
+{
+    const std::int64_t magnitude = minutes < 0 ? -std::int64_t(minutes) : std::int64_t(minutes);
+    QString text = minutes < 0 ? u"-"_s : u"+"_s;
+    text += QString::number(magnitude / 60);
+    text += FormatSettings().TimeSeparator;
+    text += QString::number(magnitude % 60).rightJustified(2, u'0');
+    return text;
+}
+
+QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName)
+{
+    const QString offset = GMTText(zone.StandardOffsetTotal(), true);
+    return byName ? name + u" ("_s + offset + u')' : u'(' + offset + u") "_s + name;
+}
+
+QString ZoneTimeOfDayFormat()
+{
+    //: hh hours, nn minutes, ampm the AM/PM mark (leave it out for a 24-hour clock)
+    return QCoreApplication::translate("TTimeZone", "hh:nn ampm");
+}
+
+QString GMTText(int minutes, bool omitZero)
+{
+    if (omitZero && minutes == 0) {
+        return u"GMT"_s;
+    }
+    return u"GMT "_s + OffsetText(minutes);
+}

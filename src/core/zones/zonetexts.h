@@ -1,0 +1,44 @@
+// The sentences that tell a user about a zone: how its clock stands now and
+// when it changes. Shared by the clocks window's hints and the options
+// dialog's info box.
+#pragma once
+
+#include "core/time/datetime.h"
+
+#include <QString>
+
+class TTimeZone;
+
+// "+5:30": signed hours, the user's time separator, two-digit minutes.
+QString OffsetText(int minutes);
+// "GMT +5:30"; just "GMT" when omitZero and minutes is 0.
+QString GMTText(int minutes, bool omitZero);
+// A zone's entry in the lists under name: "London (GMT)" by name,
+// "(GMT) London" by offset; the standard offset, whatever the date.
+QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName);
+// The time of day in the zone sentences: "hh:nn ampm" ("02:00 AM"), or the
+// translation's own format where a 12-hour clock is not the custom.
+QString ZoneTimeOfDayFormat();
+
+// "Daylight time (CEST, GMT +2:00)" or "Standard time (CET)": the state of a
+// clock's zone at a UTC moment; a clock that ignores daylight time is always
+// in standard time.
+QString ClockStateText(const TTimeZone &zone, bool useDaylight, TDateTime utc);
+
+// The lines under a zone's offsets in the options dialog: its two rules (for
+// a zone with daylight time) and, for a zone whose changes are stated one by
+// one, that they follow published dates. Empty when there is nothing to say.
+QString ZoneRulesText(const TTimeZone &zone);
+
+// The rules' lines followed by the zone's next change after a UTC moment.
+QString ZoneInfoText(const TTimeZone &zone, TDateTime utc);
+
+// "Next change: Sunday 28 March 2027, 02:00 AM → 03:00 AM": the zone's next
+// change after a UTC moment, told in its own local time; empty when none.
+QString NextChangeText(const TTimeZone &zone, TDateTime utc);
+
+// The lines of a clock's hint under its zone's name: its state, its next
+// change (for a clock that follows daylight time) and how far it is from the
+// user's local time at that UTC moment ("5 hours ahead of local time",
+// "9 hours 30 minutes behind local time", "same time as here").
+QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc);

@@ -1,0 +1,235 @@
+// The "World Times" window: one titled clock per chosen place, shown beside
+// the tray icon, with the program's one timer and its one alarm.
+#pragma once
+
+#include "core/clocks/alarm.h"
+#include "core/clocks/clocksstate.h"
+#include "core/clocks/lookahead.h"
+#include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
+
+#include <QFont>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+class TZonedClock;
+class TSysTrayIcon;
+struct TStoredFont;
+
+namespace Ui {
+class TClocksForm;
+}
+
+class TClocksForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Builds the window hidden, docks trayIcon (which must outlive the
+    // window) and loads the clocks and settings; with no clocks asks whether
+    // to choose some.
+    explicit TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent = nullptr);
+    // Stores the pin state and position.
+    ~TClocksForm() override;
+
+    // Rebuilds the clock list, the clock controls and the tray hint from
+    // zones.ini and the stored clock list.
+    void LoadClocks();
+    // Applies the stored formats, pin state and position, alarm and font.
+    void LoadSettings();
+    void SaveWindowState();
+    // The same, reporting a failed write instead of throwing.
+    void StoreWindowState();
+    void ShowClocks();
+    void HideClocks();
+    // Asks the owner for the options dialog (OptionsRequested).
+    void OpenOptions();
+    // The formats, font and alarm as the window shows them now.
+    TClocksState ShownState() const;
+    // After the options were committed: the clock list and settings read
+    // again, the window shown afresh when there are clocks.
+    void ReloadClocks();
+
+    QString TimeFormat() const;
+    void SetTimeFormat(const QString &format);
+    QString DateFormat() const;
+    void SetDateFormat(const QString &format);
+    QFont ClockFont() const;
+    bool Pinned() const;
+    void SetPinned(bool pinned);
+    // The window keeps out of the taskbar (on by default; off while the
+    // alarm message is up).
+    bool TaskButtonHidden() const { return FTaskButtonHidden; }
+    void SetTaskButtonHidden(bool hidden);
+    // With no notification area the window is the program: an ordinary
+    // window with a frame and a taskbar button, shown, never hidden by a
+    // click elsewhere, and closing it ends the program.
+    bool Standalone() const { return FStandalone; }
+    void SetStandalone(bool standalone);
+
+    const TAlarm &Alarm() const { return FAlarm; }
+    const TTimeZoneList &Clocks() const { return FClocks; }
+
+    // True once the zone database failed to load: the program is ending.
+    bool Terminating() const { return FTerminating; }
+
+    // zones.ini beside the program, unless a test points elsewhere.
+    static QString ZoneFilePath();
+    static void SetZoneFilePath(const QString &path); // empty: beside the program
+
+    // Layout: titles and clocks stacked down the window, the client height
+    // following the last clock.
+    void ArrangeClocks();
+    // Widens the window to show everything, keeps the pin button at the
+    // right edge, and pulls an unpinned window back onto its screen.
+    void FitWidth();
+    // Moves an unpinned window beside the notification area.
+    void PlaceNearTray();
+    // One timer tick: refresh the clocks and titles, check the alarm, re-arm.
+    void UpdateClocks();
+
+    // The two-line hint of clock control index.
+    QString ClockHint(int index) const;
+    // The clock control under the mouse (through its title too), or none.
+    TZonedClock *ClockUnderCursor() const;
+    // The same for a point in the window's own coordinates.
+    TZonedClock *ClockAt(const QPoint &pos) const;
+    // Index of the first clock whose title equals title, ignoring case.
+    int FindClockByTitle(const QString &title) const;
+    // Shows the alarm picture beside the alarm's clock, or hides it.
+    void UpdateAlarmIcon();
+    // Rings the alarm: clears it from the store, shows the window and the message.
+    void FireAlarm();
+    bool AlarmShowing() const { return FAlarmShowing; }
+
+    // Index of the first entry of a clock list with the title and zone name
+    // of clock (both case-sensitive), or -1.
+    static int FindMatchingClock(const TTimeZoneList &list, const TCustomisedTimeZone &clock);
+
+    // The window's parts, for the options dialog and the tests.
+    const QList<TZonedClock *> &ClockControls() const { return FClockControls; }
+    const QList<QLabel *> &TitleLabels() const { return FTitleLabels; }
+    TSysTrayIcon *SysTrayIcon() const { return FSysTrayIcon; }
+    QToolButton *PinButton() const;
+    QLabel *AlarmImage() const;
+    QWidget *SideStrip() const;
+    QFrame *BrandPanel() const;
+    QMenu *TrayMenu() const { return PopupMenu1.get(); }
+    QMenu *WindowMenu() const { return PopupMenu2; }
+    QAction *InfoOnAction() const { return InfoOn; }
+    QTimer *Timer() const { return FTimer; }
+
+Q_SIGNALS:
+    // The options dialog is wanted ("Options...", a double click on the tray
+    // icon, a clock or the window, a tray click with no clocks, "Yes" to the
+    // first-run question).
+    void OptionsRequested();
+    // After OptionsRequested from "Info on" or a double click on a clock:
+    // the clock whose entry the dialog should select.
+    void ClockInfoRequested(const TCustomisedTimeZone &clock);
+    // "About..." in either menu.
+    void AboutRequested();
+    // "Help" in the window's menu: the manual at the keyword's page.
+    void HelpRequested(const QString &keyword);
+
+public Q_SLOTS:
+    // A click on the tray icon, or "Show Clocks".
+    void Showtimes1Click();
+    void Options1Click();
+    void Hide1Click();
+    void Close1Click();
+    void About1Click();
+    void Help1Click();
+    void InfoOnClick();
+    // The application lost activation.
+    void ApplicationDeactivate();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The brand panel's height, which the clock column leaves free below it.
+    int BrandPanelHeight() const;
+    void FormCreate();
+    void CreateComponents();
+    void CreateMenus();
+    void LoadTrayIcon();
+    void ReportDocking();
+    void DeferredHide();
+    bool LoadZoneDatabase(TTimeZoneList &zones);
+    void ClearClockControls();
+    void LoadAlarm();
+    void UpdateTitles();
+    void RefreshClocks();
+    void ApplyClockFont(const TStoredFont &stored);
+    void BuildSideWatermark();
+    void PBoxClick();
+    void PopupMenu2Popup();
+    void ShowWindowMenu(const QPoint &globalPos);
+    void SetClientWidth(int width);
+    void ShowWindowNow();
+    void NamePinButton();
+    Qt::WindowFlags WindowKind() const;
+    // Puts the window flags in force, keeping the window where it is.
+    void ApplyWindowKind();
+    void DragStart(const QMouseEvent &event);
+    void DragMove(const QMouseEvent &event);
+    void DragEnd();
+    void DblClickAt(const QPoint &pos);
+    void KeepOnScreens();
+    // Shows the clocks at the look-ahead's shift and the shift on the brand panel.
+    void ApplyLookAhead();
+    int IndexOfControl(const QObject *control) const;
+    QRect TrayIconRect() const;
+    std::optional<QRect> NotificationRect() const;
+
+    // The fixed parts, laid out by clocksform.ui: the strip, the first title
+    // and clock, the pin button, the alarm picture and the brand panel.
+    std::unique_ptr<Ui::TClocksForm> FUi;
+    TSysTrayIcon *FSysTrayIcon = nullptr;
+    // The tray icon's menu. No child of the window: a box modal for the
+    // window would block it too.
+    std::unique_ptr<QMenu> PopupMenu1;
+    QMenu *PopupMenu2 = nullptr; // the window's own context menu
+    QAction *InfoOn = nullptr;
+    QTimer *FTimer = nullptr;
+    QTimer *FDeferredHide = nullptr;
+
+    TTimeZoneList FClocks;
+    QList<TZonedClock *> FClockControls;
+    QList<QLabel *> FTitleLabels;
+    TAlarm FAlarm;
+    // What the clocks show may be moved ahead or back; the alarm and the
+    // timer never are.
+    TLookAhead FLookAhead;
+    bool FDragging = false;
+    bool FDragMoved = false; // the window moved since the button went down
+    QPoint FDragGrip;        // where the window was gripped, relative to its top-left corner
+    bool FAlarmShowing = false;
+    bool FTaskButtonHidden = true;
+    bool FStandalone = false;
+    bool FTerminating = false;
+    bool FSettingsLoaded = false;
+    bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown
+    QPointer<TZonedClock> FInfoOnClock;
+    TStoredFont FClockFont = DesignClockFont(); // as last applied
+};

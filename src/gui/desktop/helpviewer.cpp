@@ -1,0 +1,26 @@
+#include "helpviewer.h"
+
+#include "gui/desktop/help.h"
+#include "gui/desktop/windowfront.h"
+
+#include <QFile>
+
+THelpViewer::THelpViewer(QWidget *parent) : QTextBrowser(parent)
+{
+    setWindowTitle(tr("Vorkel Clocks Help"));
+    setOpenExternalLinks(true);
+    setSearchPaths({QStringLiteral(":/help")});
+    // One style for every page: the viewer ignores linked style sheets.
+    QFile css(QStringLiteral(":/help/style.css"));
+    if (css.open(QIODevice::ReadOnly))
+        document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
+    const QFontMetrics fm(font());
+    resize(fm.averageCharWidth() * 80, fm.height() * 36);
+}
+
+void THelpViewer::ShowTopic(const QString &keyword)
+{
+    setSource(QUrl(QStringLiteral("qrc:/help/") + LocalizedHelpPage(HelpPageForKeyword(keyword))));
+    ReturnActivationOnHide(*this);
+    BringToFront(*this);
+}

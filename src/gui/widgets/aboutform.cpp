@@ -1,0 +1,44 @@
+#include "gui/widgets/aboutform.h"
+
+#include "gui/widgets/branding.h"
+#include "gui/widgets/urllabel.h"
+#include "ui_aboutform.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+TAboutForm::TAboutForm() : FUi(std::make_unique<Ui::TAboutForm>())
+{
+    FUi->setupUi(this);
+    // A dialog border: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    QFont bold = FUi->Label1->font();
+    bold.setBold(true);
+    FUi->Label1->setFont(bold);
+    FUi->LblVersion->setText(FUi->LblVersion->text().arg(QStringLiteral("1.25")));
+    // A beta's notice; its room is kept when there is none.
+    QSizePolicy betaPolicy = FUi->LblBeta->sizePolicy();
+    betaPolicy.setRetainSizeWhenHidden(true);
+    FUi->LblBeta->setSizePolicy(betaPolicy);
+    FUi->LblBeta->hide();
+    FUi->Label4->setText(FUi->Label4->text().arg(BrandMakerName));
+    FUi->URLLabel1->setText(BrandWebAddress.toString());
+    FUi->URLLabel1->URL = BrandHomePage.toString();
+    FUi->URLLabel1->setToolTip(FUi->URLLabel1->URL);
+    FUi->URLLabel2->URL = QStringLiteral("mailto:") + BrandFeedbackAddress.toString();
+    FUi->URLLabel2->setToolTip(FUi->URLLabel2->URL);
+    connect(FUi->Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Title bars use a bolder font and add an icon and up to three buttons:
+    // the box leaves the window manager room for the whole caption.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int captionWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) * 6 / 5 + 100;
+    const QSize size = sizeHint();
+    setFixedSize(std::max({198, captionWidth, size.width()}), std::max(200, size.height()));
+}
+
+TAboutForm::~TAboutForm() = default;

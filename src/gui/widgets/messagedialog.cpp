@@ -1,0 +1,116 @@
+#include "gui/widgets/messagedialog.h"
+
+#include "core/system/sessionsignals.h"
+#include "gui/desktop/windowfront.h"
+
+#include <QApplication>
+#include <QList>
+
+namespace {
+QList<QMessageBox::StandardButton> queuedAnswers;
+QList<MessageDlgHook::TShown> shownMessages;
+
+QMessageBox::Icon IconOf(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::Warning:
+        return QMessageBox::Warning;
+    case TMsgDlgType::Error:
+        return QMessageBox::Critical;
+    case TMsgDlgType::Information:
+        return QMessageBox::Information;
+    case TMsgDlgType::Confirmation:
+        return QMessageBox::Question;
+    case TMsgDlgType::Custom:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString CaptionOf(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::Warning:
+        return QCoreApplication::translate("SoundMessageDlg", "Warning");
+    case TMsgDlgType::Error:
+        return QCoreApplication::translate("SoundMessageDlg", "Error");
+    case TMsgDlgType::Information:
+        return QCoreApplication::translate("SoundMessageDlg", "Information");
+    case TMsgDlgType::Confirmation:
+        return QCoreApplication::translate("SoundMessageDlg", "Confirm");
+    case TMsgDlgType::Custom:
+        break;
+    }
+    return QApplication::applicationDisplayName();
+}
+
+QMessageBox::StandardButton WayOut(QMessageBox::StandardButtons buttons)
+{
+    for (const QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::No})
+        if (buttons.testFlag(button))
+            return button;
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type,
+                                        QMessageBox::StandardButtons buttons, bool sound,
+                                        QWidget *owner)
+{
+    if (TTermination::Instance().Requested())
+        return WayOut(buttons);
+    if (sound) {
+        // The desktop has one bell, not one sound per message type.
+        QApplication::beep();
+    }
+    if (!queuedAnswers.isEmpty()) {
+        shownMessages.append({message, type, buttons, sound});
+        return queuedAnswers.takeFirst();
+    }
+    QMessageBox box(IconOf(type), CaptionOf(type), message, buttons);
+    PrepareModalBox(box, owner);
+    // Its own event loop would keep a box up through a termination signal
+    // that arrives before the main loop runs.
+    QObject::connect(&TTermination::Instance(), &TTermination::Arrived, &box, &QDialog::reject);
+    const int answer = box.exec();
+    if (TTermination::Instance().Requested())
+        return WayOut(buttons);
+    return static_cast<QMessageBox::StandardButton>(answer);
+}
+} // namespace
+
+QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
+                                            QMessageBox::StandardButtons buttons, int helpContext,
+                                            QWidget *owner)
+{
+    Q_UNUSED(helpContext) // context pop-ups on message boxes are not offered here
+    return ShowMessage(message, type, buttons, true, owner);
+}
+
+QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
+                                       QMessageBox::StandardButtons buttons, QWidget *owner)
+{
+    return ShowMessage(message, type, buttons, false, owner);
+}
+
+namespace MessageDlgHook {
+void QueueAnswer(QMessageBox::StandardButton answer)
+{
+    queuedAnswers.append(answer);
+}
+
+bool HasQueuedAnswers()
+{
+    return !queuedAnswers.isEmpty();
+}
+
+void Reset()
+{
+    queuedAnswers.clear();
+    shownMessages.clear();
+}
+
+const QList<TShown> &Shown()
+{
+    return shownMessages;
+}
+} // namespace MessageDlgHook

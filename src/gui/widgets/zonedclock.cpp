@@ -1,0 +1,274 @@
+#include "zonedclock.h"
+
+#include "core/system/exceptions.h"
+#include "core/time/clocksource.h"
+#include "core/time/datetimeformat.h"
+#include "core/time/formatsettings.h"
+#include "core/zones/timezone.h"
+
+#include <QContextMenuEvent>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// QLabel and QPainter break lines at line feeds only; a caption may also use
+// a lone carriage return (the default separator) or CR LF.
+QString DisplayText(const QString &caption)
+{
+    QString text = caption;
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    return text;
+}
+} // namespace
+
+TZonedClock::TZonedClock(QWidget *parent)
+    : QLabel(parent), FDateFormat(FormatSettings().LongDateFormat),
+      FTimeFormat(FormatSettings().LongTimeFormat), FDateTimeSeparator(u"\r"_s)
+{
+    // Rich-text detection would turn a format such as "'<b>'hh" into markup.
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    FTimer.setSingleShot(true);
+    FTimer.setTimerType(Qt::PreciseTimer);
+    FTimer.setObjectName(u"RefreshTimer"_s);
+    connect(&FTimer, &QTimer::timeout, this, &TZonedClock::RefreshTime);
+    resize(32, 32);
+    RefreshTime();
+}
+
+TZonedClock::~TZonedClock() = default;
+
+void TZonedClock::SetActive(bool active)
+{
+    if (active == FActive)
+        return;
+    FActive = active;
+    if (FActive)
+        RefreshTime();
+    else
+        // A tick still armed would read the zone once more; owners switch a
+        // clock off before they free its zone, so the tick must not come.
+        FTimer.stop();
+}
+
+void TZonedClock::SetDateFormat(const QString &format)
+{
+    FDateFormat = format;
+    RefreshTime();
+}
+
+void TZonedClock::SetTimeFormat(const QString &format)
+{
+    FTimeFormat = format;
+    RefreshTime();
+}
+
+void TZonedClock::SetDateTimeSeparator(const QString &separator)
+{
+    FDateTimeSeparator = separator;
+    RefreshTime();
+}
+
+void TZonedClock::SetUseDaylight(bool useDaylight)
+{
+    FUseDaylight = useDaylight;
+    update();
+}
+
+void TZonedClock::SetZone(const TTimeZone *zone)
+{
+    FZone = zone;
+    RefreshTime();
+}
+
+void TZonedClock::SetAutoSize(bool autoSize)
+{
+    if (autoSize == FAutoSize)
+        return;
+    FAutoSize = autoSize;
+    AdjustBounds();
+}
+
+void TZonedClock::SetTransparent(bool transparent)
+{
+    setAutoFillBackground(!transparent);
+    update();
+}
+
+void TZonedClock::SetShiftMinutes(int minutes)
+{
+    FShiftMinutes = minutes;
+    update();
+}
+
+TDateTime TZonedClock::ZoneTime() const
+{
+    const TDateTime utc = NowUTC() + double(FShiftMinutes) / MinutesPerDay;
+    if (FZone == nullptr)
+        return utc;
+    return FUseDaylight ? FZone->LocalTimeAt(utc) : FZone->StandardTimeAt(utc);
+}
+
+QString TZonedClock::ClockText(TDateTime value) const
+{
+    const QString date = FDateFormat.isEmpty() ? QString() : FormatDateTime(FDateFormat, value);
+    const QString time = FTimeFormat.isEmpty() ? QString() : FormatDateTime(FTimeFormat, value);
+    if (!date.isEmpty() && !time.isEmpty())
+        return date + FDateTimeSeparator + time;
+    return date + time;
+}
+
+void TZonedClock::RefreshTime()
+{
+    FTimer.stop();
+    SetCaption(ClockText(ZoneTime()));
+    FTimer.setInterval(1000 - LocalMilliseconds());
+    if (FActive)
+        FTimer.start();
+}
+
+void TZonedClock::UpdateText()
+{
+    SetCaption(ClockText(ZoneTime()));
+}
+
+void TZonedClock::Assign(const QObject *source)
+{
+    const auto *clock = qobject_cast<const TZonedClock *>(source);
+    if (clock == nullptr) {
+        const QString sourceName =
+            source != nullptr ? QString::fromUtf8(source->metaObject()->className()) : u"null"_s;
+        throw EAssignError(u"Cannot assign a %1 to a %2"_s.arg(
+            sourceName, QString::fromUtf8(metaObject()->className())));
+    }
+    FDateFormat = clock->FDateFormat;
+    FTimeFormat = clock->FTimeFormat;
+    FDateTimeSeparator = clock->FDateTimeSeparator;
+    SetAutoSize(clock->FAutoSize);
+    // The palette carries both the background and the text colour.
+    setPalette(clock->testAttribute(Qt::WA_SetPalette) ? clock->palette() : QPalette());
+    setFont(clock->font());
+    FPopupMenu = clock->FPopupMenu;
+    // A clock without a parent would become a window of its own when shown.
+    if (clock->isHidden() || parentWidget() != nullptr)
+        setHidden(clock->isHidden());
+    update();
+}
+
+QSize TZonedClock::sizeHint() const
+{
+    return TextSize();
+}
+
+QSize TZonedClock::minimumSizeHint() const
+{
+    return TextSize();
+}
+
+void TZonedClock::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(FShiftMinutes != 0 ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                                      : palette().color(foregroundRole()));
+    painter.setFont(font());
+    painter.drawText(rect(), TextFlags(), FText);
+}
+
+void TZonedClock::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FTextSize = QSize();
+        AdjustBounds();
+    }
+}
+
+void TZonedClock::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (FPopupMenu != nullptr) {
+        FPopupMenu->popup(event->globalPos());
+        event->accept();
+    } else {
+        QLabel::contextMenuEvent(event);
+    }
+}
+
+void TZonedClock::SetCaption(const QString &caption)
+{
+    // The clocks window sets every caption once a second; a caption that
+    // stayed the same (a format without seconds) is neither measured nor
+    // repainted again.
+    if (caption != FCaption) {
+        FCaption = caption;
+        const QString text = DisplayText(caption);
+        const QRegion changed = ChangedLines(FText, text);
+        FText = text;
+        const QSize before = FTextSize;
+        FTextSize = QSize();
+        // QLabel::setText would repaint the whole label every second; only
+        // the lines that changed are repainted (usually the time, not the
+        // date), which halves what goes to the display server per tick.
+        // Screen readers read the caption as the label's name.
+        setAccessibleName(FText);
+        // Told only when the size changes: every notice has the window lay
+        // itself out again.
+        if (wordWrap() || TextSize() != before)
+            updateGeometry();
+        update(changed);
+    }
+    AdjustBounds();
+}
+
+QRegion TZonedClock::ChangedLines(const QString &before, const QString &after) const
+{
+    const QStringList old = before.split(u'\n');
+    const QStringList now = after.split(u'\n');
+    if (wordWrap() || old.size() != now.size())
+        return rect();
+    const int lineHeight = QFontMetrics(font()).lineSpacing();
+    QRegion changed;
+    for (qsizetype i = 0; i < now.size(); ++i)
+        if (old[i] != now[i])
+            // A pixel either way for glyphs that reach past their line.
+            changed += QRect(0, int(i) * lineHeight - 1, width(), lineHeight + 2);
+    return changed;
+}
+
+int TZonedClock::TextFlags() const
+{
+    int flags = Qt::AlignTop | Qt::TextExpandTabs;
+    flags |= static_cast<int>(alignment() & Qt::AlignHorizontal_Mask);
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QSize TZonedClock::TextSize() const
+{
+    if (FTextSize.isValid() && !wordWrap())
+        return FTextSize;
+    // Empty text still measures one line high, so an empty clock keeps its
+    // place in the layout.
+    const QString measured = FText.isEmpty() ? u" "_s : FText;
+    const QFontMetrics metrics(font());
+    // Wrapped text depends on the width, so it is never kept.
+    if (wordWrap())
+        return metrics.boundingRect(QRect(0, 0, qMax(width(), 1), 0), TextFlags(), measured).size();
+    FTextSize = metrics.size(TextFlags(), measured);
+    return FTextSize;
+}
+
+void TZonedClock::AdjustBounds()
+{
+    if (!FAutoSize)
+        return;
+    const QSize size = TextSize();
+    const QRect old = geometry();
+    const int left = alignment() & Qt::AlignRight ? old.x() + old.width() - size.width() : old.x();
+    setGeometry(left, old.y(), size.width(), size.height());
+}

@@ -1,0 +1,152 @@
+#include "core/settings/autostart.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Reads an Exec value back the way a session manager does: string-value
+// unescaping first, then the quoting rules of the Exec key.
+QString ExecArgumentFrom(const QString &entry)
+{
+    QString line;
+    for (const QString &l : entry.split(u'\n'))
+        if (l.startsWith(QStringLiteral("Exec=")))
+            line = l.mid(5);
+    QString value;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'\\' && i + 1 < line.size()) {
+            const QChar n = line[++i];
+            value += n == u'n' ? QChar(u'\n') : n == u't' ? QChar(u'\t') : n;
+        } else {
+            value += line[i];
+        }
+    }
+    if (!value.startsWith(u'"') || !value.endsWith(u'"'))
+        return {};
+    QString arg;
+    for (qsizetype i = 1; i + 1 < value.size(); ++i) {
+        if (value[i] == u'\\')
+            ++i;
+        else if (value[i] == u'%')
+            ++i;
+        arg += value[i];
+    }
+    return arg;
+}
+
+// The value of a key in a Desktop Entry's text; null when absent.
+QString ValueOf(const QString &entry, const QString &key)
+{
+    for (const QString &line : entry.split(u'\n'))
+        if (line.startsWith(key + u'='))
+            return line.mid(key.size() + 1);
+    return {};
+}
+} // namespace
+
+class TestAutostart : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void tickUntickAndCancel();
+    void existingWantedEntryIsLeftAlone();
+    void execQuoting_data();
+    void execQuoting();
+    void entryIsValid();
+    void entryMatchesMenuEntry_data();
+    void entryMatchesMenuEntry();
+
+private:
+    QTemporaryDir FConfig;
+};
+
+void TestAutostart::init()
+{
+    QVERIFY(FConfig.isValid());
+    qputenv("XDG_CONFIG_HOME", FConfig.path().toUtf8());
+    QFile::remove(StartupShortcutPath());
+}
+
+void TestAutostart::tickUntickAndCancel()
+{
+    const QString program = QStringLiteral("/opt/vorkel/vorkelclocks");
+    QCOMPARE(StartupShortcutPath(),
+             FConfig.path() + QStringLiteral("/autostart/Vorkel Clocks.desktop"));
+    // Reading never changes anything (a cancelled dialog only reads).
+    QCOMPARE(UpdateAutostartEntry(true, false, program), false);
+    QVERIFY(!QFile::exists(StartupShortcutPath()));
+    QCOMPARE(UpdateAutostartEntry(true, true, program), false);
+    QVERIFY(QFile::exists(StartupShortcutPath()));
+    QCOMPARE(UpdateAutostartEntry(false, false, program), true);
+    QCOMPARE(UpdateAutostartEntry(false, true, program), true);
+    QVERIFY(!QFile::exists(StartupShortcutPath()));
+}
+
+void TestAutostart::existingWantedEntryIsLeftAlone()
+{
+    QVERIFY(CreateStartupShortcut(StartupShortcutPath(), QStringLiteral("/elsewhere/prog")));
+    QCOMPARE(UpdateAutostartEntry(true, true, QStringLiteral("/opt/vorkel/vorkelclocks")), true);
+    QFile file(StartupShortcutPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(ExecArgumentFrom(QString::fromUtf8(file.readAll())),
+             QStringLiteral("/elsewhere/prog"));
+}
+
+void TestAutostart::execQuoting_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("plain") << QStringLiteral("/usr/lib/vorkel-clocks/vorkelclocks");
+    QTest::newRow("spaces") << QStringLiteral("/home/ann/My Programs/vorkelclocks");
+    QTest::newRow("quotes and dollars")
+        << QStringLiteral("/home/ann/\"odd\" $dir/`x`/vorkelclocks");
+    QTest::newRow("backslash and percent") << QStringLiteral("/home/ann/a\\b/100%/vorkelclocks");
+}
+
+void TestAutostart::execQuoting()
+{
+    QFETCH(QString, program);
+    QCOMPARE(ExecArgumentFrom(StartupEntryText(program)), program);
+}
+
+void TestAutostart::entryIsValid()
+{
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate is not installed");
+    QVERIFY(CreateStartupShortcut(StartupShortcutPath(),
+                                  QStringLiteral("/home/ann/My \"Programs\"/vorkelclocks")));
+    QProcess p;
+    p.start(validator, {StartupShortcutPath()});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()), QString());
+    QCOMPARE(p.exitCode(), 0);
+}
+
+void TestAutostart::entryMatchesMenuEntry_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("name") << QStringLiteral("Name");
+    QTest::newRow("comment") << QStringLiteral("Comment");
+    QTest::newRow("icon") << QStringLiteral("Icon");
+    // Docks match the started program's windows to the entry by this class.
+    QTest::newRow("window class") << QStringLiteral("StartupWMClass");
+    QTest::newRow("terminal") << QStringLiteral("Terminal");
+}
+
+void TestAutostart::entryMatchesMenuEntry()
+{
+    QFETCH(QString, key);
+    QFile menuEntry(QStringLiteral(VORKEL_RESOURCES "/../packaging/example.vorkel.Clocks.desktop"));
+    QVERIFY(menuEntry.open(QIODevice::ReadOnly));
+    const QString menu = ValueOf(QString::fromUtf8(menuEntry.readAll()), key);
+    QVERIFY(!menu.isNull());
+    QCOMPARE(ValueOf(StartupEntryText(QStringLiteral("/usr/bin/vorkelclocks")), key), menu);
+}
+
+QTEST_GUILESS_MAIN(TestAutostart)
+#include "tst_autostart.moc"

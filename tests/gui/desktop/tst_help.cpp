@@ -1,0 +1,125 @@
+#include "gui/desktop/help.h"
+#include "gui/desktop/helpviewer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void keywordPages_data();
+    void keywordPages();
+    void viewerShowsEachTopicInTurn();
+    void everyLinkOfTheManualResolves();
+    void everyTopicHasAPopup_data();
+    void everyTopicHasAPopup();
+    void helpHookRouting();
+    void aboutPageNamesTheZoneDatabase_data();
+    void aboutPageNamesTheZoneDatabase();
+};
+
+void TestHelp::keywordPages_data()
+{
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("contents") << "AContents"
+                              << "contents.htm";
+    QTest::newRow("clock list tab") << "AClockList"
+                                    << "clocklist.htm";
+    QTest::newRow("appearance tab") << "AAppearanceAlarm"
+                                    << "appearance.htm";
+    QTest::newRow("unknown falls back") << "ANoSuchTopic"
+                                        << "contents.htm";
+    QTest::newRow("keywords match exactly") << "aclocklist"
+                                            << "contents.htm";
+}
+
+void TestHelp::keywordPages()
+{
+    QFETCH(QString, keyword);
+    QFETCH(QString, page);
+    QCOMPARE(HelpPageForKeyword(keyword), page);
+}
+
+void TestHelp::viewerShowsEachTopicInTurn()
+{
+    THelpViewer viewer;
+    viewer.ShowTopic(QStringLiteral("AClockList"));
+    QVERIFY(viewer.isVisible());
+    QVERIFY(viewer.toPlainText().contains(QStringLiteral("Add a Clock")));
+    viewer.ShowTopic(QStringLiteral("AAppearanceAlarm"));
+    QCOMPARE(viewer.source().fileName(), QStringLiteral("appearance.htm"));
+    QVERIFY(!viewer.toPlainText().contains(QStringLiteral("Add a Clock")));
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("Vorkel Clocks Help"));
+}
+
+void TestHelp::everyLinkOfTheManualResolves()
+{
+    static const QRegularExpression href(QStringLiteral("(?:href|src)=\"([^\"#:]+)\""));
+    for (const char *page : {"contents.htm", "clockswindow.htm", "clocklist.htm", "appearance.htm",
+                             "startup.htm", "de/contents.htm"}) {
+        const QUrl url(QStringLiteral("qrc:/help/") + QLatin1String(page));
+        QFile file(u':' + url.path());
+        QVERIFY2(file.open(QIODevice::ReadOnly), page);
+        const QString html = QString::fromUtf8(file.readAll());
+        for (const auto &m : href.globalMatch(html))
+            QVERIFY2(QFile::exists(u':' + url.resolved(QUrl(m.captured(1))).path()),
+                     qPrintable(QLatin1String(page) + QStringLiteral(" -> ") + m.captured(1)));
+    }
+}
+
+void TestHelp::everyTopicHasAPopup_data()
+{
+    QTest::addColumn<int>("topic");
+    for (int topic : {101, 103, 104, 201, 202, 301, 302, 401})
+        QTest::addRow("%d", topic) << topic;
+}
+
+void TestHelp::everyTopicHasAPopup()
+{
+    QFETCH(int, topic);
+    QVERIFY(ContextPopupText(topic).size() > 20);
+}
+
+void TestHelp::helpHookRouting()
+{
+    QVERIFY(ContextPopupText(999).isEmpty());
+    // Pop-ups are handled, anything else is left to the caller.
+    QVERIFY(ApplicationHelp(HELP_CONTEXTPOPUP, 999));
+    QVERIFY(!ApplicationHelp(HELP_CONTEXT, 101));
+}
+
+void TestHelp::aboutPageNamesTheZoneDatabase_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("versionPhrase");
+    QTest::newRow("English") << u"en_GB"_s << u"about.htm"_s
+                             << u"tz database version <b>{tz-version}</b>"_s;
+    QTest::newRow("German") << u"de_DE"_s << u"de/about.htm"_s
+                            << u"tz-Datenbank Version <b>{tz-version}</b>"_s;
+    QTest::newRow("no French page")
+        << u"fr_FR"_s << u"about.htm"_s << u"tz database version <b>{tz-version}</b>"_s;
+}
+
+void TestHelp::aboutPageNamesTheZoneDatabase()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, page);
+    QFETCH(QString, versionPhrase);
+    QCOMPARE(LocalizedPage(u":/"_s, u"about.htm"_s, QLocale(locale)), page);
+    QFile file(u":/"_s + page);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QVERIFY(QFile::exists(QStringLiteral(":/about.png")));
+    // The options dialog puts in the version of the zones.ini it loaded.
+    QVERIFY2(html.contains(versionPhrase), qPrintable(html));
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
