@@ -1,5 +1,6 @@
 #include "core/settings/storedsettings.h"
 
+#include "core/clocks/alarm.h"
 #include "core/settings/settings.h"
 #include "core/time/formatsettings.h"
 
@@ -128,6 +129,11 @@ std::optional<TDateTime> TStoredSettings::AlarmTime()
 QString TStoredSettings::AlarmClock()
 {
     return ReadSettingString(SettingsGroup, ValueAlarmClock, QString());
+}
+
+int TStoredSettings::SnoozeMinutes()
+{
+    return SnoozeMinutesOrDefault(TryReadSettingInteger(SettingsGroup, ValueSnoozeMinutes));
 }
 
 std::optional<TStoredFont> TStoredSettings::ClockFont()

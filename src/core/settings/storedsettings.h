@@ -26,7 +26,8 @@ inline const QString ValueLeft = QStringLiteral("Left"); // read only when pinne
 inline const QString ValueTop = QStringLiteral("Top");
 inline const QString ValueAlarmTime = QStringLiteral("AlarmTime");   // see AlarmTimeText
 inline const QString ValueAlarmClock = QStringLiteral("AlarmClock"); // Title of the clock
-inline const QString ValueFont = QStringLiteral("Font");             // see EncodeFont
+inline const QString ValueSnoozeMinutes = QStringLiteral("SnoozeMinutes");
+inline const QString ValueFont = QStringLiteral("Font"); // see EncodeFont
 inline const QString ValueSortZonesByName = QStringLiteral("SortZonesByName");
 
 // Fills list (emptied first, made unsorted) with the stored clocks, each a
@@ -62,6 +63,8 @@ public:
     // nullopt for a text that is no moment; 0 is no alarm.
     static std::optional<TDateTime> AlarmTime();
     static QString AlarmClock();
+    // Minutes a snooze waits, DefaultSnoozeMinutes unless a sane number is stored.
+    static int SnoozeMinutes();
     // nullopt when none is stored (the design fonts stay); a stored font that
     // does not decode gives DesignClockFont().
     static std::optional<TStoredFont> ClockFont();

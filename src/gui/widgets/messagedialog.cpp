@@ -52,10 +52,9 @@ QMessageBox::StandardButton WayOut(QMessageBox::StandardButtons buttons)
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type,
-                                        QMessageBox::StandardButtons buttons, bool sound,
-                                        QWidget *owner)
+QMessageBox::StandardButton ExecBox(QMessageBox &box, TMsgDlgType type, bool sound, QWidget *owner)
 {
+    const QMessageBox::StandardButtons buttons = box.standardButtons();
     if (TTermination::Instance().Requested())
         return WayOut(buttons);
     if (sound) {
@@ -63,10 +62,9 @@ QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type
         QApplication::beep();
     }
     if (!queuedAnswers.isEmpty()) {
-        shownMessages.append({message, type, buttons, sound});
+        shownMessages.append({box.text(), type, buttons, sound, box.windowTitle()});
         return queuedAnswers.takeFirst();
     }
-    QMessageBox box(IconOf(type), CaptionOf(type), message, buttons);
     PrepareModalBox(box, owner);
     // Its own event loop would keep a box up through a termination signal
     // that arrives before the main loop runs.
@@ -75,6 +73,14 @@ QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type
     if (TTermination::Instance().Requested())
         return WayOut(buttons);
     return static_cast<QMessageBox::StandardButton>(answer);
+}
+
+QMessageBox::StandardButton ShowMessage(const QString &message, TMsgDlgType type,
+                                        QMessageBox::StandardButtons buttons, bool sound,
+                                        QWidget *owner)
+{
+    QMessageBox box(IconOf(type), CaptionOf(type), message, buttons);
+    return ExecBox(box, type, sound, owner);
 }
 } // namespace
 
@@ -90,6 +96,11 @@ QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
                                        QMessageBox::StandardButtons buttons, QWidget *owner)
 {
     return ShowMessage(message, type, buttons, false, owner);
+}
+
+QMessageBox::StandardButton ExecMessageBox(QMessageBox &box, TMsgDlgType type, QWidget *owner)
+{
+    return ExecBox(box, type, false, owner);
 }
 
 namespace MessageDlgHook {

@@ -29,6 +29,12 @@ QMessageBox::StandardButton MessageDlg(const QString &message, TMsgDlgType type,
                                        QMessageBox::StandardButtons buttons,
                                        QWidget *owner = nullptr);
 
+// A box of the caller's own making (its caption, buttons relabelled, closed
+// from elsewhere) shown as the boxes above are, without a sound: modal for
+// owner alone, closed by a termination signal, answered by the test hook.
+QMessageBox::StandardButton ExecMessageBox(QMessageBox &box, TMsgDlgType type,
+                                           QWidget *owner = nullptr);
+
 // Test hook: while answers are queued, SoundMessageDlg shows nothing and
 // returns the next one, so no test ever blocks on a modal box. Each call is
 // recorded for the test to inspect. Once a termination signal has arrived
@@ -41,6 +47,7 @@ struct TShown
     TMsgDlgType Type;
     QMessageBox::StandardButtons Buttons;
     bool Sounded = true;
+    QString Caption;
 };
 void QueueAnswer(QMessageBox::StandardButton answer);
 bool HasQueuedAnswers();
