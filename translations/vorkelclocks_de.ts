@@ -102,18 +102,6 @@ Wenn Sie dieses Fenster schließen, wird das Programm beendet.</translation>
 <context>
     <name>TClocksForm</name>
     <message>
-        <source>Click to show the time in </source>
-        <translation>Klicken für die Uhrzeit in </translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> und </translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>World Times</source>
         <translation>Weltzeiten</translation>
     </message>
@@ -172,10 +160,6 @@ Möchten Sie jetzt welche wählen?</translation>
 </source>
         <translation>Beim Laden der Zeitzonendaten ist ein Fehler aufgetreten:
 </translation>
-    </message>
-    <message>
-        <source>No clocks have been selected.</source>
-        <translation>Es wurden keine Uhren gewählt.</translation>
     </message>
     <message>
         <source>Alarm set for %1 on %2</source>
@@ -340,6 +324,25 @@ Möchten Sie jetzt welche wählen?</translation>
         <source>hh:nn ampm</source>
         <extracomment>hh hours, nn minutes, ampm the AM/PM mark (leave it out for a 24-hour clock)</extracomment>
         <translation>hh:nn</translation>
+    </message>
+</context>
+<context>
+    <name>TWorldClocks</name>
+    <message>
+        <source>No clocks have been selected.</source>
+        <translation>Es wurden keine Uhren gewählt.</translation>
+    </message>
+    <message>
+        <source>Click to show the time in </source>
+        <translation>Klicken für die Uhrzeit in </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

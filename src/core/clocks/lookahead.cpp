@@ -2,6 +2,7 @@
 
 #include "core/time/clocksource.h"
 
+#include <Qt>
 #include <algorithm>
 #include <cstdlib>
 
@@ -59,4 +60,20 @@ QString TLookAhead::ShiftText() const
     const int magnitude = std::abs(FMinutes);
     return QString(FMinutes > 0 ? u'+' : u'-') + QString::number(magnitude / 60) + u':' +
            QString::number(magnitude % 60).rightJustified(2, u'0');
+}
+
+int TLookAhead::KeyMinutes(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Up:
+        return NotchMinutes;
+    case Qt::Key_Down:
+        return -NotchMinutes;
+    case Qt::Key_PageUp:
+        return PageMinutes;
+    case Qt::Key_PageDown:
+        return -PageMinutes;
+    default:
+        return 0;
+    }
 }

@@ -26,6 +26,9 @@ public:
     // The UTC moment the clocks show for the real one.
     TDateTime ShownUTC(TDateTime utc) const { return utc + double(FMinutes) / MinutesPerDay; }
 
+    // The minutes a key moves the view by without modifiers (Up/Down a
+    // notch, Page Up/Page Down an hour); 0 for any other key.
+    static int KeyMinutes(int qtKey);
     // Moves by minutes, held within ±MaxMinutes. True when the shift changed.
     bool Move(int minutes);
     // A wheel turn: whole notches move by NotchMinutes each; what is left of a

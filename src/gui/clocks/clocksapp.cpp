@@ -87,7 +87,7 @@ void TClocksApp::OpenOptions()
 void TClocksApp::SelectClock(const TCustomisedTimeZone &clock)
 {
     if (FZoneForm != nullptr)
-        FZoneForm->SelectClock(TClocksForm::FindMatchingClock(FZoneForm->ClockList(), clock));
+        FZoneForm->SelectClock(TWorldClocks::FindMatchingClock(FZoneForm->ClockList(), clock));
 }
 
 void TClocksApp::ShowAbout()

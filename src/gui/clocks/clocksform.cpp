@@ -6,11 +6,15 @@
 #include "core/system/sessionsignals.h"
 #include "core/time/datetimeformat.h"
 #include "core/zones/zonetexts.h"
+#include "gui/clocks/clockcolumn.h"
+#include "gui/clocks/clocksinput.h"
+#include "gui/clocks/popupwindow.h"
 #include "gui/clocks/taskbutton.h"
 #include "gui/tray/systrayicon.h"
 #include "gui/widgets/branding.h"
 #include "gui/widgets/clockfont.h"
 #include "gui/widgets/messagedialog.h"
+#include "gui/widgets/pinicon.h"
 #include "gui/widgets/vorkelresources.h"
 #include "gui/widgets/watermarkbox.h"
 #include "gui/widgets/zonedclock.h"
@@ -29,8 +33,6 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -46,64 +48,8 @@ Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
 namespace {
 constexpr int ClockHintMSecs = 10'000;
 constexpr int DeferredHideMSecs = 300;
-constexpr int TrayHintLimit = 64; // a hint this long or longer is cut
-constexpr int TrayHintKept = 60;
 
 QString zoneFileOverride;
-
-// The tray hint: the cities of all clocks, the last two joined by " and ".
-QString TrayHint(const TTimeZoneList &clocks)
-{
-    // Built piece by piece because the whole is cut to the tray's limit.
-    QString hint = TClocksForm::tr("Click to show the time in ");
-    for (int i = 0; i < clocks.Count(); ++i) {
-        if (i > 0)
-            hint += i == clocks.Count() - 1 ? TClocksForm::tr(" and ") : TClocksForm::tr(", ");
-        hint += clocks.ZoneAt(i)->CityName();
-    }
-    if (hint.size() >= TrayHintLimit)
-        hint = hint.left(TrayHintKept) + QStringLiteral("...");
-    return hint;
-}
-
-// The pin: lying on its side while up, pushed in (seen from above) while down.
-QIcon PinIcon()
-{
-    const QColor head(192, 32, 32);
-    const QColor needle(96, 96, 96);
-    QIcon icon;
-    for (const bool down : {false, true}) {
-        QPixmap picture(12, 12);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        if (down) {
-            painter.setPen(QPen(head.darker(140), 1));
-            painter.setBrush(head);
-            painter.drawEllipse(QRectF(2.5, 2.5, 7, 7));
-            painter.setBrush(Qt::white);
-            painter.setPen(Qt::NoPen);
-            painter.drawEllipse(QRectF(4, 4, 2, 2));
-        } else {
-            painter.setPen(QPen(needle, 1));
-            painter.drawLine(QPointF(1, 6), QPointF(5, 6));
-            painter.setPen(QPen(head.darker(140), 1));
-            painter.setBrush(head);
-            painter.drawRect(QRectF(5.5, 3.5, 2, 5));
-            painter.drawRect(QRectF(7.5, 4.5, 2, 3));
-            painter.drawRect(QRectF(9.5, 2.5, 1.5, 7));
-        }
-        painter.end();
-        icon.addPixmap(picture, QIcon::Normal, down ? QIcon::On : QIcon::Off);
-    }
-    return icon;
-}
-
-QFont Bold(QFont font)
-{
-    font.setBold(true);
-    return font;
-}
 } // namespace
 
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
@@ -117,19 +63,25 @@ TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
 
 TClocksForm::~TClocksForm()
 {
-    qApp->removeEventFilter(this);
     // Settings never loaded (the zone database failed at start) would store
     // a position nobody chose over the one kept from the last run.
     if (FSettingsLoaded)
         StoreWindowState();
-    FAlarm.Clock = nullptr;
-    for (TZonedClock *clock : std::as_const(FClockControls))
-        clock->SetZone(nullptr);
 }
 
 QWidget *TClocksForm::SideStrip() const
 {
-    return FUi->PBox;
+    return FUi->BrandStrip;
+}
+
+const QList<TZonedClock *> &TClocksForm::ClockControls() const
+{
+    return FColumn->Clocks();
+}
+
+const QList<QLabel *> &TClocksForm::TitleLabels() const
+{
+    return FColumn->Titles();
 }
 
 int TClocksForm::BrandPanelHeight() const
@@ -180,7 +132,11 @@ void TClocksForm::CreateComponents()
     // position of its own appears.
     move(364, 285);
 
-    connect(FUi->PBox, &TWatermarkBox::Clicked, this, &TClocksForm::PBoxClick);
+    connect(FUi->BrandStrip, &TWatermarkBox::Clicked, this, &TClocksForm::BrandStripClick);
+    FInput = new TClocksInput(*this, FLookAhead, *FUi->PanelBrand);
+    FColumn = std::make_unique<TClockColumn>(*FUi->LblTitle, *FUi->ZonedClock, *FUi->BtnPin, FWorld,
+                                             *FInput);
+    FInput->SetColumn(*FColumn);
 
     FUi->ZonedClock->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
     FUi->ZonedClock->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
@@ -200,7 +156,7 @@ void TClocksForm::CreateComponents()
 
     // The whole panel answers a click, its caption included.
     FUi->LblBrand->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FUi->Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FUi->BrandRule->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     FTimer = new QTimer(this);
     FTimer->setSingleShot(true);
@@ -216,38 +172,34 @@ void TClocksForm::CreateComponents()
 
 void TClocksForm::CreateMenus()
 {
-    PopupMenu1 = std::make_unique<QMenu>();
-    QAction *showtimes1 =
-        PopupMenu1->addAction(tr("Show Clocks"), this, &TClocksForm::Showtimes1Click);
-    PopupMenu1->setDefaultAction(showtimes1);
-    PopupMenu1->addAction(tr("Options..."), this, &TClocksForm::Options1Click);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(tr("About..."), this, &TClocksForm::About1Click);
-    PopupMenu1->addAction(tr("E&xit"), this, &TClocksForm::Close1Click);
+    FTrayMenu = std::make_unique<QMenu>();
+    QAction *showClocks =
+        FTrayMenu->addAction(tr("Show Clocks"), this, &TClocksForm::ShowClocksClick);
+    FTrayMenu->setDefaultAction(showClocks);
+    FTrayMenu->addAction(tr("Options..."), this, &TClocksForm::OptionsClick);
+    FTrayMenu->addSeparator();
+    FTrayMenu->addAction(tr("About..."), this, &TClocksForm::AboutClick);
+    FTrayMenu->addAction(tr("E&xit"), this, &TClocksForm::ExitClick);
 
-    PopupMenu2 = new QMenu(this);
-    InfoOn = PopupMenu2->addAction(tr("&Info on XXX..."), this, &TClocksForm::InfoOnClick);
-    PopupMenu2->setDefaultAction(InfoOn);
-    PopupMenu2->addAction(tr("&Options..."), this, &TClocksForm::Options1Click);
-    PopupMenu2->addAction(tr("&Hide"), this, &TClocksForm::Hide1Click);
-    PopupMenu2->addSeparator();
-    PopupMenu2->addAction(tr("&About..."), this, &TClocksForm::About1Click);
-    PopupMenu2->addAction(tr("&Help"), this, &TClocksForm::Help1Click);
-    PopupMenu2->addAction(tr("E&xit"), this, &TClocksForm::Close1Click);
-    connect(PopupMenu2, &QMenu::aboutToShow, this, &TClocksForm::PopupMenu2Popup);
+    FWindowMenu = new QMenu(this);
+    FInfoOnAction = FWindowMenu->addAction(tr("&Info on XXX..."), this, &TClocksForm::InfoOnClick);
+    FWindowMenu->setDefaultAction(FInfoOnAction);
+    FWindowMenu->addAction(tr("&Options..."), this, &TClocksForm::OptionsClick);
+    FWindowMenu->addAction(tr("&Hide"), this, &TClocksForm::HideClick);
+    FWindowMenu->addSeparator();
+    FWindowMenu->addAction(tr("&About..."), this, &TClocksForm::AboutClick);
+    FWindowMenu->addAction(tr("&Help"), this, &TClocksForm::HelpClick);
+    FWindowMenu->addAction(tr("E&xit"), this, &TClocksForm::ExitClick);
+    connect(FWindowMenu, &QMenu::aboutToShow, this, &TClocksForm::WindowMenuAboutToShow);
 
-    FUi->ZonedClock->SetPopupMenu(PopupMenu2);
-    FSysTrayIcon->SetPopupMenu(PopupMenu1.get());
-    connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::Showtimes1Click);
-    connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::Options1Click);
+    FUi->ZonedClock->SetPopupMenu(FWindowMenu);
+    FSysTrayIcon->SetPopupMenu(FTrayMenu.get());
+    connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::ShowClocksClick);
+    connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::OptionsClick);
 }
 
 void TClocksForm::FormCreate()
 {
-    // The application-wide hooks: deactivation and tool tips. The same
-    // filter sees every clock's and title's mouse events, those of the
-    // clocks added later included.
-    qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationInactive)
@@ -262,21 +214,19 @@ void TClocksForm::FormCreate()
         ReportDocking();
 
     FUi->LblBrand->setText(BrandPanelCaption.toString());
-    FUi->PBox->setToolTip(BrandStripHint.toString());
+    FUi->BrandStrip->setToolTip(BrandStripHint.toString());
     BuildSideWatermark();
 
     FAlarmShowing = false;
     FTaskButtonHidden = true;
     SetPinned(false);
-    FAlarm = TAlarm();
 
-    ClearClockControls();
     LoadClocks();
     if (FTerminating)
         return;
     LoadSettings();
 
-    if (FClocks.Count() == 0) {
+    if (FWorld.Count() == 0) {
         if (SoundMessageDlg(tr("You have not chosen any time zones to use as "
                                "clocks.\nWould you like to choose some now?"),
                             TMsgDlgType::Confirmation,
@@ -285,7 +235,7 @@ void TClocksForm::FormCreate()
             QMetaObject::invokeMethod(this, &TClocksForm::OpenOptions, Qt::QueuedConnection);
     } else if (Pinned()) {
         ShowClocks();
-    } else if (FAlarm.IsSet()) {
+    } else if (FWorld.Alarm().IsSet()) {
         FTimer->start(1000 - LocalMilliseconds());
     }
 }
@@ -312,164 +262,67 @@ void TClocksForm::ReportDocking()
 
 void TClocksForm::LoadTrayIcon()
 {
-    const QString picture = QStringLiteral(":/trayxp.ico");
-    if (!QFile::exists(picture))
-        return;
-    QIcon icon(picture);
-    // Trays here are often 22 or 24 pixels high, and screens denser than
-    // 96 dpi: the same picture drawn larger stays sharp there.
-    for (const int size : {22, 24, 32, 48, 64}) {
-        const QString larger = QStringLiteral(":/icons/trayxp-%1.png").arg(size);
-        if (QFile::exists(larger))
-            icon.addFile(larger, QSize(size, size));
-    }
-    FSysTrayIcon->SetIcon(icon);
-}
-
-bool TClocksForm::LoadZoneDatabase(TTimeZoneList &zones)
-{
-    zones.Clear();
-    try {
-        zones.LoadFromZoneFile(ZoneFilePath());
-        return true;
-    } catch (const Exception &e) {
-        SoundMessageDlg(tr("There was an error loading the time zone data:\n") + e.Message(),
-                        TMsgDlgType::Error, QMessageBox::Cancel);
-    }
-    FTerminating = true;
-    // Before the event loop runs, quit() would be lost: main asks Terminating().
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    return false;
+    const QIcon icon = TrayIconPicture();
+    if (!icon.isNull())
+        FSysTrayIcon->SetIcon(icon);
 }
 
 void TClocksForm::LoadClocks()
 {
-    TTimeZoneList loaded;
-    loaded.SetSorted(false);
-    {
-        TTimeZoneList zones;
-        if (!LoadZoneDatabase(zones))
-            return;
-        LoadClockList(loaded, zones);
-    }
-
-    // The controls and the alarm still point at the old entries: let go of
-    // them before the entries are freed.
-    ClearClockControls();
-    FUi->ZonedClock->SetZone(nullptr);
-    FClocks.Clear();
-    FClocks.SetSorted(false);
-    // Handed over in place: taking the first entry each time would move the
-    // rest of the list as often as there are clocks.
-    for (int i = 0; i < loaded.Count(); ++i)
-        FClocks.Add(loaded.Strings(i), loaded.ReplaceZoneAt(i, nullptr));
-
-    if (FClocks.Count() == 0) {
-        FSysTrayIcon->SetHint(tr("No clocks have been selected."));
+    try {
+        FWorld.LoadClocks(ZoneFilePath());
+    } catch (const Exception &e) {
+        SoundMessageDlg(tr("There was an error loading the time zone data:\n") + e.Message(),
+                        TMsgDlgType::Error, QMessageBox::Cancel);
+        FTerminating = true;
+        // Before the event loop runs, quit() would be lost: main asks Terminating().
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
-    FSysTrayIcon->SetHint(TrayHint(FClocks));
-
-    TCustomisedTimeZone *first = FClocks.ClockAt(0);
-    FUi->ZonedClock->SetZone(first);
-    FUi->ZonedClock->SetUseDaylight(first->UseDaylight);
-    FUi->ZonedClock->SetActive(false);
-    FUi->ZonedClock->UpdateText();
-
-    for (int c = 1; c < FClocks.Count(); ++c) {
-        TCustomisedTimeZone *zone = FClocks.ClockAt(c);
-        auto *clock = new TZonedClock(this);
-        clock->Assign(FUi->ZonedClock);
-        clock->SetActive(false);
-        clock->SetZone(zone);
-        clock->SetUseDaylight(zone->UseDaylight);
-        clock->SetPopupMenu(FUi->ZonedClock->PopupMenu());
-
-        auto *title = new QLabel(this);
-        title->setFont(FUi->LblTitle->font());
-        title->setPalette(FUi->LblTitle->palette());
-        // A screen reader reads the children in their order: each title
-        // before its time, every clock before the pin button and the panel,
-        // which also stay drawn over them.
-        title->stackUnder(FUi->BtnPin);
-        clock->stackUnder(FUi->BtnPin);
-
-        FTitleLabels.append(title);
-        FClockControls.append(clock);
-        clock->show();
-        title->show();
-    }
-    // Measured with their captions, so the layout has their real heights.
-    UpdateTitles();
-    ArrangeClocks();
+    ShowClockList();
 }
 
-void TClocksForm::ClearClockControls()
+void TClocksForm::ShowClockList()
 {
-    for (qsizetype i = 1; i < FClockControls.size(); ++i)
-        delete FClockControls[i];
-    for (qsizetype i = 1; i < FTitleLabels.size(); ++i)
-        delete FTitleLabels[i];
-    FClockControls = {FUi->ZonedClock};
-    FTitleLabels = {FUi->LblTitle};
-    FAlarm.Clock = nullptr;
+    FColumn->Rebuild(FWindowMenu);
+    FSysTrayIcon->SetHint(FWorld.TrayHint());
+    if (FWorld.Count() == 0)
+        return;
+    // Measured with their captions, so the layout has their real heights.
+    FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()));
+    ArrangeClocks();
 }
 
 void TClocksForm::LoadSettings()
 {
     const TFormatSettings &fmt = FormatSettings();
-    SetDateFormat(TStoredSettings::DateFormat(fmt.LongDateFormat));
-    SetTimeFormat(TStoredSettings::TimeFormat(fmt.LongTimeFormat));
+    FWorld.LoadSettings(fmt.LongDateFormat, fmt.LongTimeFormat);
 
     FStoredPlaceUnchecked = TStoredSettings::Pinned();
     if (FStoredPlaceUnchecked) {
         SetPinned(true);
         move(TStoredSettings::Left().value_or(x()), TStoredSettings::Top().value_or(y()));
     }
-
-    LoadAlarm();
-
-    if (const std::optional<TStoredFont> font = TStoredSettings::ClockFont())
-        ApplyClockFont(*font);
+    ShowSettings();
     FSettingsLoaded = true;
 }
 
-void TClocksForm::LoadAlarm()
+void TClocksForm::ShowSettings()
 {
-    const std::optional<TDateTime> time = TStoredSettings::AlarmTime();
-    const int index = FindClockByTitle(TStoredSettings::AlarmClock());
-    FAlarm.Time = time.value_or(0);
-    if (!time || *time <= 0 || index < 0) {
-        FAlarm.Active = false;
-    } else {
-        FAlarm.Clock = FClocks.ClockAt(index);
-        FAlarm.Active = true;
-    }
+    FColumn->SetDateFormat(FWorld.DateFormat());
+    FColumn->SetTimeFormat(FWorld.TimeFormat());
+    ArrangeClocks();
     UpdateAlarmIcon();
-}
-
-void TClocksForm::ApplyClockFont(const TStoredFont &stored)
-{
-    FClockFont = stored;
-    const QFont font = FontFromStored(stored);
-    // System colours follow the desktop's text colour.
-    const QColor color = ColorFromStored(stored.Color, palette().color(QPalette::WindowText));
-
-    for (TZonedClock *clock : std::as_const(FClockControls)) {
-        clock->setFont(font);
-        QPalette pal = clock->palette();
-        pal.setColor(QPalette::WindowText, color);
-        clock->setPalette(pal);
+    if (FWorld.Font() != FAppliedFont) {
+        FAppliedFont = FWorld.Font();
+        // System colours follow the desktop's text colour.
+        FColumn->SetFont(
+            FontFromStored(FAppliedFont),
+            ColorFromStored(FAppliedFont.Color, palette().color(QPalette::WindowText)));
+        // A new font changes every size: lay out again so nothing overlaps.
+        if (FWorld.Count() > 0)
+            ArrangeClocks();
     }
-    for (QLabel *title : std::as_const(FTitleLabels)) {
-        title->setFont(Bold(font));
-        QPalette pal = title->palette();
-        pal.setColor(QPalette::WindowText, color);
-        title->setPalette(pal);
-    }
-    // A new font changes every size: lay out again so nothing overlaps.
-    if (FClocks.Count() > 0)
-        ArrangeClocks();
 }
 
 void TClocksForm::SaveWindowState()
@@ -491,30 +344,6 @@ void TClocksForm::StoreWindowState()
         else
             SoundMessageDlg(e.Message(), TMsgDlgType::Error, QMessageBox::Ok);
     }
-}
-
-QString TClocksForm::TimeFormat() const
-{
-    return FUi->ZonedClock->TimeFormat();
-}
-
-void TClocksForm::SetTimeFormat(const QString &format)
-{
-    for (TZonedClock *clock : std::as_const(FClockControls))
-        clock->SetTimeFormat(format);
-    ArrangeClocks();
-}
-
-QString TClocksForm::DateFormat() const
-{
-    return FUi->ZonedClock->DateFormat();
-}
-
-void TClocksForm::SetDateFormat(const QString &format)
-{
-    for (TZonedClock *clock : std::as_const(FClockControls))
-        clock->SetDateFormat(format);
-    ArrangeClocks();
 }
 
 QFont TClocksForm::ClockFont() const
@@ -564,12 +393,7 @@ void TClocksForm::SetStandalone(bool standalone)
 
 Qt::WindowFlags TClocksForm::WindowKind() const
 {
-    if (FStandalone)
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-    // A tool window never gets a taskbar button; a plain one does.
-    return (FTaskButtonHidden ? Qt::Tool : Qt::Window) | Qt::FramelessWindowHint |
-           Qt::WindowStaysOnTopHint;
+    return ClocksWindowKind(FStandalone, FTaskButtonHidden);
 }
 
 void TClocksForm::ApplyWindowKind()
@@ -591,49 +415,26 @@ void TClocksForm::UpdateClocks()
     if (isVisible())
         RefreshClocks();
 
-    if (FAlarm.IsSet() && FAlarm.IsDue()) {
-        FAlarm.Active = false;
+    if (FWorld.TakeDueAlarm()) {
         FUi->ImgAlarm->hide();
         FireAlarm();
     }
 
     // Hidden and with no alarm to watch there is nothing to tick for.
-    if (isVisible() || FAlarm.IsSet())
+    if (FWorld.NeedsTicks(isVisible()))
         FTimer->start(1000 - LocalMilliseconds());
 }
 
 void TClocksForm::RefreshClocks()
 {
-    for (TZonedClock *clock : std::as_const(FClockControls))
-        clock->UpdateText();
-    UpdateTitles();
+    FColumn->UpdateTexts();
+    FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()));
     FitWidth();
-}
-
-void TClocksForm::UpdateTitles()
-{
-    for (qsizetype i = 0; i < FClockControls.size(); ++i) {
-        const TZonedClock *clock = FClockControls[i];
-        const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(clock->Zone());
-        if (zone == nullptr)
-            continue;
-        const bool inDaylight =
-            clock->UseDaylight() && zone->IsDaylightAt(FLookAhead.ShownUTC(NowUTC()));
-        const QString abbr = inDaylight ? zone->DaylightAbbr : zone->StandardAbbr;
-        const QString caption = zone->Title + QStringLiteral(" (") + abbr + u')';
-        // Every layout sizes the titles to their captions; a tick only
-        // re-measures the one whose abbreviation has just changed.
-        QLabel *title = FTitleLabels[i];
-        if (title->text() == caption)
-            continue;
-        title->setText(caption);
-        title->adjustSize();
-    }
 }
 
 void TClocksForm::ShowClocks()
 {
-    if (isVisible() || FClocks.Count() == 0)
+    if (isVisible() || FWorld.Count() == 0)
         return;
     // Measured afresh before it is placed: placed with the width of its last
     // showing, a window that then grows would cover a panel on its right.
@@ -647,11 +448,7 @@ void TClocksForm::ShowClocks()
 
 void TClocksForm::KeepOnScreens()
 {
-    // Screens are read now: a monitor may have gone since the position was stored.
-    QList<TScreenArea> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append({screen->geometry(), screen->availableGeometry()});
-    move(::KeepOnScreens(geometry(), screens));
+    move(KeptOnScreens(geometry()));
 }
 
 void TClocksForm::ShowWindowNow()
@@ -682,27 +479,23 @@ void TClocksForm::OpenOptions()
     Q_EMIT OptionsRequested();
 }
 
-TClocksState TClocksForm::ShownState() const
-{
-    TClocksState state;
-    state.TimeFormat = TimeFormat();
-    state.DateFormat = DateFormat();
-    state.Font = FClockFont;
-    state.AlarmSet = FAlarm.IsSet();
-    if (state.AlarmSet) {
-        state.AlarmClock = FAlarm.Clock->Title;
-        state.AlarmTime = FAlarm.Time;
-    }
-    return state;
-}
-
 void TClocksForm::ReloadClocks()
 {
     LoadClocks();
     LoadSettings();
     // Hidden for a moment only, to be measured and placed afresh.
     hide();
-    if (FClocks.Count() > 0)
+    if (FWorld.Count() > 0)
+        ShowClocks();
+}
+
+void TClocksForm::ApplyChanges(const TTimeZoneList &clocks, const TClocksState &state)
+{
+    FWorld.Adopt(clocks, state);
+    ShowClockList();
+    ShowSettings();
+    hide();
+    if (FWorld.Count() > 0)
         ShowClocks();
 }
 
@@ -726,40 +519,40 @@ void TClocksForm::hideEvent(QHideEvent *event)
     // Shown again, the window shows the present.
     if (FLookAhead.Reset())
         ApplyLookAhead();
-    if (!event->spontaneous() && !FAlarm.IsSet())
+    if (!event->spontaneous() && !FWorld.Alarm().IsSet())
         FTimer->stop();
 }
 
-void TClocksForm::Showtimes1Click()
+void TClocksForm::ShowClocksClick()
 {
-    if (FClocks.Count() > 0)
+    if (FWorld.Count() > 0)
         ShowClocks();
     else
         OpenOptions();
 }
 
-void TClocksForm::Options1Click()
+void TClocksForm::OptionsClick()
 {
     OpenOptions();
 }
 
-void TClocksForm::Hide1Click()
+void TClocksForm::HideClick()
 {
     HideClocks();
 }
 
-void TClocksForm::Close1Click()
+void TClocksForm::ExitClick()
 {
     // From the tray menu while a start-up box is up a plain quit() is lost.
     TTermination::Instance().Request();
 }
 
-void TClocksForm::About1Click()
+void TClocksForm::AboutClick()
 {
     Q_EMIT AboutRequested();
 }
 
-void TClocksForm::Help1Click()
+void TClocksForm::HelpClick()
 {
     Q_EMIT HelpRequested(QStringLiteral("AContents"));
 }
@@ -787,28 +580,8 @@ void TClocksForm::DeferredHide()
 
 void TClocksForm::ArrangeClocks()
 {
-    const int n = static_cast<int>(FClockControls.size());
-    FUi->ZonedClock->move(FUi->PBox->x() + FUi->PBox->width() + 10, FUi->ZonedClock->y());
-    FUi->LblTitle->move(FUi->ZonedClock->x() - 8, 0);
-    FUi->LblTitle->adjustSize();
-    FUi->ZonedClock->UpdateText();
-    // The clock sits right under its title; with the design font that is
-    // its design top of 13, a taller substitute font moves it down.
-    FUi->ZonedClock->move(FUi->ZonedClock->x(), FUi->LblTitle->y() + FUi->LblTitle->height());
-
-    for (int a = 1; a < n; ++a) {
-        TZonedClock *clock = FClockControls[a];
-        QLabel *title = FTitleLabels[a];
-        const TZonedClock *above = FClockControls[a - 1];
-        clock->UpdateText();
-        title->setGeometry(FUi->LblTitle->x(), above->y() + above->height() + 8,
-                           FUi->LblTitle->width(), FUi->LblTitle->height());
-        if (!title->text().isEmpty())
-            title->adjustSize();
-        clock->move(FUi->ZonedClock->x(), title->y() + title->height());
-    }
-    const TZonedClock *last = FClockControls.last();
-    resize(width(), std::max(minimumHeight(), last->y() + last->height() + BrandPanelHeight()));
+    const int bottom = FColumn->Arrange(FUi->BrandStrip->x() + FUi->BrandStrip->width() + 10);
+    resize(width(), std::max(minimumHeight(), bottom + BrandPanelHeight()));
     // The clocks may have moved (a stored font is applied after the alarm
     // is loaded): the picture follows its clock instead of covering another.
     UpdateAlarmIcon();
@@ -821,13 +594,12 @@ void TClocksForm::ArrangeClocks()
 
 void TClocksForm::BuildSideWatermark()
 {
-    ::BuildSideWatermark(*this, *FUi->PBox, BrandPanelHeight());
+    ::BuildSideWatermark(*this, *FUi->BrandStrip, BrandPanelHeight());
 }
 
 void TClocksForm::ApplyLookAhead()
 {
-    for (TZonedClock *clock : std::as_const(FClockControls))
-        clock->SetShiftMinutes(FLookAhead.Minutes());
+    FColumn->SetShiftMinutes(FLookAhead.Minutes());
     if (FLookAhead.IsShifted())
         FUi->LblBrand->setText(tr("%1  <u>Now</u>").arg(FLookAhead.ShiftText()));
     else
@@ -837,17 +609,10 @@ void TClocksForm::ApplyLookAhead()
         RefreshClocks();
 }
 
-void TClocksForm::wheelEvent(QWheelEvent *event)
-{
-    if (FLookAhead.Wheel(event->angleDelta().y()))
-        ApplyLookAhead();
-    event->accept();
-}
-
-void TClocksForm::PBoxClick()
+void TClocksForm::BrandStripClick()
 {
     // The end of a drag that began on the strip or the panel is no click.
-    if (!FDragMoved)
+    if (!FInput->DragMoved())
         OpenHomePage(true);
 }
 
@@ -858,28 +623,13 @@ void TClocksForm::SetClientWidth(int width)
 
 void TClocksForm::FitWidth()
 {
-    int w = width();
-    for (qsizetype i = 0; i < FClockControls.size(); ++i) {
-        const QLabel *title = FTitleLabels[i];
-        int titleRight = title->x() + title->width();
-        if (i == 0)
-            titleRight += FUi->BtnPin->width() + 2;
-        w = std::max(w, titleRight);
-        const TZonedClock *clock = FClockControls[i];
-        w = std::max(w, clock->x() + clock->width() + 2);
-    }
+    int w = std::max(width(), FColumn->RightEdge(FUi->BtnPin->width() + 2));
     if (FUi->ImgAlarm->isVisibleTo(this))
         w = std::max(w, FUi->ImgAlarm->x() + FUi->ImgAlarm->width() + 2);
     SetClientWidth(w);
 
-    if (!Pinned()) {
-        // The screen the window is on: a window on a second monitor stays there.
-        const QScreen *screen = QGuiApplication::screenAt(geometry().center());
-        if (screen == nullptr)
-            screen = QGuiApplication::primaryScreen();
-        if (screen != nullptr)
-            move(KeptInside(screen->geometry(), pos(), size()));
-    }
+    if (!Pinned())
+        move(KeptInsideItsScreen(geometry()));
 }
 
 QRect TClocksForm::TrayIconRect() const
@@ -905,41 +655,17 @@ void TClocksForm::PlaceNearTray()
 {
     if (Pinned())
         return;
-    if (FStandalone) {
-        // No tray to stand by, and a frame the placement does not count:
-        // the middle of the screen keeps all of it in sight.
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-        return;
-    }
-    const std::optional<QRect> notify = NotificationRect();
-    QScreen *screen = notify ? QGuiApplication::screenAt(notify->center()) : nullptr;
-    if (screen == nullptr)
-        screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    // The available area is read now: panels come and go.
-    move(PlaceWindowNearTray(screen->geometry(), screen->availableGeometry(), notify, size()));
+    // With no tray to stand by, and a frame the placement does not count,
+    // the middle of the screen keeps all of the window in sight.
+    move(FStandalone ? CentredOnPrimaryScreen(size(), pos())
+                     : BesideTray(NotificationRect(), size(), pos()));
 }
 
 QString TClocksForm::ClockHint(int index) const
 {
-    const TZonedClock *clock = FClockControls.value(index);
-    const TTimeZone *zone = clock != nullptr ? clock->Zone() : nullptr;
-    if (zone == nullptr)
+    if (index < 0 || index >= FWorld.Count())
         return {};
-    QString hint = zone->Name + QStringLiteral(" (") +
-                   GMTText(zone->UTCOffset + zone->StandardOffset, true) + QStringLiteral(")\n");
-    hint += ClockHintDetails(*zone, clock->UseDaylight(), NowUTC());
-    return hint;
-}
-
-int TClocksForm::IndexOfControl(const QObject *control) const
-{
-    for (qsizetype i = 0; i < FClockControls.size(); ++i)
-        if (FClockControls[i] == control || FTitleLabels[i] == control)
-            return static_cast<int>(i);
-    return -1;
+    return FWorld.ClockHint(index, NowUTC());
 }
 
 TZonedClock *TClocksForm::ClockAt(const QPoint &pos) const
@@ -947,8 +673,8 @@ TZonedClock *TClocksForm::ClockAt(const QPoint &pos) const
     const QWidget *child = childAt(pos);
     if (child == nullptr || !child->isEnabled())
         return nullptr;
-    const int index = IndexOfControl(child);
-    return index >= 0 ? FClockControls[index] : nullptr;
+    const int index = FColumn->IndexOf(child);
+    return index >= 0 ? FColumn->Clocks()[index] : nullptr;
 }
 
 TZonedClock *TClocksForm::ClockUnderCursor() const
@@ -956,33 +682,22 @@ TZonedClock *TClocksForm::ClockUnderCursor() const
     return ClockAt(mapFromGlobal(QCursor::pos()));
 }
 
-int TClocksForm::FindClockByTitle(const QString &title) const
-{
-    for (qsizetype i = 0; i < FClockControls.size(); ++i) {
-        const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(FClockControls[i]->Zone());
-        if (zone != nullptr && CompareTextLocale(zone->Title, title) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 void TClocksForm::UpdateAlarmIcon()
 {
-    if (FAlarm.IsSet()) {
-        for (const TZonedClock *clock : std::as_const(FClockControls)) {
-            if (clock->Zone() != FAlarm.Clock)
-                continue;
-            FUi->ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
-            FUi->ImgAlarm->setToolTip(
-                tr("Alarm set for %1 on %2")
-                    .arg(FormatDateTime(QStringLiteral("hh:mm ampm"), FAlarm.Time),
-                         FormatDateTime(FormatSettings().ShortDateFormat, FAlarm.Time)));
-            FUi->ImgAlarm->show();
-            FUi->ImgAlarm->raise();
-            return;
-        }
+    const TAlarm &alarm = FWorld.Alarm();
+    const int index = FWorld.AlarmIndex();
+    if (index < 0 || index >= FColumn->Count()) {
+        FUi->ImgAlarm->hide();
+        return;
     }
-    FUi->ImgAlarm->hide();
+    const TZonedClock *clock = FColumn->Clocks()[index];
+    FUi->ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
+    FUi->ImgAlarm->setToolTip(
+        tr("Alarm set for %1 on %2")
+            .arg(FormatDateTime(QStringLiteral("hh:mm ampm"), alarm.Time),
+                 FormatDateTime(FormatSettings().ShortDateFormat, alarm.Time)));
+    FUi->ImgAlarm->show();
+    FUi->ImgAlarm->raise();
 }
 
 void TClocksForm::FireAlarm()
@@ -994,7 +709,7 @@ void TClocksForm::FireAlarm()
         SoundMessageDlg(e.Message(), TMsgDlgType::Error, QMessageBox::Ok);
         return;
     }
-    const QString message = FAlarm.MessageText();
+    const QString message = FWorld.Alarm().MessageText();
     SetTaskButtonHidden(false);
     ShowClocks();
     raise();
@@ -1006,37 +721,26 @@ void TClocksForm::FireAlarm()
     SetTaskButtonHidden(true);
 }
 
-int TClocksForm::FindMatchingClock(const TTimeZoneList &list, const TCustomisedTimeZone &clock)
-{
-    for (int i = 0; i < list.Count(); ++i) {
-        const TCustomisedTimeZone *entry = list.ClockAt(i);
-        if (entry != nullptr && entry->Title == clock.Title && entry->Name == clock.Name)
-            return i;
-    }
-    return -1;
-}
-
-void TClocksForm::PopupMenu2Popup()
+void TClocksForm::WindowMenuAboutToShow()
 {
     FInfoOnClock = ClockUnderCursor();
-    const TTimeZone *zone = FInfoOnClock ? FInfoOnClock->Zone() : nullptr;
-    if (zone != nullptr)
-        InfoOn->setText(tr("&Info on %1...").arg(zone->Name));
-    InfoOn->setVisible(zone != nullptr);
+    const int index = FColumn->IndexOf(FInfoOnClock);
+    if (index >= 0)
+        FInfoOnAction->setText(tr("&Info on %1...").arg(FWorld.Clock(index).Name));
+    FInfoOnAction->setVisible(index >= 0);
 }
 
 void TClocksForm::InfoOnClick()
 {
     OpenOptions();
-    if (!FInfoOnClock)
-        return;
-    if (const auto *zone = dynamic_cast<const TCustomisedTimeZone *>(FInfoOnClock->Zone()))
-        Q_EMIT ClockInfoRequested(*zone);
+    const int index = FColumn->IndexOf(FInfoOnClock);
+    if (index >= 0 && index < FWorld.Count())
+        Q_EMIT ClockInfoRequested(FWorld.Clock(index));
 }
 
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)
 {
-    PopupMenu2->popup(globalPos, InfoOn->isVisible() ? InfoOn : nullptr);
+    FWindowMenu->popup(globalPos, FInfoOnAction->isVisible() ? FInfoOnAction : nullptr);
 }
 
 void TClocksForm::closeEvent(QCloseEvent *event)
@@ -1044,161 +748,11 @@ void TClocksForm::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
     // With no tray the window is the program; the state is stored on the way out.
     if (FStandalone && event->isAccepted())
-        Close1Click();
+        ExitClick();
 }
 
-void TClocksForm::contextMenuEvent(QContextMenuEvent *event)
+void TClocksForm::ShowClockInfo(TZonedClock *clock)
 {
-    ShowWindowMenu(event->globalPos());
-}
-
-void TClocksForm::DragStart(const QMouseEvent &event)
-{
-    FDragging = event.button() == Qt::LeftButton;
-    FDragMoved = false;
-    FDragGrip = event.globalPosition().toPoint() - pos();
-}
-
-void TClocksForm::DragMove(const QMouseEvent &event)
-{
-    if (!FDragging)
-        return;
-    const QPoint to = event.globalPosition().toPoint() - FDragGrip;
-    if (to != pos()) {
-        move(to);
-        FDragMoved = true;
-    }
-}
-
-void TClocksForm::DragEnd()
-{
-    const bool moved = FDragging && FDragMoved;
-    FDragging = false;
-    if (moved)
-        StoreWindowState();
-}
-
-void TClocksForm::DblClickAt(const QPoint &pos)
-{
-    FDragging = false;
-    FInfoOnClock = ClockAt(pos);
+    FInfoOnClock = clock;
     InfoOnClick();
-}
-
-void TClocksForm::mousePressEvent(QMouseEvent *event)
-{
-    DragStart(*event);
-}
-
-void TClocksForm::mouseMoveEvent(QMouseEvent *event)
-{
-    DragMove(*event);
-}
-
-void TClocksForm::mouseReleaseEvent(QMouseEvent *)
-{
-    DragEnd();
-}
-
-void TClocksForm::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    DblClickAt(event->position().toPoint());
-}
-
-void TClocksForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        int minutes = 0;
-        switch (event->key()) {
-        case Qt::Key_Up:
-            minutes = TLookAhead::NotchMinutes;
-            break;
-        case Qt::Key_Down:
-            minutes = -TLookAhead::NotchMinutes;
-            break;
-        case Qt::Key_PageUp:
-            minutes = TLookAhead::PageMinutes;
-            break;
-        case Qt::Key_PageDown:
-            minutes = -TLookAhead::PageMinutes;
-            break;
-        default:
-            break;
-        }
-        if (minutes != 0) {
-            if (FLookAhead.Move(minutes))
-                ApplyLookAhead();
-            return;
-        }
-    }
-    // Like any pop-up, pinned or not; a moved view first comes back to the present.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (FLookAhead.Reset())
-            ApplyLookAhead();
-        else
-            HideClocks();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-bool TClocksForm::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::ApplicationDeactivate:
-        if (watched == qApp)
-            ApplicationDeactivate();
-        return false;
-    case QEvent::ToolTip: {
-        const int index = IndexOfControl(watched);
-        if (index < 0)
-            return false;
-        const auto *help = static_cast<QHelpEvent *>(event);
-        QToolTip::showText(help->globalPos(), ClockHint(index), static_cast<QWidget *>(watched),
-                           QRect(), ClockHintMSecs);
-        return true;
-    }
-    case QEvent::Wheel:
-        // Over a clock or a title as over the window itself.
-        if (IndexOfControl(watched) < 0)
-            return false;
-        wheelEvent(static_cast<QWheelEvent *>(event));
-        return true;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: {
-        if (watched == FUi->PanelBrand && event->type() == QEvent::MouseButtonRelease) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const bool click = mouse->button() == Qt::LeftButton && FDragging &&
-                               FUi->PanelBrand->rect().contains(mouse->position().toPoint());
-            DragEnd();
-            if (click && !FDragMoved && FLookAhead.Reset())
-                ApplyLookAhead();
-            else if (click)
-                PBoxClick();
-            return true;
-        }
-        if (IndexOfControl(watched) < 0)
-            return false;
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (event->type() == QEvent::MouseButtonPress)
-            DragStart(*mouse);
-        else if (event->type() == QEvent::MouseMove)
-            DragMove(*mouse);
-        else if (event->type() == QEvent::MouseButtonRelease)
-            DragEnd();
-        else
-            DblClickAt(mapFromGlobal(mouse->globalPosition().toPoint()));
-        return true;
-    }
-    case QEvent::ContextMenu: {
-        if (IndexOfControl(watched) < 0)
-            return false;
-        ShowWindowMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
-        return true;
-    }
-    default:
-        return false;
-    }
 }

@@ -1,12 +1,12 @@
 // The "World Times" window: one titled clock per chosen place, shown beside
-// the tray icon, with the program's one timer and its one alarm.
+// the tray icon, with the program's one timer and its one alarm. What the
+// clocks are and what a tick decides is TWorldClocks'; this class draws them,
+// shows, hides and places the window, and answers the user.
 #pragma once
 
-#include "core/clocks/alarm.h"
 #include "core/clocks/clocksstate.h"
 #include "core/clocks/lookahead.h"
-#include "core/zones/timezone.h"
-#include "core/zones/timezonelist.h"
+#include "core/clocks/worldclocks.h"
 
 #include <QFont>
 #include <QList>
@@ -21,9 +21,10 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
+class TClockColumn;
+class TClocksInput;
 class TZonedClock;
 class TSysTrayIcon;
-struct TStoredFont;
 
 namespace Ui {
 class TClocksForm;
@@ -54,15 +55,16 @@ public:
     // Asks the owner for the options dialog (OptionsRequested).
     void OpenOptions();
     // The formats, font and alarm as the window shows them now.
-    TClocksState ShownState() const;
+    TClocksState ShownState() const { return FWorld.ShownState(); }
     // After the options were committed: the clock list and settings read
     // again, the window shown afresh when there are clocks.
     void ReloadClocks();
+    // The same with the committed clocks and settings handed over, no file
+    // read again.
+    void ApplyChanges(const TTimeZoneList &clocks, const TClocksState &state);
 
-    QString TimeFormat() const;
-    void SetTimeFormat(const QString &format);
-    QString DateFormat() const;
-    void SetDateFormat(const QString &format);
+    QString TimeFormat() const { return FWorld.TimeFormat(); }
+    QString DateFormat() const { return FWorld.DateFormat(); }
     QFont ClockFont() const;
     bool Pinned() const;
     void SetPinned(bool pinned);
@@ -76,8 +78,8 @@ public:
     bool Standalone() const { return FStandalone; }
     void SetStandalone(bool standalone);
 
-    const TAlarm &Alarm() const { return FAlarm; }
-    const TTimeZoneList &Clocks() const { return FClocks; }
+    const TAlarm &Alarm() const { return FWorld.Alarm(); }
+    const TTimeZoneList &Clocks() const { return FWorld.Clocks(); }
 
     // True once the zone database failed to load: the program is ending.
     bool Terminating() const { return FTerminating; }
@@ -103,29 +105,23 @@ public:
     TZonedClock *ClockUnderCursor() const;
     // The same for a point in the window's own coordinates.
     TZonedClock *ClockAt(const QPoint &pos) const;
-    // Index of the first clock whose title equals title, ignoring case.
-    int FindClockByTitle(const QString &title) const;
     // Shows the alarm picture beside the alarm's clock, or hides it.
     void UpdateAlarmIcon();
     // Rings the alarm: clears it from the store, shows the window and the message.
     void FireAlarm();
     bool AlarmShowing() const { return FAlarmShowing; }
 
-    // Index of the first entry of a clock list with the title and zone name
-    // of clock (both case-sensitive), or -1.
-    static int FindMatchingClock(const TTimeZoneList &list, const TCustomisedTimeZone &clock);
-
     // The window's parts, for the options dialog and the tests.
-    const QList<TZonedClock *> &ClockControls() const { return FClockControls; }
-    const QList<QLabel *> &TitleLabels() const { return FTitleLabels; }
+    const QList<TZonedClock *> &ClockControls() const;
+    const QList<QLabel *> &TitleLabels() const;
     TSysTrayIcon *SysTrayIcon() const { return FSysTrayIcon; }
     QToolButton *PinButton() const;
     QLabel *AlarmImage() const;
     QWidget *SideStrip() const;
     QFrame *BrandPanel() const;
-    QMenu *TrayMenu() const { return PopupMenu1.get(); }
-    QMenu *WindowMenu() const { return PopupMenu2; }
-    QAction *InfoOnAction() const { return InfoOn; }
+    QMenu *TrayMenu() const { return FTrayMenu.get(); }
+    QMenu *WindowMenu() const { return FWindowMenu; }
+    QAction *InfoOnAction() const { return FInfoOnAction; }
     QTimer *Timer() const { return FTimer; }
 
 Q_SIGNALS:
@@ -143,27 +139,25 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     // A click on the tray icon, or "Show Clocks".
-    void Showtimes1Click();
-    void Options1Click();
-    void Hide1Click();
-    void Close1Click();
-    void About1Click();
-    void Help1Click();
+    void ShowClocksClick();
+    void OptionsClick();
+    void HideClick();
+    void ExitClick();
+    void AboutClick();
+    void HelpClick();
     void InfoOnClick();
     // The application lost activation.
     void ApplicationDeactivate();
 
+    // Shows the clocks at the look-ahead's shift and the shift on the brand panel.
+    void ApplyLookAhead();
+    void ShowWindowMenu(const QPoint &globalPos);
+    // The options dialog with clock's entry selected (none: just the dialog).
+    void ShowClockInfo(TZonedClock *clock);
+
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -175,30 +169,21 @@ private:
     void LoadTrayIcon();
     void ReportDocking();
     void DeferredHide();
-    bool LoadZoneDatabase(TTimeZoneList &zones);
-    void ClearClockControls();
-    void LoadAlarm();
-    void UpdateTitles();
+    // After the clock list changed: the controls, the hint and the layout.
+    void ShowClockList();
+    // After the formats, font or alarm changed: the controls follow them.
+    void ShowSettings();
     void RefreshClocks();
-    void ApplyClockFont(const TStoredFont &stored);
     void BuildSideWatermark();
-    void PBoxClick();
-    void PopupMenu2Popup();
-    void ShowWindowMenu(const QPoint &globalPos);
+    void BrandStripClick();
+    void WindowMenuAboutToShow();
     void SetClientWidth(int width);
     void ShowWindowNow();
     void NamePinButton();
     Qt::WindowFlags WindowKind() const;
     // Puts the window flags in force, keeping the window where it is.
     void ApplyWindowKind();
-    void DragStart(const QMouseEvent &event);
-    void DragMove(const QMouseEvent &event);
-    void DragEnd();
-    void DblClickAt(const QPoint &pos);
     void KeepOnScreens();
-    // Shows the clocks at the look-ahead's shift and the shift on the brand panel.
-    void ApplyLookAhead();
-    int IndexOfControl(const QObject *control) const;
     QRect TrayIconRect() const;
     std::optional<QRect> NotificationRect() const;
 
@@ -208,22 +193,19 @@ private:
     TSysTrayIcon *FSysTrayIcon = nullptr;
     // The tray icon's menu. No child of the window: a box modal for the
     // window would block it too.
-    std::unique_ptr<QMenu> PopupMenu1;
-    QMenu *PopupMenu2 = nullptr; // the window's own context menu
-    QAction *InfoOn = nullptr;
+    std::unique_ptr<QMenu> FTrayMenu;
+    QMenu *FWindowMenu = nullptr; // the window's own context menu
+    QAction *FInfoOnAction = nullptr;
     QTimer *FTimer = nullptr;
     QTimer *FDeferredHide = nullptr;
 
-    TTimeZoneList FClocks;
-    QList<TZonedClock *> FClockControls;
-    QList<QLabel *> FTitleLabels;
-    TAlarm FAlarm;
+    // Declared before the column, which shows its clocks.
+    TWorldClocks FWorld;
+    std::unique_ptr<TClockColumn> FColumn;
+    TClocksInput *FInput = nullptr; // a child, the filter of the window's input
     // What the clocks show may be moved ahead or back; the alarm and the
     // timer never are.
     TLookAhead FLookAhead;
-    bool FDragging = false;
-    bool FDragMoved = false; // the window moved since the button went down
-    QPoint FDragGrip;        // where the window was gripped, relative to its top-left corner
     bool FAlarmShowing = false;
     bool FTaskButtonHidden = true;
     bool FStandalone = false;
@@ -231,5 +213,5 @@ private:
     bool FSettingsLoaded = false;
     bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown
     QPointer<TZonedClock> FInfoOnClock;
-    TStoredFont FClockFont = DesignClockFont(); // as last applied
+    TStoredFont FAppliedFont = DesignClockFont();
 };

@@ -17,7 +17,7 @@ TWatermarkBox::TWatermarkBox(QWidget *parent) : QWidget(parent)
 void TWatermarkBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    PBoxPaint(painter, FBitmap, event->rect());
+    PaintStrip(painter, FBitmap, event->rect());
 }
 
 void TWatermarkBox::mousePressEvent(QMouseEvent *event)
@@ -38,7 +38,7 @@ void TWatermarkBox::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
 }
 
-void PBoxPaint(QPainter &painter, const QImage &bitmap, const QRect &clip)
+void PaintStrip(QPainter &painter, const QImage &bitmap, const QRect &clip)
 {
     const QRect part = clip.intersected(bitmap.rect());
     if (!part.isEmpty())

@@ -33,7 +33,7 @@ private:
 };
 
 // Copies the clip rectangle of bitmap to the same place on the painter's device.
-void PBoxPaint(QPainter &painter, const QImage &bitmap, const QRect &clip);
+void PaintStrip(QPainter &painter, const QImage &bitmap, const QRect &clip);
 
 // Opens the maker's home page, after showing its address when asked to.
 void OpenHomePage(bool showAddressFirst);

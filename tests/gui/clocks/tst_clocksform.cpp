@@ -259,7 +259,7 @@ void TestClocksForm::firstRunQuestion()
 
     // Without clocks the window is never shown, and the timer stays off; a
     // tray click opens the options dialog instead.
-    form.Showtimes1Click();
+    form.ShowClocksClick();
     QVERIFY(!form.isVisible());
     QVERIFY(!form.Timer()->isActive());
     QVERIFY(app.ZoneForm() != nullptr);
@@ -279,11 +279,11 @@ void TestClocksForm::aboutBoxOnce()
         boxes = static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
             return qobject_cast<TAboutForm *>(w) != nullptr;
         }));
-        app.ClocksForm().About1Click(); // returns at once: the open box is raised
+        app.ClocksForm().AboutClick(); // returns at once: the open box is raised
         QCOMPARE(app.AboutForm(), first.data());
         first->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
     });
-    app.ClocksForm().About1Click();
+    app.ClocksForm().AboutClick();
     QCOMPARE(boxes, 1);
     QTRY_VERIFY(first.isNull()); // freed on close
     QCOMPARE(app.AboutForm(), nullptr);
@@ -319,11 +319,11 @@ void TestClocksForm::trayClickWhileVisible()
     SeedThreeClocks();
     TSysTrayIcon tray;
     TClocksForm form(tray);
-    form.Showtimes1Click();
+    form.ShowClocksClick();
     QVERIFY(form.isVisible());
     form.move(form.pos() + QPoint(-40, -30));
     const QPoint moved = form.pos();
-    form.Showtimes1Click();
+    form.ShowClocksClick();
     QVERIFY(form.isVisible());
     QCOMPARE(form.pos(), moved);
 }
@@ -331,22 +331,18 @@ void TestClocksForm::trayClickWhileVisible()
 void TestClocksForm::deactivation_data()
 {
     QTest::addColumn<bool>("pinned");
-    QTest::addColumn<bool>("byEvent");
     QTest::addColumn<bool>("trayClick"); // the tray icon clicked as activation goes
     QTest::addColumn<bool>("comesBack"); // activation comes straight back
     QTest::addColumn<bool>("staysVisible");
-    QTest::newRow("unpinned, state change") << false << false << false << false << false;
-    QTest::newRow("unpinned, event") << false << true << false << false << false;
-    QTest::newRow("pinned, state change") << true << false << false << false << true;
-    QTest::newRow("pinned, event") << true << true << false << false << true;
-    QTest::newRow("by a click on the tray icon") << false << false << true << false << true;
-    QTest::newRow("activation back at once") << false << false << false << true << true;
+    QTest::newRow("unpinned") << false << false << false << false;
+    QTest::newRow("pinned") << true << false << false << true;
+    QTest::newRow("by a click on the tray icon") << false << true << false << true;
+    QTest::newRow("activation back at once") << false << false << true << true;
 }
 
 void TestClocksForm::deactivation()
 {
     QFETCH(bool, pinned);
-    QFETCH(bool, byEvent);
     QFETCH(bool, trayClick);
     QFETCH(bool, comesBack);
     QFETCH(bool, staysVisible);
@@ -361,12 +357,7 @@ void TestClocksForm::deactivation()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTRY_COMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
     const QPoint placed = form.pos();
-    if (byEvent) {
-        QEvent deactivate(QEvent::ApplicationDeactivate);
-        QCoreApplication::sendEvent(qApp, &deactivate);
-    } else {
-        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
-    }
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
     if (trayClick)
         form.SysTrayIcon()->Activated(QSystemTrayIcon::Trigger);
     if (comesBack)
@@ -514,9 +505,10 @@ void TestClocksForm::frameFollowsTheWindowAsItWidens()
     form.SetPinned(true);
     form.ShowClocks();
     const int before = form.width();
-    // A longer date shows at the next tick, which widens the shown window.
-    form.SetDateFormat(QStringLiteral("dddd d mmmm yyyy, dddd"));
-    form.UpdateClocks();
+    // A longer date from the options widens the shown window.
+    TClocksState state = form.ShownState();
+    state.DateFormat = QStringLiteral("dddd d mmmm yyyy, dddd");
+    form.ApplyChanges(form.Clocks(), state);
     QVERIFY(form.width() > before);
     QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
     QCOMPARE(GeometryIn(form.BrandPanel(), &form), QRect(0, form.height() - 35, form.width(), 35));

@@ -188,13 +188,13 @@ private Q_SLOTS:
         const QPointer<THelpViewer> viewer = FApp->HelpViewer();
         QVERIFY(viewer);
         QCOMPARE(viewer->source().fileName(), QStringLiteral("clocklist.htm"));
-        FWindow->Help1Click();
+        FWindow->HelpClick();
         QCOMPARE(FApp->HelpViewer(), viewer.data());
         QCOMPARE(viewer->source().fileName(), QStringLiteral("contents.htm"));
         viewer->close(); // deletes itself
         QTRY_VERIFY(viewer.isNull());
         QCOMPARE(FApp->HelpViewer(), nullptr);
-        FWindow->Help1Click();
+        FWindow->HelpClick();
         QVERIFY(FApp->HelpViewer() != nullptr);
     }
 

@@ -436,7 +436,7 @@ void TestGraphHelp::paintCopiesClipOnly()
     const QImage bitmap = Filled(QSize(10, 10), picture);
     QImage screen = Filled(QSize(20, 20), Sentinel);
     QPainter painter(&screen);
-    PBoxPaint(painter, bitmap, clip);
+    PaintStrip(painter, bitmap, clip);
     painter.end();
     for (int y = 0; y < screen.height(); ++y)
         for (int x = 0; x < screen.width(); ++x)

@@ -1,0 +1,191 @@
+#include "gui/clocks/clockcolumn.h"
+
+#include "core/clocks/worldclocks.h"
+#include "gui/widgets/zonedclock.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <algorithm>
+#include <utility>
+
+namespace {
+void SetTextColor(QWidget &widget, const QColor &color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget.setPalette(palette);
+}
+} // namespace
+
+TClockColumn::TClockColumn(QLabel &firstTitle, TZonedClock &firstClock, QWidget &above,
+                           const TWorldClocks &clocks, QObject &watcher)
+    : FFirstTitle(firstTitle), FFirstClock(firstClock), FAbove(above), FWorld(clocks),
+      FWatcher(watcher), FClocks{&firstClock}, FTitles{&firstTitle}
+{
+    FFirstClock.installEventFilter(&FWatcher);
+    FFirstTitle.installEventFilter(&FWatcher);
+}
+
+TClockColumn::~TClockColumn()
+{
+    Release();
+}
+
+void TClockColumn::Clear()
+{
+    // Deleted at once: a deferred delete would leave them drawn and counted.
+    for (qsizetype i = 1; i < FClocks.size(); ++i)
+        delete FClocks[i];
+    for (qsizetype i = 1; i < FTitles.size(); ++i)
+        delete FTitles[i];
+    FClocks = {&FFirstClock};
+    FTitles = {&FFirstTitle};
+}
+
+void TClockColumn::Release()
+{
+    for (TZonedClock *clock : std::as_const(FClocks))
+        clock->SetZone(nullptr);
+}
+
+void TClockColumn::Rebuild(QMenu *menu)
+{
+    Release();
+    Clear();
+    if (FWorld.Count() == 0)
+        return;
+
+    const TCustomisedTimeZone &first = FWorld.Clock(0);
+    FFirstClock.SetZone(&first);
+    FFirstClock.SetUseDaylight(first.UseDaylight);
+    FFirstClock.SetActive(false);
+    FFirstClock.UpdateText();
+
+    QWidget *window = FFirstClock.parentWidget();
+    for (int c = 1; c < FWorld.Count(); ++c) {
+        const TCustomisedTimeZone &zone = FWorld.Clock(c);
+        auto *clock = new TZonedClock(window);
+        clock->Assign(&FFirstClock);
+        clock->SetActive(false);
+        clock->SetZone(&zone);
+        clock->SetUseDaylight(zone.UseDaylight);
+        clock->SetPopupMenu(menu);
+        clock->installEventFilter(&FWatcher);
+
+        auto *title = new QLabel(window);
+        title->setFont(FFirstTitle.font());
+        title->setPalette(FFirstTitle.palette());
+        title->installEventFilter(&FWatcher);
+        // A screen reader reads the children in their order: each title
+        // before its time, every clock before what stays drawn over them.
+        title->stackUnder(&FAbove);
+        clock->stackUnder(&FAbove);
+
+        FTitles.append(title);
+        FClocks.append(clock);
+        clock->show();
+        title->show();
+    }
+}
+
+int TClockColumn::IndexOf(const QObject *widget) const
+{
+    for (qsizetype i = 0; i < FClocks.size(); ++i)
+        if (FClocks[i] == widget || FTitles[i] == widget)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void TClockColumn::SetDateFormat(const QString &format)
+{
+    for (TZonedClock *clock : std::as_const(FClocks))
+        clock->SetDateFormat(format);
+}
+
+void TClockColumn::SetTimeFormat(const QString &format)
+{
+    for (TZonedClock *clock : std::as_const(FClocks))
+        clock->SetTimeFormat(format);
+}
+
+void TClockColumn::SetFont(const QFont &font, const QColor &color)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    for (TZonedClock *clock : std::as_const(FClocks)) {
+        clock->setFont(font);
+        SetTextColor(*clock, color);
+    }
+    for (QLabel *title : std::as_const(FTitles)) {
+        title->setFont(bold);
+        SetTextColor(*title, color);
+    }
+}
+
+void TClockColumn::SetShiftMinutes(int minutes)
+{
+    for (TZonedClock *clock : std::as_const(FClocks))
+        clock->SetShiftMinutes(minutes);
+}
+
+void TClockColumn::UpdateTexts()
+{
+    for (TZonedClock *clock : std::as_const(FClocks))
+        clock->UpdateText();
+}
+
+void TClockColumn::UpdateTitles(TDateTime shownUTC)
+{
+    if (FWorld.Count() == 0)
+        return;
+    for (qsizetype i = 0; i < FTitles.size(); ++i) {
+        const QString caption = FWorld.TitleCaption(static_cast<int>(i), shownUTC);
+        // Every layout sizes the titles to their captions; a tick only
+        // re-measures the one whose abbreviation has just changed.
+        QLabel *title = FTitles[i];
+        if (title->text() == caption)
+            continue;
+        title->setText(caption);
+        title->adjustSize();
+    }
+}
+
+int TClockColumn::Arrange(int left)
+{
+    FFirstClock.move(left, FFirstClock.y());
+    FFirstTitle.move(FFirstClock.x() - 8, 0);
+    FFirstTitle.adjustSize();
+    FFirstClock.UpdateText();
+    // The clock sits right under its title; with the design font that is
+    // its design top of 13, a taller substitute font moves it down.
+    FFirstClock.move(FFirstClock.x(), FFirstTitle.y() + FFirstTitle.height());
+
+    for (qsizetype a = 1; a < FClocks.size(); ++a) {
+        TZonedClock *clock = FClocks[a];
+        QLabel *title = FTitles[a];
+        const TZonedClock *above = FClocks[a - 1];
+        clock->UpdateText();
+        title->setGeometry(FFirstTitle.x(), above->y() + above->height() + 8, FFirstTitle.width(),
+                           FFirstTitle.height());
+        if (!title->text().isEmpty())
+            title->adjustSize();
+        clock->move(FFirstClock.x(), title->y() + title->height());
+    }
+    const TZonedClock *last = FClocks.last();
+    return last->y() + last->height();
+}
+
+int TClockColumn::RightEdge(int firstTitleExtra) const
+{
+    int right = 0;
+    for (qsizetype i = 0; i < FClocks.size(); ++i) {
+        const QLabel *title = FTitles[i];
+        int titleRight = title->x() + title->width();
+        if (i == 0)
+            titleRight += firstTitleExtra;
+        right = std::max(right, titleRight);
+        const TZonedClock *clock = FClocks[i];
+        right = std::max(right, clock->x() + clock->width() + 2);
+    }
+    return right;
+}

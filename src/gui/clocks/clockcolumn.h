@@ -1,0 +1,71 @@
+// The titled clocks of the "World Times" window, one per clock of the list,
+// stacked down the column beside the strip. The first title and clock are
+// the form's own; the others are made alike, as children of the window.
+#pragma once
+
+#include "core/time/datetime.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+
+class QLabel;
+class QMenu;
+class QObject;
+class QWidget;
+class TWorldClocks;
+class TZonedClock;
+
+class TClockColumn
+{
+public:
+    // The controls show the clocks of clocks, which must outlive the column;
+    // every control made is stacked under above (drawn over them, read after
+    // them by a screen reader) and watched by watcher's event filter.
+    TClockColumn(QLabel &firstTitle, TZonedClock &firstClock, QWidget &above,
+                 const TWorldClocks &clocks, QObject &watcher);
+    ~TClockColumn();
+    TClockColumn(const TClockColumn &) = delete;
+    TClockColumn &operator=(const TClockColumn &) = delete;
+
+    // One title and clock per clock of the list, measured; the old ones go.
+    // With no clocks only the first pair stays, showing nothing.
+    void Rebuild(QMenu *menu);
+    // Lets go of the clocks before the list frees them.
+    void Release();
+
+    int Count() const { return static_cast<int>(FClocks.size()); }
+    const QList<TZonedClock *> &Clocks() const { return FClocks; }
+    const QList<QLabel *> &Titles() const { return FTitles; }
+    // The clock whose control or title widget is, or -1.
+    int IndexOf(const QObject *widget) const;
+
+    void SetDateFormat(const QString &format);
+    void SetTimeFormat(const QString &format);
+    // Clocks in font, titles in its bold, both in color.
+    void SetFont(const QFont &font, const QColor &color);
+    void SetShiftMinutes(int minutes);
+
+    // The clocks' texts at the present time (shifted by the look-ahead).
+    void UpdateTexts();
+    // The titles with each zone's abbreviation at the UTC moment shown; a
+    // title is measured again only when its text changed.
+    void UpdateTitles(TDateTime shownUTC);
+    // Stacks the pairs down from the first, the first clock at left; returns
+    // the bottom of the last clock.
+    int Arrange(int left);
+    // The rightmost edge of a title or clock, plus a margin; the first title
+    // leaves firstTitleExtra free beside it (the pin button).
+    int RightEdge(int firstTitleExtra) const;
+
+private:
+    void Clear();
+
+    QLabel &FFirstTitle;
+    TZonedClock &FFirstClock;
+    QWidget &FAbove;
+    const TWorldClocks &FWorld;
+    QObject &FWatcher;
+    QList<TZonedClock *> FClocks;
+    QList<QLabel *> FTitles;
+};

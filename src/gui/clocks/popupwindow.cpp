@@ -1,0 +1,53 @@
+#include "gui/clocks/popupwindow.h"
+
+#include "core/clocks/placement.h"
+
+#include <QGuiApplication>
+#include <QList>
+#include <QScreen>
+
+QPoint BesideTray(const std::optional<QRect> &notify, QSize window, QPoint from)
+{
+    QScreen *screen = notify ? QGuiApplication::screenAt(notify->center()) : nullptr;
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return from;
+    return PlaceWindowNearTray(screen->geometry(), screen->availableGeometry(), notify, window);
+}
+
+QPoint CentredOnPrimaryScreen(QSize window, QPoint from)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return from;
+    return screen->availableGeometry().center() - QRect(QPoint(), window).center();
+}
+
+QPoint KeptOnScreens(const QRect &window)
+{
+    QList<TScreenArea> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append({screen->geometry(), screen->availableGeometry()});
+    return KeepOnScreens(window, screens);
+}
+
+QPoint KeptInsideItsScreen(const QRect &window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(window.center());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return window.topLeft();
+    return KeptInside(screen->geometry(), window.topLeft(), window.size());
+}
+
+Qt::WindowFlags ClocksWindowKind(bool standalone, bool taskButtonHidden)
+{
+    if (standalone)
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    // A tool window never gets a taskbar button; a plain one does.
+    return (taskButtonHidden ? Qt::Tool : Qt::Window) | Qt::FramelessWindowHint |
+           Qt::WindowStaysOnTopHint;
+}
