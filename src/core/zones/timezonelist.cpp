@@ -1,6 +1,7 @@
 #include "timezonelist.h"
 
 #include <QCollator>
+#include <QCollatorSortKey>
 #include <QLocale>
 #include <algorithm>
 
@@ -142,6 +143,63 @@ int TTimeZoneList::Add(std::unique_ptr<TTimeZone> zone)
 {
     const QString name = zone ? zone->Name : QString();
     return Add(name, std::move(zone));
+}
+
+void TTimeZoneList::AddAll(std::vector<std::unique_ptr<TTimeZone>> zones)
+{
+    FEntries.reserve(FEntries.size() + zones.size());
+    for (std::unique_ptr<TTimeZone> &zone : zones) {
+        QString name = zone ? zone->Name : QString();
+        FEntries.push_back({std::move(name), std::move(zone)});
+    }
+    if (FSorted) {
+        SortKeepingFirst();
+    }
+}
+
+// Inserting each zone at its place would move the entries after it every
+// time: quadratic in a large zone file written out of order. Sorted once
+// instead, ties in the order the entries stand, so the first one read stays.
+void TTimeZoneList::SortKeepingFirst()
+{
+    // Zone files are usually written in order: one comparison per neighbour
+    // then tells that nothing needs to move.
+    bool ordered = true;
+    for (std::size_t i = 1; i < FEntries.size() && ordered; ++i) {
+        ordered = CompareTextLocale(FEntries[i - 1].Text, FEntries[i].Text) < 0;
+    }
+    if (ordered) {
+        return;
+    }
+    // A collator's sort key compares as the collator does, at the cost of a
+    // byte comparison instead of a collation: made once per entry. Made of
+    // the case-folded text, as Qt's keys of the C locale keep case even for a
+    // case-insensitive collator (ICU's ignore it at this strength anyway).
+    struct TKeyed
+    {
+        QCollatorSortKey Key;
+        std::size_t Index;
+    };
+    std::vector<TKeyed> keyed;
+    keyed.reserve(FEntries.size());
+    const QCollator &collator = Collator(Qt::CaseInsensitive);
+    for (std::size_t i = 0; i < FEntries.size(); ++i) {
+        keyed.push_back({collator.sortKey(FEntries[i].Text.toCaseFolded()), i});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const TKeyed &a, const TKeyed &b) { return a.Key.compare(b.Key) < 0; });
+    std::vector<TEntry> sorted;
+    sorted.reserve(FEntries.size());
+    const TKeyed *kept = nullptr;
+    for (const TKeyed &entry : keyed) {
+        if (kept != nullptr && kept->Key.compare(entry.Key) == 0) {
+            continue; // a later duplicate by case: dropped, as Add drops it
+        }
+        kept = &entry;
+        sorted.push_back(std::move(FEntries[entry.Index]));
+    }
+    // Dropped duplicates are freed here, with the old vector.
+    FEntries.swap(sorted);
 }
 
 int TTimeZoneList::IndexOf(const QString &text) const

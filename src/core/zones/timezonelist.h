@@ -35,7 +35,10 @@ public:
     // that text (any case) exists, the new zone is discarded and the existing
     // index returned. Unsorted: appended.
     int Add(const QString &text, std::unique_ptr<TTimeZone> zone);
-    int Add(std::unique_ptr<TTimeZone> zone);   // under zone->Name
+    int Add(std::unique_ptr<TTimeZone> zone); // under zone->Name
+    // Adds each zone under its Name, as Add does one by one (in sorted mode
+    // the first of a name stays), in time linear-logarithmic in the count.
+    void AddAll(std::vector<std::unique_ptr<TTimeZone>> zones);
     int IndexOf(const QString &text) const;     // case-insensitive; -1 when absent
     void Delete(int index);                     // frees the zone
     std::unique_ptr<TTimeZone> Take(int index); // removes without freeing
@@ -59,6 +62,7 @@ private:
         std::unique_ptr<TTimeZone> Zone;
     };
     int FindSorted(const QString &text, bool &found) const;
+    void SortKeepingFirst();
 
     std::vector<TEntry> FEntries;
     bool FSorted = true;

@@ -329,22 +329,31 @@ void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
     // even when the file has been made anew since.
     static const QRegularExpression versionLine(u"^# version ([^\\s,]+)"_s);
     FVersion = versionLine.match(lines.value(0)).captured(1);
+    // Added together once read: one by one, each insertion in a large file
+    // written out of order would move the entries after it.
+    std::vector<std::unique_ptr<TTimeZone>> zones;
     const qsizetype count = lines.size();
     qsizetype header = -1;
-    for (qsizetype i = 0; i < count; ++i) {
-        const QStringView kind = TrimLeft(lines[i]);
-        const bool last = i == count - 1;
-        if (!kind.startsWith(u'[') && !last) {
-            continue; // a body line, a comment or a blank line
+    try {
+        for (qsizetype i = 0; i < count; ++i) {
+            const QStringView kind = TrimLeft(lines[i]);
+            const bool last = i == count - 1;
+            if (!kind.startsWith(u'[') && !last) {
+                continue; // a body line, a comment or a blank line
+            }
+            if (header >= 0) {
+                auto zone = std::make_unique<TTimeZone>();
+                zone->Name = lines[header];
+                zone->Name.remove(u'[').remove(u']');
+                const qsizetype bodyEnd = last ? i + 1 : i;
+                zone->LoadFromSection(lines.mid(header + 1, bodyEnd - header - 1));
+                zones.push_back(std::move(zone));
+            }
+            header = i;
         }
-        if (header >= 0) {
-            auto zone = std::make_unique<TTimeZone>();
-            zone->Name = lines[header];
-            zone->Name.remove(u'[').remove(u']');
-            const qsizetype bodyEnd = last ? i + 1 : i;
-            zone->LoadFromSection(lines.mid(header + 1, bodyEnd - header - 1));
-            Add(std::move(zone));
-        }
-        header = i;
+    } catch (...) {
+        AddAll(std::move(zones));
+        throw;
     }
+    AddAll(std::move(zones));
 }

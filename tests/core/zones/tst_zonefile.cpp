@@ -125,6 +125,10 @@ void TestZoneFile::sections_data()
         << u"A/One=1|b/Two=2"_s;
     QTest::newRow("a duplicate by case is dropped, the first stays")
         << one + Section(u"[a/ONE]"_s, {u"UTCOffset=120"_s}) << u"A/One=60"_s;
+    QTest::newRow("out of order with duplicates: sorted, the first read stays")
+        << Section(u"[C/Three]"_s) + Section(u"[b/two]"_s, {u"UTCOffset=1"_s}) + one +
+               Section(u"[B/Two]"_s, {u"UTCOffset=2"_s}) + Section(u"[a/one]"_s)
+        << u"A/One=60|b/two=1|C/Three=0"_s;
     QTest::newRow("keys after a comment and a blank line")
         << QStringList{u"[A/One]"_s,      u"# offset"_s,          QString(),
                        u"UTCOffset=30"_s, u"StandardOnMonth=0"_s, u"DaylightOnMonth=0"_s,
