@@ -197,17 +197,20 @@ QString AlarmTimeText(TDateTime value)
         const int exponent = text.mid(e + 1).toInt();
         text = text.left(e) + u'E' + QString::number(exponent);
     }
-    text.replace(u'.', FormatSettings().DecimalSeparator);
     return text;
 }
 
 std::optional<TDateTime> AlarmTimeFromText(const QString &text)
 {
+    // Earlier versions wrote the user's decimal separator: a comma, or the
+    // Arabic one (U+066B) under ar_EG and fa_IR, which need not be the
+    // separator of the locale reading it now. Any punctuation mark but a sign
+    // is taken for one.
     QString number = text.trimmed();
-    const QChar separator = FormatSettings().DecimalSeparator;
-    if (separator != u'.' && separator != u',')
-        number.replace(separator, u'.');
-    number.replace(u',', u'.');
+    for (QChar &c : number) {
+        if (c.isPunct() && c != u'-')
+            c = u'.';
+    }
     if (number.count(u'.') > 1)
         return std::nullopt;
     bool ok = false;

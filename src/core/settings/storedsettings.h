@@ -79,9 +79,10 @@ public:
 };
 
 // The alarm moment in the general number format: at most 15 significant
-// digits, the user's decimal separator, "0" for no alarm.
+// digits, "." as the decimal separator whatever the locale, "0" for no alarm.
 QString AlarmTimeText(TDateTime value);
-// Reads "." or "," (or the user's separator) as the decimal separator, so a
+// Reads any punctuation mark as the decimal separator (".", "," or the
+// Arabic "٫" that earlier versions wrote under the user's locale), so a
 // change of locale between runs keeps the alarm. nullopt for a text that is
 // not a number of a date in years 1 to 9999.
 std::optional<TDateTime> AlarmTimeFromText(const QString &text);

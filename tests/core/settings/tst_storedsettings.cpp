@@ -459,7 +459,8 @@ void TestCommon::alarmTimeText_data()
     QTest::newRow("whole day") << 46362.0 << QChar(u'.') << QStringLiteral("46362");
     QTest::newRow("14:05 on 6 December 2026")
         << (46362.0 + (14 * 60 + 5) / 1440.0) << QChar(u'.') << QStringLiteral("46362.5868055556");
-    QTest::newRow("comma locale") << 46362.5 << QChar(u',') << QStringLiteral("46362,5");
+    QTest::newRow("comma locale") << 46362.5 << QChar(u',') << QStringLiteral("46362.5");
+    QTest::newRow("Arabic locale") << 46362.5 << QChar(u'\u066B') << QStringLiteral("46362.5");
     QTest::newRow("tiny value, exponent") << 0.00001 << QChar(u'.') << QStringLiteral("1E-5");
 }
 
@@ -489,6 +490,10 @@ void TestCommon::alarmTimeFromText_data()
         << QStringLiteral("46362.5") << QChar(u',') << true << 46362.5;
     QTest::newRow("the user's own separator")
         << QStringLiteral("46362\u066B5") << QChar(u'\u066B') << true << 46362.5;
+    // Written under ar_EG, read after a change to a Latin locale.
+    QTest::newRow("Arabic separator, point locale")
+        << QStringLiteral("46364\u066B5034722222") << QChar(u'.') << true << 46364.5034722222;
+    QTest::newRow("negative") << QStringLiteral("-1.5") << QChar(u'.') << true << -1.5;
     QTest::newRow("zero") << QStringLiteral("0") << QChar(u'.') << true << 0.0;
     QTest::newRow("exponent") << QStringLiteral("4.63625E4") << QChar(u'.') << true << 46362.5;
     QTest::newRow("two separators") << QStringLiteral("46,362.5") << QChar(u'.') << false << 0.0;
