@@ -1,4 +1,5 @@
 // The program: one owner of a tray icon and a hidden clocks window.
+#include "core/settings/settings.h"
 #include "core/system/applicationid.h"
 #include "core/system/sessionsignals.h"
 #include "core/system/singleinstance.h"
@@ -29,6 +30,18 @@ int main(int argc, char *argv[])
         MessageDlg(QCoreApplication::translate("main", "Vorkel Clocks is already running."),
                    TMsgDlgType::Information, QMessageBox::Ok);
         return 0;
+    }
+
+    // Before anything reads or writes the settings: a file that is no text
+    // is copied aside now, and the user told where, rather than lost.
+    SetSettingsNoticeHandler([](const QString &message) {
+        SoundMessageDlg(message, TMsgDlgType::Warning, QMessageBox::Ok);
+    });
+    try {
+        KeepUnreadableSettings();
+    } catch (const Exception &e) {
+        // Not copied, so it is not written over either: every write says so.
+        SoundMessageDlg(e.Message(), TMsgDlgType::Error, QMessageBox::Ok);
     }
 
     const TClocksApp clocks;

@@ -4,12 +4,14 @@
 #include "core/settings/regularfile.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
 #include <cerrno>
 #include <functional>
@@ -86,15 +88,45 @@ struct TLoadedFile
     // Unreadable: a FIFO, a device, a folder, a file too large or that cannot
     // be read. It reads as empty and is never written over: saving would lose
     // what it holds, or replace something that is no settings file at all.
+    //
+    // NotText: a regular file that is no UTF-8 text (a UTF-16 file an editor
+    // saved, another program's). Its values would come back mangled, so it
+    // reads as empty, and a copy of it is kept before it is written over.
     enum
     {
         Missing,
         Readable,
-        Unreadable
+        Unreadable,
+        NotText
     } State = Missing;
     TIniDocument Document;
     std::optional<TFileStamp> Stamp;
+    QByteArray NotTextBytes; // what a NotText file holds, for its copy
 };
+
+// Text the settings were written as: UTF-8, with no NUL (which UTF-16 text
+// of Latin letters is full of, and UTF-8 text never holds).
+bool IsUtf8Text(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes); // decodes only when converted
+    return !utf8.hasError();
+}
+
+// The stamp of the NotText file last copied aside: one copy per file.
+std::optional<TFileStamp> &CopiedStamp()
+{
+    static std::optional<TFileStamp> stamp;
+    return stamp;
+}
+
+TSettingsNoticeHandler &NoticeHandler()
+{
+    static TSettingsNoticeHandler handler;
+    return handler;
+}
 
 TLoadedFile &Cache()
 {
@@ -124,8 +156,14 @@ const TLoadedFile &CurrentFile()
     cache = TLoadedFile{};
     cache.Stamp = stamp;
     try {
-        cache.Document = TIniDocument::Parse(ReadRegularFile(fileName, MaxFileBytes));
-        cache.State = TLoadedFile::Readable;
+        QByteArray bytes = ReadRegularFile(fileName, MaxFileBytes);
+        if (IsUtf8Text(bytes)) {
+            cache.Document = TIniDocument::Parse(bytes);
+            cache.State = TLoadedFile::Readable;
+        } else {
+            cache.NotTextBytes = std::move(bytes);
+            cache.State = TLoadedFile::NotText;
+        }
     } catch (const EFileOpenError &) {
         cache.State = TLoadedFile::Unreadable;
     }
@@ -155,6 +193,42 @@ QString WriteTarget()
     if (::stat(QFile::encodeName(target).constData(), &info) == 0 && !S_ISREG(info.st_mode))
         throw WriteError();
     return target;
+}
+
+// Copies a settings file that is no text to "<file>.unreadable" (or
+// ".unreadable.2", … where that is taken: an older copy is never replaced)
+// beside the file its links lead to, once per file. Raises the write error
+// when the copy cannot be made, so the file is not written over either.
+void KeepNotTextCopy(const TLoadedFile &file)
+{
+    if (file.State != TLoadedFile::NotText || CopiedStamp() == file.Stamp)
+        return;
+    const QString base = WriteTarget() + u".unreadable"_s;
+    QString copyName;
+    for (int n = 1; copyName.isEmpty(); ++n) {
+        const QString name = n == 1 ? base : base + u'.' + QString::number(n);
+        QFile copy(name);
+        if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (copy.write(file.NotTextBytes) != file.NotTextBytes.size() || !copy.flush()) {
+                copy.remove();
+                throw WriteError();
+            }
+            copyName = name;
+        } else if (!QFileInfo::exists(name) || n == 100) {
+            throw WriteError();
+        }
+    }
+    CopiedStamp() = file.Stamp;
+    const QString message =
+        QCoreApplication::translate("Settings",
+                                    "The settings file \"%1\" is not a text file Vorkel Clocks "
+                                    "can read, so your settings could not be used. It was "
+                                    "copied to \"%2\" before being written anew.")
+            .arg(QFileInfo(SettingsFileName()).absoluteFilePath(), copyName);
+    if (NoticeHandler())
+        NoticeHandler()(message);
+    else
+        qWarning().noquote() << message;
 }
 
 // Replaces the file by bytes through a temporary file renamed over it, only
@@ -209,6 +283,7 @@ public:
         const TLoadedFile &current = CurrentFile();
         if (current.State == TLoadedFile::Unreadable)
             throw WriteError();
+        KeepNotTextCopy(current);
         TIniDocument document = current.Document;
         for (const auto &change : FChanges)
             change(document);
@@ -408,6 +483,16 @@ void TSettingsUpdate::Commit()
     // Whatever Store() decides, the update is over.
     const std::unique_ptr<TStaged> staged = std::move(OpenUpdate());
     staged->Store();
+}
+
+void SetSettingsNoticeHandler(TSettingsNoticeHandler handler)
+{
+    NoticeHandler() = std::move(handler);
+}
+
+void KeepUnreadableSettings()
+{
+    KeepNotTextCopy(CurrentFile());
 }
 
 QString SettingsFileName()

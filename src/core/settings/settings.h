@@ -9,7 +9,9 @@
 // An INI file keeps no value types: numbers and Booleans are written as
 // decimal integers, and a text that holds a decimal integer reads as one.
 // Reads never throw; a settings file that is not a regular file, or cannot be
-// read, reads as empty and is never written over. Every write is stored at
+// read, reads as empty and is never written over. A file that is no UTF-8
+// text reads as empty too; before it is written over, it is copied aside (see
+// KeepUnreadableSettings). Every write is stored at
 // once: the whole file is written beside the old one and renamed over it only
 // when every byte reached the disk (a link to a regular file is followed, the
 // link kept). A write that cannot be stored raises ESettingsWriteError
@@ -21,6 +23,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // A settings value that cannot be written.
@@ -75,6 +78,17 @@ private:
     bool FOutermost = false;
     bool FDone = false;
 };
+
+// Told once a settings file that is no UTF-8 text has been copied aside: a
+// sentence naming the file and its copy, for the user. Without a handler it
+// goes to the log.
+using TSettingsNoticeHandler = std::function<void(const QString &message)>;
+void SetSettingsNoticeHandler(TSettingsNoticeHandler handler);
+// When the settings file is no UTF-8 text, copies it to "<file>.unreadable"
+// (".unreadable.2", … beside an older copy) and tells the handler; the first
+// write does this by itself, and so later writes do not again for that file.
+// Raises the write error when the copy cannot be made.
+void KeepUnreadableSettings();
 
 // The settings file in use.
 QString SettingsFileName();

@@ -132,6 +132,9 @@ private Q_SLOTS:
     void nonRegularFileIsNeverReplaced();
     void linkToRegularFileIsFollowed();
     void almostFullDiskKeepsOldFile();
+    void notTextFileIsCopiedBeforeWrite_data();
+    void notTextFileIsCopiedBeforeWrite();
+    void notTextFileCopyFails();
 
 private:
     QTemporaryDir FDir;
@@ -530,6 +533,57 @@ void TestSettings::almostFullDiskKeepsOldFile()
     QCOMPARE(error, WriteErrorFor(FFile));
     QCOMPARE(FileBytes(FFile), old);
     QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), u"Home;Work"_s);
+}
+
+void TestSettings::notTextFileIsCopiedBeforeWrite_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("olderCopy"); // a copy of an earlier file is there already
+    const QString text = u"[General]\r\nClocks=Home\r\n"_s;
+    QByteArray utf16(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    QTest::newRow("UTF-16 with a byte-order mark") << QByteArray("\xFF\xFE") + utf16 << false;
+    QTest::newRow("UTF-16 without a mark") << utf16 << false;
+    QTest::newRow("Latin-1") << QByteArray("[General]\nClocks=Z\xFCrich\n") << false;
+    QTest::newRow("an older copy is kept") << utf16 << true;
+}
+
+void TestSettings::notTextFileIsCopiedBeforeWrite()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, olderCopy);
+    WriteFileBytes(FFile, bytes);
+    const QString copy = FFile + u".unreadable"_s;
+    if (olderCopy)
+        WriteFileBytes(copy, "older");
+    QStringList notices;
+    SetSettingsNoticeHandler([&notices](const QString &message) { notices.append(message); });
+    // Its values would read back mangled: none are read.
+    QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), u"none"_s), u"none"_s);
+    QVERIFY(!QFile::exists(copy) || olderCopy);
+
+    WriteSettingBool(Root, QStringLiteral("Pinned"), true);
+    WriteSettingBool(Root, QStringLiteral("Pinned"), false);
+    SetSettingsNoticeHandler({});
+    const QString kept = olderCopy ? copy + u".2"_s : copy;
+    QCOMPARE(FileBytes(kept), bytes);
+    if (olderCopy)
+        QCOMPARE(FileBytes(copy), QByteArray("older"));
+    QCOMPARE(FileBytes(FFile), QByteArray("[General]\nPinned=0\n"));
+    QCOMPARE(notices.size(), 1);
+    QVERIFY2(notices[0].contains(FFile) && notices[0].contains(kept), qPrintable(notices[0]));
+}
+
+void TestSettings::notTextFileCopyFails()
+{
+    const QByteArray bytes("\xFF\xFE[\0G\0");
+    WriteFileBytes(FFile, bytes);
+    {
+        const TFileSizeLimit full(0);
+        QCOMPARE(WriteError([] { KeepUnreadableSettings(); }), WriteErrorFor(FFile));
+        QCOMPARE(WriteError([] { WriteSettingBool(Root, QStringLiteral("Pinned"), true); }),
+                 WriteErrorFor(FFile));
+    }
+    QCOMPARE(FileBytes(FFile), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
