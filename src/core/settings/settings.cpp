@@ -8,16 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringList>
 #include <cerrno>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -251,6 +253,37 @@ void StoreBytes(const QByteArray &bytes)
         throw WriteError();
 }
 
+// A lock on the settings folder itself, held for the object's life. A lock
+// file would take a block of the disk, which on a full disk is the block the
+// new settings file needed.
+class TFolderLock
+{
+public:
+    explicit TFolderLock(const QString &folder)
+        : FFd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (FFd < 0)
+            return;
+        // Another copy holds it for one write of a tiny file: a few
+        // milliseconds, unless it hangs.
+        for (int wait = 0; wait < 500; ++wait) {
+            if (::flock(FFd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
+                return;
+            ::usleep(10'000);
+        }
+    }
+    ~TFolderLock()
+    {
+        if (FFd >= 0)
+            ::close(FFd); // lets go of the lock
+    }
+    TFolderLock(const TFolderLock &) = delete;
+    TFolderLock &operator=(const TFolderLock &) = delete;
+
+private:
+    int FFd;
+};
+
 // Changes of values, kept as a list so that a commit applies them to the
 // file as it is then (another copy of the program may have written other
 // values meanwhile), and applied at once to a view that reads inside the
@@ -277,9 +310,8 @@ public:
     {
         // Other copies of the program write the same file; the lock keeps
         // their read-change-write cycles apart. It is only a courtesy: when
-        // it cannot be made (a full disk) the write goes ahead and is checked.
-        QLockFile lock(SettingsFileName() + u".lock"_s);
-        lock.tryLock(5000);
+        // it cannot be had the write goes ahead and is checked.
+        const TFolderLock lock(QFileInfo(SettingsFileName()).absolutePath());
         const TLoadedFile &current = CurrentFile();
         if (current.State == TLoadedFile::Unreadable)
             throw WriteError();

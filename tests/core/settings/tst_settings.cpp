@@ -132,6 +132,7 @@ private Q_SLOTS:
     void nonRegularFileIsNeverReplaced();
     void linkToRegularFileIsFollowed();
     void almostFullDiskKeepsOldFile();
+    void lastFreeBlockTakesTheSave();
     void notTextFileIsCopiedBeforeWrite_data();
     void notTextFileIsCopiedBeforeWrite();
     void notTextFileCopyFails();
@@ -519,7 +520,8 @@ void TestSettings::almostFullDiskKeepsOldFile()
     const TTinyTmpfs disk(folder);
     if (!disk.Mounted())
         QSKIP("Mounting a tmpfs needs root; fullDiskKeepsOldFile injects the failure instead");
-    // A file written by the program takes one page of two.
+    // A file written by the program takes one page of two; the new one
+    // would take two.
     QByteArray old = "[General]\nClocks=\"Home;Work\"\n\n[Clocks]\n";
     while (old.size() < 3000)
         old += "0_Zone=Europe/London\n";
@@ -527,12 +529,27 @@ void TestSettings::almostFullDiskKeepsOldFile()
     const auto error = WriteError([] {
         TSettingsUpdate update;
         WriteSettingString(Root, QStringLiteral("Clocks"), QStringLiteral("Home;Work;Tokyo"));
-        WriteSettingString(List, QStringLiteral("2_Zone"), QStringLiteral("Asia/Tokyo"));
+        WriteSettingString(List, QStringLiteral("2_Zone"), QString(5000, u'x'));
         update.Commit();
     });
     QCOMPARE(error, WriteErrorFor(FFile));
     QCOMPARE(FileBytes(FFile), old);
     QCOMPARE(ReadSettingString(Root, QStringLiteral("Clocks"), QString()), u"Home;Work"_s);
+}
+
+// The new file fits in the one page left: nothing else may take it first (a
+// lock file did).
+void TestSettings::lastFreeBlockTakesTheSave()
+{
+    const QString folder = QFileInfo(FFile).absolutePath();
+    const TTinyTmpfs disk(folder);
+    if (!disk.Mounted())
+        QSKIP("Mounting a tmpfs needs root");
+    WriteFileBytes(FFile, "[General]\nClocks=Home\n\n[Clocks]\n0_Zone=Europe/London\n");
+    WriteSettingString(Root, QStringLiteral("Clocks"), QStringLiteral("Work"));
+    QCOMPARE(FileBytes(FFile), QByteArray("[General]\nClocks=Work\n\n[Clocks]\n"
+                                          "0_Zone=Europe/London\n"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"Clocks.ini"_s});
 }
 
 void TestSettings::notTextFileIsCopiedBeforeWrite_data()
