@@ -1,5 +1,6 @@
 #include "autostart.h"
 
+#include "core/settings/settings.h"
 #include "core/system/applicationid.h"
 
 #include <QDir>
@@ -43,14 +44,9 @@ QString EscapeStringValue(const QString &value)
 
 QString StartupFolder()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || QDir::isRelativePath(config)) {
-        const QString home = QDir::homePath();
-        if (home.isEmpty())
-            return {};
-        config = home + QStringLiteral("/.config");
-    }
-    return config + QStringLiteral("/autostart");
+    // The same folder as the settings file's, whatever the environment says.
+    const QString config = UserConfigFolder();
+    return config.isEmpty() ? QString() : config + QStringLiteral("/autostart");
 }
 
 QString StartupShortcutPath()

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// $XDG_CONFIG_HOME/autostart, or ~/.config/autostart; empty when neither the
-// variable nor a home folder is known.
+// "autostart" in the user's configuration folder (UserConfigFolder: the
+// settings file's too); empty when there is none.
 QString StartupFolder();
 // The autostart entry's full path, or empty when there is no startup folder.
 QString StartupShortcutPath();

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringList>
 #include <cerrno>
@@ -37,10 +36,7 @@ QString DefaultFileName()
 {
     // Where QSettings put it. Not asked of QSettings: it reads the file at
     // once, and a FIFO there would block.
-    static const QString fileName =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        u"/Vorkel/Clocks.ini"_s;
-    return fileName;
+    return UserConfigFolder() + u"/Vorkel/Clocks.ini"_s;
 }
 
 // The settings file is tiny; anything this large is no settings file.
@@ -515,6 +511,21 @@ void TSettingsUpdate::Commit()
     // Whatever Store() decides, the update is over.
     const std::unique_ptr<TStaged> staged = std::move(OpenUpdate());
     staged->Store();
+}
+
+QString UserConfigFolder()
+{
+    // Qt 6.4 takes a relative value as it stands, relative to the current
+    // folder, where the session would look for no autostart entry and the
+    // next start from elsewhere would find no settings.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config)) {
+        const QString home = QDir::homePath();
+        if (home.isEmpty())
+            return {};
+        config = home + u"/.config"_s;
+    }
+    return config;
 }
 
 void SetSettingsNoticeHandler(TSettingsNoticeHandler handler)

@@ -90,7 +90,12 @@ void SetSettingsNoticeHandler(TSettingsNoticeHandler handler);
 // Raises the write error when the copy cannot be made.
 void KeepUnreadableSettings();
 
-// The settings file in use.
+// The user's configuration folder as the XDG base directory specification
+// defines it: $XDG_CONFIG_HOME, or ~/.config where that is unset, empty or
+// relative (which the specification says to ignore). Empty without either.
+QString UserConfigFolder();
+// The settings file in use: "Vorkel/Clocks.ini" in UserConfigFolder() unless
+// SetSettingsFileName chose another.
 QString SettingsFileName();
 // Puts the settings in another file (tests; empty restores the user's file).
 void SetSettingsFileName(const QString &fileName);

@@ -1,10 +1,15 @@
 #include "core/settings/autostart.h"
+#include "core/settings/settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 // Reads an Exec value back the way a session manager does: string-value
@@ -54,6 +59,8 @@ private Q_SLOTS:
     void init();
     void tickUntickAndCancel();
     void existingWantedEntryIsLeftAlone();
+    void settingsAndEntryShareTheConfigFolder_data();
+    void settingsAndEntryShareTheConfigFolder();
     void execQuoting_data();
     void execQuoting();
     void entryIsValid();
@@ -94,6 +101,32 @@ void TestAutostart::existingWantedEntryIsLeftAlone()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(ExecArgumentFrom(QString::fromUtf8(file.readAll())),
              QStringLiteral("/elsewhere/prog"));
+}
+
+void TestAutostart::settingsAndEntryShareTheConfigFolder_data()
+{
+    QTest::addColumn<QString>("configHome"); // relative to the test folder when not absolute
+    QTest::addColumn<QString>("folder");     // expected, relative to the test folder
+    QTest::newRow("absolute") << u"/cfg"_s << u"cfg"_s;
+    QTest::newRow("relative: ignored") << u"cfg"_s << u"home/.config"_s;
+    QTest::newRow("empty") << QString() << u"home/.config"_s;
+}
+
+void TestAutostart::settingsAndEntryShareTheConfigFolder()
+{
+    QFETCH(QString, configHome);
+    QFETCH(QString, folder);
+    const QString base = FConfig.path();
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", (base + u"/home"_s).toUtf8());
+    qputenv("XDG_CONFIG_HOME",
+            (configHome.startsWith(u'/') ? base + configHome : configHome).toUtf8());
+    const QString expected = base + u'/' + folder;
+    const QString settings = SettingsFileName();
+    const QString startup = StartupFolder();
+    qputenv("HOME", oldHome);
+    QCOMPARE(settings, expected + u"/Vorkel/Clocks.ini"_s);
+    QCOMPARE(startup, expected + u"/autostart"_s);
 }
 
 void TestAutostart::execQuoting_data()
