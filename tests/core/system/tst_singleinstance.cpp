@@ -1,9 +1,12 @@
 #include "core/system/singleinstance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <optional>
+#include <sys/mount.h>
 
 class TestSingleInstance : public QObject
 {
@@ -12,6 +15,8 @@ class TestSingleInstance : public QObject
 private Q_SLOTS:
     void secondCopy_data();
     void secondCopy();
+    void readOnlyRuntimeFolder_data();
+    void readOnlyRuntimeFolder();
 };
 
 void TestSingleInstance::secondCopy_data()
@@ -47,6 +52,40 @@ void TestSingleInstance::secondCopy()
     // Once the first copy ends, the next start is the first again.
     holder.reset();
     QVERIFY(TSingleInstance(path).First());
+}
+
+void TestSingleInstance::readOnlyRuntimeFolder_data()
+{
+    QTest::addColumn<bool>("leftOver"); // a lock file made before the folder became read-only
+    QTest::newRow("no lock file there: the one beside the settings") << false;
+    QTest::newRow("a lock file there: locked read-only") << true;
+}
+
+void TestSingleInstance::readOnlyRuntimeFolder()
+{
+    QFETCH(bool, leftOver);
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("run"));
+    QVERIFY(QDir().mkpath(runtime));
+    const QByteArray folder = QFile::encodeName(runtime);
+    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=8k") != 0)
+        QSKIP("Mounting a tmpfs needs root");
+    const std::unique_ptr<const char, void (*)(const char *)> unmount(
+        folder.constData(), [](const char *path) { ::umount(path); });
+    const QStringList paths = {runtime + QStringLiteral("/vorkelclocks.lock"),
+                               dir.filePath(QStringLiteral("config/vorkelclocks.lock"))};
+    if (leftOver) {
+        QFile file(paths[0]);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(::mount("tmpfs", folder.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=8k"), 0);
+    {
+        const TSingleInstance firstCopy(paths);
+        QVERIFY(firstCopy.First());
+        QVERIFY(!TSingleInstance(paths).First());
+    }
+    QVERIFY(TSingleInstance(paths).First());
+    QCOMPARE(QFile::exists(paths[1]), !leftOver);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
