@@ -28,6 +28,10 @@ int TSystemClock::LocalOffsetSecs(std::int64_t utcMSecs) const
 {
     const std::time_t t = static_cast<std::time_t>(utcMSecs / 1000);
     std::tm local{};
+    // localtime_r keeps the zone it read first; tzset reads it again when
+    // /etc/localtime was replaced (the user moved the machine's zone) or TZ
+    // changed, at the cost of one stat of the file otherwise.
+    tzset();
     localtime_r(&t, &local);
     return static_cast<int>(local.tm_gmtoff);
 }

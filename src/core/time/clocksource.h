@@ -14,7 +14,8 @@ public:
 
     // Milliseconds since 1970-01-01 00:00 UTC.
     virtual std::int64_t UtcMSecs() const = 0;
-    // Seconds east of UTC of the machine's own zone at that UTC moment.
+    // Seconds east of UTC of the machine's own zone at that UTC moment; the
+    // system clock follows a change of the machine's zone while running.
     virtual int LocalOffsetSecs(std::int64_t utcMSecs) const = 0;
 
     // The source in use: the system clock unless a test installed another.

@@ -6,6 +6,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -105,6 +106,7 @@ private Q_SLOTS:
     void localDifference();
     void hintDetails_data();
     void hintDetails();
+    void hintFollowsSystemZoneChange();
 };
 
 void TestZoneTexts::clockState_data()
@@ -284,6 +286,28 @@ void TestZoneTexts::hintDetails()
     MakeZone(zone, kind);
     const TFakeClock clock(utc, localOffset);
     QCOMPARE(ClockHintDetails(zone, useDaylight, NowUTC()), expected);
+}
+
+// The machine's zone changed while the program runs (/etc/localtime
+// replaced, here TZ): the next hint tells the new difference.
+void TestZoneTexts::hintFollowsSystemZoneChange()
+{
+    const QByteArray oldTz = qgetenv("TZ");
+    const bool hadTz = qEnvironmentVariableIsSet("TZ");
+    TTimeZone tokyo;
+    tokyo.UTCOffset = 540;
+    qputenv("TZ", "UTC0");
+    tzset();
+    const QString before = ClockHintDetails(tokyo, true, NowUTC()).split(u'\n').last();
+    qputenv("TZ", "JST-9");
+    const QString after = ClockHintDetails(tokyo, true, NowUTC()).split(u'\n').last();
+    if (hadTz)
+        qputenv("TZ", oldTz);
+    else
+        qunsetenv("TZ");
+    tzset();
+    QCOMPARE(before, u"9 hours ahead of local time"_s);
+    QCOMPARE(after, u"same time as here"_s);
 }
 
 QTEST_GUILESS_MAIN(TestZoneTexts)
