@@ -56,7 +56,8 @@ public:
 
     // Stores the clock list and the settings in one update, all or nothing,
     // then the start-up entry for programPath. Throws (with nothing stored)
-    // when the alarm time is no time or the store refuses the write.
+    // when the alarm time is no time or the store refuses the write, and
+    // EStartupEntryError when all but the start-up entry was stored.
     void Commit(const QString &programPath) const;
 
     // The chosen settings, stored by Commit.

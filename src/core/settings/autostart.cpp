@@ -3,6 +3,7 @@
 #include "core/settings/settings.h"
 #include "core/system/applicationid.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -110,9 +111,14 @@ bool UpdateAutostartEntry(bool wanted, bool apply, const QString &programPath)
     const bool existed = QFileInfo::exists(path);
     if (!apply)
         return existed;
-    if (existed && !wanted)
-        QFile::remove(path);
-    else if (wanted && !existed)
-        CreateStartupShortcut(path, programPath);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (existed && !wanted && !QFile::remove(path)) {
+        throw EStartupEntryError(
+            QCoreApplication::translate("Autostart", "Unable to delete \"%1\"").arg(shown));
+    }
+    if (wanted && !existed && !CreateStartupShortcut(path, programPath)) {
+        throw EStartupEntryError(
+            QCoreApplication::translate("Settings", "Unable to open \"%1\" for write").arg(shown));
+    }
     return existed;
 }

@@ -2,7 +2,17 @@
 // autostart folder. The file's existence is the whole state of the setting.
 #pragma once
 
+#include "core/system/exceptions.h"
+
 #include <QString>
+
+// An autostart entry that could not be written or removed; the message names
+// the entry's path.
+class EStartupEntryError : public Exception
+{
+public:
+    using Exception::Exception;
+};
 
 // "autostart" in the user's configuration folder (UserConfigFolder: the
 // settings file's too); empty when there is none.
@@ -12,8 +22,8 @@ QString StartupShortcutPath();
 
 // Reports whether the entry existed; with apply, creates it (wanted, absent)
 // or deletes it (not wanted, present) for the given program. An entry that
-// exists and is wanted is left as it is. Failures are not reported: the next
-// call reads the file's real state.
+// exists and is wanted is left as it is. Raises EStartupEntryError when the
+// entry cannot be created or deleted; the next call reads the real state.
 bool UpdateAutostartEntry(bool wanted, bool apply, const QString &programPath);
 
 // Writes the entry for a program (full path). Returns false when it cannot.

@@ -8,6 +8,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <optional>
+#include <sys/mount.h>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +62,8 @@ private Q_SLOTS:
     void init();
     void tickUntickAndCancel();
     void existingWantedEntryIsLeftAlone();
+    void failuresAreRaised_data();
+    void failuresAreRaised();
     void settingsAndEntryShareTheConfigFolder_data();
     void settingsAndEntryShareTheConfigFolder();
     void execQuoting_data();
@@ -75,6 +80,8 @@ void TestAutostart::init()
 {
     QVERIFY(FConfig.isValid());
     qputenv("XDG_CONFIG_HOME", FConfig.path().toUtf8());
+    if (QFileInfo(StartupFolder()).isFile())
+        QFile::remove(StartupFolder()); // left by failuresAreRaised
     QFile::remove(StartupShortcutPath());
 }
 
@@ -101,6 +108,55 @@ void TestAutostart::existingWantedEntryIsLeftAlone()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(ExecArgumentFrom(QString::fromUtf8(file.readAll())),
              QStringLiteral("/elsewhere/prog"));
+}
+
+void TestAutostart::failuresAreRaised_data()
+{
+    QTest::addColumn<bool>("wanted");
+    QTest::addColumn<QString>("fault"); // "file": a file where the folder goes; "ro": read-only
+    QTest::addColumn<QString>("message");
+    QTest::newRow("created, a file in the folder's place")
+        << true << u"file"_s << u"Unable to open \"%1\" for write"_s;
+    QTest::newRow("created, a read-only folder")
+        << true << u"ro"_s << u"Unable to open \"%1\" for write"_s;
+    QTest::newRow("deleted, a read-only folder")
+        << false << u"ro"_s << u"Unable to delete \"%1\""_s;
+}
+
+void TestAutostart::failuresAreRaised()
+{
+    QFETCH(bool, wanted);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    const QString folder = StartupFolder();
+    const QString entry = StartupShortcutPath();
+    std::unique_ptr<const char, void (*)(const char *)> unmount(
+        nullptr, [](const char *path) { ::umount(path); });
+    const QByteArray mountPoint = QFile::encodeName(folder);
+    if (fault == u"file"_s) {
+        QDir(folder).removeRecursively();
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(folder));
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
+            QSKIP("Mounting a tmpfs needs root");
+        unmount.reset(mountPoint.constData());
+        if (!wanted)
+            QVERIFY(CreateStartupShortcut(entry, u"/opt/vorkel/vorkelclocks"_s));
+        QCOMPARE(
+            ::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=8k"),
+            0);
+    }
+    std::optional<QString> error;
+    try {
+        UpdateAutostartEntry(wanted, true, u"/opt/vorkel/vorkelclocks"_s);
+    } catch (const EStartupEntryError &e) {
+        error = e.Message();
+    }
+    QCOMPARE(error, message.arg(entry));
+    // What the options dialog then shows: the entry as it really is.
+    QCOMPARE(UpdateAutostartEntry(false, false, {}), !wanted);
 }
 
 void TestAutostart::settingsAndEntryShareTheConfigFolder_data()
