@@ -249,7 +249,11 @@ void TestZoneGen::databaseFromTzDirectory()
                       "Z Europe/Plain 1:00 - CET\n"
                       "Z Europe/Broken 1:00 - CET\n"
                       "Z CET 1:00 - CET\n"
-                      "L Europe/Plain Europe/Alias\n"));
+                      "L Europe/Plain Europe/Alias\n"
+                      "L Europe/Alias Europe/Older_Alias\n"
+                      "L Europe/Broken Europe/Broken_Alias\n"
+                      "L Europe/Loop_A Europe/Loop_B\n"
+                      "L Europe/Loop_B Europe/Loop_A\n"));
 
     // +01 all year, +00 around Ramadan, which comes eleven days earlier
     // each year; from 2033 on the tz data stops listing changes.
@@ -324,7 +328,13 @@ void TestZoneGen::databaseFromTzDirectory()
     QVERIFY(text.find("[Etc/UTC]\nUTCOffset=0\nStandardAbbr=UTC\nStandardOffset=0\n"
                       "StandardOnMonth=0\nDaylightAbbr=\nDaylightOffset=0\nDaylightOnMonth=0\n") !=
             std::string::npos);
-    QVERIFY(text.find("Alias") == std::string::npos);
+    // Links name their zone's aliases, also through another link; a link to
+    // a zone left out or to no zone names none.
+    QVERIFY(text.find("DaylightOnTime=1:00\nAliases=Europe/Alias;Europe/Older Alias\n") !=
+            std::string::npos);
+    QCOMPARE(text.find("Aliases="), text.rfind("Aliases="));
+    QVERIFY(text.find("Broken") == std::string::npos);
+    QVERIFY(text.find("Loop") == std::string::npos);
 
     const std::string report = ReportText(*database);
     QVERIFY(report.find("zones written: 3\n") != std::string::npos);

@@ -126,6 +126,49 @@ std::vector<std::string> CanonicalZoneNames(const std::string &tzDir, std::strin
     return result;
 }
 
+std::map<std::string, std::string> ZoneLinks(const std::string &tzDir)
+{
+    std::map<std::string, std::string> links;
+    std::ifstream zi(tzDir + "/tzdata.zi");
+    std::string line;
+    while (std::getline(zi, line)) {
+        if (line.rfind("L ", 0) != 0)
+            continue;
+        std::istringstream fields(line.substr(2));
+        std::string target, name;
+        if (fields >> target >> name)
+            links.emplace(name, target);
+    }
+    return links;
+}
+
+namespace {
+
+// Each link's name among the aliases of the zone its chain of links ends at,
+// where that zone is written.
+void AddAliases(TZoneDatabase &database, const std::map<std::string, std::string> &links)
+{
+    std::map<std::string, TZoneResult *> written;
+    for (TZoneResult &zone : database.Zones)
+        written.emplace(zone.TzName, &zone);
+    for (const auto &[name, firstTarget] : links) {
+        std::string target = firstTarget;
+        // A link may lead to another link; a loop leads nowhere.
+        for (int depth = 0; depth < 8 && !written.count(target); ++depth) {
+            const auto next = links.find(target);
+            if (next == links.end())
+                break;
+            target = next->second;
+        }
+        if (const auto zone = written.find(target); zone != written.end())
+            zone->second->Aliases.push_back(ShownZoneName(name));
+    }
+    for (TZoneResult &zone : database.Zones)
+        std::sort(zone.Aliases.begin(), zone.Aliases.end());
+}
+
+} // namespace
+
 std::optional<TZoneDatabase> GenerateZoneDatabase(const TGeneratorOptions &options,
                                                   std::string &error)
 {
@@ -149,7 +192,7 @@ std::optional<TZoneDatabase> GenerateZoneDatabase(const TGeneratorOptions &optio
             continue;
         }
         fit->Zone.Name = ShownZoneName(tzName);
-        TZoneResult result{tzName, std::move(*fit), {}};
+        TZoneResult result{tzName, std::move(*fit), {}, {}};
         if (!result.Fit.RulesWrong.empty())
             result.Reason = StatedReason(result.Fit, options.Fit);
         database.Zones.push_back(std::move(result));
@@ -158,6 +201,7 @@ std::optional<TZoneDatabase> GenerateZoneDatabase(const TGeneratorOptions &optio
               [](const TZoneResult &a, const TZoneResult &b) {
                   return a.Fit.Zone.Name < b.Fit.Zone.Name;
               });
+    AddAliases(database, ZoneLinks(options.TzDir));
     return database;
 }
 
@@ -179,6 +223,12 @@ std::string ZoneFileText(const TZoneDatabase &database)
                 notes += "# " + WrongText(interval) + "\n";
             section.insert(section.find('\n') + 1, notes);
         }
+        if (!zone.Aliases.empty()) {
+            std::string names;
+            for (const std::string &alias : zone.Aliases)
+                names += (names.empty() ? "" : ";") + alias;
+            section += "Aliases=" + names + "\n";
+        }
         text += "\n" + section;
     }
     return text;
@@ -199,6 +249,10 @@ std::string ReportText(const TZoneDatabase &database)
     for (const TZoneResult &zone : database.Zones)
         if (!zone.Fit.Zone.Changes.empty())
             out << "  " << zone.TzName << ": " << zone.Reason << "\n";
+    std::size_t aliases = 0;
+    for (const TZoneResult &zone : database.Zones)
+        aliases += zone.Aliases.size();
+    out << "aliases written (tz database links to the zones): " << aliases << "\n";
     out << "zones approximated: " << count - database.ExactCount() << "\n";
     for (const TZoneResult &zone : database.Zones) {
         if (zone.Fit.Wrong.empty())

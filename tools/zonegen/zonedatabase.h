@@ -4,6 +4,7 @@
 
 #include "zonefit.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ struct TZoneResult
     std::string TzName; // "America/New_York"
     TFit Fit;           // Fit.Zone.Name is the shown name, "America/New York"
     std::string Reason; // why its changes are stated outright; empty for rules alone
+    // Shown names of the tz database's links to the zone (its former names and
+    // other spellings: "Europe/Kiev" for Europe/Kyiv), sorted; a clock stored
+    // under one of them finds the zone.
+    std::vector<std::string> Aliases;
 };
 
 struct TLeftOut
@@ -44,6 +49,11 @@ struct TZoneDatabase
 // The zone names of the tz database proper: the Zone lines of tzdata.zi, or
 // zone1970.tab where that is missing; geographic names only, plus Etc/UTC.
 std::vector<std::string> CanonicalZoneNames(const std::string &tzDir, std::string &version);
+
+// The links of the tz database (the L lines of tzdata.zi, which hold those of
+// its file "backward"): link name → the name it links to. Empty without
+// tzdata.zi.
+std::map<std::string, std::string> ZoneLinks(const std::string &tzDir);
 
 // "America/Port_of_Spain" → "America/Port of Spain"
 std::string ShownZoneName(const std::string &tzName);

@@ -21,7 +21,9 @@ std::int64_t MSecsBetween(TDateTime from, TDateTime to)
 
 bool TAlarm::IsDue() const
 {
-    return Clock != nullptr && Clock->LocalTimeNow() >= Time;
+    // A clock whose zone is unknown has no local time to ring at; the alarm
+    // stays set for when its zone is known again.
+    return Clock != nullptr && !Clock->UnknownZone && Clock->LocalTimeNow() >= Time;
 }
 
 QString TAlarm::MessageText() const

@@ -132,6 +132,8 @@ QString TWorldClocks::TrayHint() const
 QString TWorldClocks::TitleCaption(int index, TDateTime utc) const
 {
     const TCustomisedTimeZone &clock = Clock(index);
+    if (clock.UnknownZone)
+        return UnknownZoneTitle(clock.Title);
     const bool inDaylight = clock.UseDaylight && clock.IsDaylightAt(utc);
     return clock.Title + u" ("_s + (inDaylight ? clock.DaylightAbbr : clock.StandardAbbr) + u')';
 }
@@ -139,8 +141,15 @@ QString TWorldClocks::TitleCaption(int index, TDateTime utc) const
 QString TWorldClocks::ClockHint(int index, TDateTime utc) const
 {
     const TCustomisedTimeZone &clock = Clock(index);
+    if (clock.UnknownZone)
+        return clock.Name + u'\n' + UnknownZoneHint();
     return clock.Name + u" ("_s + GMTText(clock.UTCOffset + clock.StandardOffset, true) + u")\n"_s +
            ClockHintDetails(clock, clock.UseDaylight, utc);
+}
+
+QString TWorldClocks::TakeUnknownZonesNotice()
+{
+    return UnknownZonesNotice(FClocks, FUnknownZonesSaid);
 }
 
 int TWorldClocks::FindClockByTitle(const QString &title) const

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class TWorldClocks
 {
@@ -62,6 +63,10 @@ public:
     // The two-line hint of a clock: its zone and offset, then its state.
     QString ClockHint(int index, TDateTime utc) const;
 
+    // What to tell the user of clocks whose zone the zone file does not name
+    // (UnknownZonesNotice), once a run for each zone; empty when nothing new.
+    QString TakeUnknownZonesNotice();
+
     // Index of the first clock whose title equals title, ignoring case; -1.
     int FindClockByTitle(const QString &title) const;
     // Index of the first entry of a clock list with the title and zone name
@@ -77,4 +82,5 @@ private:
     QString FTimeFormat;
     TStoredFont FFont = DesignClockFont();
     TAlarm FAlarm;
+    QStringList FUnknownZonesSaid; // stored zone names the user was told are unknown
 };

@@ -27,6 +27,9 @@ void TClockListModel::SetByName(bool byName)
 
 QString TClockListModel::EntryText(const TCustomisedTimeZone &clock) const
 {
+    if (clock.UnknownZone) {
+        return UnknownZoneTitle(clock.Title); // its offset is unknown too
+    }
     return FByName ? ZoneEntryText(clock, clock.Title, true) : clock.TitleWithOffset();
 }
 

@@ -50,12 +50,19 @@ void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones)
             const QString title = (end < 0 ? text : text.left(end)).trimmed();
             text = end < 0 ? QString() : text.mid(end + 1);
 
-            const int index =
-                zones.IndexOf(ReadSettingString(ClockListGroup, ZoneValue(n), QString()));
-            if (index < 0)
+            const QString zoneName = ReadSettingString(ClockListGroup, ZoneValue(n), QString());
+            if (zoneName.isEmpty())
                 continue; // n still counts it: titles and numbered values stay paired
             auto clock = std::make_unique<TCustomisedTimeZone>();
-            clock->Assign(*zones.ZoneAt(index));
+            if (const int index = zones.IndexOfZone(zoneName); index >= 0) {
+                // Under the zone's present name, which the next save stores.
+                clock->Assign(*zones.ZoneAt(index));
+            } else {
+                // Kept as stored, so that saving the list never drops it and a
+                // later zone file that knows the name shows it again.
+                clock->Name = zoneName;
+                clock->UnknownZone = true;
+            }
             clock->Title = title.isEmpty() ? clock->CityName() : title;
             clock->UseDaylight = ReadSettingBool(ClockListGroup, UseDaylightValue(n), true);
             list.Add(std::move(clock));

@@ -31,10 +31,12 @@ inline const QString ValueFont = QStringLiteral("Font"); // see EncodeFont
 inline const QString ValueSortZonesByName = QStringLiteral("SortZonesByName");
 
 // Fills list (emptied first, made unsorted) with the stored clocks, each a
-// copy of its zone in zones, found by name in any case. Titles come from
-// "Clocks", split at ";" and trimmed; an empty one becomes the zone's city
-// name. A clock whose zone is unknown is left out, the others keep their
-// places. Never throws: whatever goes wrong leaves the list empty.
+// copy of its zone in zones, found by name or alias in any case
+// (TTimeZoneList::IndexOfZone). Titles come from "Clocks", split at ";" and
+// trimmed; an empty one becomes the zone's city name. A clock whose zone
+// zones does not know keeps its place as an UnknownZone clock under the
+// stored name; a title without any stored zone name is left out. Never
+// throws: whatever goes wrong leaves the list empty.
 void LoadClockList(TTimeZoneList &list, const TTimeZoneList &zones);
 
 // Replaces the stored clock list by list, all or nothing: raises

@@ -404,6 +404,9 @@ void TCustomisedTimeZone::Assign(const TTimeZone &source)
     if (const auto *clock = dynamic_cast<const TCustomisedTimeZone *>(&source)) {
         Title = clock->Title;
         UseDaylight = clock->UseDaylight;
+        UnknownZone = clock->UnknownZone;
+    } else {
+        UnknownZone = false;
     }
     TTimeZone::Assign(source);
 }

@@ -157,8 +157,13 @@ class TCustomisedTimeZone : public TTimeZone
 public:
     bool UseDaylight = false;
     QString Title;
+    // A stored clock whose zone (Name) the zone file does not name: kept so
+    // that it is stored again as it was, but its zone fields mean nothing and
+    // it has no time to show.
+    bool UnknownZone = false;
 
-    // From another TCustomisedTimeZone also copies Title and UseDaylight.
+    // From another TCustomisedTimeZone also copies Title, UseDaylight and
+    // UnknownZone; a plain zone is a known one.
     void Assign(const TTimeZone &source) override;
     QString TitleWithOffset() const;
 };

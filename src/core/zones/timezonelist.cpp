@@ -217,6 +217,16 @@ int TTimeZoneList::IndexOf(const QString &text) const
     return -1;
 }
 
+int TTimeZoneList::IndexOfZone(const QString &name) const
+{
+    const int index = IndexOf(name);
+    if (index >= 0) {
+        return index;
+    }
+    const auto current = FAliases.constFind(name.toCaseFolded());
+    return current == FAliases.cend() ? -1 : IndexOf(*current);
+}
+
 void TTimeZoneList::Delete(int index)
 {
     Take(index);
@@ -251,4 +261,5 @@ void TTimeZoneList::Clear()
         entry.Zone.reset();
     }
     FEntries.clear();
+    FAliases.clear();
 }

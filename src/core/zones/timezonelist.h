@@ -3,6 +3,7 @@
 
 #include "core/zones/timezone.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -39,14 +40,20 @@ public:
     // Adds each zone under its Name, as Add does one by one (in sorted mode
     // the first of a name stays), in time linear-logarithmic in the count.
     void AddAll(std::vector<std::unique_ptr<TTimeZone>> zones);
-    int IndexOf(const QString &text) const;     // case-insensitive; -1 when absent
+    int IndexOf(const QString &text) const; // case-insensitive; -1 when absent
+    // The zone a stored name stands for: the zone of that name, else the zone
+    // whose section lists it among its Aliases (names the tz database keeps
+    // as links to it, such as a city's former spelling: Europe/Kiev for
+    // Europe/Kyiv); -1 for neither.
+    int IndexOfZone(const QString &name) const;
     void Delete(int index);                     // frees the zone
     std::unique_ptr<TTimeZone> Take(int index); // removes without freeing
     void Move(int from, int to);
     void Clear(); // frees the zones
 
     // Reads every section of a zone file and adds its zones. Throws
-    // EFOpenError (path and reason) or ETimeZoneError; zones read before an
+    // EFileOpenError (path and reason; also for a file that holds no zone,
+    // which is no zone database) or ETimeZoneError; zones read before an
     // error stay in the list.
     void LoadFromZoneFile(const QString &fileName);
     // The same from text already in memory (tests, fuzzing).
@@ -63,10 +70,15 @@ private:
     };
     int FindSorted(const QString &text, bool &found) const;
     void SortKeepingFirst();
+    // LoadFromZoneText, giving the number of sections read.
+    int ReadZoneText(const QStringList &lines);
+    void AddAliases(const TTimeZone &zone, const QString &names);
 
     std::vector<TEntry> FEntries;
     bool FSorted = true;
     QString FVersion;
+    // Aliases, case-folded, to the name of their zone.
+    QHash<QString, QString> FAliases;
 };
 
 // Locale-aware text comparison (QCollator, the user's locale).

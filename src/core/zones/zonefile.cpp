@@ -5,6 +5,8 @@
 #include "core/time/datetimeformat.h"
 #include "core/zones/timezonelist.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <limits>
@@ -316,14 +318,27 @@ QStringList SplitZoneFileLines(const QString &text)
 
 void TTimeZoneList::LoadFromZoneFile(const QString &fileName)
 {
-    LoadFromZoneText(
-        SplitZoneFileLines(DecodeZoneFileText(ReadRegularFile(fileName, MaxZoneFileBytes))));
+    const QStringList lines =
+        SplitZoneFileLines(DecodeZoneFileText(ReadRegularFile(fileName, MaxZoneFileBytes)));
+    // An empty file (a disk that filled up while it was written, a failed
+    // package upgrade) would read as a world without zones, where every
+    // stored clock is lost.
+    if (ReadZoneText(lines) == 0) {
+        throw EFileOpenError(
+            QCoreApplication::translate("TTimeZoneList", "\"%1\" holds no time zones")
+                .arg(QDir::toNativeSeparators(fileName)));
+    }
+}
+
+void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
+{
+    ReadZoneText(lines);
 }
 
 // A section runs from its header to the line before the next header. The last
 // line of the text always closes the open section and belongs to its body,
 // even when it is a header itself.
-void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
+int TTimeZoneList::ReadZoneText(const QStringList &lines)
 {
     // Taken from the text the zones come from, so that it is their version
     // even when the file has been made anew since.
@@ -346,7 +361,9 @@ void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
                 zone->Name = lines[header];
                 zone->Name.remove(u'[').remove(u']');
                 const qsizetype bodyEnd = last ? i + 1 : i;
-                zone->LoadFromSection(lines.mid(header + 1, bodyEnd - header - 1));
+                const QStringList body = lines.mid(header + 1, bodyEnd - header - 1);
+                zone->LoadFromSection(body);
+                AddAliases(*zone, Value(body, u"Aliases"));
                 zones.push_back(std::move(zone));
             }
             header = i;
@@ -355,5 +372,20 @@ void TTimeZoneList::LoadFromZoneText(const QStringList &lines)
         AddAll(std::move(zones));
         throw;
     }
+    const int read = static_cast<int>(zones.size());
     AddAll(std::move(zones));
+    return read;
+}
+
+//   Aliases = [name (";" name)*]
+// Each name one the zone is also known by; the first zone to claim a name
+// keeps it.
+void TTimeZoneList::AddAliases(const TTimeZone &zone, const QString &names)
+{
+    for (const QString &alias : names.split(u';', Qt::SkipEmptyParts)) {
+        const QString key = alias.toCaseFolded();
+        if (!FAliases.contains(key)) {
+            FAliases.insert(key, zone.Name);
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include "core/time/datetimeformat.h"
 #include "core/time/formatsettings.h"
 #include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -142,4 +143,41 @@ QString GMTText(int minutes, bool omitZero)
         return u"GMT"_s;
     }
     return u"GMT "_s + OffsetText(minutes);
+}
+
+QString UnknownZoneTitle(const QString &title)
+{
+    return ZoneTexts::tr("%1 (zone unknown)").arg(title);
+}
+
+QString UnknownZoneCaption()
+{
+    //: Shown in place of a time by a clock whose time zone is unknown
+    return ZoneTexts::tr("--:--");
+}
+
+QString UnknownZoneHint()
+{
+    return ZoneTexts::tr("This zone is not in the time zone data, so the clock shows no time.\n"
+                         "It is kept as it is, and shows the time again once the zone is known.");
+}
+
+QString UnknownZonesNotice(const TTimeZoneList &clocks, QStringList &said)
+{
+    QStringList lines;
+    for (int i = 0; i < clocks.Count(); ++i) {
+        const TCustomisedTimeZone *clock = clocks.ClockAt(i);
+        if (clock == nullptr || !clock->UnknownZone || said.contains(clock->Name)) {
+            continue;
+        }
+        said.append(clock->Name);
+        lines << ZoneTexts::tr("%1: %2").arg(clock->Title, clock->Name);
+    }
+    if (lines.isEmpty()) {
+        return {};
+    }
+    return ZoneTexts::tr("The time zone data does not know the zone of these clocks:") + u"\n\n"_s +
+           lines.join(u'\n') + u"\n\n"_s +
+           ZoneTexts::tr("They are kept, marked \"zone unknown\", and show no time until the "
+                         "time zone data knows their zones again.");
 }

@@ -6,8 +6,10 @@
 #include "core/time/datetime.h"
 
 #include <QString>
+#include <QStringList>
 
 class TTimeZone;
+class TTimeZoneList;
 
 // "+5:30": signed hours, the user's time separator, two-digit minutes.
 QString OffsetText(int minutes);
@@ -42,3 +44,14 @@ QString NextChangeText(const TTimeZone &zone, TDateTime utc);
 // user's local time at that UTC moment ("5 hours ahead of local time",
 // "9 hours 30 minutes behind local time", "same time as here").
 QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc);
+
+// A clock whose zone the zone file does not name (UnknownZone) shows its title
+// with a mark, "Kiev (zone unknown)", and this caption instead of a time.
+QString UnknownZoneTitle(const QString &title);
+QString UnknownZoneCaption();
+// The lines of its hint under the zone's stored name.
+QString UnknownZoneHint();
+// What to tell the user of the clocks whose zone is unknown and whose zone
+// names are not yet in said, which gets them: one line per clock under one
+// sentence, or empty when there is nothing new to say.
+QString UnknownZonesNotice(const TTimeZoneList &clocks, QStringList &said);

@@ -291,6 +291,8 @@ void TClocksForm::ShowClockList()
     // Measured with their captions, so the layout has their real heights.
     FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()));
     ArrangeClocks();
+    if (const QString notice = FWorld.TakeUnknownZonesNotice(); !notice.isEmpty())
+        SoundMessageDlg(notice, TMsgDlgType::Warning, QMessageBox::Ok);
 }
 
 void TClocksForm::LoadSettings()

@@ -430,6 +430,15 @@ void TZoneForm::ShowZoneInfo()
     }
     FUi->ZonedClockTemp->show();
     FUi->InfoBox->setTitle(u' ' + zone->Name + u' ');
+    if (const auto *clock = dynamic_cast<const TCustomisedTimeZone *>(zone);
+        clock != nullptr && clock->UnknownZone) {
+        showStandardOnly();
+        FUi->LblOffset->setText(tr("unknown"));
+        FUi->LblDescrip->setText(UnknownZoneHint());
+        FUi->LblDescrip->show();
+        FitDescription();
+        return;
+    }
     FUi->LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
                             QStringLiteral(" (") + zone->StandardAbbr + u')');
     const QString description = ZoneInfoText(*zone, NowUTC());
@@ -601,6 +610,10 @@ void TZoneForm::SelectClock(int index)
     FUi->EditClockTitle->setText(clock->Title);
     FUi->ChkClockUseDaylight->setEnabled(clock->ObservesDaylight());
     FUi->ChkClockUseDaylight->setChecked(clock->ObservesDaylight() && clock->UseDaylight);
+    if (clock->UnknownZone) {
+        FUi->BoxClock->setTitle(u' ' + UnknownZoneTitle(clock->CityName()) + u' ');
+        return;
+    }
     FUi->BoxClock->setTitle(u' ' + clock->CityName() + QStringLiteral(" (") + clock->StandardAbbr +
                             QStringLiteral(", ") +
                             GMTText(clock->UTCOffset + clock->StandardOffset, false) +

@@ -5,6 +5,7 @@
 #include "core/time/datetimeformat.h"
 #include "core/time/formatsettings.h"
 #include "core/zones/timezone.h"
+#include "core/zones/zonetexts.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -123,10 +124,18 @@ QString TZonedClock::ClockText(TDateTime value) const
     return date + time;
 }
 
+QString TZonedClock::CurrentText() const
+{
+    const auto *clock = dynamic_cast<const TCustomisedTimeZone *>(FZone);
+    if (clock != nullptr && clock->UnknownZone)
+        return UnknownZoneCaption();
+    return ClockText(ZoneTime());
+}
+
 void TZonedClock::RefreshTime()
 {
     FTimer.stop();
-    SetCaption(ClockText(ZoneTime()));
+    SetCaption(CurrentText());
     FTimer.setInterval(1000 - LocalMilliseconds());
     if (FActive)
         FTimer.start();
@@ -134,7 +143,7 @@ void TZonedClock::RefreshTime()
 
 void TZonedClock::UpdateText()
 {
-    SetCaption(ClockText(ZoneTime()));
+    SetCaption(CurrentText());
 }
 
 void TZonedClock::Assign(const QObject *source)

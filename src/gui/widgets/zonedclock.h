@@ -83,6 +83,9 @@ public:
     // Date part, separator, time part; the separator only when both parts
     // are non-empty.
     QString ClockText(TDateTime value) const;
+    // ClockText of ZoneTime(), or UnknownZoneCaption() for a clock whose zone
+    // is unknown: it has no time to show.
+    QString CurrentText() const;
 
     // Copies the formats and separator (without refreshing), AutoSize,
     // colours, font, popup menu and visibility from another clock. Zone,

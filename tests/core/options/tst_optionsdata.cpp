@@ -92,6 +92,29 @@ private Q_SLOTS:
         QCOMPARE(now, order.isEmpty() ? u"ABCD"_s : order);
     }
 
+    // The options dialog's OK after a start with a clock whose zone the zone
+    // file lacks: listed with its mark in either order, and stored again.
+    void unknownZoneClockKept()
+    {
+        WriteSettingString(SettingsGroup, ValueClocks, u"Mars;Tokyo"_s);
+        WriteSettingString(ClockListGroup, u"0_Zone"_s, u"Mars/Olympus"_s);
+        WriteSettingBool(ClockListGroup, u"0_UseDaylight"_s, false);
+        WriteSettingString(ClockListGroup, u"1_Zone"_s, u"Asia/Tokyo"_s);
+        TOptionsData data;
+        data.LoadClocks(FZones);
+        TClockListModel model(data);
+        QCOMPARE(model.rowCount(), 2);
+        for (const bool byName : {false, true}) {
+            model.SetByName(byName);
+            QCOMPARE(model.index(0).data().toString(), u"Mars (zone unknown)"_s);
+        }
+        qputenv("XDG_CONFIG_HOME", FDir->path().toUtf8()); // no autostart entry of the user's
+        data.Commit(FDir->filePath(u"vorkelclocks"_s));
+        QCOMPARE(ReadSettingString(SettingsGroup, ValueClocks, QString()), u"Mars;Tokyo"_s);
+        QCOMPARE(ReadSettingString(ClockListGroup, u"0_Zone"_s, QString()), u"Mars/Olympus"_s);
+        QCOMPARE(ReadSettingBool(ClockListGroup, u"0_UseDaylight"_s, true), false);
+    }
+
     void formatChoices_data()
     {
         QTest::addColumn<QString>("current");

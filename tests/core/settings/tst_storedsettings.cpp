@@ -34,8 +34,9 @@ QStringList Describe(const TTimeZoneList &list)
         const TCustomisedTimeZone *clock = list.ClockAt(i);
         if (!clock)
             return {QStringLiteral("not a clock")};
-        clocks.append(QStringLiteral("%1|%2|%3")
-                          .arg(clock->Title, clock->Name, clock->UseDaylight ? u"dst" : u"std"));
+        clocks.append(QStringLiteral("%1|%2|%3%4")
+                          .arg(clock->Title, clock->Name, clock->UseDaylight ? u"dst" : u"std",
+                               clock->UnknownZone ? u"|unknown zone" : u""));
         if (list.Strings(i) != clock->Name)
             clocks.append(QStringLiteral("string differs: ") + list.Strings(i));
     }
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void loadClockList();
     void loadEmptiesTheList();
     void saveReplacesLongerList();
+    void saveKeepsRenamedAndUnknownZones();
     void saveNoClocks();
     void saveKeepsTitlesPaired_data();
     void saveKeepsTitlesPaired();
@@ -116,6 +118,8 @@ void TestCommon::initTestCase()
     FZones.Add(Zone(QStringLiteral("Asia/Tokyo"), 540));
     FZones.Add(Zone(QStringLiteral("America/New York"), -300));
     FZones.Add(Zone(QStringLiteral("Australia/Adelaide"), 570));
+    FZones.LoadFromZoneText({u"[Europe/Kyiv]"_s, u"UTCOffset=120"_s, u"StandardOnMonth=0"_s,
+                             u"DaylightOnMonth=0"_s, u"Aliases=Europe/Kiev;Europe/Zaporozhye"_s});
 }
 
 void TestCommon::init()
@@ -158,7 +162,23 @@ void TestCommon::loadClockList_data()
                    {QStringLiteral("1_Zone"), QStringLiteral("Mars/Olympus")},
                    {QStringLiteral("2_Zone"), QStringLiteral("Asia/Tokyo")},
                    {QStringLiteral("2_UseDaylight"), QStringLiteral("0")}}
-        << QStringList{QStringLiteral("A|Europe/London|dst"), QStringLiteral("C|Asia/Tokyo|std")};
+        << QStringList{QStringLiteral("A|Europe/London|dst"),
+                       QStringLiteral("B|Mars/Olympus|dst|unknown zone"),
+                       QStringLiteral("C|Asia/Tokyo|std")};
+    QTest::newRow("unknown zone, empty title: the stored name's city")
+        << QStringLiteral(" ")
+        << TValues{{QStringLiteral("0_Zone"), QStringLiteral("Mars/Olympus")}}
+        << QStringList{QStringLiteral("Olympus|Mars/Olympus|dst|unknown zone")};
+    QTest::newRow("a title without a zone is left out")
+        << QStringLiteral("A;B")
+        << TValues{{QStringLiteral("1_Zone"), QStringLiteral("Asia/Tokyo")}}
+        << QStringList{QStringLiteral("B|Asia/Tokyo|dst")};
+    QTest::newRow("a renamed zone followed to its present name")
+        << QStringLiteral("Kiev;Zaporizhzhia")
+        << TValues{{QStringLiteral("0_Zone"), QStringLiteral("Europe/Kiev")},
+                   {QStringLiteral("1_Zone"), QStringLiteral("europe/zaporozhye")}}
+        << QStringList{QStringLiteral("Kiev|Europe/Kyiv|dst"),
+                       QStringLiteral("Zaporizhzhia|Europe/Kyiv|dst")};
     QTest::newRow("zone name in another case")
         << QStringLiteral("Home")
         << TValues{{QStringLiteral("0_Zone"), QStringLiteral("europe/LONDON")}}
@@ -241,6 +261,26 @@ void TestCommon::saveReplacesLongerList()
     QCOMPARE(Describe(loaded), (QStringList{QStringLiteral("Home|Europe/London|dst"),
                                             QStringLiteral("Work|Asia/Tokyo|std"),
                                             QStringLiteral("Aunt|America/New York|dst")}));
+}
+
+// Options dialog OK after a start with a zone file that has renamed one zone
+// and lacks another: the renamed clock is stored under the new name, the
+// unknown one as it was, and neither is lost.
+void TestCommon::saveKeepsRenamedAndUnknownZones()
+{
+    WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("Kiev;Tokyo;Mars"));
+    Store(ClockListGroup, {{QStringLiteral("0_Zone"), QStringLiteral("Europe/Kiev")},
+                           {QStringLiteral("1_Zone"), QStringLiteral("Asia/Tokyo")},
+                           {QStringLiteral("2_Zone"), QStringLiteral("Mars/Olympus")},
+                           {QStringLiteral("2_UseDaylight"), QStringLiteral("0")}});
+    TTimeZoneList clocks;
+    LoadClockList(clocks, FZones);
+    SaveClockList(clocks);
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueClocks, QString()),
+             QStringLiteral("Kiev;Tokyo;Mars"));
+    QVERIFY(FileBytes().contains("[Clocks]\n0_UseDaylight=1\n0_Zone=Europe/Kyiv\n"
+                                 "1_UseDaylight=1\n1_Zone=Asia/Tokyo\n"
+                                 "2_UseDaylight=0\n2_Zone=Mars/Olympus\n"));
 }
 
 void TestCommon::saveNoClocks()

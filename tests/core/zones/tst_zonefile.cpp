@@ -80,6 +80,10 @@ private Q_SLOTS:
     void errorKeepsEarlierZones();
     void files_data();
     void files();
+    void zonelessFileIsAnError_data();
+    void zonelessFileIsAnError();
+    void aliases_data();
+    void aliases();
     void openErrors();
     void unreadableFile_data();
     void unreadableFile();
@@ -418,7 +422,6 @@ void TestZoneFile::files_data()
     QTest::newRow("UTF-8 with a byte-order mark, CR LF") << u"utf8-bom-crlf.ini"_s << both;
     QTest::newRow("UTF-8, LF") << u"utf8-lf.ini"_s << both;
     QTest::newRow("Latin-1, CR") << u"latin1-cr.ini"_s << both;
-    QTest::newRow("empty file") << u"empty.ini"_s << QString();
 }
 
 void TestZoneFile::files()
@@ -435,6 +438,67 @@ void TestZoneFile::files()
         QCOMPARE(zurich->TransitionMoment(2024, zurich->DaylightRule),
                  EncodeDateTime(2024, 3, 31, 1, 0, 0, 0));
     }
+}
+
+// Every stored clock would be unknown in a database of no zones, and the
+// first-run question would offer to start afresh.
+void TestZoneFile::zonelessFileIsAnError_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("0 bytes") << QByteArray();
+    QTest::newRow("a version line alone") << QByteArray("# version 2026f\n");
+    QTest::newRow("keys without a header") << QByteArray("UTCOffset=60\nStandardOnMonth=0\n");
+    QTest::newRow("a lone header") << QByteArray("[A/One]");
+}
+
+void TestZoneFile::zonelessFileIsAnError()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"zones.ini"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    TTimeZoneList list;
+    try {
+        list.LoadFromZoneFile(path);
+        QFAIL("a file without zones read as a zone database");
+    } catch (const EFileOpenError &e) {
+        QCOMPARE(e.Message(), u"\"%1\" holds no time zones"_s.arg(path));
+    }
+    QCOMPARE(list.Count(), 0);
+}
+
+void TestZoneFile::aliases_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("zone"); // empty: none
+    QTest::newRow("the zone's own name") << u"Europe/Kyiv"_s << u"Europe/Kyiv"_s;
+    QTest::newRow("an alias") << u"Europe/Kiev"_s << u"Europe/Kyiv"_s;
+    QTest::newRow("an alias in another case") << u"EUROPE/zaporozhye"_s << u"Europe/Kyiv"_s;
+    QTest::newRow("a zone's name before another zone's alias")
+        << u"Europe/Uzhgorod"_s << u"Europe/Uzhgorod"_s;
+    QTest::newRow("the first zone to claim an alias keeps it")
+        << u"Europe/Ruthenia"_s << u"Europe/Uzhgorod"_s;
+    QTest::newRow("an empty alias is none") << QString() << QString();
+    QTest::newRow("unknown") << u"Mars/Olympus"_s << QString();
+}
+
+void TestZoneFile::aliases()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, zone);
+    TTimeZoneList list;
+    list.LoadFromZoneText(
+        Section(u"[Europe/Uzhgorod]"_s, {u"Aliases=Europe/Ruthenia"_s}) +
+        Section(u"[Europe/Kyiv]"_s,
+                {u"Aliases=Europe/Kiev;;Europe/Zaporozhye;Europe/Uzhgorod;Europe/Ruthenia"_s}));
+    const int index = list.IndexOfZone(name);
+    QCOMPARE(index < 0 ? QString() : list.Strings(index), zone);
+    // Aliases are no entries of their own: the zone list shows each zone once.
+    QCOMPARE(list.Count(), 2);
+    QCOMPARE(list.IndexOf(u"Europe/Kiev"_s), -1);
 }
 
 void TestZoneFile::openErrors()
@@ -534,13 +598,14 @@ void TestZoneFile::fileVersion_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("generated") << QByteArray("# version 2026f, checked for 2026-2035\n[A/One]\n")
+    // Each followed by one zone.
+    QTest::newRow("generated") << QByteArray("# version 2026f, checked for 2026-2035\n")
                                << u"2026f"_s;
-    QTest::newRow("version alone") << QByteArray("# version 2099z\r\n") << u"2099z"_s;
+    QTest::newRow("version alone, CR LF") << QByteArray("# version 2099z\r\n") << u"2099z"_s;
     QTest::newRow("not on the first line")
         << QByteArray("# zones\n# version 2026f, checked for 2026-2035\n") << QString();
     QTest::newRow("no version named") << QByteArray("# version \n") << QString();
-    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("no comment") << QByteArray() << QString();
 }
 
 void TestZoneFile::fileVersion()
@@ -551,7 +616,7 @@ void TestZoneFile::fileVersion()
     const QString path = dir.filePath(u"zones.ini"_s);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    file.write(bytes + "[A/One]\nStandardOnMonth=0\nDaylightOnMonth=0\n");
     file.close();
     TTimeZoneList zones;
     zones.LoadFromZoneFile(path);

@@ -127,6 +127,7 @@ private Q_SLOTS:
     void alarmClockByTitle();
     void clockHint_data();
     void clockHint();
+    void unknownZoneKept();
     void storedFont_data();
     void storedFont();
     void brandClick_data();
@@ -206,9 +207,10 @@ void TestClocksForm::trayHint_data()
     QTest::newRow("64 characters cut")
         << QStringList{QStringLiteral("Test/") + m38}
         << QStringLiteral("Click to show the time in ") + m38.left(34) + QStringLiteral("...");
-    QTest::newRow("unknown zone dropped")
+    // Kept, with a mark, for a later zone file that knows it (unknownZoneKept).
+    QTest::newRow("unknown zone kept")
         << QStringList{QStringLiteral("Europe/Nowhere"), QStringLiteral("Asia/Tokyo")}
-        << QStringLiteral("Click to show the time in Tokyo");
+        << QStringLiteral("Click to show the time in Nowhere and Tokyo");
 }
 
 void TestClocksForm::trayHint()
@@ -219,6 +221,8 @@ void TestClocksForm::trayHint()
     for (int i = 0; i < zones.size(); ++i)
         clocks.append({QStringLiteral("Clock %1").arg(i), zones[i]});
     SeedClocks(clocks);
+    if (zones.contains(QStringLiteral("Europe/Nowhere")))
+        MessageDlgHook::QueueAnswer(QMessageBox::Ok); // that its zone is unknown
 
     TSysTrayIcon tray;
 
@@ -785,6 +789,39 @@ void TestClocksForm::clockHint()
         QTRY_COMPARE(QToolTip::text(), hint);
         QToolTip::hideText();
     }
+}
+
+// A clock whose zone the zone file does not name: shown with a mark and no
+// time, said once a run, never rung for, and still in the file.
+void TestClocksForm::unknownZoneKept()
+{
+    SeedClocks({{QStringLiteral("Home"), QStringLiteral("Europe/London")},
+                {QStringLiteral("Mars"), QStringLiteral("Mars/Olympus"), false},
+                {QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")}});
+    SeedAlarm(QStringLiteral("Mars"), EncodeDateTime(2025, 7, 14, 12, 0, 0, 0));
+    MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+    const MessageDlgHook::TShown shown = MessageDlgHook::Shown().first();
+    QCOMPARE(shown.Type, TMsgDlgType::Warning);
+    QVERIFY2(shown.Message.contains(QStringLiteral("\nMars: Mars/Olympus\n")),
+             qPrintable(shown.Message));
+    form.ShowClocks();
+    form.UpdateClocks(); // the alarm is long due, but in a zone of unknown time
+
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+    QCOMPARE(form.ClockControls().size(), 3);
+    QCOMPARE(form.TitleLabels()[1]->text(), QStringLiteral("Mars (zone unknown)"));
+    QCOMPARE(form.ClockControls()[1]->Text(), QStringLiteral("--:--"));
+    QVERIFY(form.ClockHint(1).startsWith(QStringLiteral("Mars/Olympus\nThis zone is not")));
+    QCOMPARE(form.TitleLabels()[2]->text(), QStringLiteral("Tokyo (JST)"));
+    // The window is built again after every commit of the options: not said again.
+    form.LoadClocks();
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+    QCOMPARE(ReadSettingString(ClockListGroup, QStringLiteral("1_Zone"), QString()),
+             QStringLiteral("Mars/Olympus"));
+    QVERIFY(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()) != u"0");
 }
 
 void TestClocksForm::storedFont_data()
