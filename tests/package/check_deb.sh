@@ -61,10 +61,11 @@ appstreamcli validate-tree --strict --no-net --override=cid-maybe-not-rdns=pedan
 
 # Every protection on, no search path of its own for libraries, no symbols
 # left; those are in the -dbgsym package.
-hardening=$(hardening-check --nocfprotection "$binary") || { echo "$hardening"; fail "hardening incomplete"; }
+hardening=$(hardening-check "$binary") || { echo "$hardening"; fail "hardening incomplete"; }
 echo "$hardening"
+! grep -q ": no" <<<"$hardening" || fail "a protection is off"
 for p in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
-    "Read-only relocations" "Immediate binding"; do
+    "Read-only relocations" "Immediate binding" "Control flow integrity"; do
     grep -q "^ $p: yes" <<<"$hardening" || fail "$p: not yes"
 done
 ! readelf -d "$binary" | grep -qE 'R(UN)?PATH' || fail "the program has a library search path"
@@ -74,8 +75,8 @@ debug=/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug
 dpkg-deb -x "$dbgsym" "$unpacked/dbgsym"
 [ -f "$unpacked/dbgsym$debug" ] || fail "no debug symbols for build ID $build_id"
 # hardening-check finds stack clash protection only in code that needs its
-# probes (none of ours does), and control-flow protection only when the C
-# runtime's start files carry it too (Debian 12's do not): the compiler's own
+# probes (none of ours does), and control-flow protection by the program's
+# mark, which the linker is told to set (debian/rules): the compiler's own
 # record of every unit's options shows both were asked for.
 producers=$(readelf --debug-dump=info "$unpacked/dbgsym$debug" 2>/dev/null | grep DW_AT_producer)
 [ -n "$producers" ] || fail "no compiler options recorded"
