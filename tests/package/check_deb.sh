@@ -45,7 +45,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 while read -r dep; do
     name=${dep%% *}
-    [[ $name =~ ^(libqt6[a-z0-9]+6|qt6-qpa-plugins|libc6|libstdc\+\+6|libgcc-s1|libxcb1)$ ]] ||
+    [[ $name =~ ^(libcanberra0|libqt6[a-z0-9]+6|qt6-qpa-plugins|libc6|libstdc\+\+6|libgcc-s1|libxcb1)$ ]] ||
         fail "unexpected dependency: $dep"
 done < <(tr ',' '\n' <<<"$depends" | sed 's/^ *//')
 grep -q libqt6widgets6 <<<"$depends" || fail "no dependency on Qt Widgets"
