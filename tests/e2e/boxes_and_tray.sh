@@ -17,16 +17,7 @@ about='^About Vorkel Clocks$'
 clocks='^World Times$'
 options='^Vorkel Clocks - Options$'
 
-cat >"$settings" <<'INI'
-[General]
-Clocks="London;Tokyo"
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-1_Zone=Asia/Tokyo
-1_UseDaylight=1
-INI
+seed_clocks Europe/London Asia/Tokyo
 
 start_desktop
 start_program

@@ -12,20 +12,8 @@ build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 [ -f "$build/src/zones.ini" ] || fail "no zones.ini beside $program"
 
-cat >"$settings" <<'EOF'
-[General]
-Clocks="London;Paris;Tokyo"
-DateFormat=dddd d mmmm yyyy
-TimeFormat=hh:nn:ss ampm
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-1_Zone=Europe/Paris
-1_UseDaylight=1
-2_Zone=Asia/Tokyo
-2_UseDaylight=1
-EOF
+seed_clocks "DateFormat=dddd d mmmm yyyy" "TimeFormat=hh:nn:ss ampm" \
+    Europe/London Europe/Paris Asia/Tokyo
 
 start_desktop
 start_program
@@ -44,14 +32,12 @@ window_geometry() { # prints x y w h of "World Times"
     xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
         /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
-shown() { xdotool search --onlyvisible --name "^World Times$"; }
-hidden() { ! xdotool search --onlyvisible --name "^World Times$"; }
-window_state() { xprop -id "$(shown | head -1)" _NET_WM_STATE; }
+window_state() { xprop -id "$(world_times)" _NET_WM_STATE; }
 
 # 2. A click opens the window beside the tray: above the panel, within the
 # screen, its left edge at the icon's unless that would cross the right edge.
 xdotool mousemove "$icon_x" "$icon_y" click 1
-poll 5 shown || fail "the window did not open on a tray click"
+poll 5 world_times || fail "the window did not open on a tray click"
 sleep 0.3
 read -r wx wy ww wh < <(window_geometry)
 echo "window at $wx,$wy ${ww}x$wh, icon at $ix,$iy ${iw}x$ih"
@@ -70,24 +56,24 @@ import -window root "$shots/clocks-window.png"
 # A second click while it is open changes nothing.
 xdotool mousemove "$icon_x" "$icon_y" click 1
 sleep 1
-shown >/dev/null || fail "a tray click while open hid the window"
+world_times >/dev/null || fail "a tray click while open hid the window"
 read -r x2 y2 _ _ < <(window_geometry)
 ((x2 == wx && y2 == wy)) || fail "a tray click while open moved the window"
 
 # 3. Turning to another program hides it.
 xdotool mousemove 100 60 click 1
-poll 5 hidden || fail "the window stayed after clicking another window"
+poll 5 world_times_gone || fail "the window stayed after clicking another window"
 
 # 4. Pinned, it stays.
 xdotool mousemove "$icon_x" "$icon_y" click 1
-poll 5 shown || fail "the window did not reopen"
+poll 5 world_times || fail "the window did not reopen"
 sleep 0.3
 read -r wx wy ww wh < <(window_geometry)
 xdotool mousemove $((wx + ww - 7)) $((wy + 7)) click 1 # the pin button
 sleep 0.3
 xdotool mousemove 100 60 click 1
 sleep 1
-shown >/dev/null || fail "a pinned window hid itself"
+world_times >/dev/null || fail "a pinned window hid itself"
 
 # Dragged by its clocks, it moves with the mouse.
 xdotool mousemove $((wx + 60)) $((wy + 30)) mousedown 1
@@ -133,7 +119,7 @@ pids+=($program_pid)
 poll 10 xdotool search --onlyvisible --name "^Information" || fail "the alarm did not ring"
 sleep 0.5
 import -window root "$shots/alarm.png"
-shown >/dev/null || fail "the alarm did not show the clocks window"
+world_times >/dev/null || fail "the alarm did not show the clocks window"
 grep -q '^AlarmTime=0$' "$settings" || fail "the rung alarm stays stored: $(cat "$settings")"
 state=$(window_state)
 [[ $state != *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_ABOVE* ]] ||
@@ -161,7 +147,7 @@ sed -i -e "s/^Pinned=0/Pinned=1/" -e "/^Left=/d" -e "/^Top=/d" "$settings"
 "$program" >"$work/program3.log" 2>&1 &
 program_pid=$!
 pids+=($program_pid)
-poll 10 shown || fail "a pinned window was not shown at start"
+poll 10 world_times || fail "a pinned window was not shown at start"
 kill -TERM "$program_pid"
 poll 10 sh -c "! kill -0 $program_pid" || fail "the program ignored SIGTERM"
 wait "$program_pid" || fail "the program ended with status $? on SIGTERM"

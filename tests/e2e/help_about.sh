@@ -18,15 +18,7 @@ title_is() {
     [ "$shown" = "$2" ] || fail "caption \"$shown\", not \"$2\""
 }
 
-cat >"$settings" <<'INI'
-[General]
-Clocks=London
-Pinned=1
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-INI
+seed_clocks Pinned=1 Europe/London
 
 start_desktop
 start_program

@@ -10,29 +10,17 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 
-cat >"$settings" <<'EOF2'
-[General]
-Clocks="London;Kolkata"
-DateFormat=dddd d mmmm yyyy
-TimeFormat=hh:nn:ss ampm
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-1_Zone=Asia/Kolkata
-1_UseDaylight=1
-EOF2
+seed_clocks "DateFormat=dddd d mmmm yyyy" "TimeFormat=hh:nn:ss ampm" \
+    Europe/London Asia/Kolkata
 
 start_desktop
 start_program
 
-shown() { xdotool search --onlyvisible --name "^World Times$"; }
-hidden() { ! xdotool search --onlyvisible --name "^World Times$"; }
 
 xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
-poll 5 shown || fail "the window did not open on a tray click"
+poll 5 world_times || fail "the window did not open on a tray click"
 sleep 0.5
-id=$(shown | head -1)
+id=$(world_times)
 read -r wx wy ww wh < <(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$NF}
     /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
 import -window root "$shots/lookahead-present.png"
@@ -46,9 +34,9 @@ import -window root "$shots/lookahead-ahead.png"
 # Esc brings back the present and leaves the window open ...
 xdotool key Escape && xdotool keyup Escape
 sleep 0.5
-shown >/dev/null || fail "Esc hid a moved window instead of bringing back the present"
+world_times >/dev/null || fail "Esc hid a moved window instead of bringing back the present"
 import -window root "$shots/lookahead-back.png"
 # ... and in the present, Esc hides it as it always did.
 xdotool key Escape && xdotool keyup Escape
-poll 5 hidden || fail "Esc in the present did not hide the window"
+poll 5 world_times_gone || fail "Esc in the present did not hide the window"
 echo "PASS: look-ahead on the desktop"

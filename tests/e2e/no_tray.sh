@@ -19,16 +19,7 @@ has_button() { ! states "$1" | grep -q SKIP_TASKBAR; }
 no_button() { local w; w=$(visible "$1") && [ -n "$w" ] && states "$w" | grep -q SKIP_TASKBAR; }
 ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
-cat >"$settings" <<'INI'
-[General]
-Clocks="London;Tokyo"
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-1_Zone=Asia/Tokyo
-1_UseDaylight=1
-INI
+seed_clocks Europe/London Asia/Tokyo
 
 start_desktop notray
 

@@ -11,26 +11,15 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 
-cat >"$settings" <<'INI'
-[General]
-Clocks=London
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-INI
+seed_clocks Europe/London
 
 start_desktop
 start_program
 
-dialog() { xdotool search --onlyvisible --name "^Vorkel Clocks - Options$" | head -1; }
-world_times() { xdotool search --onlyvisible --name "^World Times$"; }
 
 # 1. A double click on the icon opens the options dialog, centred, active.
-double_click mousemove $((ix + iw / 2)) $((iy + ih / 2))
-poll 10 dialog || fail "no options dialog after a double click on the tray icon"
-sleep 0.7
-id=$(dialog)
+open_options
+id=$(options_dialog)
 read -r dx dy dw dh < <(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$NF}
     /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
 echo "dialog at $dx,$dy ${dw}x$dh"
@@ -52,19 +41,19 @@ echo "stored clocks: $clocks"
 poll 10 world_times || fail "\"World Times\" did not show after Apply"
 sleep 0.5
 import -window root "$shots/options-applied.png"
-dialog >/dev/null || fail "Apply closed the dialog"
+options_dialog >/dev/null || fail "Apply closed the dialog"
 
 # 4. The other tab: back to the dialog with a click into its clock list (the
 # clocks window took the focus), then Ctrl+Tab.
 xdotool mousemove $((dx + 40)) $((dy + 120)) click 1
 sleep 0.3
 key ctrl+Tab
-import -window "$(dialog)" "$shots/options-appearance.png"
+import -window "$(options_dialog)" "$shots/options-appearance.png"
 
 # 5. Esc closes the dialog without asking.
 key Escape
 xdotool keyup Escape
-poll 5 sh -c '! xdotool search --onlyvisible --name "^Vorkel Clocks - Options$"' ||
+poll 5 gone "^Vorkel Clocks - Options$" ||
     fail "Esc did not close the dialog"
 kill -0 "$program_pid" || fail "the program ended with the dialog"
 

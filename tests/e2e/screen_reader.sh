@@ -13,19 +13,7 @@ build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 accessibility_on
 
-cat >"$settings" <<'INI'
-[General]
-Clocks="London;Tokyo;Sydney"
-TimeFormat=hh:nn
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-1_Zone=Asia/Tokyo
-1_UseDaylight=1
-2_Zone=Australia/Sydney
-2_UseDaylight=1
-INI
+seed_clocks TimeFormat=hh:nn Europe/London Asia/Tokyo Australia/Sydney
 
 # read_window TITLE PIN: the names read in TITLE must be the three clocks,
 # each title before its time, and then the pin button named PIN.

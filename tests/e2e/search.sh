@@ -13,33 +13,21 @@ build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 accessibility_on
 
-cat >"$settings" <<'INI'
-[General]
-Clocks=London
-TimeFormat=hh:nn
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-INI
+seed_clocks TimeFormat=hh:nn Europe/London
 
 start_desktop
 start_program
 
-dialog() { xdotool search --onlyvisible --name "^Vorkel Clocks - Options$" | head -1; }
-world_times() { xdotool search --onlyvisible --name "^World Times$"; }
 
-double_click mousemove $((ix + iw / 2)) $((iy + ih / 2))
-poll 10 dialog || fail "no options dialog after a double click on the tray icon"
-sleep 0.7
+open_options
 
 # Ctrl+F, the city, Enter: a clock titled with the city, the dialog still open.
 key ctrl+f
 xdotool type --delay 80 mumbai
 sleep 0.5
-import -window "$(dialog)" "$shots/search-results.png"
+import -window "$(options_dialog)" "$shots/search-results.png"
 key Return
-dialog >/dev/null || fail "Enter in the search box closed the dialog"
+options_dialog >/dev/null || fail "Enter in the search box closed the dialog"
 names=$(atspi names "Vorkel Clocks - Options")
 grep -qx "Mumbai (GMT +5:30)" <<<"$names" || fail "no clock \"Mumbai\" in the dialog: $names"
 

@@ -8,9 +8,11 @@
 #include "core/zones/zonetexts.h"
 #include "gui/clocks/clockcolumn.h"
 #include "gui/clocks/clocksinput.h"
+#include "gui/clocks/clocksmenus.h"
 #include "gui/clocks/popupwindow.h"
 #include "gui/clocks/taskbutton.h"
 #include "gui/tray/systrayicon.h"
+#include "gui/tray/trayanchor.h"
 #include "gui/widgets/branding.h"
 #include "gui/widgets/clockfont.h"
 #include "gui/widgets/messagedialog.h"
@@ -23,21 +25,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QCursor>
-#include <QFile>
 #include <QFrame>
-#include <QHelpEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
-#include <QToolTip>
-#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 
@@ -138,13 +133,8 @@ void TClocksForm::CreateComponents()
                                              *FInput);
     FInput->SetColumn(*FColumn);
 
-    FUi->ZonedClock->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
-    FUi->ZonedClock->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
+    // A carriage return, which a form cannot hold: the date under the time.
     FUi->ZonedClock->SetDateTimeSeparator(QStringLiteral("\r"));
-    FUi->ZonedClock->SetUseDaylight(true);
-    FUi->ZonedClock->SetTransparent(false);
-    FUi->ZonedClock->SetActive(false);
-
     FUi->BtnPin->setIcon(PinIcon());
     connect(FUi->BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
     // Read out by a screen reader as what a press does now.
@@ -172,28 +162,10 @@ void TClocksForm::CreateComponents()
 
 void TClocksForm::CreateMenus()
 {
-    FTrayMenu = std::make_unique<QMenu>();
-    QAction *showClocks =
-        FTrayMenu->addAction(tr("Show Clocks"), this, &TClocksForm::ShowClocksClick);
-    FTrayMenu->setDefaultAction(showClocks);
-    FTrayMenu->addAction(tr("Options..."), this, &TClocksForm::OptionsClick);
-    FTrayMenu->addSeparator();
-    FTrayMenu->addAction(tr("About..."), this, &TClocksForm::AboutClick);
-    FTrayMenu->addAction(tr("E&xit"), this, &TClocksForm::ExitClick);
-
-    FWindowMenu = new QMenu(this);
-    FInfoOnAction = FWindowMenu->addAction(tr("&Info on XXX..."), this, &TClocksForm::InfoOnClick);
-    FWindowMenu->setDefaultAction(FInfoOnAction);
-    FWindowMenu->addAction(tr("&Options..."), this, &TClocksForm::OptionsClick);
-    FWindowMenu->addAction(tr("&Hide"), this, &TClocksForm::HideClick);
-    FWindowMenu->addSeparator();
-    FWindowMenu->addAction(tr("&About..."), this, &TClocksForm::AboutClick);
-    FWindowMenu->addAction(tr("&Help"), this, &TClocksForm::HelpClick);
-    FWindowMenu->addAction(tr("E&xit"), this, &TClocksForm::ExitClick);
-    connect(FWindowMenu, &QMenu::aboutToShow, this, &TClocksForm::WindowMenuAboutToShow);
-
-    FUi->ZonedClock->SetPopupMenu(FWindowMenu);
-    FSysTrayIcon->SetPopupMenu(FTrayMenu.get());
+    FMenus = CreateClocksMenus(*this);
+    connect(FMenus.Window, &QMenu::aboutToShow, this, &TClocksForm::WindowMenuAboutToShow);
+    FUi->ZonedClock->SetPopupMenu(FMenus.Window);
+    FSysTrayIcon->SetPopupMenu(FMenus.Tray.get());
     connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::ShowClocksClick);
     connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::OptionsClick);
 }
@@ -211,7 +183,7 @@ void TClocksForm::FormCreate()
     LoadTrayIcon();
     FSysTrayIcon->SetIconVisible(true);
     if (lcClocks().isDebugEnabled())
-        ReportDocking();
+        ReportDocking(*FSysTrayIcon, *this);
 
     FUi->LblBrand->setText(BrandPanelCaption.toString());
     FUi->BrandStrip->setToolTip(BrandStripHint.toString());
@@ -240,26 +212,6 @@ void TClocksForm::FormCreate()
     }
 }
 
-void TClocksForm::ReportDocking()
-{
-    // The tray tells where the icon went only once it has docked.
-    auto *poll = new QTimer(this);
-    poll->setInterval(20);
-    connect(poll, &QTimer::timeout, this, [this, poll, tries = 0]() mutable {
-        const QRect icon = TrayIconRect();
-        if (icon.isEmpty() && ++tries < 500)
-            return;
-        qCDebug(lcClocks).noquote() << QStringLiteral("tray icon docked at %1,%2 %3x%4; hint: %5")
-                                           .arg(icon.x())
-                                           .arg(icon.y())
-                                           .arg(icon.width())
-                                           .arg(icon.height())
-                                           .arg(FSysTrayIcon->Hint());
-        poll->deleteLater();
-    });
-    poll->start();
-}
-
 void TClocksForm::LoadTrayIcon()
 {
     const QIcon icon = TrayIconPicture();
@@ -284,7 +236,7 @@ void TClocksForm::LoadClocks()
 
 void TClocksForm::ShowClockList()
 {
-    FColumn->Rebuild(FWindowMenu);
+    FColumn->Rebuild(FMenus.Window);
     FSysTrayIcon->SetHint(FWorld.TrayHint());
     if (FWorld.Count() == 0)
         return;
@@ -563,7 +515,7 @@ void TClocksForm::ApplicationDeactivate()
 {
     if (!isVisible() || Pinned() || FAlarmShowing || FStandalone)
         return;
-    if (!TrayIconRect().isEmpty()) {
+    if (!DockedIconRect(*FSysTrayIcon).isEmpty()) {
         HideClocks();
         return;
     }
@@ -634,25 +586,6 @@ void TClocksForm::FitWidth()
         move(KeptInsideItsScreen(geometry()));
 }
 
-QRect TClocksForm::TrayIconRect() const
-{
-    // An XEmbed icon reads 0,0 until its tray has placed it.
-    const QRect icon = FSysTrayIcon->IconGeometry();
-    return icon.topLeft().isNull() ? QRect() : icon;
-}
-
-std::optional<QRect> TClocksForm::NotificationRect() const
-{
-    const QRect icon = TrayIconRect();
-    if (!icon.isEmpty())
-        return icon;
-    // StatusNotifierItem hosts never tell where the icon is: the click was on it.
-    const QPoint click = FSysTrayIcon->LastClickPos();
-    if (!click.isNull())
-        return QRect(click - QPoint(8, 8), QSize(16, 16));
-    return std::nullopt;
-}
-
 void TClocksForm::PlaceNearTray()
 {
     if (Pinned())
@@ -660,7 +593,7 @@ void TClocksForm::PlaceNearTray()
     // With no tray to stand by, and a frame the placement does not count,
     // the middle of the screen keeps all of the window in sight.
     move(FStandalone ? CentredOnPrimaryScreen(size(), pos())
-                     : BesideTray(NotificationRect(), size(), pos()));
+                     : BesideTray(NotificationRect(*FSysTrayIcon), size(), pos()));
 }
 
 QString TClocksForm::ClockHint(int index) const
@@ -728,8 +661,8 @@ void TClocksForm::WindowMenuAboutToShow()
     FInfoOnClock = ClockUnderCursor();
     const int index = FColumn->IndexOf(FInfoOnClock);
     if (index >= 0)
-        FInfoOnAction->setText(tr("&Info on %1...").arg(FWorld.Clock(index).Name));
-    FInfoOnAction->setVisible(index >= 0);
+        FMenus.InfoOn->setText(tr("&Info on %1...").arg(FWorld.Clock(index).Name));
+    FMenus.InfoOn->setVisible(index >= 0);
 }
 
 void TClocksForm::InfoOnClick()
@@ -742,7 +675,7 @@ void TClocksForm::InfoOnClick()
 
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)
 {
-    FWindowMenu->popup(globalPos, FInfoOnAction->isVisible() ? FInfoOnAction : nullptr);
+    FMenus.Window->popup(globalPos, FMenus.InfoOn->isVisible() ? FMenus.InfoOn : nullptr);
 }
 
 void TClocksForm::closeEvent(QCloseEvent *event)

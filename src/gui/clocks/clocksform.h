@@ -7,6 +7,7 @@
 #include "core/clocks/clocksstate.h"
 #include "core/clocks/lookahead.h"
 #include "core/clocks/worldclocks.h"
+#include "gui/clocks/clocksmenus.h"
 
 #include <QFont>
 #include <QList>
@@ -119,9 +120,9 @@ public:
     QLabel *AlarmImage() const;
     QWidget *SideStrip() const;
     QFrame *BrandPanel() const;
-    QMenu *TrayMenu() const { return FTrayMenu.get(); }
-    QMenu *WindowMenu() const { return FWindowMenu; }
-    QAction *InfoOnAction() const { return FInfoOnAction; }
+    QMenu *TrayMenu() const { return FMenus.Tray.get(); }
+    QMenu *WindowMenu() const { return FMenus.Window; }
+    QAction *InfoOnAction() const { return FMenus.InfoOn; }
     QTimer *Timer() const { return FTimer; }
 
 Q_SIGNALS:
@@ -167,7 +168,6 @@ private:
     void CreateComponents();
     void CreateMenus();
     void LoadTrayIcon();
-    void ReportDocking();
     void DeferredHide();
     // After the clock list changed: the controls, the hint and the layout.
     void ShowClockList();
@@ -184,18 +184,12 @@ private:
     // Puts the window flags in force, keeping the window where it is.
     void ApplyWindowKind();
     void KeepOnScreens();
-    QRect TrayIconRect() const;
-    std::optional<QRect> NotificationRect() const;
 
     // The fixed parts, laid out by clocksform.ui: the strip, the first title
     // and clock, the pin button, the alarm picture and the brand panel.
     std::unique_ptr<Ui::TClocksForm> FUi;
     TSysTrayIcon *FSysTrayIcon = nullptr;
-    // The tray icon's menu. No child of the window: a box modal for the
-    // window would block it too.
-    std::unique_ptr<QMenu> FTrayMenu;
-    QMenu *FWindowMenu = nullptr; // the window's own context menu
-    QAction *FInfoOnAction = nullptr;
+    TClocksMenus FMenus;
     QTimer *FTimer = nullptr;
     QTimer *FDeferredHide = nullptr;
 

@@ -161,3 +161,39 @@ find_tray_icon() {
     icon_x=$((px + pw / 2))
     icon_y=$((py + ph / 2))
 }
+
+# The program's two windows by their English captions: the id of the shown
+# one, failing when there is none; and whether "World Times" is gone.
+world_times() { xdotool search --onlyvisible --name "^World Times$" | head -1 | grep .; }
+world_times_gone() { gone "^World Times$"; }
+options_dialog() { xdotool search --onlyvisible --name "^Vorkel Clocks - Options$" | head -1 | grep .; }
+
+# seed_clocks [Key=Value...] Region/City...: the test's settings file with one
+# clock per zone, titled with its city and following daylight time; the
+# Key=Value lines go under [General] ("Pinned=1", "TimeFormat=hh:nn").
+seed_clocks() {
+    local general=() zones=() titles=() arg i
+    for arg in "$@"; do
+        if [[ $arg == *=* ]]; then general+=("$arg"); else zones+=("$arg"); fi
+    done
+    for arg in "${zones[@]}"; do titles+=("${arg##*/}"); done
+    {
+        echo "[General]"
+        (IFS=';' && echo "Clocks=\"${titles[*]}\"")
+        ((${#general[@]} == 0)) || printf '%s\n' "${general[@]}"
+        echo
+        echo "[Clocks]"
+        for i in "${!zones[@]}"; do
+            echo "${i}_Zone=${zones[i]}"
+            echo "${i}_UseDaylight=1"
+        done
+    } >"$settings"
+}
+
+# A double click on the docked tray icon, and the options dialog it opens,
+# given a moment to settle its focus.
+open_options() {
+    double_click mousemove $((ix + iw / 2)) $((iy + ih / 2))
+    poll 10 options_dialog || fail "no options dialog after a double click on the tray icon"
+    sleep 0.7
+}
