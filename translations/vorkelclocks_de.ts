@@ -70,6 +70,13 @@
     </message>
 </context>
 <context>
+    <name>TAboutPage</name>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>TAlarm</name>
     <message>
         <source>The alarm time for %1 has passed!
@@ -88,6 +95,73 @@
     <message>
         <source>The time in %1 is now %2.</source>
         <translation>In %1 ist es jetzt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TAppearancePage</name>
+    <message>
+        <source> Appearance </source>
+        <translation> Aussehen </translation>
+    </message>
+    <message>
+        <source>Show the &amp;date on the clocks</source>
+        <translation>&amp;Datum auf den Uhren anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>Show the &amp;time on the clocks</source>
+        <translation>&amp;Uhrzeit auf den Uhren anzeigen</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>F&amp;ormat:</translation>
+    </message>
+    <message>
+        <source>Clock Fo&amp;nt...</source>
+        <translation>&amp;Schriftart...</translation>
+    </message>
+    <message>
+        <source>Co&amp;lour...</source>
+        <translation>Fa&amp;rbe...</translation>
+    </message>
+    <message>
+        <source>D&amp;efaults</source>
+        <translation>S&amp;tandard</translation>
+    </message>
+    <message>
+        <source> Alarm </source>
+        <translation> Wecker </translation>
+    </message>
+    <message>
+        <source>Set an &amp;alarm to go off:</source>
+        <translation>&amp;Wecker stellen:</translation>
+    </message>
+    <message>
+        <source>&amp;Clock to use:</source>
+        <translation>&amp;Zu verwendende Uhr:</translation>
+    </message>
+    <message>
+        <source>&amp;Date and time (in 24-hour format):</source>
+        <translation>Datu&amp;m und Uhrzeit (im 24-Stunden-Format):</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>am</translation>
+    </message>
+    <message>
+        <source>%1, %2pt</source>
+        <translation>%1, %2 pt</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore the default appearance settings?</source>
+        <translation>Möchten Sie die Standardeinstellungen für das Aussehen wirklich wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Invalid input value.  Use escape key to abandon changes</source>
+        <translation>Ungültige Eingabe.  Mit der Esc-Taste verwerfen Sie die Änderung</translation>
     </message>
 </context>
 <context>
@@ -176,6 +250,13 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>Back to the present</source>
         <translation>Zurück zur Gegenwart</translation>
+    </message>
+</context>
+<context>
+    <name>TContextHelp</name>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Direkthilfe</translation>
     </message>
 </context>
 <context>
@@ -348,10 +429,6 @@ Möchten Sie jetzt welche wählen?</translation>
 <context>
     <name>TZoneForm</name>
     <message>
-        <source>(List all zones)</source>
-        <translation>(Alle Zonen anzeigen)</translation>
-    </message>
-    <message>
         <source>Vorkel Clocks - Options</source>
         <translation>Vorkel Clocks - Optionen</translation>
     </message>
@@ -360,26 +437,6 @@ Möchten Sie jetzt welche wählen?</translation>
 </source>
         <translation>Beim Laden der Zeitzonendaten ist ein Fehler aufgetreten:
 </translation>
-    </message>
-    <message>
-        <source> (no zone) </source>
-        <translation> (keine Zone) </translation>
-    </message>
-    <message>
-        <source> (no clock) </source>
-        <translation> (keine Uhr) </translation>
-    </message>
-    <message>
-        <source>%1, %2pt</source>
-        <translation>%1, %2 pt</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to restore the default appearance settings?</source>
-        <translation>Möchten Sie die Standardeinstellungen für das Aussehen wirklich wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>Invalid input value.  Use escape key to abandon changes</source>
-        <translation>Ungültige Eingabe.  Mit der Esc-Taste verwerfen Sie die Änderung</translation>
     </message>
     <message>
         <source>Clocks and Time Zones</source>
@@ -392,102 +449,6 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>About Vorkel</source>
         <translation>Über Vorkel</translation>
-    </message>
-    <message>
-        <source>Your &amp;clocks:</source>
-        <translation>&amp;Ihre Uhren:</translation>
-    </message>
-    <message>
-        <source>&amp;Clock title:</source>
-        <translation>&amp;Titel der Uhr:</translation>
-    </message>
-    <message>
-        <source>Use &amp;daylight time when necessary</source>
-        <translation>&amp;Bei Bedarf Sommerzeit verwenden</translation>
-    </message>
-    <message>
-        <source>R&amp;emove</source>
-        <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
-        <source>&amp;Run Vorkel Clocks when I log in</source>
-        <translation>Vorkel Clocks beim &amp;Anmelden starten</translation>
-    </message>
-    <message>
-        <source>&amp;Time zones:</source>
-        <translation>&amp;Zeitzonen:</translation>
-    </message>
-    <message>
-        <source>&lt; &amp;Add a Clock</source>
-        <translation>&lt; Uhr &amp;hinzufügen</translation>
-    </message>
-    <message>
-        <source>Standard offset:</source>
-        <translation>Normalzeit:</translation>
-    </message>
-    <message>
-        <source>Daylight offset:</source>
-        <translation>Sommerzeit:</translation>
-    </message>
-    <message>
-        <source>&amp;Sort time zones by name, not GMT offset</source>
-        <translation>Zeitzonen nach &amp;Namen statt GMT-Abstand sortieren</translation>
-    </message>
-    <message>
-        <source>Groups time zones by name instead of by GMT offset.</source>
-        <translation>Ordnet die Zeitzonen nach Namen statt nach GMT-Abstand.</translation>
-    </message>
-    <message>
-        <source> Appearance </source>
-        <translation> Aussehen </translation>
-    </message>
-    <message>
-        <source>Show the &amp;date on the clocks</source>
-        <translation>&amp;Datum auf den Uhren anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Format:</source>
-        <translation>&amp;Format:</translation>
-    </message>
-    <message>
-        <source>Clock Fo&amp;nt...</source>
-        <translation>&amp;Schriftart...</translation>
-    </message>
-    <message>
-        <source>Co&amp;lour...</source>
-        <translation>Fa&amp;rbe...</translation>
-    </message>
-    <message>
-        <source>Show the &amp;time on the clocks</source>
-        <translation>&amp;Uhrzeit auf den Uhren anzeigen</translation>
-    </message>
-    <message>
-        <source>F&amp;ormat:</source>
-        <translation>F&amp;ormat:</translation>
-    </message>
-    <message>
-        <source>D&amp;efaults</source>
-        <translation>S&amp;tandard</translation>
-    </message>
-    <message>
-        <source> Alarm </source>
-        <translation> Wecker </translation>
-    </message>
-    <message>
-        <source>Set an &amp;alarm to go off:</source>
-        <translation>&amp;Wecker stellen:</translation>
-    </message>
-    <message>
-        <source>&amp;Clock to use:</source>
-        <translation>&amp;Zu verwendende Uhr:</translation>
-    </message>
-    <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
-        <translation>Datu&amp;m und Uhrzeit (im 24-Stunden-Format):</translation>
-    </message>
-    <message>
-        <source>on</source>
-        <translation>am</translation>
     </message>
     <message>
         <source>Help</source>
@@ -504,14 +465,6 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>Apply</source>
         <translation>Übernehmen</translation>
-    </message>
-    <message>
-        <source>&amp;What&apos;s This?</source>
-        <translation>&amp;Direkthilfe</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>unbekannt</translation>
     </message>
 </context>
 <context>
@@ -530,6 +483,69 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Suchergebnisse)</translation>
+    </message>
+</context>
+<context>
+    <name>TZonesPage</name>
+    <message>
+        <source>Your &amp;clocks:</source>
+        <translation>&amp;Ihre Uhren:</translation>
+    </message>
+    <message>
+        <source>&amp;Time zones:</source>
+        <translation>&amp;Zeitzonen:</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Add a Clock</source>
+        <translation>&lt; Uhr &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source> (no clock) </source>
+        <translation> (keine Uhr) </translation>
+    </message>
+    <message>
+        <source>&amp;Clock title:</source>
+        <translation>&amp;Titel der Uhr:</translation>
+    </message>
+    <message>
+        <source>Use &amp;daylight time when necessary</source>
+        <translation>&amp;Bei Bedarf Sommerzeit verwenden</translation>
+    </message>
+    <message>
+        <source>R&amp;emove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Standard offset:</source>
+        <translation>Normalzeit:</translation>
+    </message>
+    <message>
+        <source>Daylight offset:</source>
+        <translation>Sommerzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Run Vorkel Clocks when I log in</source>
+        <translation>Vorkel Clocks beim &amp;Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Groups time zones by name instead of by GMT offset.</source>
+        <translation>Ordnet die Zeitzonen nach Namen statt nach GMT-Abstand.</translation>
+    </message>
+    <message>
+        <source>&amp;Sort time zones by name, not GMT offset</source>
+        <translation>Zeitzonen nach &amp;Namen statt GMT-Abstand sortieren</translation>
+    </message>
+    <message>
+        <source>(List all zones)</source>
+        <translation>(Alle Zonen anzeigen)</translation>
+    </message>
+    <message>
+        <source> (no zone) </source>
+        <translation> (keine Zone) </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>

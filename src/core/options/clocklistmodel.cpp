@@ -2,10 +2,11 @@
 
 #include "core/options/optionsdata.h"
 #include "core/zones/timezone.h"
+#include "core/zones/timezonelist.h"
 #include "core/zones/zonetexts.h"
 
 TClockListModel::TClockListModel(TOptionsData &data, QObject *parent)
-    : QAbstractListModel(parent), FData(data)
+    : TEntryListModel(parent), FData(data)
 {}
 
 void TClockListModel::Reload()
@@ -14,23 +15,17 @@ void TClockListModel::Reload()
     endResetModel();
 }
 
-void TClockListModel::SetByName(bool byName)
-{
-    if (byName == FByName) {
-        return;
-    }
-    FByName = byName;
-    if (rowCount() > 0) {
-        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
-    }
-}
-
 QString TClockListModel::EntryText(const TCustomisedTimeZone &clock) const
 {
     if (clock.UnknownZone) {
         return UnknownZoneTitle(clock.Title); // its offset is unknown too
     }
-    return FByName ? ZoneEntryText(clock, clock.Title, true) : clock.TitleWithOffset();
+    return ByName() ? ZoneEntryText(clock, clock.Title, true) : clock.TitleWithOffset();
+}
+
+TCustomisedTimeZone *TClockListModel::ClockAt(const QModelIndex &index) const
+{
+    return checkIndex(index, CheckIndexOption::IndexIsValid) ? FData.ClockAt(index.row()) : nullptr;
 }
 
 int TClockListModel::AddClock(const TTimeZone &zone, const QString &title)
@@ -52,9 +47,11 @@ void TClockListModel::RemoveClock(int row)
     endRemoveRows();
 }
 
-void TClockListModel::ClockChanged(int row)
+void TClockListModel::SettleTitles()
 {
-    Q_EMIT dataChanged(index(row), index(row), {Qt::DisplayRole});
+    for (const int row : FData.SettleTitles()) {
+        Q_EMIT dataChanged(index(row), index(row), {Qt::DisplayRole, Qt::EditRole});
+    }
 }
 
 int TClockListModel::rowCount(const QModelIndex &parent) const
@@ -64,10 +61,39 @@ int TClockListModel::rowCount(const QModelIndex &parent) const
 
 QVariant TClockListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    const TCustomisedTimeZone *clock = ClockAt(index);
+    if (clock == nullptr) {
         return {};
     }
-    return EntryText(*FData.ClockAt(index.row()));
+    switch (role) {
+    case Qt::DisplayRole:
+        return EntryText(*clock);
+    case Qt::EditRole:
+        return clock->Title;
+    case UseDaylightRole:
+        return clock->UseDaylight;
+    default:
+        return {};
+    }
+}
+
+bool TClockListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    TCustomisedTimeZone *clock = ClockAt(index);
+    if (clock == nullptr) {
+        return false;
+    }
+    if (role == Qt::EditRole) {
+        clock->Title = value.toString();
+        Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        return true;
+    }
+    if (role == UseDaylightRole) {
+        clock->UseDaylight = value.toBool();
+        Q_EMIT dataChanged(index, index, {UseDaylightRole});
+        return true;
+    }
+    return false;
 }
 
 Qt::ItemFlags TClockListModel::flags(const QModelIndex &index) const
@@ -76,7 +102,7 @@ Qt::ItemFlags TClockListModel::flags(const QModelIndex &index) const
     if (!index.isValid()) {
         return Qt::ItemIsDropEnabled;
     }
-    return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
+    return TEntryListModel::flags(index) | Qt::ItemIsDragEnabled;
 }
 
 Qt::DropActions TClockListModel::supportedDropActions() const
@@ -103,4 +129,32 @@ bool TClockListModel::moveRows(const QModelIndex &sourceParent, int sourceRow, i
     }
     endMoveRows();
     return true;
+}
+
+TClockTitleModel::TClockTitleModel(TClockListModel *clocks, QObject *parent)
+    : QSortFilterProxyModel(parent), FClocks(clocks)
+{
+    setSourceModel(clocks);
+    setDynamicSortFilter(true);
+    setSortRole(Qt::EditRole);
+    sort(0);
+}
+
+TCustomisedTimeZone *TClockTitleModel::ClockAt(int row) const
+{
+    return FClocks->ClockAt(mapToSource(index(row, 0)));
+}
+
+QVariant TClockTitleModel::data(const QModelIndex &index, int role) const
+{
+    // The title alone, without the offset the clock list shows.
+    return QSortFilterProxyModel::data(index, role == Qt::DisplayRole ? Qt::EditRole : role);
+}
+
+bool TClockTitleModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const int order =
+        CompareTextLocale(left.data(Qt::EditRole).toString(), right.data(Qt::EditRole).toString());
+    // Equal titles keep the clocks' order.
+    return order != 0 ? order < 0 : left.row() < right.row();
 }

@@ -187,3 +187,17 @@ void TOptionsData::Commit(const QString &programPath) const
     update.Commit();
     UpdateAutostartEntry(RunAtStartup, true, programPath);
 }
+
+TClocksState TOptionsData::StoredState() const
+{
+    TClocksState stored;
+    stored.TimeFormat = TimeFormat;
+    stored.DateFormat = DateFormat;
+    stored.Font = Font;
+    if (AlarmClock != nullptr) {
+        stored.AlarmSet = true;
+        stored.AlarmClock = AlarmClock->Title;
+        stored.AlarmTime = AlarmMoment(AlarmTime, AlarmDate);
+    }
+    return stored;
+}

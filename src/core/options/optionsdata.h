@@ -3,6 +3,7 @@
 // together. Needs no display; the dialog shows it and fills it.
 #pragma once
 
+#include "core/clocks/clocksstate.h"
 #include "core/settings/storedsettings.h"
 #include "core/time/datetime.h"
 #include "core/zones/timezone.h"
@@ -59,6 +60,9 @@ public:
     // when the alarm time is no time or the store refuses the write, and
     // EStartupEntryError when all but the start-up entry was stored.
     void Commit(const QString &programPath) const;
+    // The formats, font and alarm that Commit stores, for whoever shows the
+    // clocks; the alarm time must be a time.
+    TClocksState StoredState() const;
 
     // The chosen settings, stored by Commit.
     QString TimeFormat; // empty: the clocks show no time

@@ -4,24 +4,13 @@
 #include "core/zones/timezonelist.h"
 #include "core/zones/zonetexts.h"
 
-TZoneListModel::TZoneListModel(QObject *parent) : QAbstractListModel(parent) {}
+TZoneListModel::TZoneListModel(QObject *parent) : TEntryListModel(parent) {}
 
 void TZoneListModel::SetZones(const TTimeZoneList *zones)
 {
     beginResetModel();
     FZones = zones;
     endResetModel();
-}
-
-void TZoneListModel::SetByName(bool byName)
-{
-    if (byName == FByName) {
-        return;
-    }
-    FByName = byName;
-    if (rowCount() > 0) {
-        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
-    }
 }
 
 const TTimeZone *TZoneListModel::Zone(const QModelIndex &index) const
@@ -86,7 +75,7 @@ bool TZoneListModel::IsNoMatchRow(const QModelIndex &index) const
 
 QString TZoneListModel::EntryText(const TTimeZone &zone) const
 {
-    return ZoneEntryText(zone, zone.CityName(), FByName);
+    return ZoneEntryText(zone, zone.CityName(), ByName());
 }
 
 QString TZoneListModel::EntryText(const TPlaceMatch &match) const
@@ -99,7 +88,7 @@ QString TZoneListModel::EntryText(const TPlaceMatch &match) const
     }
     const QString place =
         match.Country.isEmpty() ? match.City : match.City + QStringLiteral(", ") + match.Country;
-    return ZoneEntryText(*match.Zone, place, FByName);
+    return ZoneEntryText(*match.Zone, place, ByName());
 }
 
 int TZoneListModel::rowCount(const QModelIndex &parent) const
@@ -136,12 +125,12 @@ QVariant TZoneListModel::data(const QModelIndex &index, int role) const
 Qt::ItemFlags TZoneListModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid()) {
-        return QAbstractListModel::flags(index);
+        return TEntryListModel::flags(index);
     }
     if (IsNoMatchRow(index)) {
         return Qt::ItemNeverHasChildren;
     }
-    return QAbstractListModel::flags(index) | Qt::ItemNeverHasChildren;
+    return TEntryListModel::flags(index) | Qt::ItemNeverHasChildren;
 }
 
 TZoneFilterModel::TZoneFilterModel(TZoneListModel *zones, QObject *parent)

@@ -3,9 +3,9 @@
 // The search of the zone browser shows its matches through the same proxy.
 #pragma once
 
+#include "core/options/entrylistmodel.h"
 #include "core/zones/zonesearch.h"
 
-#include <QAbstractListModel>
 #include <QSortFilterProxyModel>
 #include <optional>
 #include <vector>
@@ -18,7 +18,7 @@ class TTimeZoneList;
 // offset. While search matches are shown, one row per match instead, a city
 // the tz database does not name as "City, Country" in place of the zone's
 // city; no match at all shows one entry saying so, which offers nothing.
-class TZoneListModel : public QAbstractListModel
+class TZoneListModel : public TEntryListModel
 {
     Q_OBJECT
 
@@ -27,8 +27,6 @@ public:
 
     // The list shown; it must outlive the model or be replaced first.
     void SetZones(const TTimeZoneList *zones);
-    bool ByName() const { return FByName; }
-    void SetByName(bool byName);
 
     // The zone of a row of this model, null for an invalid index.
     const TTimeZone *Zone(const QModelIndex &index) const;
@@ -53,7 +51,6 @@ private:
     bool IsNoMatchRow(const QModelIndex &index) const;
 
     const TTimeZoneList *FZones = nullptr;
-    bool FByName = true;
     bool FSearching = false;
     std::vector<TPlaceMatch> FMatches;
 };

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSignalBlocker>
 
@@ -60,7 +59,7 @@ void TZoneSearchBox::SetZones(const TTimeZoneList &zones)
 
 bool TZoneSearchBox::Searching() const
 {
-    return ResultsEntry() >= 0;
+    return FShown != nullptr && FShown->Searching();
 }
 
 int TZoneSearchBox::ResultsEntry() const
@@ -96,7 +95,7 @@ void TZoneSearchBox::SelectRow(int row)
 
 void TZoneSearchBox::Search(const QString &text)
 {
-    if (FEnding || FRegions == nullptr || FList == nullptr || FShown == nullptr) {
+    if (FRegions == nullptr || FList == nullptr || FShown == nullptr) {
         return;
     }
     if (text.isEmpty()) {
@@ -147,10 +146,8 @@ void TZoneSearchBox::EndSearch(bool restoreRegion)
     if (restoreRegion) {
         SelectRow(FShown->RowOf(FZoneBefore));
     }
-    if (!text().isEmpty()) {
-        const QScopedValueRollback<bool> ending(FEnding, true);
-        clear();
-    }
+    // No longer searching: the text cleared here starts no search of its own.
+    clear();
     FZoneBefore = nullptr;
     Q_EMIT SearchEnded();
 }

@@ -33,6 +33,7 @@ public:
     // box or be replaced first. Clears the box.
     void SetZones(const TTimeZoneList &zones);
 
+    // The list shows matches (the proxy's state, not the region box's entry).
     bool Searching() const;
     // The region box entry shown while searching, -1 when not searching.
     int ResultsEntry() const;
@@ -81,6 +82,5 @@ private:
     std::unique_ptr<TZoneSearch> FSearch; // made at the first search
     int FRegionBefore = -1;
     const TTimeZone *FZoneBefore = nullptr;
-    bool FEnding = false;
     QTimer FSettle;
 };

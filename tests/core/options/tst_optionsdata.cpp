@@ -115,6 +115,71 @@ private Q_SLOTS:
         QCOMPARE(ReadSettingBool(ClockListGroup, u"0_UseDaylight"_s, true), false);
     }
 
+    // Titles and daylight go through the model; its rows say so.
+    void clockListEdits_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("entry"); // of row 1 afterwards
+        QTest::addColumn<bool>("useDaylight");
+        QTest::newRow("title") << int(Qt::EditRole) << QVariant(u"Office"_s)
+                               << u"Office (GMT +9:00)"_s << false;
+        QTest::newRow("daylight") << int(TClockListModel::UseDaylightRole) << QVariant(true)
+                                  << u"Tokyo (GMT +9:00)"_s << true;
+        QTest::newRow("no role of its own")
+            << int(Qt::ToolTipRole) << QVariant(u"x"_s) << u"Tokyo (GMT +9:00)"_s << false;
+    }
+    void clockListEdits()
+    {
+        QFETCH(int, role);
+        QFETCH(QVariant, value);
+        QFETCH(QString, entry);
+        QFETCH(bool, useDaylight);
+        TOptionsData data;
+        AddClocks(data, {u"Europe/London"_s, u"Asia/Tokyo"_s});
+        TClockListModel model(data);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        const bool known = role != Qt::ToolTipRole;
+        QCOMPARE(model.setData(model.index(1), value, role), known);
+        QCOMPARE(changed.count(), known ? 1 : 0);
+        QCOMPARE(model.index(1).data().toString(), entry);
+        QCOMPARE(model.index(1).data(Qt::EditRole).toString(), data.ClockAt(1)->Title);
+        QCOMPARE(data.ClockAt(1)->UseDaylight, useDaylight);
+        QCOMPARE(model.index(1).data(TClockListModel::UseDaylightRole).toBool(), useDaylight);
+        QVERIFY(!model.setData(model.index(2), value, role)); // no such clock
+    }
+
+    // The alarm's clocks: by title as the language sorts, equal titles in
+    // clock order, following every change of the clock list.
+    void clockTitles()
+    {
+        TOptionsData data;
+        AddClocks(data, {u"Europe/London"_s, u"Asia/Tokyo"_s, u"Australia/Sydney"_s});
+        TClockListModel clocks(data);
+        TClockTitleModel titles(&clocks);
+        const auto shown = [&titles] {
+            QStringList texts;
+            for (int row = 0; row < titles.rowCount(); ++row) {
+                texts.append(titles.index(row, 0).data().toString());
+            }
+            return texts;
+        };
+        QCOMPARE(shown(), (QStringList{u"London"_s, u"Sydney"_s, u"Tokyo"_s}));
+        QCOMPARE(titles.ClockAt(2), data.ClockAt(1));
+        clocks.setData(clocks.index(1), u"abroad"_s); // case does not sort first
+        QCOMPARE(shown(), (QStringList{u"abroad"_s, u"London"_s, u"Sydney"_s}));
+        clocks.setData(clocks.index(2), u"London"_s);
+        QCOMPARE(shown(), (QStringList{u"abroad"_s, u"London"_s, u"London"_s}));
+        QCOMPARE(titles.ClockAt(1), data.ClockAt(0));
+        clocks.moveRows({}, 2, 1, {}, 0);
+        QCOMPARE(titles.ClockAt(1), data.ClockAt(0)); // the one now first in clock order
+        QCOMPARE(data.ClockAt(0)->Name, u"Australia/Sydney"_s);
+        clocks.RemoveClock(1);
+        clocks.AddClock(*FZones.ZoneAt(FZones.IndexOf(u"Europe/Berlin"_s)));
+        QCOMPARE(shown(), (QStringList{u"abroad"_s, u"Berlin"_s, u"London"_s}));
+        QCOMPARE(titles.ClockAt(3), nullptr);
+    }
+
     void formatChoices_data()
     {
         QTest::addColumn<QString>("current");
@@ -231,7 +296,15 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(SettingsFileName()));
             return;
         }
+        // What is handed to the clocks is what was stored.
         data.Commit(program);
+        const TClocksState state = data.StoredState();
+        QCOMPARE(state.TimeFormat, u"hh:nn"_s);
+        QCOMPARE(state.DateFormat, QString());
+        QCOMPARE(EncodeFont(state.Font), u"DejaVu Sans;10;1;255"_s);
+        QCOMPARE(state.AlarmSet, storedAlarm != u"0"_s);
+        QCOMPARE(state.AlarmClock, state.AlarmSet ? u"Tokyo"_s : QString());
+        QCOMPARE(state.AlarmTime, state.AlarmSet ? storedAlarm.toDouble() : 0.0);
         QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()), storedAlarm);
         if (storedAlarm != u"0"_s) {
             QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmClock, QString()), u"Tokyo"_s);

@@ -3,6 +3,7 @@
 #include "core/settings/settings.h"
 #include "core/time/clocksource.h"
 #include "core/time/formatsettings.h"
+#include "gui/options/appearancepage.h"
 #include "gui/options/zoneform.h"
 #include "gui/widgets/messagedialog.h"
 #include "gui/widgets/zonedclock.h"
@@ -815,7 +816,19 @@ private Q_SLOTS:
         QFETCH(int, announced);
         Open();
         FForm->show();
-        const QSignalSpy spy(FForm.data(), &TZoneForm::ChangesApplied);
+        // What is handed over: the committed clocks and the settings as stored.
+        int count = 0;
+        QStringList titles;
+        TClocksState state;
+        connect(FForm, &TZoneForm::ChangesApplied, this,
+                [&](const TTimeZoneList &clocks, const TClocksState &committed) {
+                    ++count;
+                    titles.clear();
+                    for (int i = 0; i < clocks.Count(); ++i) {
+                        titles.append(clocks.ClockAt(i)->Title);
+                    }
+                    state = committed;
+                });
         if (edit) {
             AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
         }
@@ -825,8 +838,15 @@ private Q_SLOTS:
             MessageDlgHook::QueueAnswer(QMessageBox::Ok);
         }
         FForm->findChild<QPushButton *>(button)->click();
-        QCOMPARE(spy.count(), announced);
+        QCOMPARE(count, announced);
         QCOMPARE(QFile::exists(SettingsFileName()), announced > 0);
+        if (announced > 0) {
+            QCOMPARE(titles, QStringList{QStringLiteral("Tokyo")});
+            QCOMPARE(state.TimeFormat, TFormatSettings::British().LongTimeFormat);
+            QCOMPARE(state.DateFormat, ReadSettingString(Key, QStringLiteral("DateFormat"), {}));
+            QCOMPARE(EncodeFont(state.Font), ReadSettingString(Key, u"Font"_s, {}));
+            QVERIFY(!state.AlarmSet);
+        }
     }
 
     void closingDiscards_data()
@@ -897,12 +917,12 @@ private Q_SLOTS:
         QFETCH(QMessageBox::StandardButton, answer);
         Open();
         const QFont chosen(QStringLiteral("Serif"), 14, QFont::Bold);
-        TZoneForm::SetFontChooser([&chosen](QWidget *, QFont &font) {
+        TAppearancePage::SetFontChooser([&chosen](QWidget *, QFont &font) {
             font = chosen;
             return true;
         });
         Controls(FForm).BtnFont()->click();
-        TZoneForm::SetFontChooser({});
+        TAppearancePage::SetFontChooser({});
         QCOMPARE(Controls(FForm).LblFont()->text(), QStringLiteral("Serif, 14pt"));
         Controls(FForm).ChkShowDate()->click();
         Controls(FForm).CmbTimeFormat()->setCurrentIndex(2);

@@ -1,0 +1,45 @@
+#include "gui/options/aboutpage.h"
+
+#include "gui/desktop/help.h"
+#include "gui/widgets/urllabel.h"
+#include "gui/widgets/vorkelresources.h"
+#include "ui_aboutpage.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+TAboutPage::TAboutPage(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TAboutPage>())
+{
+    FUi->setupUi(this);
+    connect(FUi->WebBrowser, &QTextBrowser::anchorClicked, this, &TAboutPage::FollowLink);
+}
+
+TAboutPage::~TAboutPage() = default;
+
+void TAboutPage::Load(const QString &zonesVersion)
+{
+    if (FLoaded) {
+        return;
+    }
+    EnsureVorkelResources();
+    FUi->WebBrowser->setSource(
+        QUrl(QStringLiteral("qrc:/") +
+             LocalizedPage(QStringLiteral(":/"), QStringLiteral("about.htm"))));
+    // The zone file's own version: a tzdata upgrade may have remade it since
+    // the program was built.
+    QTextCursor version = FUi->WebBrowser->document()->find(QStringLiteral("{tz-version}"));
+    if (!version.isNull()) {
+        version.insertText(zonesVersion.isEmpty() ? tr("unknown") : zonesVersion);
+    }
+    FLoaded = true;
+}
+
+void TAboutPage::FollowLink(const QUrl &link)
+{
+    const QUrl target = FUi->WebBrowser->source().resolved(link);
+    if (target.scheme() == u"qrc") {
+        FUi->WebBrowser->setSource(target);
+    } else {
+        OpenLink(target.toString());
+    }
+}
