@@ -11,7 +11,7 @@
 TAboutPage::TAboutPage(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TAboutPage>())
 {
     FUi->setupUi(this);
-    connect(FUi->WebBrowser, &QTextBrowser::anchorClicked, this, &TAboutPage::FollowLink);
+    connect(FUi->AboutView, &QTextBrowser::anchorClicked, this, &TAboutPage::FollowLink);
 }
 
 TAboutPage::~TAboutPage() = default;
@@ -22,12 +22,12 @@ void TAboutPage::Load(const QString &zonesVersion)
         return;
     }
     EnsureVorkelResources();
-    FUi->WebBrowser->setSource(
+    FUi->AboutView->setSource(
         QUrl(QStringLiteral("qrc:/") +
              LocalizedPage(QStringLiteral(":/"), QStringLiteral("about.htm"))));
     // The zone file's own version: a tzdata upgrade may have remade it since
     // the program was built.
-    QTextCursor version = FUi->WebBrowser->document()->find(QStringLiteral("{tz-version}"));
+    QTextCursor version = FUi->AboutView->document()->find(QStringLiteral("{tz-version}"));
     if (!version.isNull()) {
         version.insertText(zonesVersion.isEmpty() ? tr("unknown") : zonesVersion);
     }
@@ -36,9 +36,9 @@ void TAboutPage::Load(const QString &zonesVersion)
 
 void TAboutPage::FollowLink(const QUrl &link)
 {
-    const QUrl target = FUi->WebBrowser->source().resolved(link);
+    const QUrl target = FUi->AboutView->source().resolved(link);
     if (target.scheme() == u"qrc") {
-        FUi->WebBrowser->setSource(target);
+        FUi->AboutView->setSource(target);
     } else {
         OpenLink(target.toString());
     }

@@ -28,7 +28,7 @@ TContextHelp::TContextHelp(QWidget *window)
 {
     FMenu->setObjectName(QStringLiteral("HelpPopup"));
     QAction *whatsThis = FMenu->addAction(tr("&What's This?"));
-    whatsThis->setObjectName(QStringLiteral("Whatsthis1"));
+    whatsThis->setObjectName(QStringLiteral("ActWhatsThis"));
     // Queued: the pop-up opens once the menu has closed, not while it grabs the mouse.
     connect(
         whatsThis, &QAction::triggered, this, [this] { ShowPopup(FPopupTopic); },

@@ -57,8 +57,8 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     connect(FUi->TabClocks, &TZonesPage::Edited, this, [this] { SetModified(true); });
     connect(FUi->TabAppearance, &TAppearancePage::Edited, this, [this] { SetModified(true); });
     connect(FUi->TabClocks, &TZonesPage::Wanted, this,
-            [this] { FUi->PageControl->setCurrentWidget(FUi->TabClocks); });
-    connect(FUi->PageControl, &QTabWidget::currentChanged, this, &TZoneForm::TabChanged);
+            [this] { FUi->Tabs->setCurrentWidget(FUi->TabClocks); });
+    connect(FUi->Tabs, &QTabWidget::currentChanged, this, &TZoneForm::TabChanged);
     connect(FUi->ButtonBox, &QDialogButtonBox::clicked, this, &TZoneForm::ButtonClicked);
     connect(FUi->ButtonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(FUi->ButtonBox, &QDialogButtonBox::helpRequested, this,
@@ -68,7 +68,7 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     // The strip is painted for its size, which follows the dialog's width.
     FUi->PBox->installEventFilter(this);
 
-    FUi->PageControl->setCurrentWidget(FUi->TabClocks);
+    FUi->Tabs->setCurrentWidget(FUi->TabClocks);
     FShownPage = FUi->TabClocks;
     SetModified(false);
     // As small as the texts allow: the design's size at the design font.
@@ -81,7 +81,7 @@ TZoneForm::~TZoneForm()
 {
     // The pages show the zones and the clocks, which go with the dialog's
     // members, before its children.
-    delete FUi->PageControl;
+    delete FUi->Tabs;
 }
 
 void TZoneForm::LoadZones()
@@ -177,19 +177,19 @@ void TZoneForm::showEvent(QShowEvent *event)
 
 void TZoneForm::TabChanged()
 {
-    QWidget *page = FUi->PageControl->currentWidget();
+    QWidget *page = FUi->Tabs->currentWidget();
     TAppearancePage *appearance = FUi->TabAppearance;
     if (FShownPage == appearance && page != FShownPage && !appearance->AcceptAlarmTime()) {
         // An unfinished alarm time keeps its page, as it keeps the focus:
         // the text it refused is not left behind on a hidden page.
-        const QSignalBlocker blocker(FUi->PageControl);
-        FUi->PageControl->setCurrentWidget(appearance);
+        const QSignalBlocker blocker(FUi->Tabs);
+        FUi->Tabs->setCurrentWidget(appearance);
         appearance->FocusAlarmTime();
         return;
     }
     FShownPage = page;
-    if (page == FUi->PageAbout) {
-        FUi->PageAbout->Load(FZones.Version());
+    if (page == FUi->TabAbout) {
+        FUi->TabAbout->Load(FZones.Version());
     }
 }
 
@@ -258,12 +258,12 @@ int TZoneForm::PopupTopic() const
 
 bool TZoneForm::AboutPageLoaded() const
 {
-    return FUi->PageAbout->Loaded();
+    return FUi->TabAbout->Loaded();
 }
 
 QString TZoneForm::HelpKeywordForPage() const
 {
-    const QWidget *page = FUi->PageControl->currentWidget();
+    const QWidget *page = FUi->Tabs->currentWidget();
     if (page == FUi->TabClocks) {
         return QStringLiteral("AClockList");
     }

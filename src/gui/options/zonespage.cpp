@@ -46,11 +46,11 @@ TZonesPage::TZonesPage(QWidget *parent) : QWidget(parent), FUi(std::make_unique<
     // An item view takes no name from its label as other controls do: the
     // label's text is its name for screen readers. The zone list has no
     // label of its own; the region box's heads both.
-    FUi->LstClocks->setAccessibleName(FUi->Label10->text().remove(u'&'));
-    FUi->LstZones->setAccessibleName(FUi->Label3->text().remove(u'&'));
+    FUi->LstClocks->setAccessibleName(FUi->LblClocks->text().remove(u'&'));
+    FUi->LstZones->setAccessibleName(FUi->LblTimeZones->text().remove(u'&'));
     FUi->LstClocks->installEventFilter(this);
 
-    TZonedClock *preview = FUi->ZonedClockTemp;
+    TZonedClock *preview = FUi->PreviewClock;
     preview->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
     preview->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
     preview->SetDateTimeSeparator(QStringLiteral(" "));
@@ -72,8 +72,8 @@ TZonesPage::~TZonesPage()
     // The list view may still ask its model while the children go.
     FZoneModel->SetZones(nullptr);
     // The preview clock refers into the zones, which go first otherwise.
-    FUi->ZonedClockTemp->SetActive(false);
-    FUi->ZonedClockTemp->SetZone(nullptr);
+    FUi->PreviewClock->SetActive(false);
+    FUi->PreviewClock->SetZone(nullptr);
 }
 
 void TZonesPage::SetUp(const TTimeZoneList &zones, TOptionsData &options, TClockListModel *clocks)
@@ -293,7 +293,7 @@ void TZonesPage::ShowChosenZone()
 void TZonesPage::ShowZoneInfo()
 {
     const TTimeZone *zone = SelectedZone();
-    FUi->ZonedClockTemp->SetZone(zone);
+    FUi->PreviewClock->SetZone(zone);
     // Standard time only: no daylight rows, nothing in bold.
     const auto showStandardOnly = [this] {
         SetBold(FUi->LblStdTitle, false);
@@ -305,12 +305,12 @@ void TZonesPage::ShowZoneInfo()
     if (zone == nullptr) {
         // Only an empty zone list gets here: show that there is nothing to show.
         FUi->InfoBox->setTitle(tr(" (no zone) "));
-        FUi->ZonedClockTemp->hide();
+        FUi->PreviewClock->hide();
         FUi->LblOffset->clear();
         showStandardOnly();
         return;
     }
-    FUi->ZonedClockTemp->show();
+    FUi->PreviewClock->show();
     FUi->InfoBox->setTitle(u' ' + zone->Name + u' ');
     if (const auto *clock = dynamic_cast<const TCustomisedTimeZone *>(zone);
         clock != nullptr && clock->UnknownZone) {

@@ -15,22 +15,22 @@ TAboutForm::TAboutForm() : FUi(std::make_unique<Ui::TAboutForm>())
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QFont bold = FUi->Label1->font();
+    QFont bold = FUi->LblProduct->font();
     bold.setBold(true);
-    FUi->Label1->setFont(bold);
+    FUi->LblProduct->setFont(bold);
     FUi->LblVersion->setText(FUi->LblVersion->text().arg(QStringLiteral("1.25")));
     // A beta's notice; its room is kept when there is none.
     QSizePolicy betaPolicy = FUi->LblBeta->sizePolicy();
     betaPolicy.setRetainSizeWhenHidden(true);
     FUi->LblBeta->setSizePolicy(betaPolicy);
     FUi->LblBeta->hide();
-    FUi->Label4->setText(FUi->Label4->text().arg(BrandMakerName));
-    FUi->URLLabel1->setText(BrandWebAddress.toString());
-    FUi->URLLabel1->URL = BrandHomePage.toString();
-    FUi->URLLabel1->setToolTip(FUi->URLLabel1->URL);
-    FUi->URLLabel2->URL = QStringLiteral("mailto:") + BrandFeedbackAddress.toString();
-    FUi->URLLabel2->setToolTip(FUi->URLLabel2->URL);
-    connect(FUi->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    FUi->LblCopyright->setText(FUi->LblCopyright->text().arg(BrandMakerName));
+    FUi->LblWebSite->setText(BrandWebAddress.toString());
+    FUi->LblWebSite->URL = BrandHomePage.toString();
+    FUi->LblWebSite->setToolTip(FUi->LblWebSite->URL);
+    FUi->LblFeedback->URL = QStringLiteral("mailto:") + BrandFeedbackAddress.toString();
+    FUi->LblFeedback->setToolTip(FUi->LblFeedback->URL);
+    connect(FUi->BtnClose, &QPushButton::clicked, this, &QDialog::accept);
 
     // Title bars use a bolder font and add an icon and up to three buttons:
     // the box leaves the window manager room for the whole caption.

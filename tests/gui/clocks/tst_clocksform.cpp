@@ -285,7 +285,7 @@ void TestClocksForm::aboutBoxOnce()
         }));
         app.ClocksForm().AboutClick(); // returns at once: the open box is raised
         QCOMPARE(app.AboutForm(), first.data());
-        first->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+        first->findChild<QPushButton *>(QStringLiteral("BtnClose"))->click();
     });
     app.ClocksForm().AboutClick();
     QCOMPARE(boxes, 1);

@@ -119,8 +119,8 @@ private Q_SLOTS:
         Open();
         FForm->show();
         QCOMPARE(FForm->windowTitle(), QStringLiteral("Vorkel Clocks - Options"));
-        QCOMPARE(Controls(FForm).PageControl()->currentWidget(), Controls(FForm).TabClocks());
-        QCOMPARE(Controls(FForm).PageControl()->count(), 3);
+        QCOMPARE(Controls(FForm).Tabs()->currentWidget(), Controls(FForm).TabClocks());
+        QCOMPARE(Controls(FForm).Tabs()->count(), 3);
         QVERIFY(Controls(FForm).BtnOK()->isDefault());
         QVERIFY(!Controls(FForm).BtnApply()->isEnabled());
         QVERIFY(!FForm->Modified());
@@ -147,7 +147,7 @@ private Q_SLOTS:
         FForm->show();
         FForm->SelectClock(1);
         QVERIFY(FForm->grab().save(dir + QStringLiteral("/options-clocks.png")));
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAppearance());
         Controls(FForm).ChkSetAlarm()->click();
         QVERIFY(FForm->grab().save(dir + QStringLiteral("/options-appearance.png")));
     }
@@ -177,7 +177,7 @@ private Q_SLOTS:
                 QTRY_VERIFY2(!label->isVisibleTo(Controls(FForm).InfoBox()) || fits(label),
                              qPrintable(zone->Name + QStringLiteral(": ") + label->text()));
             }
-            QVERIFY2(Controls(FForm).ZonedClockTemp()->geometry().right() <
+            QVERIFY2(Controls(FForm).PreviewClock()->geometry().right() <
                          Controls(FForm).InfoBox()->width(),
                      qPrintable(zone->Name));
         }
@@ -250,7 +250,7 @@ private Q_SLOTS:
         // Nothing to browse and nothing to add.
         QCOMPARE(Controls(FForm).LstZones()->model()->rowCount(), 0);
         QCOMPARE(Controls(FForm).InfoBox()->title(), QStringLiteral(" (no zone) "));
-        QVERIFY(Controls(FForm).ZonedClockTemp()->isHidden());
+        QVERIFY(Controls(FForm).PreviewClock()->isHidden());
         Controls(FForm).BtnAddToClocks()->click();
         QCOMPARE(FForm->ClockCount(), 0);
         QVERIFY(!FForm->Modified());
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QVERIFY(FForm->SelectedZone() != nullptr);
         QCOMPARE(FForm->SelectedZone()->Name, zone);
         QCOMPARE(Controls(FForm).InfoBox()->title(), u' ' + zone + u' ');
-        QCOMPARE(Controls(FForm).ZonedClockTemp()->Zone(), FForm->SelectedZone());
+        QCOMPARE(Controls(FForm).PreviewClock()->Zone(), FForm->SelectedZone());
         QCOMPARE(Texts(Controls(FForm).LstClocks()), clockTexts);
         QCOMPARE(FForm->SelectedClockIndex(), clockTexts.isEmpty() ? -1 : 0);
         QCOMPARE(Controls(FForm).BtnRemoveClock()->isEnabled(), !clockTexts.isEmpty());
@@ -544,9 +544,9 @@ private Q_SLOTS:
         Open()->show();
         QVERIFY(QTest::qWaitForWindowActive(FForm));
         const TZoneFormControls c(FForm);
-        c.PageControl()->setCurrentWidget(c.TabAppearance());
+        c.Tabs()->setCurrentWidget(c.TabAppearance());
         QTest::keySequence(FForm, QKeySequence::Find);
-        QCOMPARE(c.PageControl()->currentWidget(), c.TabClocks());
+        QCOMPARE(c.Tabs()->currentWidget(), c.TabClocks());
         QTRY_VERIFY(c.EditZoneSearch()->hasFocus());
         // Typed there, the info box follows once the typing pauses.
         QTest::keyClicks(c.EditZoneSearch(), u"tokyo"_s);
@@ -617,7 +617,7 @@ private Q_SLOTS:
         SeedClocks({QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London")},
                    QStringLiteral("Tokyo;London"));
         Open();
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAppearance());
         Controls(FForm).CmbAlarmClocks()->setCurrentIndex(
             Controls(FForm).CmbAlarmClocks()->findText(QStringLiteral("Tokyo")));
         Controls(FForm).ChkSetAlarm()->click();
@@ -1063,7 +1063,7 @@ private Q_SLOTS:
         FForm->show();
         FForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(FForm.data()));
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAppearance());
         Controls(FForm).ChkSetAlarm()->click();
         const QString proposed = Controls(FForm).EditAlarmTime()->text();
         Controls(FForm).EditAlarmTime()->setFocus();
@@ -1152,7 +1152,7 @@ private Q_SLOTS:
         FForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(FForm.data()));
         const TZoneFormControls c(FForm);
-        c.PageControl()->setCurrentWidget(c.TabAppearance());
+        c.Tabs()->setCurrentWidget(c.TabAppearance());
         c.ChkSetAlarm()->click();
         c.EditAlarmTime()->setFocus();
         QTRY_VERIFY(c.EditAlarmTime()->hasFocus());
@@ -1160,14 +1160,14 @@ private Q_SLOTS:
         QTest::keyClicks(c.EditAlarmTime(), typed);
         MessageDlgHook::QueueAnswer(QMessageBox::Ok);
         if (how == 0) {
-            QTabBar *tabs = c.PageControl()->tabBar();
+            QTabBar *tabs = c.Tabs()->tabBar();
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         } else {
             QTest::keyClick(c.EditAlarmTime(), how == 1 ? Qt::Key_Tab : Qt::Key_Backtab,
                             how == 1 ? Qt::ControlModifier
                                      : Qt::ControlModifier | Qt::ShiftModifier);
         }
-        QCOMPARE(c.PageControl()->currentWidget(), kept ? c.TabAppearance() : c.TabClocks());
+        QCOMPARE(c.Tabs()->currentWidget(), kept ? c.TabAppearance() : c.TabClocks());
         QCOMPARE(MessageDlgHook::Shown().size(), kept ? 1 : 0);
         if (kept) {
             QCOMPARE(MessageDlgHook::Shown()[0].Message,
@@ -1185,13 +1185,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("name"); // empty: not checked
         QTest::newRow("the clock list") << u"LstClocks"_s << QString() << u"Your clocks:"_s;
-        QTest::newRow("the region box") << u"CmbRegions"_s << u"Label3"_s << QString();
+        QTest::newRow("the region box") << u"CmbRegions"_s << u"LblTimeZones"_s << QString();
         QTest::newRow("the zone list, under the region box's label")
             << u"LstZones"_s << QString() << u"Time zones:"_s;
         QTest::newRow("the clock's title")
-            << u"EditClockTitle"_s << u"Label4"_s << u"Clock title:"_s;
+            << u"EditClockTitle"_s << u"LblClockTitle"_s << u"Clock title:"_s;
         QTest::newRow("the alarm time")
-            << u"EditAlarmTime"_s << u"Label11"_s << u"Date and time (in 24-hour format):"_s;
+            << u"EditAlarmTime"_s << u"LblAlarmMoment"_s << u"Date and time (in 24-hour format):"_s;
     }
     void accessibleNames()
     {

@@ -202,7 +202,7 @@ private Q_SLOTS:
                                 << "AClockList";
         QTest::newRow("appearance") << "TabAppearance"
                                     << "AAppearanceAlarm";
-        QTest::newRow("about") << "PageAbout"
+        QTest::newRow("about") << "TabAbout"
                                << "AContents";
     }
     void helpKeywordPerTab()
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QFETCH(QString, keyword);
         Open();
         QSignalSpy asked(FForm.data(), &TZoneForm::HelpRequested);
-        Controls(FForm).PageControl()->setCurrentWidget(FForm->findChild<QWidget *>(tab));
+        Controls(FForm).Tabs()->setCurrentWidget(FForm->findChild<QWidget *>(tab));
         Controls(FForm).BtnHelp()->click();
         QCOMPARE(asked.count(), 1);
         QCOMPARE(asked[0][0].toString(), keyword);
@@ -255,7 +255,7 @@ private Q_SLOTS:
         QVERIFY(Controls(FForm).HelpPopup()->isVisible());
         QCOMPARE(FForm->PopupTopic(), topic);
         Controls(FForm).HelpPopup()->hide();
-        Controls(FForm).Whatsthis1()->trigger();
+        Controls(FForm).ActWhatsThis()->trigger();
         QTRY_COMPARE(shown.count(), 1);
         QCOMPARE(shown.at(0).at(0).toInt(), topic);
         QVERIFY(WhatsThisShown());
@@ -267,7 +267,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("topic");
         QTest::newRow("pointer over the clock list") << true << "LstClocks" << 101;
-        QTest::newRow("pointer over a label") << true << "Label10" << 0;
+        QTest::newRow("pointer over a label") << true << "LblClocks" << 0;
         QTest::newRow("F1 in the region list") << false << "CmbRegions" << 201;
         QTest::newRow("F1 in the clock title") << false << "EditClockTitle" << 0;
         QTest::newRow("F1 in the alarm date") << false << "PickerAlarmDate" << 0;
@@ -279,9 +279,9 @@ private Q_SLOTS:
         QFETCH(int, topic);
         Open();
         Controls(FForm).ChkSetAlarm()->click();
-        Controls(FForm).PageControl()->setCurrentWidget(control == u"PickerAlarmDate"
-                                                            ? Controls(FForm).TabAppearance()
-                                                            : Controls(FForm).TabClocks());
+        Controls(FForm).Tabs()->setCurrentWidget(control == u"PickerAlarmDate"
+                                                     ? Controls(FForm).TabAppearance()
+                                                     : Controls(FForm).TabClocks());
         FForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
         QSignalSpy shown(FForm.data(), &TZoneForm::HelpPopupRequested);
@@ -304,28 +304,28 @@ private Q_SLOTS:
     void aboutPageLoadedOnFirstShowingOnly()
     {
         Open();
-        QSignalSpy loads(Controls(FForm).WebBrowser(), &QTextBrowser::sourceChanged);
-        QVERIFY(Controls(FForm).WebBrowser()->source().isEmpty());
+        QSignalSpy loads(Controls(FForm).AboutView(), &QTextBrowser::sourceChanged);
+        QVERIFY(Controls(FForm).AboutView()->source().isEmpty());
         QVERIFY(!FForm->AboutPageLoaded());
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabAppearance());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAppearance());
         QCOMPARE(loads.count(), 0);
 
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).PageAbout());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAbout());
         QCOMPARE(loads.count(), 1);
-        QCOMPARE(Controls(FForm).WebBrowser()->source(), QUrl(QStringLiteral("qrc:/about.htm")));
+        QCOMPARE(Controls(FForm).AboutView()->source(), QUrl(QStringLiteral("qrc:/about.htm")));
         QVERIFY(
-            Controls(FForm).WebBrowser()->toPlainText().contains(QStringLiteral("Vorkel Clocks")));
+            Controls(FForm).AboutView()->toPlainText().contains(QStringLiteral("Vorkel Clocks")));
         QVERIFY(!Controls(FForm)
-                     .WebBrowser()
+                     .AboutView()
                      ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("about.png")))
                      .isNull());
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).TabClocks());
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).PageAbout());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabClocks());
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAbout());
         QCOMPARE(loads.count(), 1);
 
         // Its links go to the user's programs, the page stays.
         const QString mail = QStringLiteral("mailto:clocks@vorkel.example");
-        Q_EMIT Controls(FForm).WebBrowser()->anchorClicked(QUrl(mail));
+        Q_EMIT Controls(FForm).AboutView()->anchorClicked(QUrl(mail));
         QCOMPARE(FOpened, QStringList{mail});
         QCOMPARE(loads.count(), 1);
     }
@@ -354,8 +354,8 @@ private Q_SLOTS:
         file.write(firstLine + source.readAll());
         file.close();
         FForm = new TZoneForm(path);
-        Controls(FForm).PageControl()->setCurrentWidget(Controls(FForm).PageAbout());
-        const QString text = Controls(FForm).WebBrowser()->toPlainText().simplified();
+        Controls(FForm).Tabs()->setCurrentWidget(Controls(FForm).TabAbout());
+        const QString text = Controls(FForm).AboutView()->toPlainText().simplified();
         QVERIFY2(text.contains(expected), qPrintable(text));
     }
 

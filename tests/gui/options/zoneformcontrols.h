@@ -35,33 +35,33 @@ struct TZoneFormControls
 
     const QWidget *Form;
 
-    QTabWidget *PageControl() const { return Find<QTabWidget>("PageControl"); }
+    QTabWidget *Tabs() const { return Find<QTabWidget>("Tabs"); }
     QWidget *TabClocks() const { return Find<QWidget>("TabClocks"); }
     QWidget *TabAppearance() const { return Find<QWidget>("TabAppearance"); }
-    QWidget *PageAbout() const { return Find<QWidget>("PageAbout"); }
+    QWidget *TabAbout() const { return Find<QWidget>("TabAbout"); }
     QPushButton *BtnHelp() const { return Find<QPushButton>("BtnHelp"); }
     QPushButton *BtnOK() const { return Find<QPushButton>("BtnOK"); }
     QPushButton *BtnCancel() const { return Find<QPushButton>("BtnCancel"); }
     QPushButton *BtnApply() const { return Find<QPushButton>("BtnApply"); }
     TWatermarkBox *PBox() const { return Find<TWatermarkBox>("PBox"); }
-    QTextBrowser *WebBrowser() const { return Find<QTextBrowser>("WebBrowser"); }
+    QTextBrowser *AboutView() const { return Find<QTextBrowser>("AboutView"); }
     QMenu *HelpPopup() const { return Find<QMenu>("HelpPopup"); }
-    QAction *Whatsthis1() const { return Find<QAction>("Whatsthis1"); }
-    QLabel *Label10() const { return Find<QLabel>("Label10"); }
+    QAction *ActWhatsThis() const { return Find<QAction>("ActWhatsThis"); }
+    QLabel *LblClocks() const { return Find<QLabel>("LblClocks"); }
     QListView *LstClocks() const { return Find<QListView>("LstClocks"); }
     QGroupBox *BoxClock() const { return Find<QGroupBox>("BoxClock"); }
-    QLabel *Label4() const { return Find<QLabel>("Label4"); }
+    QLabel *LblClockTitle() const { return Find<QLabel>("LblClockTitle"); }
     QLineEdit *EditClockTitle() const { return Find<QLineEdit>("EditClockTitle"); }
     QCheckBox *ChkClockUseDaylight() const { return Find<QCheckBox>("ChkClockUseDaylight"); }
     QPushButton *BtnRemoveClock() const { return Find<QPushButton>("BtnRemoveClock"); }
     QCheckBox *ChkRunAtStartup() const { return Find<QCheckBox>("ChkRunAtStartup"); }
-    QLabel *Label3() const { return Find<QLabel>("Label3"); }
+    QLabel *LblTimeZones() const { return Find<QLabel>("LblTimeZones"); }
     QComboBox *CmbRegions() const { return Find<QComboBox>("CmbRegions"); }
     QLineEdit *EditZoneSearch() const { return Find<QLineEdit>("EditZoneSearch"); }
     QListView *LstZones() const { return Find<QListView>("LstZones"); }
     QPushButton *BtnAddToClocks() const { return Find<QPushButton>("BtnAddToClocks"); }
     QGroupBox *InfoBox() const { return Find<QGroupBox>("InfoBox"); }
-    TZonedClock *ZonedClockTemp() const { return Find<TZonedClock>("ZonedClockTemp"); }
+    TZonedClock *PreviewClock() const { return Find<TZonedClock>("PreviewClock"); }
     QLabel *LblStdTitle() const { return Find<QLabel>("LblStdTitle"); }
     QLabel *LblOffset() const { return Find<QLabel>("LblOffset"); }
     QLabel *LblDayTitle() const { return Find<QLabel>("LblDayTitle"); }
@@ -70,22 +70,22 @@ struct TZoneFormControls
     QCheckBox *ChkSortByName() const { return Find<QCheckBox>("ChkSortByName"); }
     QGroupBox *GroupAppearance() const { return Find<QGroupBox>("GroupAppearance"); }
     QCheckBox *ChkShowDate() const { return Find<QCheckBox>("ChkShowDate"); }
-    QLabel *Label7() const { return Find<QLabel>("Label7"); }
+    QLabel *LblDateFormat() const { return Find<QLabel>("LblDateFormat"); }
     QComboBox *CmbDateFormat() const { return Find<QComboBox>("CmbDateFormat"); }
     QPushButton *BtnFont() const { return Find<QPushButton>("BtnFont"); }
     QPushButton *BtnFontColor() const { return Find<QPushButton>("BtnFontColor"); }
     QLabel *LblFont() const { return Find<QLabel>("LblFont"); }
     QCheckBox *ChkShowTime() const { return Find<QCheckBox>("ChkShowTime"); }
-    QLabel *Label9() const { return Find<QLabel>("Label9"); }
+    QLabel *LblTimeFormat() const { return Find<QLabel>("LblTimeFormat"); }
     QComboBox *CmbTimeFormat() const { return Find<QComboBox>("CmbTimeFormat"); }
     QPushButton *BtnDefaults() const { return Find<QPushButton>("BtnDefaults"); }
     QGroupBox *GroupAlarm() const { return Find<QGroupBox>("GroupAlarm"); }
     QCheckBox *ChkSetAlarm() const { return Find<QCheckBox>("ChkSetAlarm"); }
-    QLabel *Label8() const { return Find<QLabel>("Label8"); }
+    QLabel *LblAlarmClock() const { return Find<QLabel>("LblAlarmClock"); }
     QComboBox *CmbAlarmClocks() const { return Find<QComboBox>("CmbAlarmClocks"); }
-    QLabel *Label11() const { return Find<QLabel>("Label11"); }
+    QLabel *LblAlarmMoment() const { return Find<QLabel>("LblAlarmMoment"); }
     QLineEdit *EditAlarmTime() const { return Find<QLineEdit>("EditAlarmTime"); }
-    QLabel *Label12() const { return Find<QLabel>("Label12"); }
+    QLabel *LblAlarmOn() const { return Find<QLabel>("LblAlarmOn"); }
     QDateEdit *PickerAlarmDate() const { return Find<QDateEdit>("PickerAlarmDate"); }
 };
 

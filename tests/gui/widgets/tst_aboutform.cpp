@@ -41,12 +41,13 @@ void TestAboutForm::textsAndNothingClipped()
         return form.findChild<QLabel *>(QLatin1String(name));
     };
     QCOMPARE(form.windowTitle(), QStringLiteral("About Vorkel Clocks"));
-    QCOMPARE(label("Label1")->text(), QStringLiteral("Vorkel Clocks"));
+    QCOMPARE(label("LblProduct")->text(), QStringLiteral("Vorkel Clocks"));
     QCOMPARE(label("LblVersion")->text(), QStringLiteral("Version: 1.25"));
-    QCOMPARE(label("Label4")->text(), QStringLiteral("Copyright \u00A9 2026 Vorkel Software"));
+    QCOMPARE(label("LblCopyright")->text(),
+             QStringLiteral("Copyright \u00A9 2026 Vorkel Software"));
     QVERIFY(!label("LblBeta")->isVisibleTo(&form));
-    const auto *web = form.findChild<TURLLabel *>(QStringLiteral("URLLabel1"));
-    const auto *mail = form.findChild<TURLLabel *>(QStringLiteral("URLLabel2"));
+    const auto *web = form.findChild<TURLLabel *>(QStringLiteral("LblWebSite"));
+    const auto *mail = form.findChild<TURLLabel *>(QStringLiteral("LblFeedback"));
     QCOMPARE(web->text(), QStringLiteral("www.vorkel.example"));
     QCOMPARE(web->URL, QStringLiteral("https://www.vorkel.example/"));
     QVERIFY(mail->URL.startsWith(QStringLiteral("mailto:")));
@@ -62,7 +63,7 @@ void TestAboutForm::textsAndNothingClipped()
     }
     // A link is only as wide as its text: a click beside it opens nothing.
     QVERIFY(web->width() < form.width() / 2 + web->sizeHint().width());
-    const auto *close = form.findChild<QPushButton *>(QStringLiteral("Button1"));
+    const auto *close = form.findChild<QPushButton *>(QStringLiteral("BtnClose"));
     QVERIFY(close->isDefault());
     QVERIFY(close->geometry().bottom() < form.height());
     QVERIFY(qAbs(close->geometry().center().x() - form.width() / 2) <= 1);
