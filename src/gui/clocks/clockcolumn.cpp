@@ -3,8 +3,10 @@
 #include "core/clocks/worldclocks.h"
 #include "gui/widgets/zonedclock.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <algorithm>
 #include <utility>
 
@@ -40,6 +42,7 @@ void TClockColumn::Clear()
         delete FTitles[i];
     FClocks = {&FFirstClock};
     FTitles = {&FFirstTitle};
+    FCaptions.clear();
 }
 
 void TClockColumn::Release()
@@ -56,6 +59,7 @@ void TClockColumn::Rebuild(QMenu *menu)
         return;
 
     const TCustomisedTimeZone &first = FWorld.Clock(0);
+    FFirstClock.SetMaxTextWidth(TextWidthLimit(FFirstClock.font()));
     FFirstClock.SetZone(&first);
     FFirstClock.SetUseDaylight(first.UseDaylight);
     FFirstClock.SetActive(false);
@@ -66,6 +70,7 @@ void TClockColumn::Rebuild(QMenu *menu)
         const TCustomisedTimeZone &zone = FWorld.Clock(c);
         auto *clock = new TZonedClock(window);
         clock->Assign(&FFirstClock);
+        clock->SetMaxTextWidth(FFirstClock.MaxTextWidth());
         clock->SetActive(false);
         clock->SetZone(&zone);
         clock->SetUseDaylight(zone.UseDaylight);
@@ -112,14 +117,33 @@ void TClockColumn::SetFont(const QFont &font, const QColor &color)
 {
     QFont bold = font;
     bold.setBold(true);
+    const int limit = TextWidthLimit(font);
     for (TZonedClock *clock : std::as_const(FClocks)) {
         clock->setFont(font);
+        clock->SetMaxTextWidth(limit);
         SetTextColor(*clock, color);
     }
     for (QLabel *title : std::as_const(FTitles)) {
         title->setFont(bold);
         SetTextColor(*title, color);
     }
+    // Cut again in the new font at the next UpdateTitles.
+    FCaptions.clear();
+}
+
+int TClockColumn::TextWidthLimit(const QFont &font) const
+{
+    const QFontMetrics metrics(font);
+    int limit = metrics.averageCharWidth() * 80;
+    if (const QScreen *screen = FFirstClock.screen())
+        limit = std::min(limit, screen->availableGeometry().width() / 2);
+    return std::max(limit, metrics.averageCharWidth() * 8);
+}
+
+bool TClockColumn::TitleCut(int index) const
+{
+    return index >= 0 && index < FTitles.size() && index < FCaptions.size() &&
+           FTitles[index]->text() != FCaptions[index];
 }
 
 void TClockColumn::SetShiftMinutes(int minutes)
@@ -138,14 +162,26 @@ void TClockColumn::UpdateTitles(TDateTime shownUTC)
 {
     if (FWorld.Count() == 0)
         return;
+    if (FCaptions.size() != FTitles.size())
+        FCaptions = QStringList(FTitles.size(), QString());
+    int limit = -1; // measured once a tick, and only when a title changed
     for (qsizetype i = 0; i < FTitles.size(); ++i) {
         const QString caption = FWorld.TitleCaption(static_cast<int>(i), shownUTC);
         // Every layout sizes the titles to their captions; a tick only
         // re-measures the one whose abbreviation has just changed.
-        QLabel *title = FTitles[i];
-        if (title->text() == caption)
+        if (FCaptions[i] == caption)
             continue;
-        title->setText(caption);
+        FCaptions[i] = caption;
+        QLabel *title = FTitles[i];
+        if (limit < 0)
+            limit = TextWidthLimit(title->font());
+        const QFontMetrics metrics(title->font());
+        // Cut to a length first: measuring thousands of letters costs.
+        const QString shown = metrics.elidedText(
+            caption.left(limit / std::max(1, metrics.horizontalAdvance(u'.')) + 1), Qt::ElideRight,
+            limit);
+        title->setText(shown);
+        title->setAccessibleName(shown == caption ? QString() : caption);
         title->adjustSize();
     }
 }

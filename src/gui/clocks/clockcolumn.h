@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QStringList>
 
 class QLabel;
 class QMenu;
@@ -49,8 +50,17 @@ public:
     // The clocks' texts at the present time (shifted by the look-ahead).
     void UpdateTexts();
     // The titles with each zone's abbreviation at the UTC moment shown; a
-    // title is measured again only when its text changed.
+    // title is measured again only when its text changed. A title wider than
+    // TextWidthLimit is cut with an ellipsis (its accessible name and
+    // FullTitle stay whole), as are the clocks' lines.
     void UpdateTitles(TDateTime shownUTC);
+    // The title as composed; empty before UpdateTitles.
+    QString FullTitle(int index) const { return FCaptions.value(index); }
+    bool TitleCut(int index) const;
+    // Some 80 characters of font, and at most half the screen: a title of
+    // thousands of letters or a hostile date format never makes the window
+    // wider than the screen.
+    int TextWidthLimit(const QFont &font) const;
     // Stacks the pairs down from the first, the first clock at left; returns
     // the bottom of the last clock.
     int Arrange(int left);
@@ -68,4 +78,5 @@ private:
     QObject &FWatcher;
     QList<TZonedClock *> FClocks;
     QList<QLabel *> FTitles;
+    QStringList FCaptions; // each title as composed, before it was cut
 };

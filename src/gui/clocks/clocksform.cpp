@@ -45,6 +45,25 @@ constexpr int ClockHintMSecs = 10'000;
 constexpr int DeferredHideMSecs = 300;
 
 QString zoneFileOverride;
+
+// A long text as lines of some 80 characters, broken after a blank where
+// there is one, and the first thousand characters at most: a hint as wide
+// or as tall as the screen is read by no one.
+QString HintLines(const QString &text)
+{
+    constexpr qsizetype Line = 80;
+    constexpr qsizetype Most = 1000;
+    const QString kept = text.size() > Most ? text.left(Most) + u'…' : text;
+    QString lines;
+    qsizetype start = 0;
+    while (kept.size() - start > Line) {
+        const qsizetype blank = kept.lastIndexOf(u' ', start + Line);
+        const qsizetype end = blank > start ? blank + 1 : start + Line;
+        lines += QStringView(kept).sliced(start, end - start).trimmed().toString() + u'\n';
+        start = end;
+    }
+    return lines + QStringView(kept).sliced(start).toString();
+}
 } // namespace
 
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
@@ -600,7 +619,10 @@ QString TClocksForm::ClockHint(int index) const
 {
     if (index < 0 || index >= FWorld.Count())
         return {};
-    return FWorld.ClockHint(index, NowUTC());
+    // A title cut to fit the window is read whole here.
+    const QString title =
+        FColumn->TitleCut(index) ? HintLines(FColumn->FullTitle(index)) + u'\n' : QString();
+    return title + FWorld.ClockHint(index, NowUTC());
 }
 
 TZonedClock *TClocksForm::ClockAt(const QPoint &pos) const

@@ -11,10 +11,14 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+// What a screen reader is given of a caption cut to fit the window.
+constexpr qsizetype MaxSpokenLength = 1000;
+
 // QLabel and QPainter break lines at line feeds only; a caption may also use
 // a lone carriage return (the default separator) or CR LF.
 QString DisplayText(const QString &caption)
@@ -193,6 +197,12 @@ void TZonedClock::changeEvent(QEvent *event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         FTextSize = QSize();
+        if (FMaxTextWidth > 0) {
+            // Cut anew for the new font's widths.
+            const QString caption = FCaption;
+            FCaption.clear();
+            SetCaption(caption);
+        }
         AdjustBounds();
     }
 }
@@ -207,6 +217,37 @@ void TZonedClock::contextMenuEvent(QContextMenuEvent *event)
     }
 }
 
+void TZonedClock::SetMaxTextWidth(int pixels)
+{
+    if (pixels == FMaxTextWidth)
+        return;
+    FMaxTextWidth = pixels;
+    const QString caption = FCaption;
+    FCaption.clear(); // measured and shown again within the new width
+    SetCaption(caption);
+}
+
+QString TZonedClock::Bounded(const QString &text) const
+{
+    if (FMaxTextWidth <= 0)
+        return text;
+    // A date format of thousands of letters (a damaged or hostile settings
+    // file) would otherwise make a window wider than any screen, laid out
+    // again every second.
+    const QFontMetrics metrics(font());
+    const qsizetype longestKept = FMaxTextWidth / std::max(1, metrics.horizontalAdvance(u'.')) + 1;
+    QStringList lines = text.split(u'\n');
+    if (lines.size() > MaxShownLines)
+        lines.resize(MaxShownLines);
+    for (QString &line : lines) {
+        // Cut first, so the text measured stays small whatever it was.
+        if (line.size() > longestKept)
+            line.truncate(longestKept);
+        line = metrics.elidedText(line, Qt::ElideRight, FMaxTextWidth, Qt::TextExpandTabs);
+    }
+    return lines.join(u'\n');
+}
+
 void TZonedClock::SetCaption(const QString &caption)
 {
     // The clocks window sets every caption once a second; a caption that
@@ -214,7 +255,8 @@ void TZonedClock::SetCaption(const QString &caption)
     // repainted again.
     if (caption != FCaption) {
         FCaption = caption;
-        const QString text = DisplayText(caption);
+        const QString whole = DisplayText(caption);
+        const QString text = Bounded(whole);
         const QRegion changed = ChangedLines(FText, text);
         FText = text;
         const QSize before = FTextSize;
@@ -222,8 +264,9 @@ void TZonedClock::SetCaption(const QString &caption)
         // QLabel::setText would repaint the whole label every second; only
         // the lines that changed are repainted (usually the time, not the
         // date), which halves what goes to the display server per tick.
-        // Screen readers read the caption as the label's name.
-        setAccessibleName(FText);
+        // Screen readers read the caption as the label's name, all of it
+        // within reason.
+        setAccessibleName(FMaxTextWidth > 0 ? whole.left(MaxSpokenLength) : whole);
         // Told only when the size changes: every notice has the window lay
         // itself out again.
         if (wordWrap() || TextSize() != before)

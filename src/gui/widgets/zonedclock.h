@@ -63,6 +63,13 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool autoSize);
 
+    // The widest a line of the caption is shown, in pixels; a longer line is
+    // cut with an ellipsis, and at most MaxShownLines lines are shown. 0
+    // (the default) shows every line whole.
+    int MaxTextWidth() const { return FMaxTextWidth; }
+    void SetMaxTextWidth(int pixels);
+    static constexpr int MaxShownLines = 8;
+
     // Transparent: no background of its own (the parent shows through).
     bool Transparent() const { return !autoFillBackground(); }
     void SetTransparent(bool transparent);
@@ -72,8 +79,9 @@ public:
     void SetPopupMenu(QMenu *menu) { FPopupMenu = menu; }
 
     // The caption as composed, a carriage return (or line feed) starting a
-    // new line; Text() and the accessible name hold the same with line feeds
-    // only (QLabel::text() stays empty: the clock paints its own text).
+    // new line; Text() the same with line feeds only, as shown (bounded by
+    // MaxTextWidth), and the accessible name the same whole (QLabel::text()
+    // stays empty: the clock paints its own text).
     const QString &Caption() const { return FCaption; }
     const QString &Text() const { return FText; }
 
@@ -111,6 +119,8 @@ protected:
 
 private:
     void SetCaption(const QString &caption);
+    // The lines of text as shown within MaxTextWidth.
+    QString Bounded(const QString &text) const;
     void AdjustBounds();
     // Where the text differs, line by line; all of it when the lines moved.
     QRegion ChangedLines(const QString &before, const QString &after) const;
@@ -126,6 +136,7 @@ private:
     bool FUseDaylight = true;
     int FShiftMinutes = 0;
     bool FAutoSize = true;
+    int FMaxTextWidth = 0;
     QString FCaption;
     QString FText;
     mutable QSize FTextSize; // the caption measured in the font; invalid until then

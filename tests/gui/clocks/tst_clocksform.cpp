@@ -127,6 +127,8 @@ private Q_SLOTS:
     void alarmClockByTitle();
     void clockHint_data();
     void clockHint();
+    void hugeTitleAndFormat_data();
+    void hugeTitleAndFormat();
     void unknownZoneKept();
     void storedFont_data();
     void storedFont();
@@ -822,6 +824,48 @@ void TestClocksForm::unknownZoneKept()
     QCOMPARE(ReadSettingString(ClockListGroup, QStringLiteral("1_Zone"), QString()),
              QStringLiteral("Mars/Olympus"));
     QVERIFY(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()) != u"0");
+}
+
+void TestClocksForm::hugeTitleAndFormat_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("dateFormat"); // empty: the default
+    QTest::newRow("a title of 4,000 letters") << QStringLiteral("Kiev ").repeated(800) << QString();
+    QTest::newRow("a hostile date format")
+        << QStringLiteral("Kiev") << QStringLiteral("ddddd ").repeated(20000);
+}
+
+// A settings file with a title or a date format of thousands of letters: the
+// window stays on its screen, the title is cut and read whole in its hint.
+void TestClocksForm::hugeTitleAndFormat()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, dateFormat);
+    SeedClocks({{title, QStringLiteral("Europe/London")},
+                {QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")}});
+    if (!dateFormat.isEmpty())
+        WriteSettingString(SettingsGroup, ValueDateFormat, dateFormat);
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.ShowClocks();
+    form.UpdateClocks();
+
+    const QRect screen = form.screen()->availableGeometry();
+    QVERIFY2(form.width() <= screen.width() / 2 + 120, qPrintable(QString::number(form.width())));
+    QVERIFY(screen.contains(form.geometry()));
+    const QLabel *shownTitle = form.TitleLabels()[0];
+    const TZonedClock *clock = form.ClockControls()[0];
+    if (title.size() > 100) {
+        QVERIFY(shownTitle->text().endsWith(u'…'));
+        QCOMPARE(shownTitle->accessibleName(), title.trimmed() + QStringLiteral(" (BST)"));
+        QVERIFY(form.ClockHint(0).startsWith(QStringLiteral("Kiev Kiev")));
+        QVERIFY(form.ClockHint(0).contains(QStringLiteral("\nEurope/London (GMT)\n")));
+    } else {
+        QCOMPARE(shownTitle->text(), QStringLiteral("Kiev (BST)"));
+        QVERIFY(form.ClockHint(0).startsWith(QStringLiteral("Europe/London (GMT)\n")));
+        QVERIFY(clock->Text().split(u'\n').first().endsWith(u'…'));
+        QVERIFY(clock->Text().size() < 1000);
+    }
 }
 
 void TestClocksForm::storedFont_data()
