@@ -116,8 +116,11 @@ bool TZoneForm::ApplyChanges()
         FData.Commit(QCoreApplication::applicationFilePath());
     } catch (const EStartupEntryError &error) {
         // All but the start-up entry is stored: the clocks show it, and the
-        // dialog stays open with Apply to try the entry again.
+        // box shows the entry as it is, so nothing is left unsaved; ticking
+        // it again tries anew. The dialog stays open to be seen.
         SoundMessageDlg(error.Message(), TMsgDlgType::Error, QMessageBox::Ok);
+        FUi->TabClocks->ShowAutostartEntry();
+        SetModified(false);
         Q_EMIT ChangesApplied(FData.Clocks(), FData.StoredState());
         return false;
     } catch (const Exception &error) {

@@ -144,14 +144,19 @@ void TZonesPage::Open()
     } else {
         SelectClock(0);
     }
-    FUi->ChkRunAtStartup->setChecked(
-        UpdateAutostartEntry(false, false, QCoreApplication::applicationFilePath()));
+    ShowAutostartEntry();
     // Missing, or not a number: the box stays as designed, checked.
     if (const bool byName = TStoredSettings::SortZonesByName();
         FUi->ChkSortByName->isChecked() != byName) {
         FUi->ChkSortByName->setChecked(byName);
         ChangeZoneOrder();
     }
+}
+
+void TZonesPage::ShowAutostartEntry()
+{
+    FUi->ChkRunAtStartup->setChecked(
+        UpdateAutostartEntry(false, false, QCoreApplication::applicationFilePath()));
 }
 
 void TZonesPage::WriteTo(TOptionsData &options) const

@@ -35,6 +35,8 @@ public:
     void Open();
     // Zone order and start-up box into options.
     void WriteTo(TOptionsData &options) const;
+    // The start-up check box as the autostart entry really is.
+    void ShowAutostartEntry();
 
     // Zone browser.
     QString SelectedRegion() const;

@@ -162,6 +162,30 @@ private Q_SLOTS:
         QCOMPARE(Controls(FForm).ChkRunAtStartup()->isChecked(), exists);
     }
 
+    // The entry cannot be written (here a file stands where its folder
+    // goes): the error is said, the rest is stored, and the box shows that
+    // there is no entry, with nothing left to apply.
+    void failedStartupEntryShowsRealState()
+    {
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", FDir->path().toUtf8());
+        {
+            QFile inTheWay(FDir->filePath(QStringLiteral("autostart")));
+            QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+        }
+        Open();
+        Controls(FForm).ChkRunAtStartup()->click();
+        MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+        FForm->findChild<QPushButton *>(QStringLiteral("BtnApply"))->click();
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(MessageDlgHook::Shown().size(), 1);
+        QCOMPARE(MessageDlgHook::Shown().first().Message,
+                 QStringLiteral("Unable to open \"%1\" for write")
+                     .arg(FDir->filePath(QStringLiteral("autostart/Vorkel Clocks.desktop"))));
+        QVERIFY(!Controls(FForm).ChkRunAtStartup()->isChecked());
+        QVERIFY(!FForm->Modified());
+    }
+
     // The program starts with the desktop session; every place that names
     // the box says so, and none names another system.
     void startupWording_data()
