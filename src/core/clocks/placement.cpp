@@ -188,3 +188,68 @@ QPoint KeepOnScreens(const QRect &window, const QList<TScreenArea> &screens)
     const QRect area = nearest->Available.isEmpty() ? nearest->Geometry : nearest->Available;
     return KeptInside(area, window.topLeft(), window.size());
 }
+
+QPoint LogicalPoint(QPoint device, const QList<TScreenScale> &screens)
+{
+    for (const TScreenScale &screen : screens) {
+        if (screen.Ratio <= 0)
+            continue;
+        const QRect native(screen.Geometry.topLeft(), screen.Geometry.size() * screen.Ratio);
+        if (!native.contains(device))
+            continue;
+        const QPoint offset = device - native.topLeft();
+        return native.topLeft() +
+               QPoint(int(offset.x() / screen.Ratio), int(offset.y() / screen.Ratio));
+    }
+    return device;
+}
+
+QPoint PlaceWindowAtPoint(const QRect &screen, const QRect &available, QPoint point, QSize window)
+{
+    QRect panel;
+    // A panel may send a point a few pixels beside itself (its icon's edge).
+    for (const QRect &candidate : PanelCandidates(screen, available))
+        if (candidate.adjusted(-8, -8, 8, 8).contains(point)) {
+            panel = candidate;
+            break;
+        }
+    if (panel.isNull()) {
+        const int toTop = point.y() - screen.y();
+        const int toBottom = BottomOf(screen) - 1 - point.y();
+        const int toLeft = point.x() - screen.x();
+        const int toRight = RightOf(screen) - 1 - point.x();
+        const int nearest = std::max(0, std::min({toTop, toBottom, toLeft, toRight}));
+        const int depth = 2 * nearest + 1;
+        if (nearest == toBottom)
+            panel = QRect(screen.x(), BottomOf(screen) - depth, screen.width(), depth);
+        else if (nearest == toTop)
+            panel = QRect(screen.x(), screen.y(), screen.width(), depth);
+        else if (nearest == toRight)
+            panel = QRect(RightOf(screen) - depth, screen.y(), depth, screen.height());
+        else
+            panel = QRect(screen.x(), screen.y(), depth, screen.height());
+    }
+
+    // Opens towards the side with more room, so the corner stays at the point.
+    const int x = point.x() - screen.x() < RightOf(screen) - point.x() ? point.x()
+                                                                       : point.x() - window.width();
+    const int y = point.y() - screen.y() < BottomOf(screen) - point.y()
+                      ? point.y()
+                      : point.y() - window.height();
+    QPoint where;
+    switch (PanelEdge(panel.translated(-screen.topLeft()), screen.height())) {
+    case TPanelEdge::Bottom:
+        where = {x, panel.y() - window.height()};
+        break;
+    case TPanelEdge::Top:
+        where = {x, BottomOf(panel)};
+        break;
+    case TPanelEdge::Left:
+        where = {RightOf(panel), y};
+        break;
+    case TPanelEdge::Right:
+        where = {panel.x() - window.width(), y};
+        break;
+    }
+    return KeptInside(screen, where, window);
+}

@@ -66,3 +66,27 @@ struct TScreenArea
 // work area of the nearest screen: the one it overlaps most, or the one
 // closest to its centre when it overlaps none.
 QPoint KeepOnScreens(const QRect &window, const QList<TScreenArea> &screens);
+
+// A screen's place in Qt's coordinates and how many device pixels make one
+// of them.
+struct TScreenScale
+{
+    QRect Geometry;
+    double Ratio = 1;
+};
+
+// A point in the display's own pixels (as a panel sends it) in Qt's
+// coordinates. Qt keeps each screen's top-left corner and divides distances
+// within the screen by its ratio.
+QPoint LogicalPoint(QPoint device, const QList<TScreenScale> &screens);
+
+// Where a window of size window goes when all that is known is the point
+// on a panel that was clicked (a StatusNotifierItem panel tells it):
+// beside the point, against the panel that holds it, on screen (absolute
+// coordinates). The panel is the strip the available area leaves out where
+// the point lies; where the available area shows none, a strip along the
+// nearest screen edge, taken to be twice as deep as the point lies from the
+// edge (panels centre their icons). The window's corner nearest to the
+// point lies at the point's side of the panel: it opens towards the
+// screen's wider side of the point. Kept inside the screen.
+QPoint PlaceWindowAtPoint(const QRect &screen, const QRect &available, QPoint point, QSize window);

@@ -14,13 +14,12 @@
 #include <QFile>
 #include <QPixmapCache>
 #include <QStandardPaths>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 TClocksApp::TClocksApp()
     : FSysTrayIcon(std::make_unique<TSysTrayIcon>()),
       FClocksForm(std::make_unique<TClocksForm>(*FSysTrayIcon)),
-      FTrayWatch(std::make_unique<TTrayWatch>(&QSystemTrayIcon::isSystemTrayAvailable))
+      FTrayWatch(std::make_unique<TTrayWatch>([this] { return FSysTrayIcon->TrayAvailable(); }))
 {
     TClocksForm *form = FClocksForm.get();
     connect(form, &TClocksForm::OptionsRequested, this, &TClocksApp::OpenOptions);

@@ -1,9 +1,14 @@
 #include "systrayicon.h"
 
+#include "core/clocks/placement.h"
+#include "gui/tray/statusnotifieritem.h"
+
 #include <QApplication>
 #include <QCursor>
+#include <QDBusConnection>
 #include <QIconEngine>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -54,7 +59,10 @@ QIcon WithThemeName(const QIcon &icon, const QString &name)
     return QIcon(new TNamedIconEngine(icon, name));
 }
 
-TSysTrayIcon::TSysTrayIcon(QObject *parent) : QObject(parent)
+TSysTrayIcon::TSysTrayIcon(QObject *parent) : TSysTrayIcon(QDBusConnection::sessionBus(), parent) {}
+
+TSysTrayIcon::TSysTrayIcon(const QDBusConnection &bus, QObject *parent)
+    : QObject(parent), FItem(std::make_unique<TStatusNotifierItem>(bus))
 {
     FClickTimer.setSingleShot(true);
     // A coarse timer may fire a few per cent early, inside the very interval
@@ -62,7 +70,18 @@ TSysTrayIcon::TSysTrayIcon(QObject *parent) : QObject(parent)
     FClickTimer.setTimerType(Qt::PreciseTimer);
     FClickTimer.setObjectName(QStringLiteral("ClickTimer"));
     connect(&FClickTimer, &QTimer::timeout, this, &TSysTrayIcon::ClickTimerTimeout);
-    connect(&FTray, &QSystemTrayIcon::activated, this, &TSysTrayIcon::Activated);
+    connect(FItem.get(), &TStatusNotifierItem::Activated, this, &TSysTrayIcon::ItemActivated);
+    connect(FItem.get(), &TStatusNotifierItem::SecondaryActivated, this, [this](QPoint point) {
+        FLastClickPos = PanelPoint(point);
+        Q_EMIT MiddleClick();
+    });
+    connect(FItem.get(), &TStatusNotifierItem::ContextMenuRequested, this,
+            &TSysTrayIcon::ItemContextMenu);
+    connect(FItem.get(), &TStatusNotifierItem::Scrolled, this, &TSysTrayIcon::Wheel);
+    connect(FItem.get(), &TStatusNotifierItem::AvailabilityChanged, this, [this] {
+        UpdateTray();
+        Q_EMIT TrayChanged();
+    });
 }
 
 TSysTrayIcon::~TSysTrayIcon()
@@ -119,19 +138,94 @@ void TSysTrayIcon::SetIconVisible(bool visible)
 void TSysTrayIcon::SetPopupMenu(QMenu *menu)
 {
     FPopupMenu = menu;
-    // The tray pops the menu up on the button press itself, and a
-    // StatusNotifierItem host draws it from the exported copy.
-    FTray.setContextMenu(menu);
+    // The XEmbed tray pops the menu up on the button press itself, and a
+    // StatusNotifierItem panel draws it from the exported copy.
+    if (FTray != nullptr)
+        FTray->setContextMenu(menu);
+    FItem->SetMenu(menu);
 }
 
 QRect TSysTrayIcon::IconGeometry() const
 {
-    return FTray.geometry();
+    return FTray != nullptr && FTray->isVisible() ? FTray->geometry() : QRect();
+}
+
+bool TSysTrayIcon::XEmbedUsable() const
+{
+    // Without X there is no XEmbed, and Qt's icon would only warn.
+    return !FItem->WatcherPresent() && QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+TSysTrayIcon::TTrayKind TSysTrayIcon::Kind() const
+{
+    if (FItem->WatcherPresent())
+        return TTrayKind::StatusNotifier;
+    return XEmbedUsable() ? TTrayKind::XEmbed : TTrayKind::None;
+}
+
+bool TSysTrayIcon::TrayAvailable() const
+{
+    if (FItem->WatcherPresent())
+        return FItem->HostRegistered();
+    // Asked only while no watcher is there, so Qt settles on XEmbed.
+    return XEmbedUsable() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+QSystemTrayIcon &TSysTrayIcon::XEmbedTray()
+{
+    if (FTray == nullptr) {
+        FTray = std::make_unique<QSystemTrayIcon>();
+        connect(FTray.get(), &QSystemTrayIcon::activated, this, &TSysTrayIcon::Activated);
+        FTray->setContextMenu(FPopupMenu);
+        FTray->setIcon(WithThemeName(IconHandle(), QGuiApplication::desktopFileName()));
+        FTray->setToolTip(TipText());
+    }
+    return *FTray;
+}
+
+void TSysTrayIcon::UpdateTray()
+{
+    FItem->SetShown(FIconVisible);
+    const bool xembed = FIconVisible && XEmbedUsable();
+    if (xembed)
+        XEmbedTray().show();
+    else if (FTray != nullptr)
+        FTray->hide();
+}
+
+QPoint TSysTrayIcon::PanelPoint(QPoint point) const
+{
+    // Some panels send no point: the cursor is the best guess left.
+    if (point.isNull())
+        return QCursor::pos();
+    QList<TScreenScale> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append({screen->geometry(), screen->devicePixelRatio()});
+    return LogicalPoint(point, screens);
+}
+
+void TSysTrayIcon::ItemActivated(QPoint point)
+{
+    Activate(QSystemTrayIcon::Trigger, PanelPoint(point));
+}
+
+void TSysTrayIcon::ItemContextMenu(QPoint point)
+{
+    // Panels that draw no menu of their own (swaybar) ask for ours.
+    if (FPopupMenu == nullptr)
+        return;
+    FLastClickPos = PanelPoint(point);
+    FPopupMenu->popup(FLastClickPos);
 }
 
 void TSysTrayIcon::Activated(QSystemTrayIcon::ActivationReason reason)
 {
-    FLastClickPos = QCursor::pos();
+    Activate(reason, QCursor::pos());
+}
+
+void TSysTrayIcon::Activate(QSystemTrayIcon::ActivationReason reason, QPoint where)
+{
+    FLastClickPos = where;
     switch (reason) {
     case QSystemTrayIcon::Trigger:
         if (!FClickTimer.isActive()) {
@@ -154,8 +248,10 @@ void TSysTrayIcon::Activated(QSystemTrayIcon::ActivationReason reason)
         FDoubleClicked = FClickTimer.isActive();
         Q_EMIT DblClick();
         break;
-    case QSystemTrayIcon::Context:
     case QSystemTrayIcon::MiddleClick:
+        Q_EMIT MiddleClick();
+        break;
+    case QSystemTrayIcon::Context:
     case QSystemTrayIcon::Unknown:
         break;
     }
@@ -168,20 +264,19 @@ QIcon TSysTrayIcon::LoadDefaultIcon() const
 
 void TSysTrayIcon::SendTrayMessage(TTrayMessage message, TTrayFlags flags)
 {
-    if (flags.testFlag(IconFlag))
-        FTray.setIcon(WithThemeName(IconHandle(), QGuiApplication::desktopFileName()));
-    if (flags.testFlag(TipFlag))
-        FTray.setToolTip(TipText());
-    switch (message) {
-    case TTrayMessage::Add:
-        FTray.show();
-        break;
-    case TTrayMessage::Delete:
-        FTray.hide();
-        break;
-    case TTrayMessage::Modify:
-        break;
+    if (flags.testFlag(IconFlag)) {
+        const QIcon icon = WithThemeName(IconHandle(), QGuiApplication::desktopFileName());
+        FItem->SetIcon(icon);
+        if (FTray != nullptr)
+            FTray->setIcon(icon);
     }
+    if (flags.testFlag(TipFlag)) {
+        FItem->SetToolTip(TipText());
+        if (FTray != nullptr)
+            FTray->setToolTip(TipText());
+    }
+    if (message != TTrayMessage::Modify)
+        UpdateTray();
 }
 
 void TSysTrayIcon::ClickTimerTimeout()

@@ -1,7 +1,13 @@
 // One icon with a tool-tip in the desktop's notification area, its mouse
 // actions turned into events: a single left click (Click, raised one
 // double-click interval after the press), a left double click (DblClick, at
-// once, with no Click) and a right click (the PopupMenu).
+// once, with no Click), a middle click (MiddleClick), a wheel turn (Wheel)
+// and a right click (the PopupMenu).
+//
+// A StatusNotifierItem panel gets our own item on the session bus whenever
+// its watcher is there (at start or later); an XEmbed tray gets Qt's icon
+// while no watcher is. Qt's icon is made only then: Qt decides once, when
+// the first one is made, whether it registers with a watcher itself.
 #pragma once
 
 #include <QFlags>
@@ -14,6 +20,10 @@
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <memory>
+
+class QDBusConnection;
+class TStatusNotifierItem;
 
 class TSysTrayIcon : public QObject
 {
@@ -41,7 +51,16 @@ public:
     // The longest tool-tip the notification area is given.
     static constexpr int MaxTipLength = 63;
 
+    enum class TTrayKind
+    {
+        None,
+        XEmbed,
+        StatusNotifier
+    };
+
     explicit TSysTrayIcon(QObject *parent = nullptr);
+    // The bus the item goes on; a bus that is not connected means XEmbed only.
+    explicit TSysTrayIcon(const QDBusConnection &bus, QObject *parent = nullptr);
     // Removes a visible icon.
     ~TSysTrayIcon() override;
 
@@ -69,8 +88,16 @@ public:
     // The icon's screen rectangle; empty while unknown (not docked yet, or a
     // StatusNotifierItem host, which never tells).
     QRect IconGeometry() const;
-    // The cursor position at the last activation of the icon.
+    // Where the icon was last activated: the point a StatusNotifierItem panel
+    // sent, else the cursor position at the activation.
     QPoint LastClickPos() const { return FLastClickPos; }
+
+    // Which kind of notification area the icon goes to now.
+    TTrayKind Kind() const;
+    // A notification area shows the icon now, or would show it.
+    bool TrayAvailable() const;
+    // The StatusNotifierItem, also while no panel is there.
+    TStatusNotifierItem *NotifierItem() const { return FItem.get(); }
 
     // A single click is waiting for the double-click interval to pass.
     bool ClickPending() const { return FClickTimer.isActive(); }
@@ -78,6 +105,11 @@ public:
 Q_SIGNALS:
     void Click();
     void DblClick();
+    void MiddleClick();
+    // A wheel turn over the icon, in QWheelEvent::angleDelta() units.
+    void Wheel(int angleDelta);
+    // Kind() or TrayAvailable() may have changed.
+    void TrayChanged();
 
 public Q_SLOTS:
     // The icon's mouse actions as the tray reports them.
@@ -91,6 +123,14 @@ protected:
 
 private:
     void ClickTimerTimeout();
+    // Shows the icon in the kind of notification area there is now.
+    void UpdateTray();
+    QSystemTrayIcon &XEmbedTray();
+    bool XEmbedUsable() const;
+    QPoint PanelPoint(QPoint point) const;
+    void Activate(QSystemTrayIcon::ActivationReason reason, QPoint where);
+    void ItemActivated(QPoint point);
+    void ItemContextMenu(QPoint point);
 
     mutable QIcon FDefaultIcon;
     QIcon FIcon;
@@ -99,7 +139,8 @@ private:
     QPointer<QMenu> FPopupMenu;
     bool FDoubleClicked = false;
     QTimer FClickTimer{this};
-    QSystemTrayIcon FTray{this};
+    std::unique_ptr<TStatusNotifierItem> FItem;
+    std::unique_ptr<QSystemTrayIcon> FTray;
     QPoint FLastClickPos;
 };
 

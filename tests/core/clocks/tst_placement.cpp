@@ -4,6 +4,7 @@
 
 Q_DECLARE_METATYPE(std::optional<QRect>)
 Q_DECLARE_METATYPE(QList<TScreenArea>)
+Q_DECLARE_METATYPE(QList<TScreenScale>)
 
 class TestPlacement : public QObject
 {
@@ -18,6 +19,10 @@ private Q_SLOTS:
     void placeWindow();
     void keepOnScreens_data();
     void keepOnScreens();
+    void placeAtPoint_data();
+    void placeAtPoint();
+    void logicalPoint_data();
+    void logicalPoint();
 };
 
 void TestPlacement::placeNearTray_data()
@@ -201,6 +206,85 @@ void TestPlacement::keepOnScreens()
     QFETCH(QRect, window);
     QFETCH(QPoint, expected);
     QCOMPARE(KeepOnScreens(window, screens), expected);
+}
+
+void TestPlacement::placeAtPoint_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QPoint>("expected");
+
+    // 1024 x 768 screen, window 180 x 123, points the panels here sent.
+    const QRect screen(0, 0, 1024, 768);
+    // A top bar the work area shows (32 high): below it, the window's
+    // top-right corner at the point's x.
+    QTest::newRow("top bar, work area")
+        << screen << QRect(0, 32, 1024, 736) << QPoint(926, 16) << QPoint(746, 32);
+    // The same bar with a work area that does not show it: taken as 2 x 16 deep.
+    QTest::newRow("top bar, no work area")
+        << screen << screen << QPoint(926, 16) << QPoint(746, 33);
+    // A bottom panel 44 high: above it.
+    QTest::newRow("bottom panel, work area")
+        << screen << QRect(0, 0, 1024, 724) << QPoint(816, 745) << QPoint(636, 601);
+    // swaybar: a 20-pixel bar the work area does not show.
+    QTest::newRow("swaybar") << screen << screen << QPoint(1013, 758) << QPoint(833, 626);
+    // An icon near the left end of a bottom panel opens to the right.
+    QTest::newRow("bottom panel, left end")
+        << screen << QRect(0, 0, 1024, 724) << QPoint(40, 745) << QPoint(40, 601);
+    // Side panels: beside them, level with the point, upwards in the lower half.
+    QTest::newRow("left panel") << screen << QRect(48, 0, 976, 768) << QPoint(24, 700)
+                                << QPoint(48, 577);
+    QTest::newRow("right panel") << screen << QRect(0, 0, 976, 768) << QPoint(1000, 100)
+                                 << QPoint(796, 100);
+    // A point a few pixels outside the panel still belongs to it.
+    QTest::newRow("point beside the panel")
+        << screen << QRect(0, 0, 1024, 724) << QPoint(816, 720) << QPoint(636, 601);
+    // The second of two screens side by side, its panel at the bottom.
+    QTest::newRow("second screen") << QRect(1024, 0, 1280, 1024) << QRect(1024, 0, 1280, 994)
+                                   << QPoint(2250, 1009) << QPoint(2070, 871);
+    // A point at the right edge of a screen whose work area shows nothing: a
+    // thin right panel.
+    QTest::newRow("right edge, no work area")
+        << screen << screen << QPoint(1020, 400) << QPoint(837, 277);
+}
+
+void TestPlacement::placeAtPoint()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, point);
+    QFETCH(QPoint, expected);
+    const QSize window(180, 123);
+    const QPoint placed = PlaceWindowAtPoint(screen, available, point, window);
+    QCOMPARE(placed, expected);
+    QVERIFY(screen.contains(QRect(placed, window)));
+}
+
+void TestPlacement::logicalPoint_data()
+{
+    QTest::addColumn<QList<TScreenScale>>("screens");
+    QTest::addColumn<QPoint>("device");
+    QTest::addColumn<QPoint>("expected");
+
+    const QList<TScreenScale> one{{QRect(0, 0, 1024, 768), 1}};
+    QTest::newRow("unscaled") << one << QPoint(926, 16) << QPoint(926, 16);
+    const QList<TScreenScale> doubled{{QRect(0, 0, 512, 384), 2}};
+    QTest::newRow("scale 2") << doubled << QPoint(1013, 758) << QPoint(506, 379);
+    // The second screen starts where the first ends in device pixels.
+    const QList<TScreenScale> two{{QRect(0, 0, 512, 384), 2}, {QRect(1024, 0, 1280, 1024), 1}};
+    QTest::newRow("second screen of two") << two << QPoint(1100, 50) << QPoint(1100, 50);
+    QTest::newRow("first screen of two") << two << QPoint(1000, 50) << QPoint(500, 25);
+    // Off every screen: left as it is.
+    QTest::newRow("off screen") << one << QPoint(-5, 900) << QPoint(-5, 900);
+}
+
+void TestPlacement::logicalPoint()
+{
+    QFETCH(QList<TScreenScale>, screens);
+    QFETCH(QPoint, device);
+    QFETCH(QPoint, expected);
+    QCOMPARE(LogicalPoint(device, screens), expected);
 }
 
 QTEST_APPLESS_MAIN(TestPlacement)
