@@ -87,7 +87,7 @@ start_program() {
     if [ -n "${program_pid:-}" ]; then
         poll 10 sh -c "! kill -0 $program_pid" || fail "the last copy of the program did not end"
     fi
-    QT_LOGGING_RULES="vorkel.clocks.debug=true" "$program" >"$work/program.log" 2>&1 &
+    QT_LOGGING_RULES="vorkel.*.debug=true" "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=($program_pid)
     [ "${1:-}" = notray ] && return
