@@ -86,9 +86,9 @@ xdotool keyup Escape
 stop_sni_panel
 start_sni_panel
 poll 10 item_registered || fail "a restarted panel got no icon within 10 s"
-sni call Activate 300 752
+sni call Activate 900 750
 poll 5 visible '^World Times$' || fail "Activate after the restart showed no clocks"
-beside 300 752 || fail "the window is not beside the click after the restart"
+beside 900 750 || fail "the window is not beside the click after the restart"
 other_program
 poll 5 gone '^World Times$' || fail "the window did not hide after the restart"
 find_sni_icon

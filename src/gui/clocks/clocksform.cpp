@@ -187,6 +187,12 @@ void TClocksForm::CreateMenus()
     FSysTrayIcon->SetPopupMenu(FMenus.Tray.get());
     connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::ShowClocksClick);
     connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::OptionsClick);
+    connect(FSysTrayIcon, &TSysTrayIcon::MiddleClick, this, &TClocksForm::ShowClocksClick);
+    // The wheel over the icon looks ahead as over the shown clocks.
+    connect(FSysTrayIcon, &TSysTrayIcon::Wheel, this, [this](int angleDelta) {
+        if (isVisible() && FLookAhead.Wheel(angleDelta))
+            ApplyLookAhead();
+    });
 }
 
 void TClocksForm::FormCreate()
@@ -611,8 +617,12 @@ void TClocksForm::PlaceNearTray()
         return;
     // With no tray to stand by, and a frame the placement does not count,
     // the middle of the screen keeps all of the window in sight.
-    move(FStandalone ? CentredOnPrimaryScreen(size(), pos())
-                     : BesideTray(NotificationRect(*FSysTrayIcon), size(), pos()));
+    if (FStandalone)
+        move(CentredOnPrimaryScreen(size(), pos()));
+    else if (const std::optional<QPoint> click = PanelClickPoint(*FSysTrayIcon))
+        move(BesidePanelPoint(*click, size(), pos()));
+    else
+        move(BesideTray(NotificationRect(*FSysTrayIcon), size(), pos()));
 }
 
 QString TClocksForm::ClockHint(int index) const

@@ -16,6 +16,16 @@ QPoint BesideTray(const std::optional<QRect> &notify, QSize window, QPoint from)
     return PlaceWindowNearTray(screen->geometry(), screen->availableGeometry(), notify, window);
 }
 
+QPoint BesidePanelPoint(QPoint point, QSize window, QPoint from)
+{
+    QScreen *screen = QGuiApplication::screenAt(point);
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return from;
+    return PlaceWindowAtPoint(screen->geometry(), screen->availableGeometry(), point, window);
+}
+
 QPoint CentredOnPrimaryScreen(QSize window, QPoint from)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -13,6 +13,8 @@
 // when it is not known); from, the window's position now, when there is no
 // screen at all.
 QPoint BesideTray(const std::optional<QRect> &notify, QSize window, QPoint from);
+// Beside the point on a panel that was clicked, on the screen that holds it.
+QPoint BesidePanelPoint(QPoint point, QSize window, QPoint from);
 // Centred on the primary screen's available area.
 QPoint CentredOnPrimaryScreen(QSize window, QPoint from);
 // A window stored off every screen pulled into the nearest one's work area.

@@ -26,6 +26,13 @@ std::optional<QRect> NotificationRect(const TSysTrayIcon &icon)
     return std::nullopt;
 }
 
+std::optional<QPoint> PanelClickPoint(const TSysTrayIcon &icon)
+{
+    if (icon.Kind() != TSysTrayIcon::TTrayKind::StatusNotifier || icon.LastClickPos().isNull())
+        return std::nullopt;
+    return icon.LastClickPos();
+}
+
 void ReportDocking(const TSysTrayIcon &icon, QObject &owner)
 {
     // The tray tells where the icon went only once it has docked.

@@ -3,6 +3,7 @@
 // tells at most the point that was clicked.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <optional>
 
@@ -14,6 +15,9 @@ QRect DockedIconRect(const TSysTrayIcon &icon);
 // The docked icon, else a small square around the last click on it, else
 // nothing known.
 std::optional<QRect> NotificationRect(const TSysTrayIcon &icon);
+// The point a StatusNotifierItem panel sent with the last click on the icon;
+// nothing on an XEmbed tray or before the first click.
+std::optional<QPoint> PanelClickPoint(const TSysTrayIcon &icon);
 // Logs (category vorkel.clocks, debug) where the icon docked and its hint,
 // once it has, or after ten seconds; polls with a timer owned by owner.
 void ReportDocking(const TSysTrayIcon &icon, QObject &owner);
