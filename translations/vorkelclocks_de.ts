@@ -611,6 +611,14 @@ Möchten Sie jetzt welche wählen?</translation>
 <context>
     <name>main</name>
     <message>
+        <source>A world clock in the notification area.</source>
+        <translation>Eine Weltzeituhr im Infobereich.</translation>
+    </message>
+    <message>
+        <source>Open the options, in the copy already running if there is one.</source>
+        <translation>Die Optionen öffnen, in der bereits laufenden Instanz, wenn es eine gibt.</translation>
+    </message>
+    <message>
         <source>Vorkel Clocks is already running.</source>
         <translation>Vorkel Clocks läuft bereits.</translation>
     </message>

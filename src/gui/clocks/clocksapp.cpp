@@ -89,6 +89,15 @@ void TClocksApp::SelectClock(const TCustomisedTimeZone &clock)
         FZoneForm->SelectClock(TWorldClocks::FindMatchingClock(FZoneForm->ClockList(), clock));
 }
 
+void TClocksApp::ShowClocksActive()
+{
+    TClocksForm &form = *FClocksForm;
+    form.ShowClocksClick();
+    // Shown already (pinned, or open), it only comes to the front.
+    if (form.isVisible())
+        BringToFront(form);
+}
+
 void TClocksApp::ShowAbout()
 {
     if (!FAboutForm.isNull()) {

@@ -43,6 +43,9 @@ public Q_SLOTS:
     // Selects the entry of the options dialog's clock list that matches
     // clock (title and zone name), if the dialog is open and has one.
     void SelectClock(const TCustomisedTimeZone &clock);
+    // The clocks shown and active (with no clocks, the options dialog), as a
+    // second start asks for them.
+    void ShowClocksActive();
     // Brings the open about box to the front, or shows one modally.
     void ShowAbout();
     // Opens the manual at the keyword's page, in the one viewer window
