@@ -1,8 +1,11 @@
 // Prints what a keystroke in the zone search costs, typed letter by letter,
 // beside two peers in the same run: a plain case-insensitive QString::contains
 // scan over the same names, and libgeonames' own city query. Also the place
-// table's size, the time to build the search when the options dialog opens,
-// and the resident memory it adds while the dialog is open and leaves after.
+// table's size, the time to build the search at the first search, and the
+// resident memory it adds while the dialog is open and leaves after; then
+// the same with the names of other languages (the system's catalogues) beside
+// English alone. Run it beside another checkout's build for "before" figures.
+#include "core/zones/placenames.h"
 #include "core/zones/timezone.h"
 #include "core/zones/timezonelist.h"
 #include "core/zones/zonesearch.h"
@@ -48,7 +51,7 @@ std::vector<TNaivePlace> NaivePlaces(const TTimeZoneList &zones, const QByteArra
     }
     for (const QByteArray &line : table.split('\n')) {
         const QList<QByteArray> f = line.split('\t');
-        if (f.size() == 6 && f[0] == "P") {
+        if (f.size() >= 6 && f[0] == "P") {
             places.push_back(
                 {QString::fromUtf8(f[2]) + u", "_s + QString::fromUtf8(f[3]), f[5].toUInt()});
         }
@@ -67,6 +70,49 @@ size_t NaiveFind(const std::vector<TNaivePlace> &places, const QString &query)
     std::sort(found.begin(), found.end(),
               [](auto *a, auto *b) { return a->Population > b->Population; });
     return std::min<size_t>(found.size(), TZoneSearch::DefaultLimit);
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2),
+                     values.end());
+    return values[values.size() / 2];
+}
+
+// Each keystroke of each word timed on its own, the median of them all.
+double MedianKeystrokeMs(const TZoneSearch &search, const QStringList &words, int repeats)
+{
+    std::vector<double> times;
+    QElapsedTimer timer;
+    size_t sink = 0;
+    for (int r = 0; r < repeats; ++r) {
+        for (const QString &word : words) {
+            for (qsizetype n = 1; n <= word.size(); ++n) {
+                const QString typed = word.left(n);
+                timer.start();
+                sink += search.Find(typed).size();
+                times.push_back(double(timer.nsecsElapsed()) / 1e6);
+            }
+        }
+    }
+    return sink == size_t(-1) ? 0 : Median(std::move(times));
+}
+
+// The language's search built a few times: the median build time.
+double MedianBuildMs(const TTimeZoneList &zones, const QStringList &folders, int repeats)
+{
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int r = 0; r < repeats; ++r) {
+        timer.start();
+        const auto names = std::make_unique<TPlaceNames>(folders);
+        const TZoneSearch search(zones, TZoneSearch::BuiltInTable(), names.get());
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return Median(std::move(times));
 }
 
 template <typename F> double PerKeystrokeMs(const QString &word, int repeats, F &&find)
@@ -131,5 +177,31 @@ int main()
 
     std::printf("resident: %ld KiB before the search, %ld KiB with it, %ld KiB after it is gone\n",
                 before, open, closed);
+    search.reset();
+
+    // The user's language: its names searched beside English, each typed
+    // letter by letter in that language.
+    std::printf("\n%-8s %8s %10s %12s %14s   (median ms; resident KiB)\n", "language", "names",
+                "built in", "per keystroke", "with, after it");
+    const std::vector<std::pair<QString, QStringList>> languages = {
+        {u"en"_s, {u"mumbai"_s, u"san francisco"_s, u"united states"_s, u"pst"_s, u"s"_s}},
+        {u"de"_s, {u"köln"_s, u"moskau"_s, u"wien"_s, u"peking"_s, u"deutschland"_s, u"s"_s}},
+        {u"fr"_s, {u"moscou"_s, u"vienne"_s, u"allemagne"_s, u"s"_s}},
+        {u"ja"_s, {u"東京"_s, u"大阪"_s, u"ドイツ"_s, u"s"_s}},
+        {u"zh_CN"_s, {u"北京"_s, u"上海"_s, u"德国"_s, u"s"_s}}};
+    for (const auto &[language, typed] : languages) {
+        const QStringList folders = TPlaceNames::Folders({language});
+        const long start = ResidentKiB();
+        auto names = std::make_unique<TPlaceNames>(folders);
+        auto local = std::make_unique<TZoneSearch>(zones, TZoneSearch::BuiltInTable(), names.get());
+        names.reset();
+        const long with = ResidentKiB();
+        const int count = local->LocalNameCount();
+        const double keystroke = MedianKeystrokeMs(*local, typed, 50);
+        local.reset();
+        const long after = ResidentKiB();
+        std::printf("%-8s %8d %10.2f %12.3f %7ld, %5ld\n", qPrintable(language), count,
+                    MedianBuildMs(zones, folders, 9), keystroke, with - start, after - start);
+    }
     return 0;
 }

@@ -2,7 +2,8 @@
 # tests and the end-to-end run need, only those not yet installed.
 vorkel_install_packages() {
     local wanted=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev
-                  libxcb1-dev libcanberra-dev tzdata libgeonames-dev fonts-dejavu-core
+                  libxcb1-dev libcanberra-dev tzdata libgeonames-dev libgeonames-common iso-codes
+                  fonts-dejavu-core
                   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n "$@")
     local missing=()
     for p in "${wanted[@]}"; do

@@ -4,15 +4,28 @@
 // not name, each with its country, zone and population.
 //
 // Table lines (UTF-8, tab-separated, ordered as the search wants them):
-//   C  code  display name  search keys      one per country, in code order;
-//      the tz database's name and GeoNames' name, "|" between them
-//   Z  zone name  country code  population  one per zone of zones.ini, in file order
+//   C  code  display name  search keys  catalogue names
+//      one per country, in code order; the keys are the tz database's name
+//      and GeoNames' name, "|" between them; the catalogue names are its
+//      English names in iso-codes (common name first, then the name and the
+//      official name), by which the translations of iso_3166-1.mo find it
+//   Z  zone name  country code  population  GeoNames id  subdivision
+//      one per zone of zones.ini, in file order
 //   P  search key  name  country code  zone line number (0-based)  population
+//      GeoNames id  subdivision
 //      one per city, most populous first
+// A zone's GeoNames id is that of the city it is named after; ids key the
+// translated names of libgeonames' geonames.mo. The subdivision, which may
+// be empty, is the English iso-codes name of a city-state or municipality
+// that is the city itself ("Beijing Shi"): iso_3166-2.mo may translate it
+// where geonames.mo keeps the English name.
 #include "core/zones/searchkey.h"
 
 #include <QFile>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -32,8 +45,17 @@ struct TCity
     QByteArray Key;
     QString Name;
     QString Country;
+    QString Id; // GeoNames'
+    QString Subdivision;
     int Zone = 0;
     quint32 Population = 0;
+};
+
+struct TSubdivision
+{
+    QByteArray Key;
+    QString Name;
+    bool Taken = false;
 };
 
 QStringList ReadLines(const QString &path)
@@ -44,6 +66,36 @@ QStringList ReadLines(const QString &path)
         std::exit(1);
     }
     return QString::fromUtf8(file.readAll()).split(u'\n');
+}
+
+QJsonArray ReadJsonList(const QString &path, const QString &name)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "placegen: cannot read %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    return QJsonDocument::fromJson(file.readAll()).object().value(name).toArray();
+}
+
+// The kinds of subdivision that are one town or city rather than a region.
+bool IsCityKind(const QString &type)
+{
+    const QString kind = type.toLower();
+    return kind.contains(u"city"_s) || kind.contains(u"capital"_s) || kind == u"municipality"_s ||
+           kind == u"special municipality"_s || kind == u"urban municipality"_s ||
+           kind == u"autonomous municipality"_s;
+}
+
+// The subdivision a city is: its name alone, or followed by one word of its
+// kind ("Beijing Shi", "Seoul-teukbyeolsi" folds to one more word too).
+bool IsCitySubdivision(const QByteArray &subdivisionKey, const QByteArray &cityKey)
+{
+    if (subdivisionKey == cityKey) {
+        return true;
+    }
+    return subdivisionKey.startsWith(cityKey + ' ') &&
+           !subdivisionKey.sliced(cityKey.size() + 1).contains(' ');
 }
 
 QString Field(const QString &line, int index)
@@ -61,7 +113,8 @@ QString Argument(const QStringList &args, const QString &name)
 {
     const qsizetype at = args.indexOf(name);
     if (at < 0 || at + 1 >= args.size()) {
-        std::fprintf(stderr, "usage: placegen --zones zones.ini --tzdir DIR --output FILE\n");
+        std::fprintf(stderr, "usage: placegen --zones zones.ini --tzdir DIR --isocodes DIR "
+                             "--output FILE\n");
         std::exit(2);
     }
     return args.at(at + 1);
@@ -77,6 +130,7 @@ int main(int argc, char **argv)
     }
     const QString zonesPath = Argument(args, u"--zones"_s);
     const QString tzDir = Argument(args, u"--tzdir"_s);
+    const QString isoCodesDir = Argument(args, u"--isocodes"_s);
     const QString outputPath = Argument(args, u"--output"_s);
 
     // The zones, in file order, and their search keys for the city part.
@@ -113,6 +167,37 @@ int main(int argc, char **argv)
             countryNames.insert(Field(line, 0), Field(line, 1).trimmed());
         }
     }
+    QMap<QString, QStringList> countryCatalogueNames; // code → iso-codes' English names
+    for (const QJsonValue &value : ReadJsonList(isoCodesDir + u"/iso_3166-1.json"_s, u"3166-1"_s)) {
+        const QJsonObject country = value.toObject();
+        QStringList &names = countryCatalogueNames[country.value(u"alpha_2"_s).toString()];
+        for (const auto *field : {"common_name", "name", "official_name"}) {
+            const QString name = country.value(QLatin1StringView(field)).toString();
+            if (!name.isEmpty() && !name.contains(u'|') && !names.contains(name)) {
+                names << name;
+            }
+        }
+    }
+    QHash<QString, std::vector<TSubdivision>> subdivisions; // by country code
+    for (const QJsonValue &value : ReadJsonList(isoCodesDir + u"/iso_3166-2.json"_s, u"3166-2"_s)) {
+        const QJsonObject subdivision = value.toObject();
+        if (IsCityKind(subdivision.value(u"type"_s).toString())) {
+            const QString name = subdivision.value(u"name"_s).toString();
+            subdivisions[subdivision.value(u"code"_s).toString().section(u'-', 0, 0)].push_back(
+                {SearchKey(name), name, false});
+        }
+    }
+    // The most populous city of a name takes the subdivision of that name.
+    auto subdivisionOf = [&](const QString &country, const QByteArray &cityKey) {
+        for (TSubdivision &subdivision : subdivisions[country]) {
+            if (!subdivision.Taken && IsCitySubdivision(subdivision.Key, cityKey)) {
+                subdivision.Taken = true;
+                return subdivision.Name;
+            }
+        }
+        return QString();
+    };
+
     QStringList zoneCountry(zones.size());
     for (const QString &line : ReadLines(tzDir + u"/zone.tab"_s)) {
         if (line.startsWith(u'#') || !line.contains(u'\t')) {
@@ -129,6 +214,7 @@ int main(int argc, char **argv)
         zoneCityKey.push_back(SearchKey(zone.section(u'/', -1)));
     }
     std::vector<quint32> zonePopulation(zones.size(), 0);
+    QStringList zoneId(zones.size());
     QMap<QString, QString> otherCountryNames; // GeoNames' own, searched as well
     QHash<QByteArray, int> seen;              // key + country + zone → city
     std::vector<TCity> cities;
@@ -138,6 +224,11 @@ int main(int argc, char **argv)
     for (int i = 0; i < count; ++i) {
         GeonamesCity *city = geonames_get_city(i);
         TCity c;
+        // A city is a GVariant whose first field is its GeoNames id, which
+        // the library's interface does not otherwise give.
+        const gchar *id = nullptr;
+        g_variant_get_child(city, 0, "&s", &id);
+        c.Id = QString::fromUtf8(id);
         c.Name = QString::fromUtf8(geonames_city_get_name(city));
         c.Country = QString::fromUtf8(geonames_city_get_country_code(city));
         c.Zone = resolve(ZoneFileName(geonames_city_get_timezone(city)));
@@ -158,6 +249,9 @@ int main(int argc, char **argv)
         const QByteArray &zoneKey = zoneCityKey[static_cast<size_t>(c.Zone)];
         if (c.Key == zoneKey || c.Key == zoneKey + " city") {
             auto &population = zonePopulation[static_cast<size_t>(c.Zone)];
+            if (c.Population >= population || zoneId[c.Zone].isEmpty()) {
+                zoneId[c.Zone] = c.Id;
+            }
             population = std::max(population, c.Population);
             ++tzCities;
             continue;
@@ -175,6 +269,29 @@ int main(int argc, char **argv)
     std::stable_sort(cities.begin(), cities.end(),
                      [](const TCity &a, const TCity &b) { return a.Population > b.Population; });
 
+    // Subdivisions go to zones and cities alike, the most populous first.
+    QStringList zoneSubdivision(zones.size());
+    std::vector<std::pair<quint32, int>> byPopulation; // population, zone or ~city
+    for (qsizetype i = 0; i < zones.size(); ++i) {
+        if (!zoneCountry[i].isEmpty()) {
+            byPopulation.emplace_back(zonePopulation[size_t(i)], int(i));
+        }
+    }
+    for (size_t i = 0; i < cities.size(); ++i) {
+        byPopulation.emplace_back(cities[i].Population, ~int(i));
+    }
+    std::stable_sort(byPopulation.begin(), byPopulation.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    int subdivided = 0;
+    for (const auto &[population, place] : byPopulation) {
+        QString &subdivision =
+            place >= 0 ? zoneSubdivision[place] : cities[size_t(~place)].Subdivision;
+        subdivision =
+            place >= 0 ? subdivisionOf(zoneCountry[place], zoneCityKey[size_t(place)])
+                       : subdivisionOf(cities[size_t(~place)].Country, cities[size_t(~place)].Key);
+        subdivided += subdivision.isEmpty() ? 0 : 1;
+    }
+
     QFile output(outputPath);
     if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         std::fprintf(stderr, "placegen: cannot write %s\n", qPrintable(outputPath));
@@ -189,23 +306,26 @@ int main(int argc, char **argv)
         if (!other.isEmpty() && other != keys.toUtf8()) {
             keys += u'|' + QString::fromUtf8(other);
         }
-        out << "C\t" << it.key() << '\t' << it.value() << '\t' << keys << '\n';
+        out << "C\t" << it.key() << '\t' << it.value() << '\t' << keys << '\t'
+            << countryCatalogueNames.value(it.key()).join(u'|') << '\n';
     }
     for (qsizetype i = 0; i < zones.size(); ++i) {
         out << "Z\t" << zones[i] << '\t' << zoneCountry[i] << '\t'
-            << zonePopulation[static_cast<size_t>(i)] << '\n';
+            << zonePopulation[static_cast<size_t>(i)] << '\t' << zoneId[i] << '\t'
+            << zoneSubdivision[i] << '\n';
     }
     for (const TCity &c : cities) {
         out << "P\t" << QString::fromUtf8(c.Key) << '\t' << c.Name << '\t' << c.Country << '\t'
-            << c.Zone << '\t' << c.Population << '\n';
+            << c.Zone << '\t' << c.Population << '\t' << c.Id << '\t' << c.Subdivision << '\n';
     }
     out.flush();
     if (output.error() != QFileDevice::NoError || !output.flush()) {
         std::fprintf(stderr, "placegen: writing %s failed\n", qPrintable(outputPath));
         return 1;
     }
-    std::printf("placegen: %d GeoNames cities: %zu places, %d tz cities, %d in zones not listed; "
-                "%lld bytes\n",
-                count, cities.size(), tzCities, unknownZone, static_cast<long long>(output.size()));
+    std::printf("placegen: %d GeoNames cities: %zu places, %d tz cities, %d in zones not listed, "
+                "%d city subdivisions; %lld bytes\n",
+                count, cities.size(), tzCities, unknownZone, subdivided,
+                static_cast<long long>(output.size()));
     return 0;
 }

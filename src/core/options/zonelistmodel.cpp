@@ -86,8 +86,15 @@ QString TZoneListModel::EntryText(const TPlaceMatch &match) const
     if (match.City.isEmpty()) {
         return EntryText(*match.Zone);
     }
-    const QString place =
-        match.Country.isEmpty() ? match.City : match.City + QStringLiteral(", ") + match.Country;
+    // The English name beside a translated one tells which place it is.
+    QString place = match.English.isEmpty()
+                        ? match.City
+                        //: a place's name in the user's language, then in English
+                        : tr("%1 (%2)").arg(match.City, match.English);
+    if (!match.Country.isEmpty()) {
+        //: a place, then its country
+        place = tr("%1, %2").arg(place, match.Country);
+    }
     return ZoneEntryText(*match.Zone, place, ByName());
 }
 

@@ -1,7 +1,6 @@
 #include "searchkey.h"
 
 #include <QChar>
-#include <QList>
 #include <QString>
 #include <cstring>
 
@@ -44,6 +43,25 @@ const char *SpelledOut(char32_t c)
     }
 }
 
+void AppendUtf8(QByteArray &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xc0 | (c >> 6));
+        out += char(0x80 | (c & 0x3f));
+    } else if (c < 0x10000) {
+        out += char(0xe0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3f));
+        out += char(0x80 | (c & 0x3f));
+    } else {
+        out += char(0xf0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3f));
+        out += char(0x80 | ((c >> 6) & 0x3f));
+        out += char(0x80 | (c & 0x3f));
+    }
+}
+
 bool IsApostrophe(char32_t c)
 {
     return c == U'\'' || c == U'’' || c == U'ʼ' || c == U'ʻ' || c == U'`' || c == U'ʹ';
@@ -53,12 +71,20 @@ bool IsApostrophe(char32_t c)
 
 QByteArray SearchKey(QStringView text)
 {
-    const QList<uint> codes = text.toString().normalized(QString::NormalizationForm_KD).toUcs4();
-    QString folded;
-    folded.reserve(codes.size());
+    // Straight into UTF-8, without the copies of a QString and a code point
+    // list between: the search folds every translated name of the user's
+    // language when it starts.
+    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
+    QByteArray folded;
+    folded.reserve(decomposed.size() + 8);
     bool pendingSpace = false;
-    for (const uint code : codes) {
-        const auto c = static_cast<char32_t>(code);
+    const auto *p = reinterpret_cast<const char16_t *>(decomposed.constData());
+    const char16_t *const end = p + decomposed.size();
+    while (p < end) {
+        char32_t c = *p++;
+        if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
+            c = QChar::surrogateToUcs4(char16_t(c), *p++);
+        }
         const QChar::Category category = QChar::category(c);
         if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
             category == QChar::Mark_Enclosing || IsApostrophe(c)) {
@@ -69,22 +95,61 @@ QByteArray SearchKey(QStringView text)
             continue;
         }
         if (pendingSpace) {
-            folded += u' ';
+            folded += ' ';
             pendingSpace = false;
         }
         if (const char *spelled = SpelledOut(c)) {
-            folded += QLatin1StringView(spelled);
+            folded += spelled;
         } else {
-            const char32_t lower = QChar::toCaseFolded(c);
-            if (QChar::requiresSurrogates(lower)) {
-                folded += QChar(QChar::highSurrogate(lower));
-                folded += QChar(QChar::lowSurrogate(lower));
-            } else {
-                folded += QChar(static_cast<char16_t>(lower));
-            }
+            AppendUtf8(folded, QChar::toCaseFolded(c));
         }
     }
-    return folded.toUtf8();
+    return folded;
+}
+
+QByteArray SearchKey(QByteArrayView utf8)
+{
+    bool ascii = true;
+    bool ideographs = !utf8.isEmpty() && utf8.size() % 3 == 0;
+    for (qsizetype i = 0; i < utf8.size() && (ascii || ideographs); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        ascii = ascii && byte < 0x80;
+        if (ideographs && i % 3 == 0) {
+            // U+4E00..U+9FFF, the unified ideographs: letters without case
+            // or decomposition, which fold to themselves.
+            const auto second = static_cast<unsigned char>(utf8[i + 1]);
+            const auto third = static_cast<unsigned char>(utf8[i + 2]);
+            ideographs = ((byte == 0xe4 && second >= 0xb8) || (byte >= 0xe5 && byte <= 0xe9)) &&
+                         second >= 0x80 && second <= 0xbf && third >= 0x80 && third <= 0xbf;
+        }
+    }
+    if (ideographs) {
+        return utf8.toByteArray();
+    }
+    if (!ascii) {
+        return SearchKey(QString::fromUtf8(utf8));
+    }
+    // As the general way folds ASCII: letters and digits lower-cased,
+    // apostrophes dropped, any other run one space.
+    QByteArray folded;
+    folded.reserve(utf8.size());
+    bool pendingSpace = false;
+    for (const char c : utf8) {
+        if (c == '\'' || c == '`') {
+            continue;
+        }
+        const bool upper = c >= 'A' && c <= 'Z';
+        if (!upper && !(c >= 'a' && c <= 'z') && !(c >= '0' && c <= '9')) {
+            pendingSpace = !folded.isEmpty();
+            continue;
+        }
+        if (pendingSpace) {
+            folded += ' ';
+            pendingSpace = false;
+        }
+        folded += upper ? char(c - 'A' + 'a') : c;
+    }
+    return folded;
 }
 
 bool KeyHasWordPrefix(const char *key, int keyLength, const QByteArray &token)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringView>
 
 // UTF-8 of the text with letters case-folded and stripped of accents (and a
@@ -12,6 +13,9 @@
 // Used both when the place table is generated and for every keystroke, so the
 // two sides always fold alike.
 QByteArray SearchKey(QStringView text);
+// The same for UTF-8 text, without decoding what needs none: plain ASCII and
+// names written in CJK ideographs alone, most of the translated names.
+QByteArray SearchKey(QByteArrayView utf8);
 
 // True when token is a prefix of one of key's words (key as SearchKey gives it).
 bool KeyHasWordPrefix(const QByteArray &key, const QByteArray &token);

@@ -1,6 +1,7 @@
 #include "zonesearch.h"
 
 #include "core/system/memoryrelease.h"
+#include "core/zones/placenames.h"
 #include "core/zones/timezone.h"
 #include "core/zones/timezonelist.h"
 #include "searchkey.h"
@@ -70,7 +71,7 @@ struct TRanked
 // Splits a table line at its tabs; the count of fields, or MaxFields + 1
 // when there are more. No allocation: this runs for every city when the
 // options dialog opens.
-constexpr int MaxFields = 6;
+constexpr int MaxFields = 8;
 int SplitFields(QByteArrayView line, std::array<QByteArrayView, MaxFields> &fields)
 {
     int count = 0;
@@ -87,6 +88,22 @@ int SplitFields(QByteArrayView line, std::array<QByteArrayView, MaxFields> &fiel
         }
         start = tab + 1;
     }
+}
+
+// How well a name's key meets the typed text, given which typed words begin
+// a word of it: tWholeName, tNameStart, tNameWord, or tZoneContext for none
+// of these.
+int NameTier(QByteArrayView key, const QByteArray &query, TMask mask)
+{
+    if (key.startsWith(query)) {
+        return key.size() == query.size() ? tWholeName : tNameStart;
+    }
+    return (mask & 1) != 0 ? tNameWord : tZoneContext;
+}
+
+int WordCount(QByteArrayView key)
+{
+    return key.isEmpty() ? 0 : int(key.count(' ')) + 1;
 }
 
 // A country code as a small number: two ASCII capitals, else -1.
@@ -114,8 +131,10 @@ QByteArray TZoneSearch::BuiltInTable()
     return resource.uncompressedData();
 }
 
-TZoneSearch::TZoneSearch(const TTimeZoneList &zones) : TZoneSearch(zones, BuiltInTable())
+TZoneSearch::TZoneSearch(const TTimeZoneList &zones) : FTable(BuiltInTable())
 {
+    const auto names = TPlaceNames::ForUserLanguage();
+    Load(zones, names.get());
     // Raw data is the uncompressed resource itself; a compressed one was
     // unpacked into memory of our own, which goes with FTable.
     FTableInImage = FTable.data_ptr().d_ptr() == nullptr;
@@ -128,13 +147,43 @@ TZoneSearch::~TZoneSearch()
     }
 }
 
-TZoneSearch::TZoneSearch(const TTimeZoneList &zones, const QByteArray &table) : FTable(table)
+TZoneSearch::TZoneSearch(const TTimeZoneList &zones, const QByteArray &table,
+                         const TPlaceNames *names)
+    : FTable(table)
 {
-    Load(zones);
+    Load(zones, names);
 }
 
-void TZoneSearch::Load(const TTimeZoneList &zones)
+QByteArrayView TZoneSearch::LocalName(const TPlaceNames &names, QByteArrayView id,
+                                      QByteArrayView subdivision, QByteArrayView english)
 {
+    bool number = false;
+    const quint32 geonamesId = id.toUInt(&number);
+    if (number) {
+        const QByteArrayView city = names.City(geonamesId);
+        if (!city.isEmpty() && city != english) {
+            return city;
+        }
+    }
+    if (subdivision.isEmpty()) {
+        return {};
+    }
+    // A subdivision's name may carry its kind ("Municipalité de Sébastopol",
+    // "Daugavpils (commune)"), which is not the city's name: only as many
+    // words as the English name has, and no remarks.
+    const QByteArrayView local = names.Subdivision(subdivision);
+    if (local.isEmpty() || local == subdivision || local.contains('(') ||
+        WordCount(SearchKey(local)) > WordCount(SearchKey(english))) {
+        return {};
+    }
+    return local;
+}
+
+void TZoneSearch::Load(const TTimeZoneList &zones, const TPlaceNames *names)
+{
+    if (names != nullptr && names->IsEmpty()) {
+        names = nullptr;
+    }
     QHash<QString, int> zoneByName;
     for (int i = 0; i < zones.Count(); ++i) {
         const TTimeZone *zone = zones.ZoneAt(i);
@@ -170,7 +219,7 @@ void TZoneSearch::Load(const TTimeZoneList &zones)
         }
         const int count = SplitFields(QByteArrayView(base + start, end - start), f);
         start = end + 1;
-        if (count == 6 && f[0] == "P") {
+        if (count >= 6 && f[0] == "P") {
             bool ok = false;
             const int tableZone = f[4].toInt(&ok);
             if (!ok || tableZone < 0 || tableZone >= static_cast<int>(tableZones.size()) ||
@@ -185,18 +234,66 @@ void TZoneSearch::Load(const TTimeZoneList &zones)
             city.Zone = tableZones[size_t(tableZone)];
             city.Country = country(f[3]);
             city.Population = f[5].toUInt();
+            if (names != nullptr && count == 8) {
+                const QByteArrayView name = LocalName(*names, f[6], f[7], f[2]);
+                if (!name.isEmpty()) {
+                    const QByteArray key = SearchKey(name);
+                    city.LocalAt = static_cast<int>(FLocal.size());
+                    city.LocalKeyLength = key == f[1] ? 0 : static_cast<int>(key.size());
+                    city.LocalNameLength = static_cast<int>(name.size());
+                    FLocal += key.first(city.LocalKeyLength);
+                    FLocal += name;
+                    ++FLocalNames;
+                }
+            }
             FCities.push_back(city);
-        } else if (count == 4 && f[0] == "C" && CodeIndex(f[1]) >= 0) {
+        } else if ((count == 4 || count == 5) && f[0] == "C" && CodeIndex(f[1]) >= 0) {
             countryByCode[size_t(CodeIndex(f[1]))] = static_cast<int>(FCountries.size());
-            const QByteArray keys = f[3].toByteArray();
-            FCountries.push_back(
-                {QString::fromUtf8(f[2]), QByteArray(keys).replace('|', ' '), keys.split('|')});
-        } else if (count == 4 && f[0] == "Z") {
+            TCountry entry{QString::fromUtf8(f[2]), {}, f[3].toByteArray().split('|')};
+            if (names != nullptr) {
+                // GeoNames' short name ("Russland"), else iso-codes' common
+                // name before its formal ones ("Russische Föderation").
+                QByteArrayView shown = names->GeoName(f[1]);
+                QList<QByteArrayView> locals{shown};
+                if (count == 5) {
+                    for (const QByteArray &english : f[4].toByteArray().split('|')) {
+                        locals << names->Country(english);
+                    }
+                }
+                for (const QByteArrayView local : std::as_const(locals)) {
+                    if (local.isEmpty()) {
+                        continue;
+                    }
+                    if (shown.isEmpty()) {
+                        shown = local;
+                    }
+                    const QByteArray key = SearchKey(local);
+                    if (!key.isEmpty() && !entry.Names.contains(key)) {
+                        entry.Names << key;
+                    }
+                }
+                if (!shown.isEmpty()) {
+                    entry.Name = QString::fromUtf8(shown);
+                }
+            }
+            entry.Key = entry.Names.join(' ');
+            FCountries.push_back(std::move(entry));
+        } else if (count >= 4 && f[0] == "Z") {
             const int zone = zoneByName.value(QString::fromUtf8(f[1]), -1);
             tableZones.push_back(zone);
             if (zone >= 0) {
-                FZones[size_t(zone)].Country = country(f[2]);
-                FZones[size_t(zone)].Population = f[3].toUInt();
+                TZoneEntry &entry = FZones[size_t(zone)];
+                entry.Country = country(f[2]);
+                entry.Population = f[3].toUInt();
+                if (names != nullptr && count == 6) {
+                    entry.LocalName = QString::fromUtf8(
+                        LocalName(*names, f[4], f[5], entry.Zone->Name.section(u'/', -1).toUtf8()));
+                    const QByteArray key = SearchKey(entry.LocalName);
+                    if (key != entry.LeafKey) {
+                        entry.LocalKey = key;
+                    }
+                    FLocalNames += entry.LocalName.isEmpty() ? 0 : 1;
+                }
             }
         }
     }
@@ -228,16 +325,19 @@ std::vector<TPlaceMatch> TZoneSearch::Find(QStringView text, int limit) const
     std::vector<TRanked> ranked;
     for (size_t i = 0; i < FZones.size(); ++i) {
         const TZoneEntry &zone = FZones[i];
-        const TMask name = WordMask(zone.NameKey, words);
+        const TMask local = zone.LocalKey.isEmpty() ? 0 : WordMask(zone.LocalKey, words);
+        const TMask name = WordMask(zone.NameKey, words) | local;
         const TMask other = WordMask(zone.OtherKey, words) | countryMask(zone.Country);
         if ((name | other) != all) {
             continue;
         }
         int tier = tZoneContext;
-        if (zone.LeafKey == query || zone.NameKey == query || KeyHasWord(zone.OtherKey, query) ||
+        if (zone.LeafKey == query || zone.NameKey == query || zone.LocalKey == query ||
+            KeyHasWord(zone.OtherKey, query) ||
             (zone.Country >= 0 && countryNamed[size_t(zone.Country)])) {
             tier = tWholeName;
-        } else if (zone.LeafKey.startsWith(query) || zone.NameKey.startsWith(query)) {
+        } else if (zone.LeafKey.startsWith(query) || zone.NameKey.startsWith(query) ||
+                   (!zone.LocalKey.isEmpty() && zone.LocalKey.startsWith(query))) {
             tier = tNameStart;
         } else if (name & first) {
             tier = tNameWord;
@@ -245,19 +345,20 @@ std::vector<TPlaceMatch> TZoneSearch::Find(QStringView text, int limit) const
         ranked.push_back({tier, zone.Population, 0, static_cast<int>(i)});
     }
     const char *base = FTable.constData();
+    const char *local = FLocal.constData();
     for (size_t i = 0; i < FCities.size(); ++i) {
         const TCityEntry &city = FCities[i];
-        const char *key = base + city.KeyAt;
-        const TMask name = WordMask(key, city.KeyLength, words);
-        if ((name | countryMask(city.Country)) != all) {
+        const QByteArrayView key(base + city.KeyAt, city.KeyLength);
+        const TMask name = WordMask(key.data(), city.KeyLength, words);
+        const QByteArrayView localKey(local + std::max(city.LocalAt, 0), city.LocalKeyLength);
+        const TMask localName =
+            city.LocalKeyLength == 0 ? 0 : WordMask(localKey.data(), city.LocalKeyLength, words);
+        if ((name | localName | countryMask(city.Country)) != all) {
             continue;
         }
-        int tier = tCityCountry;
-        if (city.KeyLength >= query.size() &&
-            std::memcmp(key, query.constData(), query.size()) == 0) {
-            tier = city.KeyLength == query.size() ? tWholeName : tNameStart;
-        } else if (name & first) {
-            tier = tNameWord;
+        int tier = std::min(NameTier(key, query, name), NameTier(localKey, query, localName));
+        if (tier == tZoneContext) {
+            tier = tCityCountry; // a city by its country only
         }
         ranked.push_back({tier, city.Population, 1, static_cast<int>(i)});
     }
@@ -283,13 +384,28 @@ std::vector<TPlaceMatch> TZoneSearch::Find(QStringView text, int limit) const
     for (size_t i = 0; i < shown; ++i) {
         const TRanked &r = ranked[i];
         if (r.Kind == 0) {
-            matches.push_back({FZones[size_t(r.Index)].Zone, {}, {}});
+            const TZoneEntry &zone = FZones[size_t(r.Index)];
+            if (zone.LocalName.isEmpty()) {
+                matches.push_back({zone.Zone, {}, {}, {}});
+            } else {
+                matches.push_back(
+                    {zone.Zone, zone.LocalName,
+                     zone.Country < 0 ? QString() : FCountries[size_t(zone.Country)].Name,
+                     zone.LocalKey.isEmpty() ? QString() : zone.Zone->CityName()});
+            }
+            continue;
+        }
+        const TCityEntry &city = FCities[size_t(r.Index)];
+        const QString english = QString::fromUtf8(base + city.NameAt, city.NameLength);
+        const QString country =
+            city.Country < 0 ? QString() : FCountries[size_t(city.Country)].Name;
+        if (city.LocalAt < 0) {
+            matches.push_back({FZones[size_t(city.Zone)].Zone, english, country, {}});
         } else {
-            const TCityEntry &city = FCities[size_t(r.Index)];
-            matches.push_back(
-                {FZones[size_t(city.Zone)].Zone,
-                 QString::fromUtf8(base + city.NameAt, city.NameLength),
-                 city.Country < 0 ? QString() : FCountries[size_t(city.Country)].Name});
+            matches.push_back({FZones[size_t(city.Zone)].Zone,
+                               QString::fromUtf8(local + city.LocalAt + city.LocalKeyLength,
+                                                 city.LocalNameLength),
+                               country, city.LocalKeyLength == 0 ? QString() : english});
         }
     }
     return matches;

@@ -1,22 +1,29 @@
 // The zone search: folding, each kind of match, ranking and hostile input.
+#include "core/zones/placenames.h"
 #include "core/zones/searchkey.h"
 #include "core/zones/timezone.h"
 #include "core/zones/timezonelist.h"
 #include "core/zones/zonesearch.h"
+#include "mofixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// "Zone" for a zone's own match, "Zone=City, Country" for a city's.
+// "Zone" for a zone's own match, "Zone=City, Country" for a city's,
+// "Zone=City (English), Country" for a name in another language.
 QString Text(const TPlaceMatch &match)
 {
     if (match.City.isEmpty()) {
         return match.Zone->Name;
     }
-    return match.Zone->Name + u'=' + match.City + u", "_s + match.Country;
+    const QString english = match.English.isEmpty() ? QString() : u" ("_s + match.English + u')';
+    return match.Zone->Name + u'=' + match.City + english + u", "_s + match.Country;
 }
 
 QStringList Texts(const std::vector<TPlaceMatch> &matches)
@@ -54,6 +61,9 @@ private Q_SLOTS:
     void tzCityNotRepeated();
     void limit();
     void damagedTable();
+    void localNames_data();
+    void localNames();
+    void localNamesFromTable();
 
 private:
     TTimeZoneList FZones;
@@ -83,6 +93,11 @@ void TestZoneSearch::searchKey_data()
     QTest::newRow("right-to-left letters kept") << u"תל אביב"_s << u"תל אביב"_s.toUtf8();
     QTest::newRow("symbols only") << u"!? 🕒 -- "_s << QByteArray();
     QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("ideographs") << u"北京"_s << u"北京"_s.toUtf8();
+    QTest::newRow("kana decomposed, marks dropped") << u"ダ"_s << u"タ"_s.toUtf8();
+    QTest::newRow("compatibility ideograph") << u"\uf900"_s << u"\u8c48"_s.toUtf8();
+    QTest::newRow("hexagram symbol beside the ideographs") << u"\u4dc0"_s << QByteArray();
+    QTest::newRow("ASCII punctuation") << u"St. John's (NL)"_s << "st johns nl"_ba;
 }
 
 void TestZoneSearch::searchKey()
@@ -90,6 +105,8 @@ void TestZoneSearch::searchKey()
     QFETCH(QString, text);
     QFETCH(QByteArray, key);
     QCOMPARE(SearchKey(text), key);
+    // Translated names are folded from their UTF-8 as it is.
+    QCOMPARE(SearchKey(QByteArrayView(text.toUtf8())), key);
 }
 
 void TestZoneSearch::wordPrefix_data()
@@ -246,6 +263,113 @@ void TestZoneSearch::damagedTable()
     QCOMPARE(Texts(search.Find(u"last"_s)), QStringList{u"Example/Harbourtown=Last, "_s});
     QCOMPARE(Texts(TZoneSearch(zones, QByteArray()).Find(u"harbour"_s)),
              QStringList{u"Example/Harbourtown"_s});
+}
+
+void TestZoneSearch::localNames_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("German city") << u"de"_s << u"köln"_s
+                                 << u"Europe/Berlin=Köln (Cologne), Deutschland"_s;
+    QTest::newRow("German tz city")
+        << u"de"_s << u"moskau"_s << u"Europe/Moscow=Moskau (Moscow), Russland"_s;
+    QTest::newRow("German tz city before a longer English name")
+        << u"de"_s << u"wien"_s << u"Europe/Vienna=Wien (Vienna), Österreich"_s;
+    QTest::newRow("German name of a city-state")
+        << u"de"_s << u"peking"_s << u"Asia/Shanghai=Peking (Beijing), China"_s;
+    QTest::newRow("German country") << u"de"_s << u"deutschland"_s << u"Europe/Berlin"_s;
+    QTest::newRow("accent left out")
+        << u"de"_s << u"munchen"_s << u"Europe/Berlin=München (Munich), Deutschland"_s;
+    QTest::newRow("English name in German")
+        << u"de"_s << u"cologne"_s << u"Europe/Berlin=Köln (Cologne), Deutschland"_s;
+    QTest::newRow("most populous of a name")
+        << u"de"_s << u"frankfurt"_s << u"Europe/Berlin=Frankfurt am Main, Deutschland"_s;
+    QTest::newRow("German country, English city")
+        << u"de"_s << u"paris frankreich"_s << u"Europe/Paris"_s;
+    QTest::newRow("French tz city")
+        << u"fr"_s << u"moscou"_s << u"Europe/Moscow=Moscou (Moscow), Russie"_s;
+    QTest::newRow("French name before a town of that name")
+        << u"fr"_s << u"vienne"_s << u"Europe/Vienna=Vienne (Vienna), Autriche"_s;
+    QTest::newRow("Japanese") << u"ja"_s << u"東京"_s << u"Asia/Tokyo=東京都 (Tokyo), 日本"_s;
+    QTest::newRow("Simplified Chinese falls back to Chinese")
+        << u"zh-CN"_s << u"北京"_s << u"Asia/Shanghai=北京 (Beijing), 中国"_s;
+    QTest::newRow("Brazilian Portuguese falls back to Portuguese")
+        << u"pt-BR"_s << u"moscovo"_s << u"Europe/Moscow=Moscovo (Moscow), Rússia"_s;
+}
+
+// The system's own catalogues, as users have them.
+void TestZoneSearch::localNames()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, query);
+    const QStringList folders = TPlaceNames::Folders({language});
+    const TPlaceNames names(folders);
+    if (names.IsEmpty()) {
+        QSKIP("the translated catalogues of libgeonames-common and iso-codes are missing");
+    }
+    const TZoneSearch search(FZones, TZoneSearch::BuiltInTable(), &names);
+    QVERIFY(search.LocalNameCount() > 100);
+    const auto matches = search.Find(query);
+    QVERIFY(!matches.empty());
+    QTEST(Text(matches.front()), "first");
+}
+
+// How the table's ids and English names meet the catalogues: a name the same
+// as English is none, a subdivision's name only where it names the city
+// alone, and a country by GeoNames' short name, found by all its names.
+void TestZoneSearch::localNamesFromTable()
+{
+    TTimeZoneList zones;
+    zones.LoadFromZoneText(Section(u"Example/Harbourtown"_s, u"HBT"_s, 60) +
+                           Section(u"Example/Upriver"_s, u"UPT"_s, 120));
+    const QByteArray table =
+        "C\tEX\tExampleland\texampleland\tExampleland|Republic of Exampleland\n"
+        "Z\tExample/Harbourtown\tEX\t5000\t100\t\n"
+        "Z\tExample/Upriver\tEX\t10\t101\t\n"
+        "P\tharbour point\tHarbour Point\tEX\t0\t900\t200\t\n"
+        "P\tsame name\tSame Name\tEX\t0\t800\t201\t\n"
+        "P\tcapital\tCapital\tEX\t1\t700\t202\tCapital Shi\n"
+        "P\tborder town\tBorder Town\tEX\t1\t600\t203\tBorder Town\n"
+        "P\tlake\tLake\tEX\t1\t500\t204\tLake\n"_ba;
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"xx/LC_MESSAGES/"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const std::pair<QString, TMessages> catalogues[] = {
+        {u"geonames.mo"_s,
+         {{"100", "Hafenstadt"},
+          {"101", "Upriver"},
+          {"200", "Hafenspitze"},
+          {"201", "Same Name"},
+          {"202", "Capital"}}},
+        {u"iso_3166-1.mo"_s,
+         {{"Exampleland", "Beispielland"}, {"Republic of Exampleland", "Republik Beispielland"}}},
+        {u"iso_3166-2.mo"_s,
+         {{"Border Town", "Gemeinde Border Town"},
+          {"Capital Shi", "Kapitale"},
+          {"Lake", "Lake (Bezirk)"}}}};
+    for (const auto &[file, messages] : catalogues) {
+        QFile mo(folder + file);
+        QVERIFY(mo.open(QIODevice::WriteOnly));
+        QVERIFY(mo.write(MoFile(messages)) > 0);
+    }
+    const TPlaceNames names({u"xx"_s}, dir.path());
+    const TZoneSearch search(zones, table, &names);
+    QCOMPARE(search.LocalNameCount(), 3);
+    const QString harbourtown = u"Example/Harbourtown=Hafenstadt (Harbourtown), Beispielland"_s;
+    const QString point = u"Example/Harbourtown=Hafenspitze (Harbour Point), Beispielland"_s;
+    QCOMPARE(Texts(search.Find(u"hafenstadt"_s)), QStringList{harbourtown});
+    QCOMPARE(Texts(search.Find(u"hafen"_s)), QStringList({harbourtown, point}));
+    QCOMPARE(Texts(search.Find(u"harbour point"_s)), QStringList{point});
+    QCOMPARE(Texts(search.Find(u"upriver"_s)), QStringList{u"Example/Upriver"_s});
+    QCOMPARE(Texts(search.Find(u"same"_s)),
+             QStringList{u"Example/Harbourtown=Same Name, Beispielland"_s});
+    QCOMPARE(Texts(search.Find(u"kapitale"_s)),
+             QStringList{u"Example/Upriver=Kapitale (Capital), Beispielland"_s});
+    QCOMPARE(Texts(search.Find(u"republik beispielland"_s)).size(), 7);
+    QCOMPARE(Texts(search.Find(u"exampleland"_s)).size(), 7);
+    QCOMPARE(Texts(search.Find(u"gemeinde"_s)), QStringList());
+    QCOMPARE(Texts(search.Find(u"bezirk"_s)), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestZoneSearch)

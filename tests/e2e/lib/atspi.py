@@ -4,6 +4,8 @@ a screen reader would.
 
   atspi.py names TITLE        the names of everything in the window TITLE, one a line
   atspi.py press TITLE NAME   presses the button NAME in the window TITLE
+  atspi.py enter TITLE TEXT   puts TEXT into the focused edit box of the window TITLE, as an
+                              input method would (any script, where xdotool must remap keys)
 
 Waits up to ten seconds for the window; exits 1 when it or the button is missing.
 """
@@ -50,6 +52,15 @@ def main(args):
                 return
         roles = [(a.getRoleName(), a.name) for a in walk(win)]
         sys.exit(f"no button {args[2]!r} in {title!r}: {roles}")
+    elif command == "enter":
+        for acc in walk(win):
+            if acc.getState().contains(pyatspi.STATE_FOCUSED):
+                try:
+                    acc.queryEditableText().setTextContents(args[2])
+                    return
+                except NotImplementedError:
+                    pass
+        sys.exit(f"no focused edit box in {title!r}")
     else:
         sys.exit(__doc__)
 

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QListView>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -201,6 +203,38 @@ private Q_SLOTS:
         QApplication::sendEvent(FBox, &press);
         QCOMPARE(added.count(), adds);
         QCOMPARE(press.isAccepted(), accepted);
+    }
+
+    // In the user's language: a place found by its name there shows it with
+    // the English name beside it and the country in that language, and is
+    // added under that name.
+    void userLanguage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("city");
+        QTest::newRow("tz city") << u"wien"_s << u"Wien (Vienna), Österreich (GMT +1:00)"_s
+                                 << u"Wien"_s;
+        QTest::newRow("city the tz database does not name")
+            << u"köln"_s << u"Köln (Cologne), Deutschland (GMT +1:00)"_s << u"Köln"_s;
+        QTest::newRow("English name typed")
+            << u"munich"_s << u"München (Munich), Deutschland (GMT +1:00)"_s << u"München"_s;
+        QTest::newRow("same name in both") << u"berlin"_s << u"Berlin (GMT +1:00)"_s << QString();
+    }
+    void userLanguage()
+    {
+        QFETCH(QString, text);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        if (!QFile::exists(u"/usr/share/locale/de/LC_MESSAGES/geonames.mo"_s)) {
+            QSKIP("libgeonames-common's German catalogue is not installed");
+        }
+        FBox->SetZones(FZones);
+        FBox->setText(text);
+        QTEST(Entries().value(0), "entry");
+        QVERIFY(FBox->SelectedMatch() != nullptr);
+        QTEST(FBox->SelectedMatch()->City, "city");
     }
 
     // Typing on the list and Ctrl+F bring the focus to the box.
