@@ -96,6 +96,39 @@
         <source>The time in %1 is now %2.</source>
         <translation>In %1 ist es jetzt %2.</translation>
     </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>Wecker – %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarmBox</name>
+    <message>
+        <source>&amp;Snooze</source>
+        <translation>&amp;Schlummern</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarmNotification</name>
+    <message>
+        <source>Show the clocks</source>
+        <translation>Uhren anzeigen</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>TAlarmSound</name>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
 </context>
 <context>
     <name>TAppearancePage</name>
