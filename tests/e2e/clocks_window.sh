@@ -113,10 +113,11 @@ grep -q "^Top=$wy\$" "$settings" || fail "Top not $wy: $(cat "$settings")"
 yesterday=$(($(date +%s) / 86400 + 25569 - 1)) # days since 30 December 1899
 sed -i "/^\[General\]/a AlarmTime=$yesterday.5\nAlarmClock=Tokyo" "$settings"
 sed -i "s/^Pinned=1/Pinned=0/" "$settings" # hidden at start
+box='^Alarm .* Tokyo$' # the box is titled after the alarm's clock
 "$program" >"$work/program2.log" 2>&1 &
 program_pid=$!
 pids+=($program_pid)
-poll 10 xdotool search --onlyvisible --name "^Information" || fail "the alarm did not ring"
+poll 10 xdotool search --onlyvisible --name "$box" || fail "the alarm did not ring"
 sleep 0.5
 import -window root "$shots/alarm.png"
 world_times >/dev/null || fail "the alarm did not show the clocks window"
@@ -124,9 +125,9 @@ grep -q '^AlarmTime=0$' "$settings" || fail "the rung alarm stays stored: $(cat 
 state=$(window_state)
 [[ $state != *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_ABOVE* ]] ||
     fail "while the alarm message is up the window is not on top in the taskbar: $state"
-xdotool search --onlyvisible --name "^Information" windowactivate --sync
+xdotool search --onlyvisible --name "$box" windowactivate --sync
 xdotool key Return
-poll 5 sh -c '! xdotool search --onlyvisible --name "^Information"' ||
+poll 5 sh -c '! xdotool search --onlyvisible --name "$1"' - "$box" ||
     fail "the alarm message did not close"
 # Out of the taskbar again, and still on top.
 states_restored() {
@@ -136,7 +137,7 @@ states_restored() {
 }
 poll 5 states_restored || fail "after the alarm message the window lost its states: $(window_state)"
 sleep 1.5
-xdotool search --onlyvisible --name "^Information" >/dev/null && fail "the alarm rang twice"
+xdotool search --onlyvisible --name "$box" >/dev/null && fail "the alarm rang twice"
 xdotool mousemove "$icon_x" "$icon_y" click 3
 sleep 0.7
 xdotool key x # E&xit in the tray menu

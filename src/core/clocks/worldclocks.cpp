@@ -113,6 +113,15 @@ bool TWorldClocks::TakeDueAlarm()
     return true;
 }
 
+std::optional<TDateTime> TWorldClocks::SnoozeAlarm(const QString &clockTitle, int minutes)
+{
+    const int index = FindClockByTitle(clockTitle);
+    if (index < 0)
+        return std::nullopt;
+    FAlarm.Clock = FClocks.ClockAt(index);
+    return FAlarm.Snooze(minutes);
+}
+
 QString TWorldClocks::TrayHint() const
 {
     if (FClocks.Count() == 0)

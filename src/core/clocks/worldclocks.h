@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class TWorldClocks
 {
@@ -51,6 +52,9 @@ public:
     // One tick at the real time: true when the alarm has come due, which
     // ends it (it rings once).
     bool TakeDueAlarm();
+    // Sets the rung alarm of the clock titled clockTitle again minutes after
+    // that clock's local time now; nullopt when no clock has that title any more.
+    std::optional<TDateTime> SnoozeAlarm(const QString &clockTitle, int minutes);
     // Whether the one-second timer should run: while the clocks are seen,
     // and while an alarm waits.
     bool NeedsTicks(bool shown) const { return shown || FAlarm.IsSet(); }

@@ -6,11 +6,14 @@
 #include "core/system/sessionsignals.h"
 #include "core/time/datetimeformat.h"
 #include "core/zones/zonetexts.h"
+#include "gui/alarm/alarmbox.h"
+#include "gui/alarm/alarmringer.h"
 #include "gui/clocks/clockcolumn.h"
 #include "gui/clocks/clocksinput.h"
 #include "gui/clocks/clocksmenus.h"
 #include "gui/clocks/popupwindow.h"
 #include "gui/clocks/taskbutton.h"
+#include "gui/desktop/windowfront.h"
 #include "gui/tray/systrayicon.h"
 #include "gui/tray/trayanchor.h"
 #include "gui/widgets/branding.h"
@@ -177,6 +180,9 @@ void TClocksForm::CreateComponents()
     FDeferredHide->setSingleShot(true);
     FDeferredHide->setInterval(DeferredHideMSecs);
     connect(FDeferredHide, &QTimer::timeout, this, &TClocksForm::DeferredHide);
+
+    FRinger = new TAlarmRinger(this);
+    connect(FRinger, &TAlarmRinger::ShowClocksRequested, this, [this] { BringToFront(*this); });
 }
 
 void TClocksForm::CreateMenus()
@@ -669,23 +675,45 @@ void TClocksForm::UpdateAlarmIcon()
 
 void TClocksForm::FireAlarm()
 {
+    // Heard first: nothing that follows, a settings file that cannot be
+    // written included, may keep an alarm silent.
+    const TAlarm &alarm = FWorld.Alarm();
+    FRinger->Ring(alarm.Caption(), alarm.TimeSentence());
+    const QString caption = alarm.Caption();
+    const QString message = alarm.MessageText();
+    const QString clockTitle = alarm.Clock->Title;
+    QString writeError;
     try {
         TStoredSettings::ClearAlarm();
     } catch (const Exception &e) {
         // Still stored, it rings again at the next start.
-        SoundMessageDlg(e.Message(), TMsgDlgType::Error, QMessageBox::Ok);
-        return;
+        writeError = e.Message();
     }
-    const QString message = FWorld.Alarm().MessageText();
     SetTaskButtonHidden(false);
     ShowClocks();
     raise();
     activateWindow();
 
     FAlarmShowing = true;
-    SoundMessageDlg(message, TMsgDlgType::Information, QMessageBox::Ok, 0, this);
+    const TAlarmAnswer answer = ShowAlarmBox(caption, message, *FRinger, this);
     FAlarmShowing = false;
+    FRinger->Answer(answer);
     SetTaskButtonHidden(true);
+
+    // By title: the clocks may have been reloaded while the box was up.
+    if (answer == TAlarmAnswer::Snooze) {
+        if (const auto snoozed = FWorld.SnoozeAlarm(clockTitle, TStoredSettings::SnoozeMinutes())) {
+            UpdateAlarmIcon();
+            try {
+                TStoredSettings::SetAlarm(*snoozed, clockTitle);
+            } catch (const Exception &e) {
+                // Armed all the same: it rings again in this run.
+                writeError = e.Message();
+            }
+        }
+    }
+    if (!writeError.isEmpty())
+        SoundMessageDlg(writeError, TMsgDlgType::Error, QMessageBox::Ok);
 }
 
 void TClocksForm::WindowMenuAboutToShow()

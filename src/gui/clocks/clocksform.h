@@ -22,6 +22,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
+class TAlarmRinger;
 class TClockColumn;
 class TClocksInput;
 class TZonedClock;
@@ -108,7 +109,9 @@ public:
     TZonedClock *ClockAt(const QPoint &pos) const;
     // Shows the alarm picture beside the alarm's clock, or hides it.
     void UpdateAlarmIcon();
-    // Rings the alarm: clears it from the store, shows the window and the message.
+    // Rings the alarm (sound, notification, the window with its box), then
+    // clears it from the store; Snooze in the box or the notification sets it
+    // again. A failed write is said after the box.
     void FireAlarm();
     bool AlarmShowing() const { return FAlarmShowing; }
 
@@ -192,6 +195,7 @@ private:
     TClocksMenus FMenus;
     QTimer *FTimer = nullptr;
     QTimer *FDeferredHide = nullptr;
+    TAlarmRinger *FRinger = nullptr; // a child: sound and notification while the alarm rings
 
     // Declared before the column, which shows its clocks.
     TWorldClocks FWorld;

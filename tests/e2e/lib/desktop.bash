@@ -87,6 +87,9 @@ start_program() {
     if [ -n "${program_pid:-}" ]; then
         poll 10 sh -c "! kill -0 $program_pid" || fail "the last copy of the program did not end"
     fi
+    # Emptied first: the shell truncates it only in the started process, and
+    # a poll before that would read the last copy's report.
+    : >"$work/program.log"
     QT_LOGGING_RULES="vorkel.*.debug=true" "$program" >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=($program_pid)

@@ -125,6 +125,9 @@ private Q_SLOTS:
     void alarmStoredYesterday();
     void alarmClockByTitle_data();
     void alarmClockByTitle();
+    void alarmSnoozed_data();
+    void alarmSnoozed();
+    void alarmRingsWhenSettingsCannotBeWritten();
     void clockHint_data();
     void clockHint();
     void hugeTitleAndFormat_data();
@@ -687,7 +690,9 @@ void TestClocksForm::alarm()
         return;
     const MessageDlgHook::TShown shown = MessageDlgHook::Shown().first();
     QCOMPARE(shown.Type, TMsgDlgType::Information);
-    QCOMPARE(shown.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(shown.Caption, QStringLiteral("Alarm – London"));
+    // OK, and Snooze under its own text.
+    QCOMPARE(shown.Buttons, QMessageBox::Ok | QMessageBox::Retry);
     const QString passed =
         passedLine ? QStringLiteral("The alarm time for London has passed!\n") : QString();
     QCOMPARE(shown.Message, QStringLiteral("This is your Vorkel Clocks alarm!\n\n") + passed +
@@ -714,6 +719,76 @@ void TestClocksForm::alarmStoredYesterday()
     QVERIFY(form.isVisible());
     QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()), QStringLiteral("0"));
     QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmClock, QString()), QStringLiteral("Paris"));
+}
+
+void TestClocksForm::alarmSnoozed_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // SnoozeMinutes as the file holds it; empty: none
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("the default") << QByteArray() << 10;
+    QTest::newRow("five") << QByteArray("SnoozeMinutes=5") << 5;
+    QTest::newRow("damaged") << QByteArray("SnoozeMinutes=soon") << 10;
+}
+
+void TestClocksForm::alarmSnoozed()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, minutes);
+    SeedThreeClocks();
+    // 12:00:00.250 in London: rung on its moment, to the second.
+    SeedAlarm(QStringLiteral("London"), EncodeDateTime(2025, 7, 15, 12, 0, 0, 0));
+    if (!stored.isEmpty())
+        AddStoredLine(stored);
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    MessageDlgHook::QueueAnswer(QMessageBox::Retry);
+    form.UpdateClocks();
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+
+    const TDateTime snoozed = EncodeDateTime(2025, 7, 15, 12, minutes, 0, 0);
+    QVERIFY(form.Alarm().IsSet());
+    QCOMPARE(form.Alarm().Time, snoozed);
+    QVERIFY(form.AlarmImage()->isVisibleTo(&form));
+    // Stored as any alarm is, so a restart keeps it.
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()), AlarmTimeText(snoozed));
+    QCOMPARE(TStoredSettings::AlarmClock(), QStringLiteral("London"));
+    QVERIFY(form.Timer()->isActive());
+
+    // Quiet until the snooze is over, then it rings again.
+    FClock->Advance(qint64(minutes) * 60'000 - 251);
+    form.UpdateClocks();
+    QCOMPARE(MessageDlgHook::Shown().size(), 1);
+    FClock->Advance(1);
+    MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    form.UpdateClocks();
+    QCOMPARE(MessageDlgHook::Shown().size(), 2);
+    QVERIFY(!form.Alarm().IsSet());
+    QCOMPARE(ReadSettingString(SettingsGroup, ValueAlarmTime, QString()), QStringLiteral("0"));
+}
+
+void TestClocksForm::alarmRingsWhenSettingsCannotBeWritten()
+{
+    SeedThreeClocks();
+    SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 15, 13, 0, 0, 0));
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    // A full or read-only disk: no write of the settings file can succeed.
+    QVERIFY(QFile::remove(SettingsFileName()));
+    QCOMPARE(::mkfifo(QFile::encodeName(SettingsFileName()).constData(), 0600), 0);
+    MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    MessageDlgHook::QueueAnswer(QMessageBox::Ok);
+    form.UpdateClocks();
+
+    // The alarm first, the write error after it.
+    const QList<MessageDlgHook::TShown> &shown = MessageDlgHook::Shown();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0].Caption, QStringLiteral("Alarm – Paris"));
+    QVERIFY(shown[0].Message.startsWith(QStringLiteral("This is your Vorkel Clocks alarm!")));
+    QCOMPARE(shown[1].Type, TMsgDlgType::Error);
+    QCOMPARE(shown[1].Message, QStringLiteral("Unable to open \"%1\" for write")
+                                   .arg(QFileInfo(SettingsFileName()).absoluteFilePath()));
+    QVERIFY(!form.Alarm().IsSet());
+    QVERIFY(QFile::remove(SettingsFileName())); // the window stores its place at the end
 }
 
 void TestClocksForm::alarmClockByTitle_data()
