@@ -67,7 +67,7 @@ void TClocksApp::OpenOptions()
         // so a new one may open while the old one is still being deleted.
         FZoneForm = new TZoneForm(TClocksForm::ZoneFilePath(), FClocksForm->ShownState());
         connect(FZoneForm, &TZoneForm::ChangesApplied, FClocksForm.get(),
-                &TClocksForm::ReloadClocks);
+                &TClocksForm::ApplyChanges);
         connect(FZoneForm, &TZoneForm::HelpRequested, this, &TClocksApp::ShowHelp);
         connect(FZoneForm, &QDialog::finished, this, [this] { FZoneForm = nullptr; });
         // The dialog's search, models and pixmaps are freed with it, but the

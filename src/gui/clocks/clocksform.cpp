@@ -464,16 +464,6 @@ void TClocksForm::OpenOptions()
     Q_EMIT OptionsRequested();
 }
 
-void TClocksForm::ReloadClocks()
-{
-    LoadClocks();
-    LoadSettings();
-    // Hidden for a moment only, to be measured and placed afresh.
-    hide();
-    if (FWorld.Count() > 0)
-        ShowClocks();
-}
-
 void TClocksForm::ApplyChanges(const TTimeZoneList &clocks, const TClocksState &state)
 {
     FWorld.Adopt(clocks, state);

@@ -58,11 +58,9 @@ public:
     void OpenOptions();
     // The formats, font and alarm as the window shows them now.
     TClocksState ShownState() const { return FWorld.ShownState(); }
-    // After the options were committed: the clock list and settings read
-    // again, the window shown afresh when there are clocks.
-    void ReloadClocks();
-    // The same with the committed clocks and settings handed over, no file
-    // read again.
+    // After the options were committed: their clocks and settings taken
+    // over, no file read again, and the window shown afresh when there are
+    // clocks.
     void ApplyChanges(const TTimeZoneList &clocks, const TClocksState &state);
 
     QString TimeFormat() const { return FWorld.TimeFormat(); }

@@ -1238,7 +1238,7 @@ void TestClocksForm::screenReaderOrder()
     QVERIFY(readingOrder());
     QCOMPARE(QAccessible::queryAccessibleInterface(form.PinButton())->text(QAccessible::Name),
              pinName);
-    form.ReloadClocks();
+    form.ApplyChanges(form.Clocks(), form.ShownState());
     QVERIFY(readingOrder());
     form.SetPinned(!pinned);
     QVERIFY(form.PinButton()->accessibleName() != pinName);
