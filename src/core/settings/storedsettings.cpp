@@ -172,6 +172,13 @@ void TStoredSettings::SetWindowState(bool pinned, int left, int top)
     update.Commit();
 }
 
+void TStoredSettings::SetPinned(bool pinned)
+{
+    TSettingsUpdate update;
+    WriteSettingBool(SettingsGroup, ValuePinned, pinned);
+    update.Commit();
+}
+
 void TStoredSettings::SetAlarm(TDateTime time, const QString &clockTitle)
 {
     WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(time));

@@ -74,6 +74,9 @@ public:
 
     static void SetFormats(const QString &timeFormat, const QString &dateFormat);
     static void SetWindowState(bool pinned, int left, int top);
+    // Where the window's position is not known (native Wayland): the pin
+    // alone, the stored position left as it is.
+    static void SetPinned(bool pinned);
     static void SetAlarm(TDateTime time, const QString &clockTitle);
     static void ClearAlarm();
     static void SetClockFont(const TStoredFont &font);

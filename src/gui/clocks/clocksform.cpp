@@ -13,6 +13,7 @@
 #include "gui/clocks/clocksmenus.h"
 #include "gui/clocks/popupwindow.h"
 #include "gui/clocks/taskbutton.h"
+#include "gui/desktop/desktopsetup.h"
 #include "gui/desktop/windowfront.h"
 #include "gui/tray/systrayicon.h"
 #include "gui/tray/trayanchor.h"
@@ -142,6 +143,7 @@ void TClocksForm::CreateComponents()
     // Laid out at once: the clock column is placed beside the strip before
     // the window is first shown.
     layout()->activate();
+    FDesignMinimum = minimumSize();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
@@ -207,8 +209,10 @@ void TClocksForm::FormCreate()
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationInactive)
                     ApplicationDeactivate();
-                else if (state == Qt::ApplicationActive)
+                else if (state == Qt::ApplicationActive) {
                     FDeferredHide->stop(); // the user came straight back
+                    FInput->SystemMoveOver();
+                }
             });
 
     LoadTrayIcon();
@@ -286,7 +290,8 @@ void TClocksForm::LoadSettings()
     FStoredPlaceUnchecked = TStoredSettings::Pinned();
     if (FStoredPlaceUnchecked) {
         SetPinned(true);
-        move(TStoredSettings::Left().value_or(x()), TStoredSettings::Top().value_or(y()));
+        if (!NativeWayland())
+            move(TStoredSettings::Left().value_or(x()), TStoredSettings::Top().value_or(y()));
     }
     ShowSettings();
     FSettingsLoaded = true;
@@ -312,7 +317,11 @@ void TClocksForm::ShowSettings()
 
 void TClocksForm::SaveWindowState()
 {
-    TStoredSettings::SetWindowState(Pinned(), x(), y());
+    // Natively on Wayland every window reads 0,0: no position to keep.
+    if (NativeWayland())
+        TStoredSettings::SetPinned(Pinned());
+    else
+        TStoredSettings::SetWindowState(Pinned(), x(), y());
 }
 
 void TClocksForm::StoreWindowState()
@@ -534,7 +543,7 @@ void TClocksForm::HelpClick()
 
 void TClocksForm::ApplicationDeactivate()
 {
-    if (!isVisible() || Pinned() || FAlarmShowing || FStandalone)
+    if (!isVisible() || Pinned() || FAlarmShowing || FStandalone || FInput->SystemMoving())
         return;
     if (!DockedIconRect(*FSysTrayIcon).isEmpty()) {
         HideClocks();
@@ -549,14 +558,16 @@ void TClocksForm::ApplicationDeactivate()
 
 void TClocksForm::DeferredHide()
 {
-    if (isVisible() && !Pinned() && !FAlarmShowing && !FStandalone && !FSysTrayIcon->ClickPending())
+    if (isVisible() && !Pinned() && !FAlarmShowing && !FStandalone &&
+        !FSysTrayIcon->ClickPending() && !FInput->SystemMoving())
         HideClocks();
 }
 
 void TClocksForm::ArrangeClocks()
 {
     const int bottom = FColumn->Arrange(FUi->BrandStrip->x() + FUi->BrandStrip->width() + 10);
-    resize(width(), std::max(minimumHeight(), bottom + BrandPanelHeight()));
+    FContentHeight = std::max(FDesignMinimum.height(), bottom + BrandPanelHeight());
+    ResizeTo(QSize(width(), FContentHeight));
     // The clocks may have moved (a stored font is applied after the alarm
     // is loaded): the picture follows its clock instead of covering another.
     UpdateAlarmIcon();
@@ -593,7 +604,24 @@ void TClocksForm::BrandStripClick()
 
 void TClocksForm::SetClientWidth(int width)
 {
-    resize(std::max(minimumWidth(), width), height());
+    // A size a compositor forced on the window once does not stick: the
+    // height is the contents' again.
+    const int h = NativeWayland() && FContentHeight > 0 ? FContentHeight : height();
+    ResizeTo(QSize(std::max(FDesignMinimum.width(), width), h));
+}
+
+void TClocksForm::ResizeTo(QSize size)
+{
+    if (!NativeWayland()) {
+        resize(size);
+        return;
+    }
+    // A window that cannot be resized floats on tiling compositors (sway)
+    // instead of filling a tile.
+    setMinimumSize(FDesignMinimum);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(size);
+    setFixedSize(size);
 }
 
 void TClocksForm::FitWidth()

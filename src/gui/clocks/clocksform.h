@@ -179,6 +179,7 @@ private:
     void BrandStripClick();
     void WindowMenuAboutToShow();
     void SetClientWidth(int width);
+    void ResizeTo(QSize size);
     void ShowWindowNow();
     void NamePinButton();
     Qt::WindowFlags WindowKind() const;
@@ -199,6 +200,8 @@ private:
     TWorldClocks FWorld;
     std::unique_ptr<TClockColumn> FColumn;
     TClocksInput *FInput = nullptr; // a child, the filter of the window's input
+    QSize FDesignMinimum;           // the form's own minimum size
+    int FContentHeight = 0;         // as the last layout left it
     // What the clocks show may be moved ahead or back; the alarm and the
     // timer never are.
     TLookAhead FLookAhead;

@@ -29,6 +29,8 @@ public:
 
     // The window moved since the last press: its end is no click.
     bool DragMoved() const { return FGrip.Moved(); }
+    bool SystemMoving() const { return FGrip.SystemMoving(); }
+    void SystemMoveOver() { FGrip.SystemMoveOver(); }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -22,10 +22,15 @@ public:
     bool Dragging() const { return FDragging; }
     // The window moved since the button went down.
     bool Moved() const { return FMoved; }
+    // The compositor moves the window (native Wayland) and has not given the
+    // activation back yet: losing it meanwhile is part of the move.
+    bool SystemMoving() const { return FSystemMoving; }
+    void SystemMoveOver() { FSystemMoving = false; }
 
 private:
     QWidget &FWindow;
     bool FDragging = false;
     bool FMoved = false;
+    bool FSystemMoving = false;
     QPoint FGrip; // where the window was gripped, relative to its top-left corner
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QString>
 
 void ChooseDisplayPlatform()
@@ -12,8 +13,17 @@ void ChooseDisplayPlatform()
     qputenv("QT_XCB_NO_MITSHM", "1");
     // A window placed beside the tray needs X11's absolute positions; on a
     // Wayland session that means XWayland, with native Wayland as the fallback.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    // Without any X server Qt would first warn that it cannot reach one.
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", x11 || !wayland ? "xcb;wayland" : "wayland");
+}
+
+bool NativeWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void RegisterDesignFont()

@@ -5,6 +5,10 @@
 // application object exists; an explicit QT_QPA_PLATFORM is left alone.
 void ChooseDisplayPlatform();
 
+// The program talks to a Wayland compositor itself (not through XWayland):
+// windows are placed by the compositor, which never tells where.
+bool NativeWayland();
+
 // Makes Tahoma, the windows' design font, available when the system has
 // none but Debian's metric-compatible copy is installed. Call after the
 // application object exists and before any window is built.
