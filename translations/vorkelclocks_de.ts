@@ -196,6 +196,22 @@
         <source>Invalid input value.  Use escape key to abandon changes</source>
         <translation>Ungültige Eingabe.  Mit der Esc-Taste verwerfen Sie die Änderung</translation>
     </message>
+    <message>
+        <source>This time has already passed in %1.</source>
+        <translation>Diese Zeit ist in %1 schon vorbei.</translation>
+    </message>
+    <message>
+        <source>Set for %1</source>
+        <translation>Auf %1 stellen</translation>
+    </message>
+    <message>
+        <source>The alarm time %1 on %2 has already passed in %3, so the alarm would go off at once.
+
+Set it for %1 on %4 instead?</source>
+        <translation>Die Weckzeit %1 am %2 ist in %3 schon vorbei, der Wecker würde also sofort klingeln.
+
+Stattdessen auf %1 am %4 stellen?</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>

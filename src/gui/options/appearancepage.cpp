@@ -1,5 +1,6 @@
 #include "gui/options/appearancepage.h"
 
+#include "core/clocks/alarm.h"
 #include "core/options/clocklistmodel.h"
 #include "core/options/optionsdata.h"
 #include "core/time/datetimeformat.h"
@@ -7,6 +8,7 @@
 #include "gui/options/contexthelp.h"
 #include "gui/widgets/clockfont.h"
 #include "gui/widgets/messagedialog.h"
+#include "gui/widgets/typeddateedit.h"
 #include "ui_appearancepage.h"
 
 #include <QApplication>
@@ -124,6 +126,14 @@ TAppearancePage::TAppearancePage(QWidget *parent)
     connect(ui.CmbAlarmClocks, &QComboBox::activated, this, &TAppearancePage::Edited);
     connect(ui.EditAlarmTime, &QLineEdit::textEdited, this, &TAppearancePage::Edited);
     connect(ui.PickerAlarmDate, &QDateEdit::dateChanged, this, &TAppearancePage::Edited);
+    // Said while the alarm is set, not only when it is stored.
+    connect(ui.ChkSetAlarm, &QCheckBox::toggled, this, &TAppearancePage::ShowPassedAlarm);
+    connect(ui.CmbAlarmClocks, &QComboBox::currentIndexChanged, this,
+            &TAppearancePage::ShowPassedAlarm);
+    connect(ui.EditAlarmTime, &QLineEdit::textChanged, this, &TAppearancePage::ShowPassedAlarm);
+    connect(ui.PickerAlarmDate, &QDateEdit::dateChanged, this, &TAppearancePage::ShowPassedAlarm);
+    connect(ui.BtnAlarmNextDay, &QPushButton::clicked, this,
+            &TAppearancePage::TakePassedAlarmOffer);
 }
 
 TAppearancePage::~TAppearancePage() = default;
@@ -387,6 +397,65 @@ bool TAppearancePage::AcceptAlarmTime()
 void TAppearancePage::FocusAlarmTime()
 {
     FUi->EditAlarmTime->setFocus();
+}
+
+std::optional<TDateTime> TAppearancePage::PassedAlarmOffer() const
+{
+    const TCustomisedTimeZone *clock = SelectedAlarmClock();
+    if (!FUi->ChkSetAlarm->isChecked() || clock == nullptr)
+        return std::nullopt;
+    const std::optional<QString> time =
+        TOptionsData::AcceptedAlarmTime(FUi->EditAlarmTime->displayText());
+    if (!time)
+        return std::nullopt; // still being typed
+    const TDateTime moment =
+        TOptionsData::AlarmMoment(*time, DateTimeOf(FUi->PickerAlarmDate->date()));
+    // The zone's own rules decide, as they do when it rings.
+    return NextOccurrenceOfPassedAlarm(moment, clock->LocalTimeNow());
+}
+
+void TAppearancePage::ShowPassedAlarm()
+{
+    const std::optional<TDateTime> offer = PassedAlarmOffer();
+    FUi->LblAlarmPassed->setVisible(offer.has_value());
+    FUi->BtnAlarmNextDay->setVisible(offer.has_value());
+    if (!offer)
+        return;
+    FUi->LblAlarmPassed->setText(
+        tr("This time has already passed in %1.").arg(SelectedAlarmClock()->Title));
+    FUi->BtnAlarmNextDay->setText(
+        tr("Set for %1").arg(FormatDateTime(FormatSettings().ShortDateFormat, *offer)));
+}
+
+void TAppearancePage::TakePassedAlarmOffer()
+{
+    if (const std::optional<TDateTime> offer = PassedAlarmOffer()) {
+        FUi->PickerAlarmDate->setDate(QDateOf(*offer));
+        FUi->PickerAlarmDate->setFocus();
+    }
+}
+
+bool TAppearancePage::ConfirmAlarmAhead()
+{
+    const std::optional<TDateTime> offer = PassedAlarmOffer();
+    if (!offer)
+        return true;
+    const QString time = FUi->EditAlarmTime->displayText().trimmed();
+    const QString question =
+        tr("The alarm time %1 on %2 has already passed in %3, so the alarm would go off at "
+           "once.\n\nSet it for %1 on %4 instead?")
+            .arg(time,
+                 FormatDateTime(FormatSettings().ShortDateFormat,
+                                DateTimeOf(FUi->PickerAlarmDate->date())),
+                 SelectedAlarmClock()->Title,
+                 FormatDateTime(FormatSettings().ShortDateFormat, *offer));
+    if (SoundMessageDlg(question, TMsgDlgType::Confirmation, QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes) {
+        FUi->PickerAlarmDate->setFocus();
+        return false;
+    }
+    FUi->PickerAlarmDate->setDate(QDateOf(*offer));
+    return true;
 }
 
 bool TAppearancePage::LeavesForGood(Qt::FocusReason reason) const

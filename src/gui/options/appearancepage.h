@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/clocks/clocksstate.h"
+#include "core/time/datetime.h"
 
 #include <QFont>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TClockListModel;
 class TClockTitleModel;
@@ -43,6 +45,10 @@ public:
     bool AcceptAlarmTime();
     // Back into the alarm time box, to finish or abandon (Esc) the text.
     void FocusAlarmTime();
+    // Before a commit: an alarm time already passed is said and, when the
+    // user agrees, moved to its next coming; false when the user would
+    // rather change it (nothing is to be stored then).
+    bool ConfirmAlarmAhead();
 
     // The font dialog behind "Clock Font..."; tests replace it. Returns
     // whether the user confirmed, with the choice in font.
@@ -73,6 +79,12 @@ private:
     // The alarm ticked proposes an hour from now on its clock.
     void ToggleAlarm();
     void SetAlarmTimeText(const QString &text);
+    // The same time of day on the first day it is still ahead, when the
+    // alarm as typed has passed on its clock; nullopt otherwise.
+    std::optional<TDateTime> PassedAlarmOffer() const;
+    // Says beside the date that the alarm time has passed, with the offer.
+    void ShowPassedAlarm();
+    void TakePassedAlarmOffer();
     // The alarm's clock is about to go: so is the alarm.
     void DropAlarmClock(int first, int last);
     // Whether the alarm time box, losing the focus by reason, is left for

@@ -108,6 +108,10 @@ void TZoneForm::SetModified(bool modified)
 
 bool TZoneForm::ApplyChanges()
 {
+    // An alarm time already passed is never stored unseen: it would ring at
+    // once and be gone.
+    if (!FUi->TabAppearance->ConfirmAlarmAhead())
+        return false;
     // The entries show the titles as they will read back.
     FClockModel->SettleTitles();
     FUi->TabClocks->WriteTo(FData);
