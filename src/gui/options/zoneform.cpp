@@ -31,21 +31,24 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     setFont(DesignFont());
     FUi->setupUi(this);
 
-    // The buttons read as they always have, whatever the desktop calls them;
-    // Enter is OK's alone, also while another button has the focus.
-    const auto button = [this](QDialogButtonBox::StandardButton which, const QString &name,
+    // The buttons by role, in the desktop's order, as they always read and
+    // without the icons of standard buttons, which the dialog never had and
+    // whose theme lookup costs memory at every opening. Enter is OK's alone,
+    // also while another button has the focus.
+    const auto button = [this](QDialogButtonBox::ButtonRole role, const QString &name,
                                const QString &text) {
-        QPushButton *pushButton = FUi->ButtonBox->button(which);
+        QPushButton *pushButton = FUi->ButtonBox->addButton(text, role);
         pushButton->setObjectName(name);
-        pushButton->setText(text);
         pushButton->setMinimumSize(75, 25);
         return pushButton;
     };
-    button(QDialogButtonBox::Ok, QStringLiteral("BtnOK"), tr("OK"))->setDefault(true);
-    button(QDialogButtonBox::Cancel, QStringLiteral("BtnCancel"), tr("Cancel"))
+    button(QDialogButtonBox::AcceptRole, QStringLiteral("BtnOK"), tr("OK"))->setDefault(true);
+    button(QDialogButtonBox::RejectRole, QStringLiteral("BtnCancel"), tr("Cancel"))
         ->setAutoDefault(false);
-    button(QDialogButtonBox::Apply, QStringLiteral("BtnApply"), tr("Apply"))->setAutoDefault(false);
-    button(QDialogButtonBox::Help, QStringLiteral("BtnHelp"), tr("Help"))->setAutoDefault(false);
+    FApply = button(QDialogButtonBox::ApplyRole, QStringLiteral("BtnApply"), tr("Apply"));
+    FApply->setAutoDefault(false);
+    button(QDialogButtonBox::HelpRole, QStringLiteral("BtnHelp"), tr("Help"))
+        ->setAutoDefault(false);
 
     FClockModel = new TClockListModel(FData, this);
     LoadZones();
@@ -59,7 +62,8 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     connect(FUi->TabClocks, &TZonesPage::Wanted, this,
             [this] { FUi->Tabs->setCurrentWidget(FUi->TabClocks); });
     connect(FUi->Tabs, &QTabWidget::currentChanged, this, &TZoneForm::TabChanged);
-    connect(FUi->ButtonBox, &QDialogButtonBox::clicked, this, &TZoneForm::ButtonClicked);
+    connect(FUi->ButtonBox, &QDialogButtonBox::accepted, this, &TZoneForm::CommitAndClose);
+    connect(FApply, &QPushButton::clicked, this, &TZoneForm::ApplyChanges);
     connect(FUi->ButtonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(FUi->ButtonBox, &QDialogButtonBox::helpRequested, this,
             [this] { Q_EMIT HelpRequested(HelpKeywordForPage()); });
@@ -103,7 +107,7 @@ void TZoneForm::LoadZones()
 void TZoneForm::SetModified(bool modified)
 {
     FModified = modified;
-    FUi->ButtonBox->button(QDialogButtonBox::Apply)->setEnabled(modified);
+    FApply->setEnabled(modified);
 }
 
 bool TZoneForm::ApplyChanges()
@@ -136,19 +140,11 @@ bool TZoneForm::ApplyChanges()
     return true;
 }
 
-void TZoneForm::ButtonClicked(QAbstractButton *button)
+void TZoneForm::CommitAndClose()
 {
-    switch (FUi->ButtonBox->standardButton(button)) {
-    case QDialogButtonBox::Ok:
-        if (!FModified || ApplyChanges()) {
-            accept();
-        }
-        break;
-    case QDialogButtonBox::Apply:
-        ApplyChanges();
-        break;
-    default:
-        break; // Cancel and Help have signals of their own
+    // OK with nothing changed writes nothing.
+    if (!FModified || ApplyChanges()) {
+        accept();
     }
 }
 

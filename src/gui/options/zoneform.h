@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <memory>
 
+class QPushButton;
 class TClockListModel;
 class TContextHelp;
 namespace Ui {
@@ -83,7 +84,7 @@ protected:
 
 private:
     void LoadZones();
-    void ButtonClicked(class QAbstractButton *button);
+    void CommitAndClose();
     // A page change leaves an unfinished alarm time only once it is accepted.
     void TabChanged();
     void BuildWatermarkStrip();
@@ -95,6 +96,7 @@ private:
     TOptionsData FData;                     // the working copy
     TClockListModel *FClockModel = nullptr; // FData's clocks, for the pages
     TContextHelp *FHelp = nullptr;
+    QPushButton *FApply = nullptr; // enabled while there is something to commit
     QWidget *FShownPage = nullptr; // the page shown before the current one was chosen
     bool FPlaced = false;
 };

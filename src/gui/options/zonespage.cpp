@@ -50,14 +50,6 @@ TZonesPage::TZonesPage(QWidget *parent) : QWidget(parent), FUi(std::make_unique<
     FUi->LstZones->setAccessibleName(FUi->LblTimeZones->text().remove(u'&'));
     FUi->LstClocks->installEventFilter(this);
 
-    TZonedClock *preview = FUi->PreviewClock;
-    preview->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
-    preview->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
-    preview->SetDateTimeSeparator(QStringLiteral(" "));
-    preview->SetUseDaylight(true);
-    preview->SetTransparent(true);
-    preview->SetActive(true);
-
     SetHelpTopic(FUi->LstClocks, 101);
     SetHelpTopic(FUi->ChkClockUseDaylight, 103);
     SetHelpTopic(FUi->ChkRunAtStartup, 104);
@@ -80,6 +72,15 @@ void TZonesPage::SetUp(const TTimeZoneList &zones, TOptionsData &options, TClock
 {
     FZones = &zones;
     FClockModel = clocks;
+    // Set up in the dialog, so that it measures its text in the dialog's
+    // font, not in one loaded only for that.
+    TZonedClock *preview = FUi->PreviewClock;
+    preview->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
+    preview->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
+    preview->SetDateTimeSeparator(QStringLiteral(" "));
+    preview->SetUseDaylight(true);
+    preview->SetTransparent(true);
+    preview->SetActive(true);
     FUi->LstClocks->setModel(clocks);
     {
         const QSignalBlocker blocker(FUi->LstClocks->selectionModel());
