@@ -17,6 +17,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 // A change of a zone's clock stated outright in the zone file, for a zone
@@ -110,6 +111,7 @@ public:
     // file section. Name must be set first (it heads error messages). Throws
     // ETimeZoneError.
     void LoadFromSection(const QStringList &lines);
+    void LoadFromSection(std::span<const QString> lines);
 
     QString RegionName() const;  // Name before the first "/", or empty
     QString CityName() const;    // Name after the first "/", or all of Name

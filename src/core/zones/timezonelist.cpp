@@ -4,6 +4,8 @@
 #include <QCollatorSortKey>
 #include <QLocale>
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -175,28 +177,30 @@ void TTimeZoneList::SortKeepingFirst()
     // byte comparison instead of a collation: made once per entry. Made of
     // the case-folded text, as Qt's keys of the C locale keep case even for a
     // case-insensitive collator (ICU's ignore it at this strength anyway).
-    struct TKeyed
-    {
-        QCollatorSortKey Key;
-        std::size_t Index;
-    };
-    std::vector<TKeyed> keyed;
-    keyed.reserve(FEntries.size());
     const QCollator &collator = Collator(Qt::CaseInsensitive);
-    for (std::size_t i = 0; i < FEntries.size(); ++i) {
-        keyed.push_back({collator.sortKey(FEntries[i].Text.toCaseFolded()), i});
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(FEntries.size());
+    for (const TEntry &entry : FEntries) {
+        keys.push_back(collator.sortKey(entry.Text.toCaseFolded()));
     }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const TKeyed &a, const TKeyed &b) { return a.Key.compare(b.Key) < 0; });
+    // The entries' numbers are sorted, not the keys: moving a key costs a
+    // reference count.
+    std::vector<std::uint32_t> order(FEntries.size());
+    std::iota(order.begin(), order.end(), 0U);
+    // Ties in reading order, so the first of a name stays.
+    std::sort(order.begin(), order.end(), [&keys](std::uint32_t a, std::uint32_t b) {
+        const int c = keys[a].compare(keys[b]);
+        return c < 0 || (c == 0 && a < b);
+    });
     std::vector<TEntry> sorted;
     sorted.reserve(FEntries.size());
-    const TKeyed *kept = nullptr;
-    for (const TKeyed &entry : keyed) {
-        if (kept != nullptr && kept->Key.compare(entry.Key) == 0) {
+    const QCollatorSortKey *kept = nullptr;
+    for (const std::uint32_t index : order) {
+        if (kept != nullptr && kept->compare(keys[index]) == 0) {
             continue; // a later duplicate by case: dropped, as Add drops it
         }
-        kept = &entry;
-        sorted.push_back(std::move(FEntries[entry.Index]));
+        kept = &keys[index];
+        sorted.push_back(std::move(FEntries[index]));
     }
     // Dropped duplicates are freed here, with the old vector.
     FEntries.swap(sorted);

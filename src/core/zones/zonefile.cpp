@@ -11,10 +11,14 @@
 #include <QStringDecoder>
 #include <limits>
 #include <optional>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The body lines of one section, as they stand in the file's lines.
+using TSectionLines = std::span<const QString>;
 
 // Signed 32-bit integer:
 //   " "* ["+" | "-"] (digit+ | ("$" | "0x" | "0X") hexdigit+)
@@ -68,11 +72,13 @@ std::optional<std::int32_t> ToInt(QStringView text)
 
 // The value of the first body line whose text before its first "=" is the
 // key, any case; nullopt when no line matches.
-std::optional<QString> FindValue(const QStringList &lines, QStringView key)
+std::optional<QString> FindValue(TSectionLines lines, QStringView key)
 {
+    // A key holds no "=": a line whose first "=" follows the key's length in
+    // letters is one whose letters before it are the key's, in any case.
+    const qsizetype equals = key.size();
     for (const QString &line : lines) {
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals == key.size() &&
+        if (line.size() > equals && line[equals] == u'=' &&
             QStringView(line).left(equals).compare(key, Qt::CaseInsensitive) == 0) {
             return line.mid(equals + 1);
         }
@@ -80,12 +86,12 @@ std::optional<QString> FindValue(const QStringList &lines, QStringView key)
     return std::nullopt;
 }
 
-QString Value(const QStringList &lines, QStringView key)
+QString Value(TSectionLines lines, QStringView key)
 {
     return FindValue(lines, key).value_or(QString());
 }
 
-std::int32_t IntValue(const QStringList &lines, QStringView key, std::int32_t defaultValue)
+std::int32_t IntValue(TSectionLines lines, QStringView key, std::int32_t defaultValue)
 {
     const std::optional<QString> text = FindValue(lines, key);
     if (!text) {
@@ -96,7 +102,7 @@ std::int32_t IntValue(const QStringList &lines, QStringView key, std::int32_t de
 
 // Reads one small rule field: its integer in 0..max, or EConvertError naming
 // the key and the value as written.
-std::uint8_t RuleField(const QStringList &lines, const QString &key, int max)
+std::uint8_t RuleField(TSectionLines lines, const QString &key, int max)
 {
     const QString text = Value(lines, key);
     const std::int32_t value = ToInt(text).value_or(-1);
@@ -106,7 +112,7 @@ std::uint8_t RuleField(const QStringList &lines, const QString &key, int max)
     return static_cast<std::uint8_t>(value);
 }
 
-void ReadRule(const QStringList &lines, const QString &prefix, TZoneRule &rule)
+void ReadRule(TSectionLines lines, const QString &prefix, TZoneRule &rule)
 {
     const QString monthKey = prefix + u"OnMonth"_s;
     const std::int32_t month = IntValue(lines, monthKey, -1);
@@ -191,7 +197,7 @@ std::optional<TZoneChange> ToChange(const QString &text)
 
 // The values of Change1 … Change<count>, the first line of each winning, in
 // one pass over the lines: a hostile count must not make loading quadratic.
-std::vector<std::optional<QString>> ChangeValues(const QStringList &lines, int count)
+std::vector<std::optional<QString>> ChangeValues(TSectionLines lines, int count)
 {
     std::vector<std::optional<QString>> values(static_cast<std::size_t>(count));
     for (const QString &line : lines) {
@@ -213,7 +219,7 @@ std::vector<std::optional<QString>> ChangeValues(const QStringList &lines, int c
 
 // ChangeCount, Change1 … and ChangesUntil; a section without ChangeCount is a
 // zone of rules alone.
-void ReadStatedChanges(const QStringList &lines, TTimeZone &zone)
+void ReadStatedChanges(TSectionLines lines, TTimeZone &zone)
 {
     zone.Changes.clear();
     zone.ChangesUntilMSecs = 0;
@@ -265,6 +271,11 @@ QStringView TrimLeft(const QString &line)
 } // namespace
 
 void TTimeZone::LoadFromSection(const QStringList &lines)
+{
+    LoadFromSection(TSectionLines(lines.constData(), static_cast<std::size_t>(lines.size())));
+}
+
+void TTimeZone::LoadFromSection(std::span<const QString> lines)
 {
     try {
         UTCOffset = IntValue(lines, u"UTCOffset", 0);
@@ -361,7 +372,10 @@ int TTimeZoneList::ReadZoneText(const QStringList &lines)
                 zone->Name = lines[header];
                 zone->Name.remove(u'[').remove(u']');
                 const qsizetype bodyEnd = last ? i + 1 : i;
-                const QStringList body = lines.mid(header + 1, bodyEnd - header - 1);
+                // In place: a copy of the lines for each section costs more
+                // than reading them.
+                const TSectionLines body(lines.constData() + header + 1,
+                                         static_cast<std::size_t>(bodyEnd - header - 1));
                 zone->LoadFromSection(body);
                 AddAliases(*zone, Value(body, u"Aliases"));
                 zones.push_back(std::move(zone));
