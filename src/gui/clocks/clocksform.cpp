@@ -139,6 +139,11 @@ void TClocksForm::CreateComponents()
 {
     // The form's pictures are compiled-in resources.
     EnsureVorkelResources();
+    // Left to right in every language: the strip, the clocks placed beside
+    // it and the pin at the corner are one picture, and a time reads the
+    // same way everywhere. Mirrored, the clocks were cut and drawn over the
+    // strip under right-to-left locales.
+    setLayoutDirection(Qt::LeftToRight);
     FUi->setupUi(this);
     // Laid out at once: the clock column is placed beside the strip before
     // the window is first shown.

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,6 +97,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
+    void rightToLeftKeepsItsLayout();
 
     void trayHint_data();
     void trayHint();
@@ -504,6 +506,34 @@ void TestClocksForm::layout()
     const auto *strip = qobject_cast<const TWatermarkBox *>(form.SideStrip());
     QVERIFY(strip);
     QCOMPARE(strip->Bitmap().height(), form.height() - 35);
+}
+
+void TestClocksForm::rightToLeftKeepsItsLayout()
+{
+    // Under ar_EG, he_IL or fa_IR Qt mirrors every window; the clocks were
+    // then placed for the other direction, cut ("11:0") and over the strip.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    SeedThreeClocks();
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.SetPinned(true);
+    form.ShowClocks();
+    QCOMPARE(GeometryIn(form.SideStrip(), &form), QRect(0, 0, 24, form.height() - 35));
+    QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
+    for (qsizetype i = 0; i < form.ClockControls().size(); ++i) {
+        for (const QWidget *part : {static_cast<const QWidget *>(form.TitleLabels()[i]),
+                                    static_cast<const QWidget *>(form.ClockControls()[i])}) {
+            const QRect shown = GeometryIn(part, &form);
+            QVERIFY2(shown.left() >= 24 && shown.right() < form.width(),
+                     qPrintable(QStringLiteral("part %1 at %2..%3 of %4")
+                                    .arg(i)
+                                    .arg(shown.left())
+                                    .arg(shown.right())
+                                    .arg(form.width())));
+            QVERIFY(shown.width() >= part->sizeHint().width());
+        }
+    }
 }
 
 void TestClocksForm::frameFollowsTheWindowAsItWidens()
