@@ -19,6 +19,10 @@
 <context>
     <name>Settings</name>
     <message>
+        <source>The settings file &quot;%1&quot; is not a text file Vorkel Clocks can read, so your settings could not be used. It was copied to &quot;%2&quot; before being written anew.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist keine Textdatei, die Vorkel Clocks lesen kann, daher konnten Ihre Einstellungen nicht verwendet werden. Sie wurde nach &quot;%2&quot; kopiert, bevor sie neu geschrieben wird.</translation>
+    </message>
+    <message>
         <source>Unable to open &quot;%1&quot; for write</source>
         <translation>&quot;%1&quot; kann nicht zum Schreiben geöffnet werden</translation>
     </message>
@@ -600,6 +604,33 @@ Möchten Sie jetzt welche wählen?</translation>
 <context>
     <name>ZoneTexts</name>
     <message>
+        <source>%1 (zone unknown)</source>
+        <translation>%1 (Zone unbekannt)</translation>
+    </message>
+    <message>
+        <extracomment>Shown in place of a time by a clock whose time zone is unknown</extracomment>
+        <source>--:--</source>
+        <translation>--:--</translation>
+    </message>
+    <message>
+        <source>This zone is not in the time zone data, so the clock shows no time.
+It is kept as it is, and shows the time again once the zone is known.</source>
+        <translation>Diese Zone fehlt in den Zeitzonendaten, daher zeigt die Uhr keine Zeit.
+Sie bleibt erhalten und zeigt wieder die Zeit, sobald die Zone bekannt ist.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time zone data does not know the zone of these clocks:</source>
+        <translation>Die Zeitzonendaten kennen die Zone dieser Uhren nicht:</translation>
+    </message>
+    <message>
+        <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
+        <translation>Sie bleiben erhalten, sind mit &quot;Zone unbekannt&quot; markiert und zeigen keine Zeit, bis die Zeitzonendaten ihre Zonen wieder kennen.</translation>
+    </message>
+    <message>
         <source>Daylight time (%1, %2)</source>
         <translation>Sommerzeit (%1, %2)</translation>
     </message>
@@ -670,6 +701,20 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>Vorkel Clocks is already running.</source>
         <translation>Vorkel Clocks läuft bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>Unable to delete &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeZoneList</name>
+    <message>
+        <source>&quot;%1&quot; holds no time zones</source>
+        <translation>&quot;%1&quot; enthält keine Zeitzonen</translation>
     </message>
 </context>
 </TS>
