@@ -103,8 +103,14 @@ void TestHelp::aboutPageNamesTheZoneDatabase_data()
                              << u"tz database version <b>{tz-version}</b>"_s;
     QTest::newRow("German") << u"de_DE"_s << u"de/about.htm"_s
                             << u"tz-Datenbank Version <b>{tz-version}</b>"_s;
-    QTest::newRow("no French page")
-        << u"fr_FR"_s << u"about.htm"_s << u"tz database version <b>{tz-version}</b>"_s;
+    QTest::newRow("French") << u"fr_FR"_s << u"fr/about.htm"_s
+                            << u"version\n<b>{tz-version}</b> de la base tz"_s;
+    QTest::newRow("Brazilian Portuguese")
+        << u"pt_BR"_s << u"pt/about.htm"_s << u"<b>{tz-version}</b> do banco de dados tz"_s;
+    QTest::newRow("Simplified Chinese")
+        << u"zh_CN"_s << u"zh/about.htm"_s << u"tz 数据库版本 <b>{tz-version}</b>"_s;
+    QTest::newRow("no Swedish page")
+        << u"sv_SE"_s << u"about.htm"_s << u"tz database version <b>{tz-version}</b>"_s;
 }
 
 void TestHelp::aboutPageNamesTheZoneDatabase()

@@ -140,8 +140,17 @@ void TestTranslations::manualEntryPage_data()
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Switzerland)
                             << u"Erste Schritte"_s;
     QTest::newRow("English") << QLocale(QLocale::English) << u"Getting started"_s;
+    QTest::newRow("French") << QLocale(QLocale::French) << u"Premiers pas"_s;
+    QTest::newRow("Spanish") << QLocale(QLocale::Spanish) << u"Primeros pasos"_s;
+    QTest::newRow("Italian") << QLocale(QLocale::Italian) << u"Per iniziare"_s;
+    QTest::newRow("Brazilian Portuguese")
+        << QLocale(QLocale::Portuguese, QLocale::Brazil) << u"Primeiros passos"_s;
+    QTest::newRow("Polish") << QLocale(QLocale::Polish) << u"Pierwsze kroki"_s;
+    QTest::newRow("Dutch") << QLocale(QLocale::Dutch) << u"Aan de slag"_s;
+    QTest::newRow("Japanese") << QLocale(QLocale::Japanese) << u"はじめに"_s;
+    QTest::newRow("Simplified Chinese") << QLocale(QLocale::Chinese, QLocale::China) << u"入门"_s;
     QTest::newRow("other languages read English")
-        << QLocale(QLocale::Italian) << u"Getting started"_s;
+        << QLocale(QLocale::Swedish) << u"Getting started"_s;
 }
 
 void TestTranslations::manualEntryPage()
@@ -168,8 +177,13 @@ void TestTranslations::popupTablesHaveTheSameTopics()
     };
     const QStringList english = topics(u":/help/popups.txt"_s);
     QVERIFY(english.size() >= 8);
-    QCOMPARE(topics(u":/help/"_s + LocalizedHelpPage(u"popups.txt"_s, QLocale(QLocale::German))),
-             english);
+    for (const QLocale::Language language :
+         {QLocale::German, QLocale::French, QLocale::Spanish, QLocale::Italian, QLocale::Portuguese,
+          QLocale::Polish, QLocale::Dutch, QLocale::Japanese, QLocale::Chinese}) {
+        const QString page = LocalizedHelpPage(u"popups.txt"_s, QLocale(language));
+        QVERIFY2(page != u"popups.txt"_s, qPrintable(QLocale::languageToString(language)));
+        QCOMPARE(topics(u":/help/"_s + page), english);
+    }
 }
 
 QTEST_MAIN(TestTranslations)
