@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Autostart</name>
+    <message>
+        <source>Unable to delete &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
     <name>ReadRegularFile</name>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
@@ -25,6 +32,10 @@
     <message>
         <source>Unable to open &quot;%1&quot; for write</source>
         <translation>&quot;%1&quot; kann nicht zum Schreiben geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is not a text file Vorkel Clocks can read, so your settings could not be used. It was copied to &quot;%2&quot; before being written anew.</source>
+        <translation>Die Einstellungsdatei &quot;%1&quot; ist keine Textdatei, die Vorkel Clocks lesen kann, daher konnten Ihre Einstellungen nicht verwendet werden. Sie wurde nach &quot;%2&quot; kopiert, bevor sie neu geschrieben wurde.</translation>
     </message>
 </context>
 <context>
@@ -461,6 +472,13 @@ Möchten Sie jetzt welche wählen?</translation>
     </message>
 </context>
 <context>
+    <name>TTimeZoneList</name>
+    <message>
+        <source>&quot;%1&quot; holds no time zones</source>
+        <translation>&quot;%1&quot; enthält keine Zeitzonen</translation>
+    </message>
+</context>
+<context>
     <name>TWorldClocks</name>
     <message>
         <source>No clocks have been selected.</source>
@@ -525,6 +543,15 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>No matching places</source>
         <translation>Keine passenden Orte</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>a place, then its country</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -686,6 +713,38 @@ Sie bleibt erhalten und zeigt wieder die Zeit, sobald die Zone bekannt ist.</tra
         <source>dddd d mmmm yyyy</source>
         <extracomment>dddd the weekday, d the day, mmmm the month, yyyy the year</extracomment>
         <translation>dddd, d. mmmm yyyy</translation>
+    </message>
+    <message>
+        <source>hh:nn:ss ampm</source>
+        <extracomment>hh hours, nn minutes, ss seconds, ampm the AM/PM mark (leave it out for a 24-hour clock)</extracomment>
+        <translation>hh:nn:ss</translation>
+    </message>
+    <message>
+        <source>%1 (zone unknown)</source>
+        <translation>%1 (Zone unbekannt)</translation>
+    </message>
+    <message>
+        <source>--:--</source>
+        <extracomment>Shown in place of a time by a clock whose time zone is unknown</extracomment>
+        <translation>--:--</translation>
+    </message>
+    <message>
+        <source>This zone is not in the time zone data, so the clock shows no time.
+It is kept as it is, and shows the time again once the zone is known.</source>
+        <translation>Diese Zone fehlt in den Zeitzonendaten, daher zeigt die Uhr keine Zeit.
+Sie bleibt, wie sie ist, und zeigt wieder die Zeit, sobald die Zone bekannt ist.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time zone data does not know the zone of these clocks:</source>
+        <translation>Die Zeitzonendaten kennen die Zone dieser Uhren nicht:</translation>
+    </message>
+    <message>
+        <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
+        <translation>Sie bleiben erhalten, mit &quot;Zone unbekannt&quot; markiert, und zeigen keine Zeit, bis die Zeitzonendaten ihre Zonen wieder kennen.</translation>
     </message>
 </context>
 <context>

@@ -66,10 +66,9 @@ QString NextChangeText(const TTimeZone &zone, TDateTime utc)
     }
     const TDateTime before = change->At + change->OffsetBefore / MinutesPerDay;
     const TDateTime after = change->At + change->OffsetAfter / MinutesPerDay;
-    //: dddd the weekday, d the day, mmmm the month, yyyy the year
-    const QString dateFormat = ZoneTexts::tr("dddd d mmmm yyyy");
     return ZoneTexts::tr("Next change: %1, %2 → %3")
-        .arg(FormatDateTime(dateFormat, before), FormatDateTime(ZoneTimeOfDayFormat(), before),
+        .arg(FormatDateTime(ZoneDateFormat(), before),
+             FormatDateTime(ZoneTimeOfDayFormat(), before),
              FormatDateTime(ZoneTimeOfDayFormat(), after));
 }
 
@@ -135,6 +134,18 @@ QString ZoneTimeOfDayFormat()
 {
     //: hh hours, nn minutes, ampm the AM/PM mark (leave it out for a 24-hour clock)
     return QCoreApplication::translate("TTimeZone", "hh:nn ampm");
+}
+
+QString ZoneDateFormat()
+{
+    //: dddd the weekday, d the day, mmmm the month, yyyy the year
+    return ZoneTexts::tr("dddd d mmmm yyyy");
+}
+
+QString ZoneClockTimeFormat()
+{
+    //: hh hours, nn minutes, ss seconds, ampm the AM/PM mark (leave it out for a 24-hour clock)
+    return ZoneTexts::tr("hh:nn:ss ampm");
 }
 
 QString GMTText(int minutes, bool omitZero)

@@ -21,6 +21,12 @@ QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName);
 // The time of day in the zone sentences: "hh:nn ampm" ("02:00 AM"), or the
 // translation's own format where a 12-hour clock is not the custom.
 QString ZoneTimeOfDayFormat();
+// The date in the next-change line and the info box's clock: "dddd d mmmm
+// yyyy" ("Sunday 28 March 2027"), or the translation's own order.
+QString ZoneDateFormat();
+// The info box's clock: "hh:nn:ss ampm", or the translation's own format,
+// on the 24-hour clock where that is the custom.
+QString ZoneClockTimeFormat();
 
 // "Daylight time (CEST, GMT +2:00)" or "Standard time (CET)": the state of a
 // clock's zone at a UTC moment; a clock that ignores daylight time is always

@@ -75,8 +75,10 @@ void TZonesPage::SetUp(const TTimeZoneList &zones, TOptionsData &options, TClock
     // Set up in the dialog, so that it measures its text in the dialog's
     // font, not in one loaded only for that.
     TZonedClock *preview = FUi->PreviewClock;
-    preview->SetTimeFormat(QStringLiteral("hh:nn:ss ampm"));
-    preview->SetDateFormat(QStringLiteral("dddd d mmmm yyyy"));
+    // The zone's time in the user's language: a 24-hour clock where that is
+    // the custom.
+    preview->SetTimeFormat(ZoneClockTimeFormat());
+    preview->SetDateFormat(ZoneDateFormat());
     preview->SetDateTimeSeparator(QStringLiteral(" "));
     preview->SetUseDaylight(true);
     preview->SetTransparent(true);

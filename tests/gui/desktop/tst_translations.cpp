@@ -21,7 +21,10 @@ private Q_SLOTS:
     void cleanup();
     void programTexts_data();
     void programTexts();
-    void ruleDescriptionInGerman();
+    void ruleSentences_data();
+    void ruleSentences();
+    void timeFormatsFollowTheLocale_data();
+    void timeFormatsFollowTheLocale();
     void qtStandardButtons();
     void everyTextTranslated_data();
     void everyTextTranslated();
@@ -60,8 +63,19 @@ void TestTranslations::programTexts_data()
     QTest::newRow("German text of main")
         << "de_DE" << true << QByteArray("main") << QByteArray("Vorkel Clocks is already running.")
         << u"Vorkel Clocks läuft bereits."_s;
-    QTest::newRow("no French: English stays") << "fr_FR" << false << QByteArray("TClocksForm")
-                                              << QByteArray("World Times") << u"World Times"_s;
+    for (const auto &[locale, title] :
+         {std::pair{"fr_FR", u"Heures du monde"_s}, std::pair{"es_ES", u"Horas del mundo"_s},
+          std::pair{"it_IT", u"Orari del mondo"_s}, std::pair{"pt_BR", u"Horários do mundo"_s},
+          std::pair{"pl_PL", u"Czas na świecie"_s}, std::pair{"nl_NL", u"Wereldtijden"_s},
+          std::pair{"ja_JP", u"世界の時刻"_s}, std::pair{"zh_CN", u"世界时间"_s}}) {
+        QTest::newRow(locale) << locale << true << QByteArray("TClocksForm")
+                              << QByteArray("World Times") << title;
+    }
+    QTest::newRow("no Swedish: English stays") << "sv_SE" << false << QByteArray("TClocksForm")
+                                               << QByteArray("World Times") << u"World Times"_s;
+    // European Portuguese has a language but no program texts of its own.
+    QTest::newRow("no European Portuguese") << "pt_PT" << false << QByteArray("TClocksForm")
+                                            << QByteArray("World Times") << u"World Times"_s;
     QTest::newRow("English needs none") << "en_GB" << false << QByteArray("TClocksForm")
                                         << QByteArray("World Times") << u"World Times"_s;
 }
@@ -75,28 +89,91 @@ void TestTranslations::programTexts()
     QTEST(QCoreApplication::translate(context.constData(), source.constData()), "expected");
 }
 
-void TestTranslations::ruleDescriptionInGerman()
+// The rule sentences are put together from pieces (day, weekday, month, time)
+// in each language's own order and grammar; the next-change line takes the
+// date's names from the locale.
+void TestTranslations::ruleSentences_data()
 {
-    // The phrase is put together from pieces: their order must survive.
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("begins");
+    QTest::addColumn<QString>("resumes");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("German") << u"de_DE"_s << u"am letzten Sonntag im März um 02:00 Uhr"_s
+                            << u"am ersten Sonntag am oder nach dem 8. Oktober um 03:00 Uhr"_s
+                            << u"Nächste Umstellung: Sonntag, 29. März 2026, 02:00 → 03:00"_s;
+    QTest::newRow("French") << u"fr_FR"_s << u"en mars, le dernier dimanche à 02:00"_s
+                            << u"le premier dimanche à partir du 8 octobre à 03:00"_s
+                            << u"Prochain changement\u00a0: dimanche 29 mars 2026, 02:00 → 03:00"_s;
+    QTest::newRow("Spanish") << u"es_ES"_s << u"el último domingo de marzo a las 2:00"_s
+                             << u"el primer domingo a partir del 8 de octubre a las 3:00"_s
+                             << u"Próximo cambio: domingo, 29 de marzo de 2026, 2:00 → 3:00"_s;
+    QTest::newRow("Italian") << u"it_IT"_s
+                             << u"l’ultimo giorno di marzo che cade di domenica alle 02:00"_s
+                             << u"il primo giorno che cade di domenica a partire dal giorno 8 "
+                                u"ottobre alle 03:00"_s
+                             << u"Prossimo cambio: domenica 29 marzo 2026, 02:00 → 03:00"_s;
+    QTest::newRow("Brazilian Portuguese")
+        << u"pt_BR"_s << u"no último dia de março que seja domingo às 02:00"_s
+        << u"no primeiro dia que seja domingo a partir de 8 de outubro às 03:00"_s
+        << u"Próxima mudança: domingo, 29 de março de 2026, 02:00 → 03:00"_s;
+    QTest::newRow("Polish") << u"pl_PL"_s << u"ostatniego dnia marca będącego niedzielą o 02:00"_s
+                            << u"pierwszego dnia będącego niedzielą, począwszy od 8 października o "
+                               u"03:00"_s
+                            << u"Następna zmiana: niedziela, 29 marca 2026, 02:00 → 03:00"_s;
+    QTest::newRow("Dutch") << u"nl_NL"_s << u"op de laatste zondag van maart om 02:00"_s
+                           << u"op de eerste zondag vanaf 8 oktober om 03:00"_s
+                           << u"Volgende wisseling: zondag 29 maart 2026, 02:00 → 03:00"_s;
+    QTest::newRow("Japanese") << u"ja_JP"_s << u"3月の最終日曜日の2:00"_s
+                              << u"10月8日以降の最初の日曜日の3:00"_s
+                              << u"次の切り替え: 2026年3月29日 日曜日 2:00 → 3:00"_s;
+    QTest::newRow("Simplified Chinese")
+        << u"zh_CN"_s << u"3月的最后一个星期日 02:00"_s << u"10月8日或之后的第一个星期日 03:00"_s
+        << u"下次调整：2026年3月29日 星期日 02:00 → 03:00"_s;
+}
+
+void TestTranslations::ruleSentences()
+{
+    QFETCH(QString, locale);
     SetFormatSettings(TFormatSettings::British());
-    QVERIFY(InstallTranslations(*qApp, QLocale(u"de_DE"_s)));
+    QVERIFY(InstallTranslations(*qApp, QLocale(locale)));
     TTimeZone zone;
     zone.UTCOffset = 60;
     zone.DaylightOffset = 60;
     // Last Sunday of March and first Sunday on or after 8 October, 1:00 UTC.
     zone.DaylightRule = {3, 1, 0, 1.0 / 24, TZoneRuleType::zrLastWeekday};
     zone.StandardRule = {10, 1, 8, 1.0 / 24, TZoneRuleType::zrWeekdayOnOrAfter};
-    // German tells the time on a 24-hour clock, whatever the user's own format.
-    QCOMPARE(zone.RuleDescription(true), u"am letzten Sonntag im März um 02:00 Uhr"_s);
-    QCOMPARE(zone.RuleDescription(false),
-             u"am ersten Sonntag am oder nach dem 8. Oktober um 03:00 Uhr"_s);
-    SetFormatSettings(TFormatSettings::FromLocale(QLocale(u"de_DE"_s)));
+    // Each language tells the time on its own clock, whatever the user's format.
+    QTEST(zone.RuleDescription(true), "begins");
+    QTEST(zone.RuleDescription(false), "resumes");
+    SetFormatSettings(TFormatSettings::FromLocale(QLocale(locale)));
     const TDateTime winter = 46'000; // 9 December 2025
-    QCOMPARE(NextChangeText(zone, winter),
-             u"Nächste Umstellung: Sonntag, 29. März 2026, 02:00 → 03:00"_s);
+    QTEST(NextChangeText(zone, winter), "next");
     SetFormatSettings(TFormatSettings::British());
-    zone.StandardRule = {};
-    QCOMPARE(zone.RuleDescription(false), u"an einem unbekannten Tag"_s);
+}
+
+void TestTranslations::timeFormatsFollowTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    const QDir dir(QStringLiteral(VORKEL_TRANSLATIONS));
+    for (const QString &name : dir.entryList({u"*.ts"_s})) {
+        const QString locale = name.section(u'_', 1).section(u'.', 0, 0);
+        QTest::newRow(qPrintable(locale)) << locale;
+    }
+}
+
+// Every language gives the zone texts' times as its locale writes them: the
+// 24-hour clock where that is the custom, the leading zero where it writes
+// one; the info box's clock adds the seconds.
+void TestTranslations::timeFormatsFollowTheLocale()
+{
+    QFETCH(QString, locale);
+    const QLocale qlocale(locale);
+    QVERIFY(InstallTranslations(*qApp, qlocale));
+    // Every locale here separates hours and minutes by a colon.
+    const QString shortTime =
+        FormatFromQtFormat(qlocale.timeFormat(QLocale::ShortFormat), QChar(), u':');
+    QCOMPARE(ZoneTimeOfDayFormat(), shortTime);
+    QCOMPARE(ZoneClockTimeFormat(), QString(shortTime).replace(u"nn"_s, u"nn:ss"_s));
 }
 
 void TestTranslations::qtStandardButtons()
