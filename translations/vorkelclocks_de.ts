@@ -33,10 +33,6 @@
         <source>Unable to open &quot;%1&quot; for write</source>
         <translation>&quot;%1&quot; kann nicht zum Schreiben geöffnet werden</translation>
     </message>
-    <message>
-        <source>The settings file &quot;%1&quot; is not a text file Vorkel Clocks can read, so your settings could not be used. It was copied to &quot;%2&quot; before being written anew.</source>
-        <translation>Die Einstellungsdatei &quot;%1&quot; ist keine Textdatei, die Vorkel Clocks lesen kann, daher konnten Ihre Einstellungen nicht verwendet werden. Sie wurde nach &quot;%2&quot; kopiert, bevor sie neu geschrieben wurde.</translation>
-    </message>
 </context>
 <context>
     <name>SoundMessageDlg</name>
@@ -635,8 +631,8 @@ Möchten Sie jetzt welche wählen?</translation>
         <translation>%1 (Zone unbekannt)</translation>
     </message>
     <message>
-        <extracomment>Shown in place of a time by a clock whose time zone is unknown</extracomment>
         <source>--:--</source>
+        <extracomment>Shown in place of a time by a clock whose time zone is unknown</extracomment>
         <translation>--:--</translation>
     </message>
     <message>
@@ -719,33 +715,6 @@ Sie bleibt erhalten und zeigt wieder die Zeit, sobald die Zone bekannt ist.</tra
         <extracomment>hh hours, nn minutes, ss seconds, ampm the AM/PM mark (leave it out for a 24-hour clock)</extracomment>
         <translation>hh:nn:ss</translation>
     </message>
-    <message>
-        <source>%1 (zone unknown)</source>
-        <translation>%1 (Zone unbekannt)</translation>
-    </message>
-    <message>
-        <source>--:--</source>
-        <extracomment>Shown in place of a time by a clock whose time zone is unknown</extracomment>
-        <translation>--:--</translation>
-    </message>
-    <message>
-        <source>This zone is not in the time zone data, so the clock shows no time.
-It is kept as it is, and shows the time again once the zone is known.</source>
-        <translation>Diese Zone fehlt in den Zeitzonendaten, daher zeigt die Uhr keine Zeit.
-Sie bleibt, wie sie ist, und zeigt wieder die Zeit, sobald die Zone bekannt ist.</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>The time zone data does not know the zone of these clocks:</source>
-        <translation>Die Zeitzonendaten kennen die Zone dieser Uhren nicht:</translation>
-    </message>
-    <message>
-        <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
-        <translation>Sie bleiben erhalten, mit &quot;Zone unbekannt&quot; markiert, und zeigen keine Zeit, bis die Zeitzonendaten ihre Zonen wieder kennen.</translation>
-    </message>
 </context>
 <context>
     <name>main</name>
@@ -760,20 +729,6 @@ Sie bleibt, wie sie ist, und zeigt wieder die Zeit, sobald die Zone bekannt ist.
     <message>
         <source>Vorkel Clocks is already running.</source>
         <translation>Vorkel Clocks läuft bereits.</translation>
-    </message>
-</context>
-<context>
-    <name>Autostart</name>
-    <message>
-        <source>Unable to delete &quot;%1&quot;</source>
-        <translation>&quot;%1&quot; kann nicht gelöscht werden</translation>
-    </message>
-</context>
-<context>
-    <name>TTimeZoneList</name>
-    <message>
-        <source>&quot;%1&quot; holds no time zones</source>
-        <translation>&quot;%1&quot; enthält keine Zeitzonen</translation>
     </message>
 </context>
 </TS>

@@ -219,9 +219,9 @@
         <source>The alarm time %1 on %2 has already passed in %3, so the alarm would go off at once.
 
 Set it for %1 on %4 instead?</source>
-        <translation>L’heure d’alarme %1 le %2 est déjà passée à %3 : l’alarme sonnerait tout de suite.
+        <translation>L’heure d’alarme %1 le %2 est déjà passée à %3&#xa0;: l’alarme sonnerait tout de suite.
 
-La régler plutôt à %1 le %4 ?</translation>
+La régler plutôt à %1 le %4&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -273,7 +273,7 @@ Closing this window ends the program.</source>
     </message>
     <message>
         <source>&amp;Hide</source>
-        <translation>隠す(&amp;H)</translation>
+        <translation>隠す(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
