@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDBusConnection>
+#include <QFileInfo>
 #include <QIconEngine>
 #include <QPainter>
 #include <QScreen>
@@ -59,7 +60,21 @@ QIcon WithThemeName(const QIcon &icon, const QString &name)
     return QIcon(new TNamedIconEngine(icon, name));
 }
 
-TSysTrayIcon::TSysTrayIcon(QObject *parent) : TSysTrayIcon(QDBusConnection::sessionBus(), parent) {}
+namespace {
+// The session bus where the environment announces one. Asked for where none
+// is, libdbus tries to launch one, and QtDBus starts its thread for nothing.
+QDBusConnection AnnouncedSessionBus()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") ||
+        (!runtime.isEmpty() &&
+         QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus"))))
+        return QDBusConnection::sessionBus();
+    return QDBusConnection(QStringLiteral("vorkel-no-session-bus"));
+}
+} // namespace
+
+TSysTrayIcon::TSysTrayIcon(QObject *parent) : TSysTrayIcon(AnnouncedSessionBus(), parent) {}
 
 TSysTrayIcon::TSysTrayIcon(const QDBusConnection &bus, QObject *parent)
     : QObject(parent), FItem(std::make_unique<TStatusNotifierItem>(bus))
