@@ -85,6 +85,12 @@ TClocksForm::~TClocksForm()
     // a position nobody chose over the one kept from the last run.
     if (FSettingsLoaded)
         StoreWindowState();
+    // The children are deleted after the members: the input filter, which
+    // asks the clock column about every event, and the activation handlers
+    // must be gone before the clocks they watch go, and the column with them.
+    disconnect(qApp, nullptr, this, nullptr);
+    delete FInput;
+    FInput = nullptr;
 }
 
 QWidget *TClocksForm::SideStrip() const

@@ -67,10 +67,10 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     connect(FUi->ButtonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(FUi->ButtonBox, &QDialogButtonBox::helpRequested, this,
             [this] { Q_EMIT HelpRequested(HelpKeywordForPage()); });
-    connect(FUi->PBox, &TWatermarkBox::Clicked, this, [] { OpenHomePage(false); });
+    connect(FUi->BrandStrip, &TWatermarkBox::Clicked, this, [] { OpenHomePage(false); });
     connect(FHelp, &TContextHelp::PopupRequested, this, &TZoneForm::HelpPopupRequested);
     // The strip is painted for its size, which follows the dialog's width.
-    FUi->PBox->installEventFilter(this);
+    FUi->BrandStrip->installEventFilter(this);
 
     FUi->Tabs->setCurrentWidget(FUi->TabClocks);
     FShownPage = FUi->TabClocks;
@@ -281,7 +281,7 @@ QString TZoneForm::HelpKeywordForPage() const
 
 bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == FUi->PBox && event->type() == QEvent::Resize) {
+    if (watched == FUi->BrandStrip && event->type() == QEvent::Resize) {
         BuildWatermarkStrip();
     }
     return QDialog::eventFilter(watched, event);
@@ -289,15 +289,15 @@ bool TZoneForm::eventFilter(QObject *watched, QEvent *event)
 
 const QImage &TZoneForm::WatermarkStrip() const
 {
-    return FUi->PBox->Bitmap();
+    return FUi->BrandStrip->Bitmap();
 }
 
 void TZoneForm::BuildWatermarkStrip()
 {
     const QString address = BrandWebAddress.toString();
-    FUi->PBox->setToolTip(address);
-    QImage &strip = FUi->PBox->Bitmap();
-    strip = QImage(FUi->PBox->size(), QImage::Format_RGB32);
+    FUi->BrandStrip->setToolTip(address);
+    QImage &strip = FUi->BrandStrip->Bitmap();
+    strip = QImage(FUi->BrandStrip->size(), QImage::Format_RGB32);
     if (strip.isNull()) {
         return; // no room to paint in: the box stays empty
     }
@@ -324,5 +324,5 @@ void TZoneForm::BuildWatermarkStrip()
     painter.setPen(QColor::fromRgb(ColorToRgb(BrandFrameColor)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(strip.rect().adjusted(0, 0, -1, -1));
-    FUi->PBox->update();
+    FUi->BrandStrip->update();
 }

@@ -388,7 +388,7 @@ private Q_SLOTS:
         Open();
         FForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(FForm.data()));
-        TWatermarkBox *strip = Controls(FForm).PBox();
+        TWatermarkBox *strip = Controls(FForm).BrandStrip();
         QCOMPARE(strip->toolTip(), BrandWebAddress.toString());
         QCOMPARE(FForm->WatermarkStrip().size(), strip->size());
         QCOMPARE(FForm->WatermarkStrip().width(), FForm->width());

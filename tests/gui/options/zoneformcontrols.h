@@ -43,7 +43,7 @@ struct TZoneFormControls
     QPushButton *BtnOK() const { return Find<QPushButton>("BtnOK"); }
     QPushButton *BtnCancel() const { return Find<QPushButton>("BtnCancel"); }
     QPushButton *BtnApply() const { return Find<QPushButton>("BtnApply"); }
-    TWatermarkBox *PBox() const { return Find<TWatermarkBox>("PBox"); }
+    TWatermarkBox *BrandStrip() const { return Find<TWatermarkBox>("BrandStrip"); }
     QTextBrowser *AboutView() const { return Find<QTextBrowser>("AboutView"); }
     QMenu *HelpPopup() const { return Find<QMenu>("HelpPopup"); }
     QAction *ActWhatsThis() const { return Find<QAction>("ActWhatsThis"); }
