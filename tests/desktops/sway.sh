@@ -15,6 +15,9 @@ build=$(realpath "${1:-build/ci}")
 here=$(realpath "$(dirname "$0")")
 if [ "${SWAY_INNER:-}" != 1 ]; then
     [ "$(id -u)" -eq 0 ] || { echo "run as root: sway runs as the user nobody"; exit 1; }
+    # What this desktop needs beyond the other tests' packages.
+    source "$here/../../scripts/deps.sh"
+    vorkel_install_packages sway grim wtype qt6-wayland xwayland dbus python3-dbus
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     chmod 755 "$work"
