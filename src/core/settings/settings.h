@@ -90,9 +90,9 @@ void SetSettingsNoticeHandler(TSettingsNoticeHandler handler);
 // Raises the write error when the copy cannot be made.
 void KeepUnreadableSettings();
 
-// The user's configuration folder as the XDG base directory specification
-// defines it: $XDG_CONFIG_HOME, or ~/.config where that is unset, empty or
-// relative (which the specification says to ignore). Empty without either.
+// The user's configuration folder as freedesktop.org's base directories
+// define it: $XDG_CONFIG_HOME, or ~/.config where that is unset, empty or
+// relative (a relative one is to be ignored). Empty without either.
 QString UserConfigFolder();
 // The settings file in use: "Vorkel/Clocks.ini" in UserConfigFolder() unless
 // SetSettingsFileName chose another.

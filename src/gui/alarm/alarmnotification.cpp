@@ -20,7 +20,7 @@ const QString ActionDefault = u"default"_s;
 const QString ActionSnooze = u"snooze"_s;
 const QString ActionStop = u"stop"_s;
 
-// NotificationClosed reasons (Desktop Notifications Specification 1.2).
+// NotificationClosed reasons, as org.freedesktop.Notifications 1.2 numbers them.
 constexpr uint ClosedByUser = 2;
 
 // The urgency hint's "critical": the server keeps it up until answered.
