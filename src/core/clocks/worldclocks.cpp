@@ -152,7 +152,7 @@ QString TWorldClocks::ClockHint(int index, TDateTime utc) const
     const TCustomisedTimeZone &clock = Clock(index);
     if (clock.UnknownZone)
         return clock.Name + u'\n' + UnknownZoneHint();
-    return clock.Name + u" ("_s + GMTText(clock.UTCOffset + clock.StandardOffset, true) + u")\n"_s +
+    return clock.Name + u" ("_s + GMTText(clock.StandardOffsetTotal(), true) + u")\n"_s +
            ClockHintDetails(clock, clock.UseDaylight, utc);
 }
 

@@ -329,8 +329,8 @@ void TZonesPage::ShowZoneInfo()
         FitDescription();
         return;
     }
-    FUi->LblOffset->setText(GMTText(zone->UTCOffset + zone->StandardOffset, false) +
-                            QStringLiteral(" (") + zone->StandardAbbr + u')');
+    FUi->LblOffset->setText(GMTText(zone->StandardOffsetTotal(), false) + QStringLiteral(" (") +
+                            zone->StandardAbbr + u')');
     const QString description = ZoneInfoText(*zone, NowUTC());
     if (!zone->HasDaylight()) {
         showStandardOnly();
@@ -500,8 +500,7 @@ void TZonesPage::ShowSelectedClock()
         return;
     }
     FUi->BoxClock->setTitle(u' ' + clock->CityName() + QStringLiteral(" (") + clock->StandardAbbr +
-                            QStringLiteral(", ") +
-                            GMTText(clock->UTCOffset + clock->StandardOffset, false) +
+                            QStringLiteral(", ") + GMTText(clock->StandardOffsetTotal(), false) +
                             QStringLiteral(") "));
 }
 
