@@ -17,6 +17,25 @@ void SetTextColor(QWidget &widget, const QColor &color)
     palette.setColor(QPalette::WindowText, color);
     widget.setPalette(palette);
 }
+
+// A long text as lines of some 80 characters, broken after a blank where
+// there is one, and the first thousand characters at most: a hint as wide
+// or as tall as the screen is read by no one.
+QString HintLines(const QString &text)
+{
+    constexpr qsizetype Line = 80;
+    constexpr qsizetype Most = 1000;
+    const QString kept = text.size() > Most ? text.left(Most) + u'…' : text;
+    QString lines;
+    qsizetype start = 0;
+    while (kept.size() - start > Line) {
+        const qsizetype blank = kept.lastIndexOf(u' ', start + Line);
+        const qsizetype end = blank > start ? blank + 1 : start + Line;
+        lines += QStringView(kept).sliced(start, end - start).trimmed().toString() + u'\n';
+        start = end;
+    }
+    return lines + QStringView(kept).sliced(start).toString();
+}
 } // namespace
 
 TClockColumn::TClockColumn(QLabel &firstTitle, TZonedClock &firstClock, QWidget &above,
@@ -224,4 +243,13 @@ int TClockColumn::RightEdge(int firstTitleExtra) const
         right = std::max(right, clock->x() + clock->width() + 2);
     }
     return right;
+}
+
+QString TClockColumn::Hint(int index, TDateTime now) const
+{
+    if (index < 0 || index >= FWorld.Count())
+        return {};
+    // A title cut to fit the window is read whole here.
+    const QString title = TitleCut(index) ? HintLines(FullTitle(index)) + u'\n' : QString();
+    return title + FWorld.ClockHint(index, now);
 }

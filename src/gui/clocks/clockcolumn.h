@@ -57,6 +57,9 @@ public:
     // The title as composed; empty before UpdateTitles.
     QString FullTitle(int index) const { return FCaptions.value(index); }
     bool TitleCut(int index) const;
+    // The two-line hint of clock index at the moment now, after the whole
+    // title when it is cut.
+    QString Hint(int index, TDateTime now) const;
     // Some 80 characters of font, and at most half the screen: a title of
     // thousands of letters or a hostile date format never makes the window
     // wider than the screen.

@@ -6,13 +6,12 @@
 #include "core/system/sessionsignals.h"
 #include "core/time/datetimeformat.h"
 #include "core/zones/zonetexts.h"
-#include "gui/alarm/alarmbox.h"
-#include "gui/alarm/alarmringer.h"
 #include "gui/clocks/clockcolumn.h"
+#include "gui/clocks/clocksalarm.h"
 #include "gui/clocks/clocksinput.h"
 #include "gui/clocks/clocksmenus.h"
+#include "gui/clocks/clockspopup.h"
 #include "gui/clocks/popupwindow.h"
-#include "gui/clocks/taskbutton.h"
 #include "gui/desktop/desktopsetup.h"
 #include "gui/desktop/windowfront.h"
 #include "gui/tray/systrayicon.h"
@@ -45,29 +44,8 @@
 Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
 
 namespace {
-constexpr int ClockHintMSecs = 10'000;
-constexpr int DeferredHideMSecs = 300;
-
 QString zoneFileOverride;
 
-// A long text as lines of some 80 characters, broken after a blank where
-// there is one, and the first thousand characters at most: a hint as wide
-// or as tall as the screen is read by no one.
-QString HintLines(const QString &text)
-{
-    constexpr qsizetype Line = 80;
-    constexpr qsizetype Most = 1000;
-    const QString kept = text.size() > Most ? text.left(Most) + u'…' : text;
-    QString lines;
-    qsizetype start = 0;
-    while (kept.size() - start > Line) {
-        const qsizetype blank = kept.lastIndexOf(u' ', start + Line);
-        const qsizetype end = blank > start ? blank + 1 : start + Line;
-        lines += QStringView(kept).sliced(start, end - start).trimmed().toString() + u'\n';
-        start = end;
-    }
-    return lines + QStringView(kept).sliced(start).toString();
-}
 } // namespace
 
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
@@ -176,8 +154,18 @@ void TClocksForm::CreateComponents()
     connect(FUi->BtnPin, &QToolButton::toggled, this, &TClocksForm::NamePinButton);
     NamePinButton();
 
-    FUi->ImgAlarm->setAttribute(Qt::WA_TranslucentBackground);
-    FUi->ImgAlarm->hide();
+    FAlarm = new TClocksAlarm(FWorld, *FColumn, *FUi->ImgAlarm, *this);
+    connect(FAlarm, &TClocksAlarm::ShowClocksRequested, this, [this] { BringToFront(*this); });
+    connect(FAlarm, &TClocksAlarm::WindowWanted, this, [this] {
+        FPopup->SetTaskButtonHidden(false);
+        ShowClocks();
+        raise();
+        activateWindow();
+    });
+    connect(FAlarm, &TClocksAlarm::BoxClosed, this, [this] { FPopup->SetTaskButtonHidden(true); });
+    FPopup = new TClocksPopup(*this, *FSysTrayIcon, [this] {
+        return Pinned() || FAlarm->BoxShowing() || FInput->SystemMoving();
+    });
 
     // The whole panel answers a click, its caption included.
     FUi->LblBrand->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -188,14 +176,6 @@ void TClocksForm::CreateComponents()
     // A coarse timer may fire early and show the same second twice.
     FTimer->setTimerType(Qt::PreciseTimer);
     connect(FTimer, &QTimer::timeout, this, &TClocksForm::UpdateClocks);
-
-    FDeferredHide = new QTimer(this);
-    FDeferredHide->setSingleShot(true);
-    FDeferredHide->setInterval(DeferredHideMSecs);
-    connect(FDeferredHide, &QTimer::timeout, this, &TClocksForm::DeferredHide);
-
-    FRinger = new TAlarmRinger(this);
-    connect(FRinger, &TAlarmRinger::ShowClocksRequested, this, [this] { BringToFront(*this); });
 }
 
 void TClocksForm::CreateMenus()
@@ -205,7 +185,7 @@ void TClocksForm::CreateMenus()
     FUi->ZonedClock->SetPopupMenu(FMenus.Window);
     FSysTrayIcon->SetPopupMenu(FMenus.Tray.get());
     connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::ShowClocksClick);
-    connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::OptionsClick);
+    connect(FSysTrayIcon, &TSysTrayIcon::DblClick, this, &TClocksForm::OpenOptions);
     connect(FSysTrayIcon, &TSysTrayIcon::MiddleClick, this, &TClocksForm::ShowClocksClick);
     // The wheel over the icon looks ahead as over the shown clocks.
     connect(FSysTrayIcon, &TSysTrayIcon::Wheel, this, [this](int angleDelta) {
@@ -221,7 +201,7 @@ void TClocksForm::FormCreate()
                 if (state == Qt::ApplicationInactive)
                     ApplicationDeactivate();
                 else if (state == Qt::ApplicationActive) {
-                    FDeferredHide->stop(); // the user came straight back
+                    FPopup->ApplicationActivated(); // the user came straight back
                     FInput->SystemMoveOver();
                 }
             });
@@ -235,8 +215,6 @@ void TClocksForm::FormCreate()
     FUi->BrandStrip->setToolTip(BrandStripHint.toString());
     BuildSideWatermark();
 
-    FAlarmShowing = false;
-    FTaskButtonHidden = true;
     SetPinned(false);
 
     LoadClocks();
@@ -313,7 +291,7 @@ void TClocksForm::ShowSettings()
     FColumn->SetDateFormat(FWorld.DateFormat());
     FColumn->SetTimeFormat(FWorld.TimeFormat());
     ArrangeClocks();
-    UpdateAlarmIcon();
+    FAlarm->UpdatePicture();
     if (FWorld.Font() != FAppliedFont) {
         FAppliedFont = FWorld.Font();
         // System colours follow the desktop's text colour.
@@ -372,44 +350,21 @@ void TClocksForm::SetPinned(bool pinned)
     FUi->BtnPin->setChecked(pinned);
 }
 
-void TClocksForm::SetTaskButtonHidden(bool hidden)
+bool TClocksForm::TaskButtonHidden() const
 {
-    if (hidden == FTaskButtonHidden)
-        return;
-    FTaskButtonHidden = hidden;
-    if (FStandalone)
-        return; // it has its button anyway
-    ApplyWindowKind();
-    if (isVisible())
-        RequestWindowStates(*this, hidden);
+    return FPopup->TaskButtonHidden();
+}
+
+bool TClocksForm::AlarmShowing() const
+{
+    return FAlarm->BoxShowing();
 }
 
 void TClocksForm::SetStandalone(bool standalone)
 {
-    if (standalone == FStandalone)
-        return;
-    FStandalone = standalone;
-    // Back to a pop-up it stays where the user sees it; unpinned, a click
-    // elsewhere now hides it as usual.
-    ApplyWindowKind();
+    FPopup->SetStandalone(standalone);
     if (standalone)
         ShowClocks();
-}
-
-Qt::WindowFlags TClocksForm::WindowKind() const
-{
-    return ClocksWindowKind(FStandalone, FTaskButtonHidden);
-}
-
-void TClocksForm::ApplyWindowKind()
-{
-    const bool wasVisible = isVisible();
-    const QPoint where = pos();
-    setWindowFlags(WindowKind());
-    if (wasVisible) {
-        move(where);
-        ShowWindowNow();
-    }
 }
 
 void TClocksForm::UpdateClocks()
@@ -420,10 +375,8 @@ void TClocksForm::UpdateClocks()
     if (isVisible())
         RefreshClocks();
 
-    if (FWorld.TakeDueAlarm()) {
-        FUi->ImgAlarm->hide();
-        FireAlarm();
-    }
+    if (FWorld.TakeDueAlarm())
+        FAlarm->Ring();
 
     // Hidden and with no alarm to watch there is nothing to tick for.
     if (FWorld.NeedsTicks(isVisible()))
@@ -446,37 +399,15 @@ void TClocksForm::ShowClocks()
     SetClientWidth(0);
     RefreshClocks();
     if (Pinned() && std::exchange(FStoredPlaceUnchecked, false))
-        KeepOnScreens();
-    PlaceNearTray();
-    ShowWindowNow();
-}
-
-void TClocksForm::KeepOnScreens()
-{
-    move(KeptOnScreens(geometry()));
-}
-
-void TClocksForm::ShowWindowNow()
-{
-    const bool hideButton = FTaskButtonHidden && !FStandalone;
-    if (hideButton)
-        HideTaskButtonBeforeShow(*this);
-    show();
-    // A window whose kind changed gets a new X window as it is shown, without
-    // the marks set before.
-    if (hideButton)
-        RequestWindowStates(*this, true);
-    raise();
-    activateWindow();
+        move(KeptOnScreens(geometry()));
+    if (!Pinned())
+        FPopup->PlaceBesideTray();
+    FPopup->ShowNow();
 }
 
 void TClocksForm::HideClocks()
 {
-    // Hidden, a window that is the whole program could not be found again.
-    if (FStandalone)
-        showMinimized();
-    else
-        hide();
+    FPopup->Hide();
 }
 
 void TClocksForm::OpenOptions()
@@ -498,7 +429,7 @@ void TClocksForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        FDeferredHide->stop();
+        FPopup->ApplicationActivated();
         UpdateClocks();
         qCDebug(lcClocks).noquote() << QStringLiteral("window shown at %1,%2 %3x%4")
                                            .arg(x())
@@ -526,25 +457,10 @@ void TClocksForm::ShowClocksClick()
         OpenOptions();
 }
 
-void TClocksForm::OptionsClick()
-{
-    OpenOptions();
-}
-
-void TClocksForm::HideClick()
-{
-    HideClocks();
-}
-
 void TClocksForm::ExitClick()
 {
     // From the tray menu while a start-up box is up a plain quit() is lost.
     TTermination::Instance().Request();
-}
-
-void TClocksForm::AboutClick()
-{
-    Q_EMIT AboutRequested();
 }
 
 void TClocksForm::HelpClick()
@@ -554,34 +470,17 @@ void TClocksForm::HelpClick()
 
 void TClocksForm::ApplicationDeactivate()
 {
-    if (!isVisible() || Pinned() || FAlarmShowing || FStandalone || FInput->SystemMoving())
-        return;
-    if (!DockedIconRect(*FSysTrayIcon).isEmpty()) {
-        HideClocks();
-        return;
-    }
-    // Where the tray does not tell where its icon is (StatusNotifierItem
-    // hosts), pressing the icon takes the activation away before the click
-    // arrives. Waiting for it briefly lets a click on the icon of the open
-    // window leave it as it is, instead of hiding it and showing it again.
-    FDeferredHide->start();
-}
-
-void TClocksForm::DeferredHide()
-{
-    if (isVisible() && !Pinned() && !FAlarmShowing && !FStandalone &&
-        !FSysTrayIcon->ClickPending() && !FInput->SystemMoving())
-        HideClocks();
+    FPopup->ApplicationDeactivated();
 }
 
 void TClocksForm::ArrangeClocks()
 {
     const int bottom = FColumn->Arrange(FUi->BrandStrip->x() + FUi->BrandStrip->width() + 10);
     FContentHeight = std::max(FDesignMinimum.height(), bottom + BrandPanelHeight());
-    ResizeTo(QSize(width(), FContentHeight));
+    FPopup->Resize(FDesignMinimum, QSize(width(), FContentHeight));
     // The clocks may have moved (a stored font is applied after the alarm
     // is loaded): the picture follows its clock instead of covering another.
-    UpdateAlarmIcon();
+    FAlarm->UpdatePicture();
     // A hidden window gets its resize event, which lays the form out, only
     // when shown: lay it out now, so the strip's picture is painted for the
     // height it will have.
@@ -618,21 +517,7 @@ void TClocksForm::SetClientWidth(int width)
     // A size a compositor forced on the window once does not stick: the
     // height is the contents' again.
     const int h = NativeWayland() && FContentHeight > 0 ? FContentHeight : height();
-    ResizeTo(QSize(std::max(FDesignMinimum.width(), width), h));
-}
-
-void TClocksForm::ResizeTo(QSize size)
-{
-    if (!NativeWayland()) {
-        resize(size);
-        return;
-    }
-    // A window that cannot be resized floats on tiling compositors (sway)
-    // instead of filling a tile.
-    setMinimumSize(FDesignMinimum);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(size);
-    setFixedSize(size);
+    FPopup->Resize(FDesignMinimum, QSize(std::max(FDesignMinimum.width(), width), h));
 }
 
 void TClocksForm::FitWidth()
@@ -646,28 +531,9 @@ void TClocksForm::FitWidth()
         move(KeptInsideItsScreen(geometry()));
 }
 
-void TClocksForm::PlaceNearTray()
-{
-    if (Pinned())
-        return;
-    // With no tray to stand by, and a frame the placement does not count,
-    // the middle of the screen keeps all of the window in sight.
-    if (FStandalone)
-        move(CentredOnPrimaryScreen(size(), pos()));
-    else if (const std::optional<QPoint> click = PanelClickPoint(*FSysTrayIcon))
-        move(BesidePanelPoint(*click, size(), pos()));
-    else
-        move(BesideTray(NotificationRect(*FSysTrayIcon), size(), pos()));
-}
-
 QString TClocksForm::ClockHint(int index) const
 {
-    if (index < 0 || index >= FWorld.Count())
-        return {};
-    // A title cut to fit the window is read whole here.
-    const QString title =
-        FColumn->TitleCut(index) ? HintLines(FColumn->FullTitle(index)) + u'\n' : QString();
-    return title + FWorld.ClockHint(index, NowUTC());
+    return FColumn->Hint(index, NowUTC());
 }
 
 TZonedClock *TClocksForm::ClockAt(const QPoint &pos) const
@@ -682,67 +548,6 @@ TZonedClock *TClocksForm::ClockAt(const QPoint &pos) const
 TZonedClock *TClocksForm::ClockUnderCursor() const
 {
     return ClockAt(mapFromGlobal(QCursor::pos()));
-}
-
-void TClocksForm::UpdateAlarmIcon()
-{
-    const TAlarm &alarm = FWorld.Alarm();
-    const int index = FWorld.AlarmIndex();
-    if (index < 0 || index >= FColumn->Count()) {
-        FUi->ImgAlarm->hide();
-        return;
-    }
-    const TZonedClock *clock = FColumn->Clocks()[index];
-    FUi->ImgAlarm->move(clock->x() + clock->width() + 5, clock->y() + 2);
-    FUi->ImgAlarm->setToolTip(
-        tr("Alarm set for %1 on %2")
-            .arg(FormatDateTime(QStringLiteral("hh:mm ampm"), alarm.Time),
-                 FormatDateTime(FormatSettings().ShortDateFormat, alarm.Time)));
-    FUi->ImgAlarm->show();
-    FUi->ImgAlarm->raise();
-}
-
-void TClocksForm::FireAlarm()
-{
-    // Heard first: nothing that follows, a settings file that cannot be
-    // written included, may keep an alarm silent.
-    const TAlarm &alarm = FWorld.Alarm();
-    FRinger->Ring(alarm.Caption(), alarm.TimeSentence());
-    const QString caption = alarm.Caption();
-    const QString message = alarm.MessageText();
-    const QString clockTitle = alarm.Clock->Title;
-    QString writeError;
-    try {
-        TStoredSettings::ClearAlarm();
-    } catch (const Exception &e) {
-        // Still stored, it rings again at the next start.
-        writeError = e.Message();
-    }
-    SetTaskButtonHidden(false);
-    ShowClocks();
-    raise();
-    activateWindow();
-
-    FAlarmShowing = true;
-    const TAlarmAnswer answer = ShowAlarmBox(caption, message, *FRinger, this);
-    FAlarmShowing = false;
-    FRinger->Answer(answer);
-    SetTaskButtonHidden(true);
-
-    // By title: the clocks may have been reloaded while the box was up.
-    if (answer == TAlarmAnswer::Snooze) {
-        if (const auto snoozed = FWorld.SnoozeAlarm(clockTitle, TStoredSettings::SnoozeMinutes())) {
-            UpdateAlarmIcon();
-            try {
-                TStoredSettings::SetAlarm(*snoozed, clockTitle);
-            } catch (const Exception &e) {
-                // Armed all the same: it rings again in this run.
-                writeError = e.Message();
-            }
-        }
-    }
-    if (!writeError.isEmpty())
-        SoundMessageDlg(writeError, TMsgDlgType::Error, QMessageBox::Ok);
 }
 
 void TClocksForm::WindowMenuAboutToShow()
@@ -771,7 +576,7 @@ void TClocksForm::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     // With no tray the window is the program; the state is stored on the way out.
-    if (FStandalone && event->isAccepted())
+    if (FPopup->Standalone() && event->isAccepted())
         ExitClick();
 }
 

@@ -22,8 +22,9 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolButton;
-class TAlarmRinger;
 class TClockColumn;
+class TClocksAlarm;
+class TClocksPopup;
 class TClocksInput;
 class TZonedClock;
 class TSysTrayIcon;
@@ -53,9 +54,6 @@ public:
     // The same, reporting a failed write instead of throwing.
     void StoreWindowState();
     void ShowClocks();
-    void HideClocks();
-    // Asks the owner for the options dialog (OptionsRequested).
-    void OpenOptions();
     // The formats, font and alarm as the window shows them now.
     TClocksState ShownState() const { return FWorld.ShownState(); }
     // After the options were committed: their clocks and settings taken
@@ -70,12 +68,10 @@ public:
     void SetPinned(bool pinned);
     // The window keeps out of the taskbar (on by default; off while the
     // alarm message is up).
-    bool TaskButtonHidden() const { return FTaskButtonHidden; }
-    void SetTaskButtonHidden(bool hidden);
+    bool TaskButtonHidden() const;
     // With no notification area the window is the program: an ordinary
     // window with a frame and a taskbar button, shown, never hidden by a
     // click elsewhere, and closing it ends the program.
-    bool Standalone() const { return FStandalone; }
     void SetStandalone(bool standalone);
 
     const TAlarm &Alarm() const { return FWorld.Alarm(); }
@@ -94,8 +90,6 @@ public:
     // Widens the window to show everything, keeps the pin button at the
     // right edge, and pulls an unpinned window back onto its screen.
     void FitWidth();
-    // Moves an unpinned window beside the notification area.
-    void PlaceNearTray();
     // One timer tick: refresh the clocks and titles, check the alarm, re-arm.
     void UpdateClocks();
 
@@ -105,13 +99,8 @@ public:
     TZonedClock *ClockUnderCursor() const;
     // The same for a point in the window's own coordinates.
     TZonedClock *ClockAt(const QPoint &pos) const;
-    // Shows the alarm picture beside the alarm's clock, or hides it.
-    void UpdateAlarmIcon();
-    // Rings the alarm (sound, notification, the window with its box), then
-    // clears it from the store; Snooze in the box or the notification sets it
-    // again. A failed write is said after the box.
-    void FireAlarm();
-    bool AlarmShowing() const { return FAlarmShowing; }
+    // The alarm box is up.
+    bool AlarmShowing() const;
 
     // The window's parts, for the options dialog and the tests.
     const QList<TZonedClock *> &ClockControls() const;
@@ -140,12 +129,12 @@ Q_SIGNALS:
     void HelpRequested(const QString &keyword);
 
 public Q_SLOTS:
+    void HideClocks();
+    // Asks the owner for the options dialog (OptionsRequested).
+    void OpenOptions();
     // A click on the tray icon, or "Show Clocks".
     void ShowClocksClick();
-    void OptionsClick();
-    void HideClick();
     void ExitClick();
-    void AboutClick();
     void HelpClick();
     void InfoOnClick();
     // The application lost activation.
@@ -169,7 +158,6 @@ private:
     void CreateComponents();
     void CreateMenus();
     void LoadTrayIcon();
-    void DeferredHide();
     // After the clock list changed: the controls, the hint and the layout.
     void ShowClockList();
     // After the formats, font or alarm changed: the controls follow them.
@@ -179,13 +167,7 @@ private:
     void BrandStripClick();
     void WindowMenuAboutToShow();
     void SetClientWidth(int width);
-    void ResizeTo(QSize size);
-    void ShowWindowNow();
     void NamePinButton();
-    Qt::WindowFlags WindowKind() const;
-    // Puts the window flags in force, keeping the window where it is.
-    void ApplyWindowKind();
-    void KeepOnScreens();
 
     // The fixed parts, laid out by clocksform.ui: the strip, the first title
     // and clock, the pin button, the alarm picture and the brand panel.
@@ -193,8 +175,8 @@ private:
     TSysTrayIcon *FSysTrayIcon = nullptr;
     TClocksMenus FMenus;
     QTimer *FTimer = nullptr;
-    QTimer *FDeferredHide = nullptr;
-    TAlarmRinger *FRinger = nullptr; // a child: sound and notification while the alarm rings
+    TClocksPopup *FPopup = nullptr; // a child: how the window comes and goes
+    TClocksAlarm *FAlarm = nullptr; // a child: the alarm's picture and ringing
 
     // Declared before the column, which shows its clocks.
     TWorldClocks FWorld;
@@ -205,9 +187,6 @@ private:
     // What the clocks show may be moved ahead or back; the alarm and the
     // timer never are.
     TLookAhead FLookAhead;
-    bool FAlarmShowing = false;
-    bool FTaskButtonHidden = true;
-    bool FStandalone = false;
     bool FTerminating = false;
     bool FSettingsLoaded = false;
     bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown

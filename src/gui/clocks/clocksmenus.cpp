@@ -11,9 +11,9 @@ TClocksMenus CreateClocksMenus(TClocksForm &form)
     QMenu &tray = *menus.Tray;
     tray.setDefaultAction(
         tray.addAction(TClocksForm::tr("Show Clocks"), &form, &TClocksForm::ShowClocksClick));
-    tray.addAction(TClocksForm::tr("Options..."), &form, &TClocksForm::OptionsClick);
+    tray.addAction(TClocksForm::tr("Options..."), &form, &TClocksForm::OpenOptions);
     tray.addSeparator();
-    tray.addAction(TClocksForm::tr("About..."), &form, &TClocksForm::AboutClick);
+    tray.addAction(TClocksForm::tr("About..."), &form, &TClocksForm::AboutRequested);
     tray.addAction(TClocksForm::tr("E&xit"), &form, &TClocksForm::ExitClick);
 
     menus.Window = new QMenu(&form);
@@ -21,10 +21,10 @@ TClocksMenus CreateClocksMenus(TClocksForm &form)
     menus.InfoOn =
         window.addAction(TClocksForm::tr("&Info on XXX..."), &form, &TClocksForm::InfoOnClick);
     window.setDefaultAction(menus.InfoOn);
-    window.addAction(TClocksForm::tr("&Options..."), &form, &TClocksForm::OptionsClick);
-    window.addAction(TClocksForm::tr("&Hide"), &form, &TClocksForm::HideClick);
+    window.addAction(TClocksForm::tr("&Options..."), &form, &TClocksForm::OpenOptions);
+    window.addAction(TClocksForm::tr("&Hide"), &form, &TClocksForm::HideClocks);
     window.addSeparator();
-    window.addAction(TClocksForm::tr("&About..."), &form, &TClocksForm::AboutClick);
+    window.addAction(TClocksForm::tr("&About..."), &form, &TClocksForm::AboutRequested);
     window.addAction(TClocksForm::tr("&Help"), &form, &TClocksForm::HelpClick);
     window.addAction(TClocksForm::tr("E&xit"), &form, &TClocksForm::ExitClick);
     return menus;

@@ -290,11 +290,11 @@ void TestClocksForm::aboutBoxOnce()
         boxes = static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget *w) {
             return qobject_cast<TAboutForm *>(w) != nullptr;
         }));
-        app.ClocksForm().AboutClick(); // returns at once: the open box is raised
+        Q_EMIT app.ClocksForm().AboutRequested(); // returns at once: the open box is raised
         QCOMPARE(app.AboutForm(), first.data());
         first->findChild<QPushButton *>(QStringLiteral("BtnClose"))->click();
     });
-    app.ClocksForm().AboutClick();
+    Q_EMIT app.ClocksForm().AboutRequested();
     QCOMPARE(boxes, 1);
     QTRY_VERIFY(first.isNull()); // freed on close
     QCOMPARE(app.AboutForm(), nullptr);
