@@ -225,6 +225,13 @@ Stattdessen auf %1 am %4 stellen?</translation>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Wecker gestellt auf %1 am %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Möchten Sie jetzt welche wählen?</translation>
 </source>
         <translation>Beim Laden der Zeitzonendaten ist ein Fehler aufgetreten:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Wecker gestellt auf %1 am %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

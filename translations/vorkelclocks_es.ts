@@ -225,6 +225,13 @@ Set it for %1 on %4 instead?</source>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Alarma programada para las %1 del %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Would you like to choose some now?</source>
 </source>
         <translation>Se produjo un error al cargar los datos de zonas horarias:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Alarma programada para las %1 del %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

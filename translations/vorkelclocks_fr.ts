@@ -225,6 +225,13 @@ La régler plutôt à %1 le %4&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Alarme réglée à %1 le %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Voulez-vous en choisir maintenant&#xa0;?</translation>
 </source>
         <translation>Une erreur s’est produite au chargement des données des fuseaux horaires&#xa0;:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Alarme réglée à %1 le %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

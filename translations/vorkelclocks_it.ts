@@ -225,6 +225,13 @@ Impostarla invece per le %1 del %4?</translation>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Sveglia impostata per le %1 del %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Sceglierne adesso?</translation>
 </source>
         <translation>Si è verificato un errore durante il caricamento dei dati dei fusi orari:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Sveglia impostata per le %1 del %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

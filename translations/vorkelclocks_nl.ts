@@ -225,6 +225,13 @@ Wilt u hem in plaats daarvan op %1 op %4 zetten?</translation>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Wekker gezet op %1 op %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Wilt u er nu een paar kiezen?</translation>
 </source>
         <translation>Er is een fout opgetreden bij het laden van de tijdzonegegevens:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Wekker gezet op %1 op %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

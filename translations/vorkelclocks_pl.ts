@@ -225,6 +225,13 @@ Czy ustawić go na %1, %4?</translation>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Budzik ustawiony na %1, %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Czy chcesz je wybrać teraz?</translation>
 </source>
         <translation>Wystąpił błąd podczas wczytywania danych stref czasowych:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Budzik ustawiony na %1, %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

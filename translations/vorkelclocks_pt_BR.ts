@@ -225,6 +225,13 @@ Defini-lo para %1 em %4?</translation>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>Alarme definido para %1 em %2</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Deseja escolher agora?</translation>
 </source>
         <translation>Ocorreu um erro ao carregar os dados de fusos horários:
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>Alarme definido para %1 em %2</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>

@@ -225,6 +225,13 @@ Set it for %1 on %4 instead?</source>
     </message>
 </context>
 <context>
+    <name>TClocksAlarm</name>
+    <message>
+        <source>Alarm set for %1 on %2</source>
+        <translation>闹钟设定为 %2 %1</translation>
+    </message>
+</context>
+<context>
     <name>TClocksApp</name>
     <message>
         <source>No notification area was found on this desktop, so Vorkel Clocks shows its clocks in this window.
@@ -294,10 +301,6 @@ Would you like to choose some now?</source>
 </source>
         <translation>加载时区数据时出错：
 </translation>
-    </message>
-    <message>
-        <source>Alarm set for %1 on %2</source>
-        <translation>闹钟设定为 %2 %1</translation>
     </message>
     <message>
         <source>&amp;Info on %1...</source>
