@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SetFormatSettings(TFormatSettings::British());
     if (argc > 1)
-        TClocksForm::SetZoneFilePath(QString::fromLocal8Bit(argv[1]));
+        TWorldClocks::SetZoneFilePath(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir dir;
     SetSettingsFileName(dir.filePath(u"Clocks.ini"_s));
 
@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
 
         const double opening = CpuMilliseconds();
         {
-            TZoneForm options(TClocksForm::ZoneFilePath(), form.ShownState());
+            TZoneForm options(TWorldClocks::ZoneFilePath(), form.ShownState());
             options.show();
             QApplication::processEvents();
         }

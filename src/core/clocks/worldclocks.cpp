@@ -3,6 +3,7 @@
 #include "core/settings/storedsettings.h"
 #include "core/zones/zonetexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <optional>
 
@@ -11,6 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int TrayHintLimit = 64; // a hint this long or longer is cut
 constexpr int TrayHintKept = 60;
+QString zoneFileOverride;
 } // namespace
 
 TWorldClocks::TWorldClocks()
@@ -177,4 +179,16 @@ int TWorldClocks::FindMatchingClock(const TTimeZoneList &list, const TCustomised
             return i;
     }
     return -1;
+}
+
+QString TWorldClocks::ZoneFilePath()
+{
+    if (!zoneFileOverride.isEmpty())
+        return zoneFileOverride;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/zones.ini");
+}
+
+void TWorldClocks::SetZoneFilePath(const QString &path)
+{
+    zoneFileOverride = path;
 }

@@ -29,6 +29,9 @@ public:
     // Throws Exception (the file cannot be read, or a zone in it is bad);
     // the clocks loaded before stay then.
     void LoadClocks(const QString &zoneFilePath);
+    // zones.ini beside the program, unless a test points elsewhere.
+    static QString ZoneFilePath();
+    static void SetZoneFilePath(const QString &path); // empty: beside the program
     // The stored formats (defaults: the given ones), font and alarm.
     void LoadSettings(const QString &defaultDateFormat, const QString &defaultTimeFormat);
     // After a commit of the options: copies of the committed clocks and the

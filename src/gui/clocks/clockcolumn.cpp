@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <algorithm>
+#include <ranges>
 #include <utility>
 
 namespace {
@@ -171,20 +172,34 @@ void TClockColumn::SetShiftMinutes(int minutes)
         clock->SetShiftMinutes(minutes);
 }
 
-void TClockColumn::UpdateTexts()
+TClockColumn::TRange TClockColumn::Within(const QRect &area) const
 {
-    for (TZonedClock *clock : std::as_const(FClocks))
-        clock->UpdateText();
+    // Stacked down the window in list order: the pairs above and below the
+    // area are two runs, found by halving.
+    const auto pairs = std::views::iota(qsizetype{0}, FClocks.size());
+    const qsizetype first = *std::ranges::partition_point(
+        pairs, [&](qsizetype i) { return FClocks[i]->geometry().bottom() < area.top(); });
+    const qsizetype end =
+        *std::ranges::partition_point(std::views::iota(first, FClocks.size()), [&](qsizetype i) {
+            return FTitles[i]->y() <= area.bottom();
+        });
+    return {first, end};
 }
 
-void TClockColumn::UpdateTitles(TDateTime shownUTC)
+void TClockColumn::UpdateTexts(TRange range)
+{
+    for (qsizetype i = range.First; i < range.End; ++i)
+        FClocks[i]->UpdateText();
+}
+
+void TClockColumn::UpdateTitles(TDateTime shownUTC, TRange range)
 {
     if (FWorld.Count() == 0)
         return;
     if (FCaptions.size() != FTitles.size())
         FCaptions = QStringList(FTitles.size(), QString());
     int limit = -1; // measured once a tick, and only when a title changed
-    for (qsizetype i = 0; i < FTitles.size(); ++i) {
+    for (qsizetype i = range.First; i < range.End; ++i) {
         const QString caption = FWorld.TitleCaption(static_cast<int>(i), shownUTC);
         // Every layout sizes the titles to their captions; a tick only
         // re-measures the one whose abbreviation has just changed.

@@ -13,6 +13,7 @@
 class QLabel;
 class QMenu;
 class QObject;
+class QRect;
 class QWidget;
 class TWorldClocks;
 class TZonedClock;
@@ -47,13 +48,25 @@ public:
     void SetFont(const QFont &font, const QColor &color);
     void SetShiftMinutes(int minutes);
 
+    // The clocks that a title or clock of lies within area (the window's
+    // coordinates), as indexes [First, End).
+    struct TRange
+    {
+        qsizetype First = 0;
+        qsizetype End = 0;
+    };
+    TRange Within(const QRect &area) const;
+    TRange All() const { return {0, FClocks.size()}; }
+
     // The clocks' texts at the present time (shifted by the look-ahead).
-    void UpdateTexts();
+    // Only those of range: with thousands of clocks in a window taller than
+    // the screen, a tick costs what the user can see.
+    void UpdateTexts(TRange range);
     // The titles with each zone's abbreviation at the UTC moment shown; a
     // title is measured again only when its text changed. A title wider than
     // TextWidthLimit is cut with an ellipsis (its accessible name and
     // FullTitle stay whole), as are the clocks' lines.
-    void UpdateTitles(TDateTime shownUTC);
+    void UpdateTitles(TDateTime shownUTC, TRange range);
     // The title as composed; empty before UpdateTitles.
     QString FullTitle(int index) const { return FCaptions.value(index); }
     bool TitleCut(int index) const;

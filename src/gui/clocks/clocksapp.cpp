@@ -65,7 +65,7 @@ void TClocksApp::OpenOptions()
     if (FZoneForm.isNull()) {
         // Modeless, and deleted once closed; forgotten as soon as it closes,
         // so a new one may open while the old one is still being deleted.
-        FZoneForm = new TZoneForm(TClocksForm::ZoneFilePath(), FClocksForm->ShownState());
+        FZoneForm = new TZoneForm(TWorldClocks::ZoneFilePath(), FClocksForm->ShownState());
         connect(FZoneForm, &TZoneForm::ChangesApplied, FClocksForm.get(),
                 &TClocksForm::ApplyChanges);
         connect(FZoneForm, &TZoneForm::HelpRequested, this, &TClocksApp::ShowHelp);

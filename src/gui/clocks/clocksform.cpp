@@ -43,11 +43,6 @@
 // the desktop tests and the benchmark watch for.
 Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
 
-namespace {
-QString zoneFileOverride;
-
-} // namespace
-
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       FUi(std::make_unique<Ui::TClocksForm>()), FSysTrayIcon(&trayIcon)
@@ -105,18 +100,6 @@ QLabel *TClocksForm::AlarmImage() const
 QFrame *TClocksForm::BrandPanel() const
 {
     return FUi->PanelBrand;
-}
-
-QString TClocksForm::ZoneFilePath()
-{
-    if (!zoneFileOverride.isEmpty())
-        return zoneFileOverride;
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/zones.ini");
-}
-
-void TClocksForm::SetZoneFilePath(const QString &path)
-{
-    zoneFileOverride = path;
 }
 
 void TClocksForm::CreateComponents()
@@ -246,7 +229,7 @@ void TClocksForm::LoadTrayIcon()
 void TClocksForm::LoadClocks()
 {
     try {
-        FWorld.LoadClocks(ZoneFilePath());
+        FWorld.LoadClocks(TWorldClocks::ZoneFilePath());
     } catch (const Exception &e) {
         SoundMessageDlg(tr("There was an error loading the time zone data:\n") + e.Message(),
                         TMsgDlgType::Error, QMessageBox::Cancel);
@@ -265,7 +248,7 @@ void TClocksForm::ShowClockList()
     if (FWorld.Count() == 0)
         return;
     // Measured with their captions, so the layout has their real heights.
-    FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()));
+    FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()), FColumn->All());
     ArrangeClocks();
     if (const QString notice = FWorld.TakeUnknownZonesNotice(); !notice.isEmpty())
         SoundMessageDlg(notice, TMsgDlgType::Warning, QMessageBox::Ok);
@@ -385,9 +368,18 @@ void TClocksForm::UpdateClocks()
 
 void TClocksForm::RefreshClocks()
 {
-    FColumn->UpdateTexts();
-    FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()));
+    UpdateClockTexts();
     FitWidth();
+}
+
+void TClocksForm::UpdateClockTexts()
+{
+    QRect onScreens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreens |= screen->geometry().intersected(geometry());
+    const TClockColumn::TRange range = FColumn->Within(onScreens.translated(-pos()));
+    FColumn->UpdateTexts(range);
+    FColumn->UpdateTitles(FLookAhead.ShownUTC(NowUTC()), range);
 }
 
 void TClocksForm::ShowClocks()
@@ -437,6 +429,14 @@ void TClocksForm::showEvent(QShowEvent *event)
                                            .arg(width())
                                            .arg(height());
     }
+}
+
+void TClocksForm::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Clocks that come into sight are brought up to date at once.
+    if (isVisible())
+        UpdateClockTexts();
 }
 
 void TClocksForm::hideEvent(QHideEvent *event)

@@ -80,10 +80,6 @@ public:
     // True once the zone database failed to load: the program is ending.
     bool Terminating() const { return FTerminating; }
 
-    // zones.ini beside the program, unless a test points elsewhere.
-    static QString ZoneFilePath();
-    static void SetZoneFilePath(const QString &path); // empty: beside the program
-
     // Layout: titles and clocks stacked down the window, the client height
     // following the last clock.
     void ArrangeClocks();
@@ -148,6 +144,7 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -162,7 +159,12 @@ private:
     void ShowClockList();
     // After the formats, font or alarm changed: the controls follow them.
     void ShowSettings();
+    // The clocks' texts and titles brought up to date and the width fitted
+    // to them.
     void RefreshClocks();
+    // The texts and titles of the clocks on the screens; those outside are
+    // left until they come into sight.
+    void UpdateClockTexts();
     void BuildSideWatermark();
     void BrandStripClick();
     void WindowMenuAboutToShow();

@@ -62,6 +62,15 @@ void SeedThreeClocks()
                 {QStringLiteral("Tokyo"), QStringLiteral("Asia/Tokyo")}});
 }
 
+// count clocks "Clock 0", "Clock 1"... all on London time.
+void SeedLondonClocks(int count)
+{
+    QList<TSeedClock> clocks;
+    for (int i = 0; i < count; ++i)
+        clocks.append({QStringLiteral("Clock %1").arg(i), QStringLiteral("Europe/London")});
+    SeedClocks(clocks);
+}
+
 void SeedAlarm(const QString &clock, TDateTime localTime)
 {
     WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(localTime));
@@ -141,6 +150,7 @@ private Q_SLOTS:
     void brandClick();
     void pulledBackOntoScreen_data();
     void pulledBackOntoScreen();
+    void tickShowsWhatIsInSight();
     void optionsCommit();
     void exitStoresWindowState();
     void windowStateWrittenOnChange_data();
@@ -170,7 +180,7 @@ private:
 void TestClocksForm::initTestCase()
 {
     SetFormatSettings(TFormatSettings::British());
-    TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+    TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
 }
 
 void TestClocksForm::init()
@@ -305,12 +315,12 @@ void TestClocksForm::zoneFileError()
     SeedThreeClocks();
     WriteSettingBool(SettingsGroup, ValuePinned, true);
     WriteSettingInteger(SettingsGroup, ValueLeft, -1200);
-    TClocksForm::SetZoneFilePath(FDir->filePath(QStringLiteral("missing.ini")));
+    TWorldClocks::SetZoneFilePath(FDir->filePath(QStringLiteral("missing.ini")));
     MessageDlgHook::QueueAnswer(QMessageBox::Cancel);
     {
         TSysTrayIcon tray;
         TClocksForm form(tray);
-        TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+        TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
         QVERIFY(form.Terminating());
         QVERIFY(!form.isVisible());
         QCOMPARE(MessageDlgHook::Shown().size(), 1); // no first-run question after it
@@ -1083,10 +1093,7 @@ void TestClocksForm::pulledBackOntoScreen_data()
 void TestClocksForm::pulledBackOntoScreen()
 {
     QFETCH(int, clockCount);
-    QList<TSeedClock> clocks;
-    for (int i = 0; i < clockCount; ++i)
-        clocks.append({QStringLiteral("Clock %1").arg(i), QStringLiteral("Europe/London")});
-    SeedClocks(clocks);
+    SeedLondonClocks(clockCount);
     TSysTrayIcon tray;
     TClocksForm form(tray);
     form.ShowClocks();
@@ -1096,6 +1103,31 @@ void TestClocksForm::pulledBackOntoScreen()
     QCOMPARE(form.pos(), QPoint(screen.right() + 1 - form.width(),
                                 std::max(screen.top(), screen.bottom() + 1 - form.height())));
     QCOMPARE(form.height() > screen.height(), clockCount > 3);
+}
+
+void TestClocksForm::tickShowsWhatIsInSight()
+{
+    SeedLondonClocks(60);
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.ShowClocks();
+    const QRect screen = form.screen()->geometry();
+    QVERIFY(form.height() > screen.height());
+    QCOMPARE(form.y(), screen.top());
+    const TZonedClock *first = form.ClockControls().first();
+    const TZonedClock *last = form.ClockControls().last();
+    const QString lastBefore = last->Caption();
+
+    FClock->Advance(1000);
+    form.UpdateClocks();
+    QCOMPARE(first->Caption(), first->CurrentText());
+    QCOMPARE(last->Caption(), lastBefore); // below the screen: no cost
+
+    // Pinned, it may hang over the top; the bottom clocks come into sight.
+    form.SetPinned(true);
+    form.move(form.x(), screen.bottom() + 1 - form.height());
+    QCOMPARE(last->Caption(), last->CurrentText());
+    QVERIFY(last->Caption() != lastBefore);
 }
 
 void TestClocksForm::optionsCommit()

@@ -67,7 +67,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         SetFormatSettings(TFormatSettings::British());
-        TClocksForm::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini"));
+        TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini"));
     }
     void init()
     {
