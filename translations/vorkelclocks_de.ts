@@ -188,7 +188,7 @@
         <translation>&amp;Zu verwendende Uhr:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>Datu&amp;m und Uhrzeit (im 24-Stunden-Format):</translation>
     </message>
     <message>
@@ -268,7 +268,7 @@ Wenn Sie dieses Fenster schließen, wird das Programm beendet.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Info on XXX...</source>
@@ -279,7 +279,7 @@ Wenn Sie dieses Fenster schließen, wird das Programm beendet.</translation>
         <translation>&amp;Optionen...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>&amp;Ausblenden</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Möchten Sie jetzt welche wählen?</translation>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>&amp;Ihre Uhren:</translation>
     </message>
     <message>

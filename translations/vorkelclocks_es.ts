@@ -188,7 +188,7 @@
         <translation>Re&amp;loj que se usará:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>F&amp;echa y hora (en formato de 24 horas):</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Al cerrar esta ventana se cierra el programa.</translation>
         <translation>&amp;Opciones...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>Ocu&amp;ltar</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Would you like to choose some now?</source>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>Sus &amp;relojes:</translation>
     </message>
     <message>

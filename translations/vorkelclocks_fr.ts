@@ -188,7 +188,7 @@
         <translation>Horloge à &amp;utiliser&#xa0;:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>Da&amp;te et heure (au format 24&#xa0;heures)&#xa0;:</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Fermer cette fenêtre met fin au programme.</translation>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>&amp;Masquer</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Voulez-vous en choisir maintenant&#xa0;?</translation>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>Vos &amp;horloges&#xa0;:</translation>
     </message>
     <message>

@@ -188,7 +188,7 @@
         <translation>Orolog&amp;io da usare:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>Data e or&amp;a (nel formato 24 ore):</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Chiudendo questa finestra il programma termina.</translation>
         <translation>&amp;Opzioni...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>&amp;Nascondi</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Sceglierne adesso?</translation>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>I propri &amp;orologi:</translation>
     </message>
     <message>

@@ -188,7 +188,7 @@
         <translation>使う時計(&amp;C):</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>日付と時刻 (24 時間制)(&amp;I):</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Closing this window ends the program.</source>
         <translation>オプション(&amp;O)...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>隠す(&amp;D)</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Would you like to choose some now?</source>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>時計(&amp;C):</translation>
     </message>
     <message>

@@ -188,7 +188,7 @@
         <translation>&amp;Klok:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>Datu&amp;m en tijd (in 24-uursnotatie):</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Als u dit venster sluit, wordt het programma afgesloten.</translation>
         <translation>&amp;Opties...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>&amp;Verbergen</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Wilt u er nu een paar kiezen?</translation>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>Uw &amp;klokken:</translation>
     </message>
     <message>

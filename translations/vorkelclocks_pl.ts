@@ -188,7 +188,7 @@
         <translation>&amp;Zegar:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>Da&amp;ta i godzina (w formacie 24-godzinnym):</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Zamknięcie tego okna kończy działanie programu.</translation>
         <translation>&amp;Opcje...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>&amp;Ukryj</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Czy chcesz je wybrać teraz?</translation>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>Twoje &amp;zegary:</translation>
     </message>
     <message>

@@ -188,7 +188,7 @@
         <translation>Re&amp;lógio a usar:</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>Da&amp;ta e hora (no formato de 24 horas):</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Fechar esta janela encerra o programa.</translation>
         <translation>&amp;Opções...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>O&amp;cultar</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Deseja escolher agora?</translation>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>Seus &amp;relógios:</translation>
     </message>
     <message>

@@ -188,7 +188,7 @@
         <translation>使用的时钟(&amp;C)：</translation>
     </message>
     <message>
-        <source>&amp;Date and time (in 24-hour format):</source>
+        <source>Date and ti&amp;me (in 24-hour format):</source>
         <translation>日期和时间（24 小时制）(&amp;I)：</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ Closing this window ends the program.</source>
         <translation>选项(&amp;O)...</translation>
     </message>
     <message>
-        <source>&amp;Hide</source>
+        <source>Hi&amp;de</source>
         <translation>隐藏(&amp;H)</translation>
     </message>
     <message>
@@ -567,7 +567,7 @@ Would you like to choose some now?</source>
 <context>
     <name>TZonesPage</name>
     <message>
-        <source>Your &amp;clocks:</source>
+        <source>&amp;Your clocks:</source>
         <translation>您的时钟(&amp;C)：</translation>
     </message>
     <message>

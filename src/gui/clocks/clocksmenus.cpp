@@ -22,7 +22,7 @@ TClocksMenus CreateClocksMenus(TClocksForm &form)
         window.addAction(TClocksForm::tr("&Info on XXX..."), &form, &TClocksForm::InfoOnClick);
     window.setDefaultAction(menus.InfoOn);
     window.addAction(TClocksForm::tr("&Options..."), &form, &TClocksForm::OpenOptions);
-    window.addAction(TClocksForm::tr("&Hide"), &form, &TClocksForm::HideClocks);
+    window.addAction(TClocksForm::tr("Hi&de"), &form, &TClocksForm::HideClocks);
     window.addSeparator();
     window.addAction(TClocksForm::tr("&About..."), &form, &TClocksForm::AboutRequested);
     window.addAction(TClocksForm::tr("&Help"), &form, &TClocksForm::HelpClick);

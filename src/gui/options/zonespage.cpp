@@ -120,7 +120,13 @@ void TZonesPage::SetUp(const TTimeZoneList &zones, TOptionsData &options, TClock
     connect(ui.LstZones, &QListView::doubleClicked, this, &TZonesPage::AddChosenZone);
     connect(ui.ChkSortByName, &QCheckBox::clicked, this, &TZonesPage::ChangeZoneOrder);
     connect(ui.BtnAddToClocks, &QPushButton::clicked, this, &TZonesPage::AddChosenZone);
-    connect(ui.EditZoneSearch, &TZoneSearchBox::AddRequested, this, &TZonesPage::AddChosenZone);
+    // Enter in the search box adds and leaves the focus there, the text
+    // selected, so the next city typed starts a new search.
+    connect(ui.EditZoneSearch, &TZoneSearchBox::AddRequested, this, [this] {
+        AddChosenZone();
+        FUi->EditZoneSearch->setFocus(Qt::OtherFocusReason);
+        FUi->EditZoneSearch->selectAll();
+    });
     connect(ui.EditZoneSearch, &TZoneSearchBox::FindRequested, this, &TZonesPage::Wanted);
     connect(ui.EditZoneSearch, &TZoneSearchBox::SearchEnded, this, &TZonesPage::ShowZoneInfo);
     // A choice shows itself; no match leaves the info box empty, not on the
@@ -175,6 +181,12 @@ bool TZonesPage::eventFilter(QObject *watched, QEvent *event)
         if (key->modifiers() == Qt::ControlModifier &&
             (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
             MoveSelectedClock(key->key() == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+        // Delete does what the remove button next to the list does.
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier &&
+            SelectedClockIndex() >= 0) {
+            RemoveSelectedClock();
             return true;
         }
     }

@@ -538,6 +538,24 @@ private Q_SLOTS:
         QCOMPARE(c.CmbRegions()->findText(u"(Search results)"_s), -1);
     }
 
+    // Enter keeps the focus in the search box, so one city after another
+    // is typed and added without reaching for the mouse.
+    void searchAfterEnter()
+    {
+        Open()->show();
+        QVERIFY(QTest::qWaitForWindowActive(FForm));
+        const TZoneFormControls c(FForm);
+        c.EditZoneSearch()->setFocus();
+        for (const QString &city : {u"tokyo"_s, u"mumbai"_s}) {
+            QTest::keyClicks(QApplication::focusWidget(), city);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(FForm->ClockCount(), 2);
+        QCOMPARE(FForm->ClockAt(0)->Name, u"Asia/Tokyo"_s);
+        QCOMPARE(FForm->ClockAt(1)->Title, u"Mumbai"_s);
+        QVERIFY(c.EditZoneSearch()->hasFocus());
+    }
+
     // Ctrl+F on another tab comes back to the search box.
     void findFromAnotherTab()
     {
@@ -574,16 +592,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("removed");
         QTest::addColumn<int>("selected");
-        QTest::newRow("last: the new last") << 3 << 2 << 1;
-        QTest::newRow("middle: the one moving up") << 3 << 1 << 1;
-        QTest::newRow("first") << 3 << 0 << 0;
-        QTest::newRow("only: no clock") << 1 << 0 << -1;
+        QTest::addColumn<bool>("byKey"); // Delete on the list instead of the button
+        QTest::newRow("last: the new last") << 3 << 2 << 1 << false;
+        QTest::newRow("middle: the one moving up") << 3 << 1 << 1 << false;
+        QTest::newRow("first") << 3 << 0 << 0 << false;
+        QTest::newRow("only: no clock") << 1 << 0 << -1 << false;
+        QTest::newRow("Delete, middle") << 3 << 1 << 1 << true;
+        QTest::newRow("Delete, only") << 1 << 0 << -1 << true;
     }
     void remove()
     {
         QFETCH(int, count);
         QFETCH(int, removed);
         QFETCH(int, selected);
+        QFETCH(bool, byKey);
         const QStringList zones = {QStringLiteral("Asia/Tokyo"), QStringLiteral("Europe/London"),
                                    QStringLiteral("Australia/Sydney")};
         SeedClocks(zones.mid(0, count), QStringLiteral("A;B;C").left(2 * count - 1));
@@ -593,7 +615,11 @@ private Q_SLOTS:
             titles.append(FForm->ClockAt(i)->Title);
         }
         FForm->SelectClock(removed);
-        Controls(FForm).BtnRemoveClock()->click();
+        if (byKey) {
+            QTest::keyClick(Controls(FForm).LstClocks(), Qt::Key_Delete);
+        } else {
+            Controls(FForm).BtnRemoveClock()->click();
+        }
         titles.removeAt(removed);
         QCOMPARE(FForm->ClockCount(), count - 1);
         QCOMPARE(Controls(FForm).CmbAlarmClocks()->count(), count - 1);
