@@ -1,6 +1,7 @@
 #include "clocklistmodel.h"
 
 #include "core/options/optionsdata.h"
+#include "core/time/clocksource.h"
 #include "core/zones/timezone.h"
 #include "core/zones/timezonelist.h"
 #include "core/zones/zonetexts.h"
@@ -20,7 +21,12 @@ QString TClockListModel::EntryText(const TCustomisedTimeZone &clock) const
     if (clock.UnknownZone) {
         return UnknownZoneTitle(clock.Title); // its offset is unknown too
     }
-    return ByName() ? ZoneEntryText(clock, clock.Title, true) : clock.TitleWithOffset();
+    // The offset the clock shows now, daylight time's in summer, as its
+    // window does.
+    const int offset = ClockOffsetAt(clock, clock.UseDaylight, NowUTC()).Offset;
+    // By offset, a clock whose title is being typed anew reads as its city.
+    const bool city = clock.Title.isEmpty() && !ByName();
+    return ZoneEntryText(city ? clock.CityName() : clock.Title, offset, ByName());
 }
 
 TCustomisedTimeZone *TClockListModel::ClockAt(const QModelIndex &index) const
@@ -90,7 +96,7 @@ bool TClockListModel::setData(const QModelIndex &index, const QVariant &value, i
     }
     if (role == UseDaylightRole) {
         clock->UseDaylight = value.toBool();
-        Q_EMIT dataChanged(index, index, {UseDaylightRole});
+        Q_EMIT dataChanged(index, index, {Qt::DisplayRole, UseDaylightRole}); // its offset
         return true;
     }
     return false;

@@ -29,8 +29,8 @@ public:
 
     // Shows the clocks of data anew, after data loaded another list.
     void Reload();
-    // An entry reads "Title (GMT +h:mm)" when zones are shown by name, the
-    // clock's title with its offset in the clocks window's way otherwise.
+    // An entry reads "Title (GMT +h:mm)" when zones are shown by name,
+    // "(GMT +h:mm) Title" otherwise: the offset the clock shows now.
     QString EntryText(const TCustomisedTimeZone &clock) const;
     TCustomisedTimeZone *ClockAt(const QModelIndex &index) const;
 

@@ -23,14 +23,21 @@ struct ZoneTexts
 
 } // namespace
 
+TClockOffset ClockOffsetAt(const TTimeZone &zone, bool useDaylight, TDateTime utc)
+{
+    if (useDaylight) {
+        return {zone.AbbrAt(utc), zone.OffsetAt(utc)};
+    }
+    return {zone.StandardAbbr, zone.StandardOffsetTotal()};
+}
+
 QString ClockStateText(const TTimeZone &zone, bool useDaylight, TDateTime utc)
 {
+    const TClockOffset shown = ClockOffsetAt(zone, useDaylight, utc);
     if (useDaylight && zone.IsDaylightAt(utc)) {
-        return ZoneTexts::tr("Daylight time (%1, %2)")
-            .arg(zone.AbbrAt(utc), GMTText(zone.OffsetAt(utc), true));
+        return ZoneTexts::tr("Daylight time (%1, %2)").arg(shown.Abbr, GMTText(shown.Offset, true));
     }
-    return ZoneTexts::tr("Standard time (%1)")
-        .arg(useDaylight ? zone.AbbrAt(utc) : zone.StandardAbbr);
+    return ZoneTexts::tr("Standard time (%1)").arg(shown.Abbr);
 }
 
 QString ZoneRulesText(const TTimeZone &zone)
@@ -106,9 +113,7 @@ QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc)
             lines << next;
         }
     }
-    // A clock that ignores daylight time shows standard time all year.
-    const std::int64_t offset =
-        useDaylight ? zone.OffsetAt(utc) : std::int64_t(zone.UTCOffset) + zone.StandardOffset;
+    const std::int64_t offset = ClockOffsetAt(zone, useDaylight, utc).Offset;
     const int local = TClockSource::Current().LocalOffsetSecs(UnixMSecsFromDateTime(utc)) / 60;
     lines << DifferenceText(offset - local);
     return lines.join(u'\n');
@@ -126,8 +131,13 @@ QString OffsetText(int minutes)
 
 QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName)
 {
-    const QString offset = GMTText(zone.StandardOffsetTotal(), true);
-    return byName ? name + u" ("_s + offset + u')' : u'(' + offset + u") "_s + name;
+    return ZoneEntryText(name, zone.StandardOffsetTotal(), byName);
+}
+
+QString ZoneEntryText(const QString &name, int offset, bool byName)
+{
+    const QString gmt = GMTText(offset, true);
+    return byName ? name + u" ("_s + gmt + u')' : u'(' + gmt + u") "_s + name;
 }
 
 QString ZoneTimeOfDayFormat()

@@ -18,6 +18,18 @@ QString GMTText(int minutes, bool omitZero);
 // A zone's entry in the lists under name: "London (GMT)" by name,
 // "(GMT) London" by offset; the standard offset, whatever the date.
 QString ZoneEntryText(const TTimeZone &zone, const QString &name, bool byName);
+// The same entry with an offset in minutes east of UTC.
+QString ZoneEntryText(const QString &name, int offset, bool byName);
+
+// What a clock of a zone shows at a UTC moment: the abbreviation and offset
+// (minutes east of UTC) in force, standard time's all year for a clock that
+// ignores daylight time.
+struct TClockOffset
+{
+    QString Abbr;
+    int Offset = 0;
+};
+TClockOffset ClockOffsetAt(const TTimeZone &zone, bool useDaylight, TDateTime utc);
 // The time of day in the zone sentences: "hh:nn ampm" ("02:00 AM"), or the
 // translation's own format where a 12-hour clock is not the custom.
 QString ZoneTimeOfDayFormat();

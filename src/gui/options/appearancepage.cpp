@@ -5,6 +5,7 @@
 #include "core/options/optionsdata.h"
 #include "core/time/datetimeformat.h"
 #include "core/time/formatsettings.h"
+#include "gui/options/accessiblenames.h"
 #include "gui/options/contexthelp.h"
 #include "gui/widgets/clockfont.h"
 #include "gui/widgets/messagedialog.h"
@@ -104,6 +105,14 @@ TAppearancePage::TAppearancePage(QWidget *parent)
         dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     }
     FUi->PickerAlarmDate->setDisplayFormat(dateFormat);
+
+    NameGroupByTitle(FUi->GroupAppearance);
+    NameGroupByTitle(FUi->GroupAlarm);
+    // Both format boxes share the label "Format:"; the date box has none,
+    // and would be named after its group.
+    FUi->CmbDateFormat->setAccessibleName(tr("Date format"));
+    FUi->CmbTimeFormat->setAccessibleName(tr("Time format"));
+    FUi->PickerAlarmDate->setAccessibleName(tr("Alarm date"));
 
     SetHelpTopic(FUi->ChkShowDate, 301);
     SetHelpTopic(FUi->CmbDateFormat, 301);

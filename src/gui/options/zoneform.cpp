@@ -2,6 +2,7 @@
 
 #include "core/options/clocklistmodel.h"
 #include "core/settings/autostart.h"
+#include "gui/options/accessiblenames.h"
 #include "gui/options/contexthelp.h"
 #include "gui/widgets/branding.h"
 #include "gui/widgets/brandpainting.h"
@@ -29,6 +30,7 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setFont(DesignFont());
+    NameComboBoxesByLabel();
     FUi->setupUi(this);
 
     // The buttons by role, in the desktop's order, as they always read and

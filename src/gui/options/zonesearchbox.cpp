@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 namespace {
 
@@ -24,6 +25,12 @@ TZoneSearchBox::TZoneSearchBox(QWidget *parent) : QLineEdit(parent)
     // Screen readers name an edit box by its label; this one has only the hint.
     setAccessibleName(placeholderText());
     setClearButtonEnabled(true);
+    // Qt's clear button has a picture and no name.
+    if (auto *clear = findChild<QToolButton *>()) {
+        clear->setObjectName(QStringLiteral("BtnClearSearch"));
+        clear->setAccessibleName(tr("Clear the search"));
+        clear->setToolTip(clear->accessibleName());
+    }
     connect(this, &QLineEdit::textChanged, this, &TZoneSearchBox::Search);
     FSettle.setSingleShot(true);
     FSettle.setInterval(SettleMSecs);

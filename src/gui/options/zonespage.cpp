@@ -9,6 +9,7 @@
 #include "core/zones/timezone.h"
 #include "core/zones/timezonelist.h"
 #include "core/zones/zonetexts.h"
+#include "gui/options/accessiblenames.h"
 #include "gui/options/contexthelp.h"
 #include "ui_zonespage.h"
 
@@ -324,14 +325,14 @@ void TZonesPage::ShowZoneInfo()
     };
     if (zone == nullptr) {
         // Only an empty zone list gets here: show that there is nothing to show.
-        FUi->InfoBox->setTitle(tr(" (no zone) "));
+        SetGroupTitle(FUi->InfoBox, tr(" (no zone) "));
         FUi->PreviewClock->hide();
         FUi->LblOffset->clear();
         showStandardOnly();
         return;
     }
     FUi->PreviewClock->show();
-    FUi->InfoBox->setTitle(u' ' + zone->Name + u' ');
+    SetGroupTitle(FUi->InfoBox, u' ' + zone->Name + u' ');
     if (const auto *clock = dynamic_cast<const TCustomisedTimeZone *>(zone);
         clock != nullptr && clock->UnknownZone) {
         showStandardOnly();
@@ -494,7 +495,7 @@ void TZonesPage::ShowSelectedClock()
 {
     TCustomisedTimeZone *clock = SelectedClock();
     if (clock == nullptr) {
-        FUi->BoxClock->setTitle(tr(" (no clock) "));
+        SetGroupTitle(FUi->BoxClock, tr(" (no clock) "));
         FUi->BtnRemoveClock->setEnabled(false);
         FUi->EditClockTitle->setEnabled(false);
         FUi->EditClockTitle->clear();
@@ -508,12 +509,19 @@ void TZonesPage::ShowSelectedClock()
     FUi->ChkClockUseDaylight->setEnabled(clock->ObservesDaylight());
     FUi->ChkClockUseDaylight->setChecked(clock->ObservesDaylight() && clock->UseDaylight);
     if (clock->UnknownZone) {
-        FUi->BoxClock->setTitle(u' ' + UnknownZoneTitle(clock->CityName()) + u' ');
+        SetGroupTitle(FUi->BoxClock, u' ' + UnknownZoneTitle(clock->CityName()) + u' ');
         return;
     }
-    FUi->BoxClock->setTitle(u' ' + clock->CityName() + QStringLiteral(" (") + clock->StandardAbbr +
-                            QStringLiteral(", ") + GMTText(clock->StandardOffsetTotal(), false) +
-                            QStringLiteral(") "));
+    ShowClockCaption(*clock);
+}
+
+void TZonesPage::ShowClockCaption(const TCustomisedTimeZone &clock)
+{
+    // What the clock shows now: daylight time's abbreviation in summer.
+    const TClockOffset now = ClockOffsetAt(clock, clock.UseDaylight, NowUTC());
+    SetGroupTitle(FUi->BoxClock, u' ' + clock.CityName() + QStringLiteral(" (") + now.Abbr +
+                                     QStringLiteral(", ") + GMTText(now.Offset, false) +
+                                     QStringLiteral(") "));
 }
 
 void TZonesPage::RemoveSelectedClock()
@@ -572,6 +580,7 @@ void TZonesPage::SetSelectedClockDaylight()
     if (FClockModel->setData(FClockModel->index(SelectedClockIndex()),
                              FUi->ChkClockUseDaylight->isChecked(),
                              TClockListModel::UseDaylightRole)) {
+        ShowClockCaption(*SelectedClock());
         Q_EMIT Edited();
     }
 }

@@ -86,6 +86,8 @@ private:
     void SelectZoneRow(int row);
 
     void ShowSelectedClock();
+    // The clock box's caption: the clock's city, abbreviation and offset now.
+    void ShowClockCaption(const TCustomisedTimeZone &clock);
     void RemoveSelectedClock();
     // Ctrl+Up/Down: the selected clock one place up (-1) or down (1).
     void MoveSelectedClock(int step);

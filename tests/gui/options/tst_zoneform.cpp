@@ -266,11 +266,12 @@ private Q_SLOTS:
         QTest::newRow("no clocks: all zones, the first selected")
             << QStringList() << QString() << QStringLiteral("(List all zones)")
             << QStringLiteral("Atlantic/Azores") << QStringList();
+        // Sydney's clock on daylight time in March, as its window shows it.
         QTest::newRow("clocks: the first clock's region and zone")
             << QStringList{QStringLiteral("Australia/Sydney"), QStringLiteral("Europe/London")}
             << QStringLiteral("Home;Work") << QStringLiteral("Australia")
             << QStringLiteral("Australia/Sydney")
-            << QStringList{QStringLiteral("Home (GMT +10:00)"), QStringLiteral("Work (GMT)")};
+            << QStringList{QStringLiteral("Home (GMT +11:00)"), QStringLiteral("Work (GMT)")};
         QTest::newRow("a zone without a slash is a region of its own")
             << QStringList{QStringLiteral("UTC")} << QStringLiteral("Base") << QStringLiteral("UTC")
             << QStringLiteral("UTC") << QStringList{QStringLiteral("Base (GMT)")};
@@ -384,13 +385,13 @@ private Q_SLOTS:
                      QStringLiteral("(GMT +9:00) Tokyo"), QStringLiteral("(GMT +10:00) Sydney")}));
         QCOMPARE(FForm->SelectedZone()->Name, QStringLiteral("Asia/Tokyo"));
         QCOMPARE(Texts(Controls(FForm).LstClocks()),
-                 (QStringList{QStringLiteral("(GMT +10:00) Home"), QStringLiteral("(GMT) Work")}));
+                 (QStringList{QStringLiteral("(GMT +11:00) Home"), QStringLiteral("(GMT) Work")}));
         QVERIFY(Controls(FForm).BtnApply()->isEnabled());
         Controls(FForm).ChkSortByName()->click();
         QCOMPARE(Texts(Controls(FForm).LstZones()).first(), QStringLiteral("Azores (GMT -1:00)"));
         QCOMPARE(FForm->SelectedZone()->Name, QStringLiteral("Asia/Tokyo"));
         QCOMPARE(Texts(Controls(FForm).LstClocks()),
-                 (QStringList{QStringLiteral("Home (GMT +10:00)"), QStringLiteral("Work (GMT)")}));
+                 (QStringList{QStringLiteral("Home (GMT +11:00)"), QStringLiteral("Work (GMT)")}));
     }
 
     void storedOrderOnOpening()
@@ -459,8 +460,8 @@ private Q_SLOTS:
         AddZone(QStringLiteral("Sydney (GMT +10:00)"));
         AddZone(QStringLiteral("Tokyo (GMT +9:00)"));
         QCOMPARE(Texts(Controls(FForm).LstClocks()),
-                 (QStringList{QStringLiteral("Sydney (GMT +10:00)"),
-                              QStringLiteral("Sydney (GMT +10:00)"),
+                 (QStringList{QStringLiteral("Sydney (GMT +11:00)"),
+                              QStringLiteral("Sydney (GMT +11:00)"),
                               QStringLiteral("Tokyo (GMT +9:00)")}));
         QCOMPARE(FForm->SelectedClockIndex(), 2);
         QVERIFY(FForm->ClockAt(0) != FForm->ClockAt(1));
@@ -760,6 +761,40 @@ private Q_SLOTS:
         QTest::keyClick(Controls(FForm).EditClockTitle(), Qt::Key_Return);
         QCOMPARE(ReadSettingString(Key, QStringLiteral("Clocks"), QString()),
                  QStringLiteral("Office;London"));
+    }
+
+    // The list and the clock's caption tell the abbreviation and offset the
+    // clock shows now, as its window does.
+    void offsetInForce_data()
+    {
+        QTest::addColumn<TDateTime>("now");
+        QTest::addColumn<bool>("useDaylight");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("caption");
+        // 1 July 2026: Berlin on CEST since 29 March.
+        QTest::newRow("summer") << EncodeDateTime(2026, 7, 1, 12, 0, 0, 0) << true
+                                << u"Home (GMT +2:00)"_s << u" Berlin (CEST, GMT +2:00) "_s;
+        QTest::newRow("winter") << EncodeDateTime(2026, 1, 15, 12, 0, 0, 0) << true
+                                << u"Home (GMT +1:00)"_s << u" Berlin (CET, GMT +1:00) "_s;
+        QTest::newRow("summer, daylight time ignored")
+            << EncodeDateTime(2026, 7, 1, 12, 0, 0, 0) << false << u"Home (GMT +1:00)"_s
+            << u" Berlin (CET, GMT +1:00) "_s;
+    }
+    void offsetInForce()
+    {
+        QFETCH(TDateTime, now);
+        QFETCH(bool, useDaylight);
+        QFETCH(QString, entry);
+        QFETCH(QString, caption);
+        FClock->SetUTC(now);
+        SeedClocks({u"Europe/Berlin"_s}, u"Home"_s);
+        Open();
+        const TZoneFormControls c(FForm);
+        if (!useDaylight) {
+            c.ChkClockUseDaylight()->click();
+        }
+        QCOMPARE(Texts(c.LstClocks()), QStringList{entry});
+        QCOMPARE(c.BoxClock()->title(), caption);
     }
 
     void daylightPerClock()
@@ -1203,33 +1238,60 @@ private Q_SLOTS:
         }
     }
 
-    // A screen reader names a control after the label in front of it, or
-    // (a combo box, whose name is its text on Linux) reads the label with it.
+    // A screen reader names a control after the label in front of it, or by
+    // a name of its own where a label would not say enough; a combo box is
+    // named so too (Qt names it after its entry on Linux), its entry its
+    // value; groups without the spaces around their captions.
     void accessibleNames_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("name"); // empty: not checked
-        QTest::newRow("the clock list") << u"LstClocks"_s << QString() << u"Your clocks:"_s;
-        QTest::newRow("the region box") << u"CmbRegions"_s << u"LblTimeZones"_s << QString();
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::newRow("the clock list")
+            << u"LstClocks"_s << QString() << u"Your clocks:"_s << int(QAccessible::List);
+        QTest::newRow("the region box") << u"CmbRegions"_s << u"LblTimeZones"_s << u"Time zones:"_s
+                                        << int(QAccessible::ComboBox);
         QTest::newRow("the zone list, under the region box's label")
-            << u"LstZones"_s << QString() << u"Time zones:"_s;
-        QTest::newRow("the clock's title")
-            << u"EditClockTitle"_s << u"LblClockTitle"_s << u"Clock title:"_s;
+            << u"LstZones"_s << QString() << u"Time zones:"_s << int(QAccessible::List);
+        QTest::newRow("the search's clear button")
+            << u"BtnClearSearch"_s << QString() << u"Clear the search"_s
+            << int(QAccessible::Button);
+        QTest::newRow("the clock's box")
+            << u"BoxClock"_s << QString() << u"(no clock)"_s << int(QAccessible::Grouping);
+        QTest::newRow("the clock's title") << u"EditClockTitle"_s << u"LblClockTitle"_s
+                                           << u"Clock title:"_s << int(QAccessible::EditableText);
+        QTest::newRow("the appearance group")
+            << u"GroupAppearance"_s << QString() << u"Appearance"_s << int(QAccessible::Grouping);
+        QTest::newRow("the date format") << u"CmbDateFormat"_s << u"LblDateFormat"_s
+                                         << u"Date format"_s << int(QAccessible::ComboBox);
+        QTest::newRow("the time format") << u"CmbTimeFormat"_s << u"LblTimeFormat"_s
+                                         << u"Time format"_s << int(QAccessible::ComboBox);
+        QTest::newRow("the alarm group")
+            << u"GroupAlarm"_s << QString() << u"Alarm"_s << int(QAccessible::Grouping);
+        QTest::newRow("the alarm's clock") << u"CmbAlarmClocks"_s << u"LblAlarmClock"_s
+                                           << u"Clock to use:"_s << int(QAccessible::ComboBox);
         QTest::newRow("the alarm time")
-            << u"EditAlarmTime"_s << u"LblAlarmMoment"_s << u"Date and time (in 24-hour format):"_s;
+            << u"EditAlarmTime"_s << u"LblAlarmMoment"_s << u"Date and time (in 24-hour format):"_s
+            << int(QAccessible::EditableText);
+        QTest::newRow("the alarm date, not its group's caption")
+            << u"PickerAlarmDate"_s << QString() << u"Alarm date"_s << int(QAccessible::SpinBox);
     }
     void accessibleNames()
     {
         QFETCH(QString, control);
         QFETCH(QString, label);
         QFETCH(QString, name);
+        QFETCH(int, role);
         Open();
-        QAccessibleInterface *face =
-            QAccessible::queryAccessibleInterface(FForm->findChild<QWidget *>(control));
+        QWidget *widget = FForm->findChild<QWidget *>(control);
+        QVERIFY(widget != nullptr);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(face != nullptr);
-        if (!name.isEmpty()) {
-            QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(int(face->role()), role);
+        if (const auto *combo = qobject_cast<QComboBox *>(widget)) {
+            QCOMPARE(face->text(QAccessible::Value), combo->currentText());
         }
         if (!label.isEmpty()) {
             QStringList labelledBy;
