@@ -9,7 +9,7 @@ void ChooseDisplayPlatform();
 // windows are placed by the compositor, which never tells where.
 bool NativeWayland();
 
-// Makes Tahoma, the windows' design font, available when the system has
+// Makes Tahoma, the clocks' design font, available when the system has
 // none but Debian's metric-compatible copy is installed. Call after the
 // application object exists and before any window is built.
 void RegisterDesignFont();

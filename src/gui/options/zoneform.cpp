@@ -10,6 +10,7 @@
 #include "gui/widgets/watermarkbox.h"
 #include "ui_zoneform.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -17,9 +18,30 @@
 #include <algorithm>
 
 namespace {
-QFont DesignFont()
+// The forms' minimum sizes are the design's, in pixels, which hold at a small
+// font only; an explicit minimum also overrides what a control asks for, so a
+// button would keep its design height and cut its text in a larger font.
+// Each control gets at least what its own hints ask for in the dialog's font.
+void GrowDesignMinimums(QWidget *window)
 {
-    return QFont(QStringLiteral("Tahoma"), 8);
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QSize design = control->minimumSize();
+        if (design.isNull()) {
+            continue; // none set: the layout asks the control itself
+        }
+        const QSizePolicy policy = control->sizePolicy();
+        const QSize hint = control->sizeHint();
+        const QSize least = control->minimumSizeHint();
+        const int width = policy.horizontalPolicy() & QSizePolicy::ShrinkFlag
+                              ? least.width()
+                              : std::max(hint.width(), least.width());
+        const int height = policy.verticalPolicy() & QSizePolicy::ShrinkFlag
+                               ? least.height()
+                               : std::max(hint.height(), least.height());
+        // A dimension the design left at 0 stays the layout's to decide.
+        control->setMinimumSize(design.width() > 0 ? std::max(design.width(), width) : 0,
+                                design.height() > 0 ? std::max(design.height(), height) : 0);
+    }
 }
 } // namespace
 
@@ -29,7 +51,8 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
-    setFont(DesignFont());
+    // The dialog keeps the desktop's font and size (the application font),
+    // which users who need larger text have chosen; its layouts grow with it.
     NameComboBoxesByLabel();
     FUi->setupUi(this);
 
@@ -73,11 +96,17 @@ TZoneForm::TZoneForm(const QString &zoneFile, const TClocksState &shown, QWidget
     connect(FHelp, &TContextHelp::PopupRequested, this, &TZoneForm::HelpPopupRequested);
     // The strip is painted for its size, which follows the dialog's width.
     FUi->BrandStrip->installEventFilter(this);
+    // Room for the address in bold in a large desktop font, the design's
+    // height in a small one.
+    QFont bold = font();
+    bold.setBold(true);
+    FUi->BrandStrip->setFixedHeight(std::max(26, QFontMetrics(bold).height() + 8));
 
     FUi->Tabs->setCurrentWidget(FUi->TabClocks);
     FShownPage = FUi->TabClocks;
     SetModified(false);
-    // As small as the texts allow: the design's size at the design font.
+    GrowDesignMinimums(this);
+    // As small as the texts allow.
     resize(minimumSizeHint());
     layout()->activate();
     // The strip is painted when it is first shown: its resize arrives then.

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -131,6 +132,63 @@ private Q_SLOTS:
                 QVERIFY2(page->rect().contains(inPage) || !child->isVisibleTo(page),
                          qPrintable(child->objectName()));
             }
+        }
+    }
+
+    // The dialog takes the desktop's font and size (the application font),
+    // and each text has the room it asks for, on every page and at every
+    // size a user may choose.
+    void desktopFont_data()
+    {
+        QTest::addColumn<int>("points");
+        for (const int points : {8, 11, 14, 16}) {
+            QTest::addRow("%d pt", points) << points;
+        }
+    }
+    void desktopFont()
+    {
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        QFont desktop = before;
+        desktop.setPointSize(points);
+        QApplication::setFont(desktop);
+        SeedClocks({u"Australia/Sydney"_s, u"Europe/London"_s}, u"Home;Work"_s);
+        Open()->show();
+        const TZoneFormControls c(FForm);
+        // The alarm's texts shown too: its clock, time and date.
+        c.ChkSetAlarm()->click();
+        for (QWidget *page : {c.TabClocks(), c.TabAppearance(), c.TabAbout()}) {
+            c.Tabs()->setCurrentWidget(page);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (const QWidget *child : page->findChildren<QWidget *>()) {
+                // The clock font is the user's own choice, shown in its face.
+                if (!child->isVisibleTo(FForm) || child == c.LblFont() ||
+                    child == c.PreviewClock() ||
+                    !(child->inherits("QLabel") || child->inherits("QAbstractButton") ||
+                      child->inherits("QComboBox") || child->inherits("QGroupBox") ||
+                      child->inherits("QAbstractSpinBox"))) {
+                    continue;
+                }
+                const QString name = page->objectName() + u'/' + child->objectName();
+                QVERIFY2(child->font().pointSize() == points, qPrintable(name));
+                // A group needs room for its caption and its controls' least.
+                const QSize hint =
+                    child->inherits("QGroupBox") ? child->minimumSizeHint() : child->sizeHint();
+                // Wrapped text takes the lines its width leaves it.
+                const bool fits =
+                    child->hasHeightForWidth()
+                        ? child->height() >= child->heightForWidth(child->width())
+                        : child->width() >= hint.width() && child->height() >= hint.height();
+                QVERIFY2(fits, qPrintable(name + u": %1x%2 for %3x%4"_s.arg(child->width())
+                                                     .arg(child->height())
+                                                     .arg(hint.width())
+                                                     .arg(hint.height())));
+            }
+        }
+        for (const QPushButton *button : {c.BtnOK(), c.BtnCancel(), c.BtnApply(), c.BtnHelp()}) {
+            QCOMPARE(button->font().pointSize(), points);
+            QVERIFY(button->width() >= button->sizeHint().width());
         }
     }
 
