@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 Stattdessen auf %1 am %4 stellen?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Uhrzeitformat</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Weckdatum</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Suchergebnisse)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Suche leeren</translation>
     </message>
 </context>
 <context>

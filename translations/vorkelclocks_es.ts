@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 ¿Programarla para las %1 del %4?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato de la fecha</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Formato de la hora</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Fecha de la alarma</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Would you like to choose some now?</source>
     <message>
         <source>(Search results)</source>
         <translation>(Resultados de la búsqueda)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Borrar la búsqueda</translation>
     </message>
 </context>
 <context>

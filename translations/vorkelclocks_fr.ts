@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 La régler plutôt à %1 le %4&#xa0;?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format de la date</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Format de l’heure</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Date de l’alarme</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Voulez-vous en choisir maintenant&#xa0;?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Résultats de la recherche)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Effacer la recherche</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 Impostarla invece per le %1 del %4?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato della data</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Formato dell’ora</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Data della sveglia</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Sceglierne adesso?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Risultati della ricerca)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Cancella la ricerca</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 代わりに %4 %1 に設定しますか?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>日付の形式</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>時刻の形式</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>アラームの日付</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Would you like to choose some now?</source>
     <message>
         <source>(Search results)</source>
         <translation>(検索結果)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>検索をクリア</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 Wilt u hem in plaats daarvan op %1 op %4 zetten?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumnotatie</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Tijdnotatie</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Datum van de wekker</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Wilt u er nu een paar kiezen?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Zoekresultaten)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Zoekopdracht wissen</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 Czy ustawić go na %1, %4?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format daty</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Format godziny</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Data budzika</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Czy chcesz je wybrać teraz?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Wyniki wyszukiwania)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Wyczyść wyszukiwanie</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 Defini-lo para %1 em %4?</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato da data</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Formato da hora</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>Data do alarme</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Deseja escolher agora?</translation>
     <message>
         <source>(Search results)</source>
         <translation>(Resultados da pesquisa)</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Limpar a pesquisa</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,18 @@ Set it for %1 on %4 instead?</source>
 
 改为设置为 %4 %1 吗？</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>日期格式</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>时间格式</translation>
+    </message>
+    <message>
+        <source>Alarm date</source>
+        <translation>闹钟日期</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>
@@ -562,6 +574,10 @@ Would you like to choose some now?</source>
     <message>
         <source>(Search results)</source>
         <translation>（搜索结果）</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>清除搜索</translation>
     </message>
 </context>
 <context>
