@@ -98,6 +98,7 @@ assert n["hints"]["desktop-entry"] == "example.vorkel.Clocks"
 assert n["timeout"] == 0
 EOF
 import -window root "$shots/alarm-box.png"
+grep -q libcanberra "/proc/$program_pid/maps" || fail "the sound library was not opened"
 level=$(rms 2)
 echo "ringing: RMS $level"
 loud "$level" || fail "no sound while ringing (RMS $level)"

@@ -17,6 +17,8 @@ seed_clocks "DateFormat=dddd d mmmm yyyy" "TimeFormat=hh:nn:ss ampm" \
 
 start_desktop
 start_program
+# The sound library is opened by the first alarm, not carried by every run.
+! grep -q libcanberra "/proc/$program_pid/maps" || fail "libcanberra loaded with no alarm"
 
 # 1. The icon docks, with the hint naming the three cities.
 echo "$docked"

@@ -4,7 +4,10 @@
 #include "core/system/applicationid.h"
 
 #include <QApplication>
+#include <QLibrary>
 #include <canberra.h>
+#include <optional>
+#include <type_traits>
 
 namespace {
 // How often a ringing alarm looks whether its sound has ended. The sound
@@ -15,16 +18,57 @@ constexpr int PauseMSecs = 1000;
 constexpr int BellMSecs = 2000;
 // Any id does: the context plays one sound at a time.
 constexpr std::uint32_t SoundId = 1;
+
+// libcanberra, opened at the first ring rather than at start: with the codecs
+// and the cache it brings it is a third of a megabyte of every session's
+// memory, for a sound most runs never play.
+struct TCanberra
+{
+    decltype(&ca_context_create) Create = nullptr;
+    decltype(&ca_context_destroy) Destroy = nullptr;
+    decltype(&ca_context_change_props) ChangeProps = nullptr;
+    decltype(&ca_context_open) Open = nullptr;
+    decltype(&ca_context_play) Play = nullptr;
+    decltype(&ca_context_playing) Playing = nullptr;
+
+    // Null where the library is missing: the X bell rings instead.
+    static const TCanberra *Get()
+    {
+        static const std::optional<TCanberra> api = []() -> std::optional<TCanberra> {
+            QLibrary library(QStringLiteral("canberra"), 0);
+            if (!library.load())
+                return std::nullopt;
+            const auto resolve = [&library](auto &function, const char *name) {
+                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                    library.resolve(name));
+                return function != nullptr;
+            };
+            TCanberra c;
+            if (!resolve(c.Create, "ca_context_create") ||
+                !resolve(c.Destroy, "ca_context_destroy") ||
+                !resolve(c.ChangeProps, "ca_context_change_props") ||
+                !resolve(c.Open, "ca_context_open") || !resolve(c.Play, "ca_context_play") ||
+                !resolve(c.Playing, "ca_context_playing"))
+                return std::nullopt;
+            return c; // the library stays loaded: QLibrary unloads only when told
+        }();
+        return api ? &*api : nullptr;
+    }
+};
 } // namespace
 
 struct TAlarmSound::TContext
 {
+    const TCanberra &Api;
     ca_context *Handle = nullptr;
+    explicit TContext(const TCanberra &api) : Api(api) {}
     ~TContext()
     {
         if (Handle != nullptr)
-            ca_context_destroy(Handle); // ends the sound server's threads
+            Api.Destroy(Handle); // ends the sound server's threads
     }
+    TContext(const TContext &) = delete;
+    TContext &operator=(const TContext &) = delete;
 };
 
 TAlarmSound::TAlarmSound(QObject *parent) : QObject(parent)
@@ -60,23 +104,26 @@ void TAlarmSound::Stop()
 bool TAlarmSound::Play()
 {
     if (FContext == nullptr) {
-        auto context = std::make_unique<TContext>();
-        if (ca_context_create(&context->Handle) != CA_SUCCESS)
+        const TCanberra *api = TCanberra::Get();
+        if (api == nullptr)
+            return false;
+        auto context = std::make_unique<TContext>(*api);
+        if (api->Create(&context->Handle) != CA_SUCCESS)
             return false;
         const QByteArray name = QApplication::applicationDisplayName().toUtf8();
         const QByteArray id = ApplicationId.toString().toUtf8();
-        ca_context_change_props(context->Handle, CA_PROP_APPLICATION_NAME, name.constData(),
-                                CA_PROP_APPLICATION_ID, id.constData(),
-                                CA_PROP_APPLICATION_ICON_NAME, id.constData(), nullptr);
-        if (ca_context_open(context->Handle) != CA_SUCCESS)
+        api->ChangeProps(context->Handle, CA_PROP_APPLICATION_NAME, name.constData(),
+                         CA_PROP_APPLICATION_ID, id.constData(), CA_PROP_APPLICATION_ICON_NAME,
+                         id.constData(), nullptr);
+        if (api->Open(context->Handle) != CA_SUCCESS)
             return false;
         FContext = std::move(context);
     }
     const QByteArray description = tr("Alarm").toUtf8();
     // "alarm" is the role the sound server gives alarms (volume, routing).
-    return ca_context_play(FContext->Handle, SoundId, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
-                           CA_PROP_EVENT_DESCRIPTION, description.constData(), CA_PROP_MEDIA_ROLE,
-                           "alarm", nullptr) == CA_SUCCESS;
+    return FContext->Api.Play(FContext->Handle, SoundId, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+                              CA_PROP_EVENT_DESCRIPTION, description.constData(),
+                              CA_PROP_MEDIA_ROLE, "alarm", nullptr) == CA_SUCCESS;
 }
 
 void TAlarmSound::CloseContext()
@@ -97,7 +144,7 @@ void TAlarmSound::Tick()
         return;
     }
     int playing = 0;
-    if (ca_context_playing(FContext->Handle, SoundId, &playing) != CA_SUCCESS || playing != 0)
+    if (FContext->Api.Playing(FContext->Handle, SoundId, &playing) != CA_SUCCESS || playing != 0)
         return;
     if (FPausedSince < 0) {
         FPausedSince = elapsed;
