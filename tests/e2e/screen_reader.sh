@@ -2,7 +2,7 @@
 # "World Times" as a screen reader reads it, from the accessibility tree: each
 # clock's title and then its time, clock by clock, and the pin button named
 # by what a press does ("Pin to the desktop", then "Unpin"), in English and
-# in German.
+# in German; and the options dialog's controls by their roles and names.
 #
 # Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
 #     tests/e2e/screen_reader.sh build/ci
@@ -38,6 +38,21 @@ atspi press "World Times" "Pin to the desktop"
 read_window "World Times" "Unpin"
 xdotool key Escape
 xdotool keyup Escape
+
+# The options: combo boxes named by their labels, not by their entries; the
+# alarm date and the search's clear button by names of their own; groups
+# without the spaces around their captions.
+open_options
+roles=$(atspi roles "Vorkel Clocks - Options") || fail "no options dialog in the accessibility tree"
+for expected in "combo box: Time zones:" "push button: Clear the search" "panel: London (GMT, GMT +0:00)" \
+    "panel: Appearance" "combo box: Date format" "combo box: Time format" "panel: Alarm" \
+    "combo box: Clock to use:" "spin button: Alarm date"; do
+    grep -qxF "$expected" <<<"$roles" ||
+        fail "no \"$expected\" in the options (read: $(paste -sd'|' <<<"$roles"))"
+done
+key Escape
+xdotool keyup Escape
+poll 5 gone "^Vorkel Clocks - Options$" || fail "Esc did not close the options"
 kill "$program_pid"
 
 export LANG=de_DE.UTF-8 LANGUAGE=de

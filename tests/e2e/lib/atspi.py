@@ -3,6 +3,7 @@
 a screen reader would.
 
   atspi.py names TITLE        the names of everything in the window TITLE, one a line
+  atspi.py roles TITLE        the same with each one's role first: "combo box: Time zones:"
   atspi.py press TITLE NAME   presses the button NAME in the window TITLE
   atspi.py enter TITLE TEXT   puts TEXT into the focused edit box of the window TITLE, as an
                               input method would (any script, where xdotool must remap keys)
@@ -45,6 +46,10 @@ def main(args):
         for acc in walk(win):
             if acc.name:
                 print(acc.name)
+    elif command == "roles":
+        for acc in walk(win):
+            if acc.name:
+                print(f"{acc.getRoleName()}: {acc.name}")
     elif command == "press":
         for acc in walk(win):
             if acc.getRole() in BUTTONS and acc.name == args[2]:
