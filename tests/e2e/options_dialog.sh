@@ -2,7 +2,8 @@
 # The options dialog on a real X server with a window manager and a tray host:
 # a double click on the tray icon opens "Vorkel Clocks - Options", a zone is
 # added from the keyboard, Apply puts the new clock into "World Times" and the
-# settings file, and both tabs are photographed.
+# settings file, and both tabs are photographed; on a desktop whose font is
+# 14 pt (a GTK desktop's gtk-font-name) the dialog takes that size.
 #
 # Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
 #     tests/e2e/options_dialog.sh build/ci
@@ -56,5 +57,18 @@ xdotool keyup Escape
 poll 5 gone "^Vorkel Clocks - Options$" ||
     fail "Esc did not close the dialog"
 kill -0 "$program_pid" || fail "the program ended with the dialog"
+
+# 6. A GTK desktop hands Qt its font through the GTK platform theme, which Qt
+# picks by itself there: at 14 pt, rather than Qt's own 9 pt, every text and
+# so the dialog grows by about half.
+kill "$program_pid"
+mkdir -p "$XDG_CONFIG_HOME/gtk-3.0"
+printf '[Settings]\ngtk-font-name=DejaVu Sans 14\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
+XDG_CURRENT_DESKTOP=GNOME start_program
+open_options
+read -r _ _ bw bh < <(geometry "$(options_dialog)")
+echo "dialog in a 14 pt desktop font: ${bw}x$bh"
+((bw * 10 >= dw * 13 && bh * 10 >= dh * 12)) || fail "the dialog did not take the desktop's 14 pt font"
+import -window "$(options_dialog)" "$shots/options-clocks-14pt.png"
 
 echo "PASS: options dialog (screenshots in $shots)"
