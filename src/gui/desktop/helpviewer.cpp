@@ -4,6 +4,8 @@
 #include "gui/desktop/windowfront.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 
 THelpViewer::THelpViewer(QWidget *parent) : QTextBrowser(parent)
 {
@@ -15,7 +17,12 @@ THelpViewer::THelpViewer(QWidget *parent) : QTextBrowser(parent)
     if (css.open(QIODevice::ReadOnly))
         document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
     const QFontMetrics fm(font());
-    resize(fm.averageCharWidth() * 80, fm.height() * 36);
+    QSize size(fm.averageCharWidth() * 80, fm.height() * 36);
+    // In a large desktop font the lines would reach past the screen's bottom.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    }
+    resize(size);
 }
 
 void THelpViewer::ShowTopic(const QString &keyword)

@@ -4,7 +4,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +19,7 @@ private Q_SLOTS:
     void keywordPages_data();
     void keywordPages();
     void viewerShowsEachTopicInTurn();
+    void viewerInTheDesktopFont();
     void everyLinkOfTheManualResolves();
     void everyTopicHasAPopup_data();
     void everyTopicHasAPopup();
@@ -56,6 +61,22 @@ void TestHelp::viewerShowsEachTopicInTurn()
     QCOMPARE(viewer.source().fileName(), QStringLiteral("appearance.htm"));
     QVERIFY(!viewer.toPlainText().contains(QStringLiteral("Add a Clock")));
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Vorkel Clocks Help"));
+}
+
+// The manual's text in the desktop's font and size, its window on the screen.
+void TestHelp::viewerInTheDesktopFont()
+{
+    const QFont before = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+    QFont large = before;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    THelpViewer viewer;
+    viewer.ShowTopic(QStringLiteral("AClockList"));
+    const QTextCursor text = viewer.document()->find(QStringLiteral("the time zones on the right"));
+    QVERIFY(!text.isNull());
+    QCOMPARE(text.charFormat().font().pointSize(), 16);
+    QVERIFY(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()));
 }
 
 void TestHelp::everyLinkOfTheManualResolves()
