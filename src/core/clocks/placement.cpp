@@ -50,6 +50,16 @@ qint64 AreaOf(const QRect &r)
     return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
 }
 
+// How far a panel reaches past an icon on its inner side, gap being the
+// icon's distance from the screen edge: as far as that, for panels centre
+// their icons (trayer's 22-pixel icon lies one pixel inside its 24-pixel
+// panel, on either side). An icon farther from the edge than its own size
+// sits in no edge panel, and nothing is added.
+int InnerMargin(int gap, int iconSize)
+{
+    return gap > 0 && gap <= iconSize ? gap : 0;
+}
+
 // A strip along the screen edge nearest to the notification area, reaching
 // across it: what a panel holding it would at least cover.
 QRect StripAround(const QRect &screen, const QRect &notify)
@@ -60,13 +70,22 @@ QRect StripAround(const QRect &screen, const QRect &notify)
     const int toLeft = c.x() - screen.x();
     const int toRight = RightOf(screen) - c.x();
     const int nearest = std::min({toTop, toBottom, toLeft, toRight});
-    if (nearest == toBottom)
-        return QRect(screen.x(), notify.y(), screen.width(), BottomOf(screen) - notify.y());
-    if (nearest == toTop)
-        return QRect(screen.x(), screen.y(), screen.width(), BottomOf(notify) - screen.y());
-    if (nearest == toRight)
-        return QRect(notify.x(), screen.y(), RightOf(screen) - notify.x(), screen.height());
-    return QRect(screen.x(), screen.y(), RightOf(notify) - screen.x(), screen.height());
+    if (nearest == toBottom) {
+        const int top =
+            notify.y() - InnerMargin(BottomOf(screen) - BottomOf(notify), notify.height());
+        return QRect(screen.x(), top, screen.width(), BottomOf(screen) - top);
+    }
+    if (nearest == toTop) {
+        const int bottom = BottomOf(notify) + InnerMargin(notify.y() - screen.y(), notify.height());
+        return QRect(screen.x(), screen.y(), screen.width(), bottom - screen.y());
+    }
+    if (nearest == toRight) {
+        const int left =
+            notify.x() - InnerMargin(RightOf(screen) - RightOf(notify), notify.width());
+        return QRect(left, screen.y(), RightOf(screen) - left, screen.height());
+    }
+    const int right = RightOf(notify) + InnerMargin(notify.x() - screen.x(), notify.width());
+    return QRect(screen.x(), screen.y(), right - screen.x(), screen.height());
 }
 
 } // namespace
@@ -155,6 +174,31 @@ QPoint PlaceWindowNearTray(const QRect &screen, const QRect &available,
     const QPoint local = PlaceNearTray(panel.translated(-offset), notify->translated(-offset),
                                        screen.size(), window);
     return KeptInside(screen, local + offset, window);
+}
+
+qsizetype ScreenHolding(const QRect &notify, const QList<TScreenArea> &screens)
+{
+    qsizetype nearest = -1;
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        const qint64 d = DistanceSquared(screens[i].Geometry, notify.center());
+        if (d < best) {
+            best = d;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+QPoint PlaceWindowNearTray(const QList<TScreenArea> &screens, qsizetype primary,
+                           const std::optional<QRect> &notify, QSize window, QPoint from)
+{
+    qsizetype chosen = notify && !notify->isEmpty() ? ScreenHolding(*notify, screens) : -1;
+    if (chosen < 0)
+        chosen = primary;
+    if (chosen < 0 || chosen >= screens.size())
+        return from;
+    return PlaceWindowNearTray(screens[chosen].Geometry, screens[chosen].Available, notify, window);
 }
 
 QPoint KeepOnScreens(const QRect &window, const QList<TScreenArea> &screens)

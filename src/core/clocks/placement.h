@@ -44,7 +44,8 @@ QRect PanelRect(const QRect &screen, const QRect &available);
 // - panel and notification area known: PlaceNearTray;
 // - only the notification area (or the point clicked on a tray icon) known:
 //   the panel is taken as the strip along the screen edge nearest to it, on
-//   the side the available area shows when it shows one;
+//   the side the available area shows when it shows one, reaching past the
+//   icon inwards as far as the icon lies from the edge;
 // - nothing known: the corner of the available area at the far end of the
 //   panel, where trays usually sit: bottom-right, top-right under a top
 //   panel, bottom-left beside a left one.
@@ -59,6 +60,19 @@ struct TScreenArea
     QRect Geometry;
     QRect Available;
 };
+
+// Which of screens holds the notification area notify: the one its centre
+// lies on, else the nearest (an icon a panel draws past its screen's edge);
+// -1 when there are none.
+qsizetype ScreenHolding(const QRect &notify, const QList<TScreenArea> &screens);
+
+// The same placement on a desktop of several screens: on the screen that
+// holds notify, or on screens[primary] when notify is not known; from when
+// there is no screen. With more than one monitor, X11 reports every
+// screen's available area as the whole screen: the panel then is the strip
+// the icon lies in, as deep on the icon's inner side as on its outer one.
+QPoint PlaceWindowNearTray(const QList<TScreenArea> &screens, qsizetype primary,
+                           const std::optional<QRect> &notify, QSize window, QPoint from);
 
 // Where a window stored at rectangle window goes at start. It stays where it
 // is while it lies wholly on the screens (spanning two side by side counts);

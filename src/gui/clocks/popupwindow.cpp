@@ -6,14 +6,21 @@
 #include <QList>
 #include <QScreen>
 
+namespace {
+QList<TScreenArea> ScreenAreas()
+{
+    QList<TScreenArea> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append({screen->geometry(), screen->availableGeometry()});
+    return screens;
+}
+} // namespace
+
 QPoint BesideTray(const std::optional<QRect> &notify, QSize window, QPoint from)
 {
-    QScreen *screen = notify ? QGuiApplication::screenAt(notify->center()) : nullptr;
-    if (screen == nullptr)
-        screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return from;
-    return PlaceWindowNearTray(screen->geometry(), screen->availableGeometry(), notify, window);
+    return PlaceWindowNearTray(ScreenAreas(),
+                               QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen()),
+                               notify, window, from);
 }
 
 QPoint BesidePanelPoint(QPoint point, QSize window, QPoint from)
@@ -36,10 +43,7 @@ QPoint CentredOnPrimaryScreen(QSize window, QPoint from)
 
 QPoint KeptOnScreens(const QRect &window)
 {
-    QList<TScreenArea> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append({screen->geometry(), screen->availableGeometry()});
-    return KeepOnScreens(window, screens);
+    return KeepOnScreens(window, ScreenAreas());
 }
 
 QPoint KeptInsideItsScreen(const QRect &window)

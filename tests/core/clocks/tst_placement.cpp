@@ -17,6 +17,8 @@ private Q_SLOTS:
     void panelRect();
     void placeWindow_data();
     void placeWindow();
+    void placeOnScreens_data();
+    void placeOnScreens();
     void keepOnScreens_data();
     void keepOnScreens();
     void placeAtPoint_data();
@@ -108,10 +110,22 @@ void TestPlacement::placeWindow_data()
     QTest::newRow("icon in the middle of a bottom panel")
         << screen << QRect(0, 0, 1024, 744) << std::optional<QRect>(QRect(500, 745, 22, 22))
         << window << QPoint(500, 621);
-    // The same tray without a strut: the panel is taken as the strip holding it.
+    // The same tray without a strut: the panel is taken as the strip holding
+    // the icon, which lies a pixel inside it on both sides; the window stands
+    // on the panel, not a pixel over it.
     QTest::newRow("docked icon, no strut")
         << screen << screen << std::optional<QRect>(QRect(500, 745, 22, 22)) << window
-        << QPoint(500, 622);
+        << QPoint(500, 621);
+    QTest::newRow("docked icon, no strut, top panel")
+        << screen << screen << std::optional<QRect>(QRect(500, 1, 22, 22)) << window
+        << QPoint(500, 24);
+    QTest::newRow("docked icon, no strut, right panel")
+        << screen << screen << std::optional<QRect>(QRect(1001, 300, 22, 22)) << window
+        << QPoint(820, 300);
+    // An icon far from every edge (a floating dock) says nothing of a panel.
+    QTest::newRow("icon away from the edges")
+        << screen << screen << std::optional<QRect>(QRect(500, 600, 22, 22)) << window
+        << QPoint(500, 477);
     // A StatusNotifierItem host: a small rectangle at the click.
     QTest::newRow("click on a top panel")
         << screen << QRect(0, 28, 1024, 740) << std::optional<QRect>(QRect(892, 6, 16, 16))
@@ -152,6 +166,57 @@ void TestPlacement::placeWindow()
     QFETCH(QSize, window);
     QFETCH(QPoint, expected);
     QCOMPARE(PlaceWindowNearTray(screen, available, notify, window), expected);
+}
+
+void TestPlacement::placeOnScreens_data()
+{
+    QTest::addColumn<QList<TScreenArea>>("screens");
+    QTest::addColumn<std::optional<QRect>>("notify");
+    QTest::addColumn<QPoint>("expected");
+
+    // Two monitors side by side, the left one taller and primary. With more
+    // than one monitor X11 reports no work area: each screen is available
+    // whole, panels included. trayer's 24-pixel panel at the bottom of the
+    // right one holds the icon a pixel inside it (1001 of 1000..1023).
+    const TScreenArea tall{QRect(0, 0, 1920, 1200), QRect(0, 0, 1920, 1200)};
+    const TScreenArea shortRight{QRect(1920, 0, 1280, 1024), QRect(1920, 0, 1280, 1024)};
+    QTest::newRow("icon on the shorter right screen")
+        << QList{tall, shortRight} << std::optional<QRect>(QRect(3170, 1001, 22, 22))
+        << QPoint(3200 - 180, 1000 - 123);
+    const TScreenArea shortLeft{QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 1024)};
+    const TScreenArea tallRight{QRect(1280, 0, 1920, 1200), QRect(1280, 0, 1920, 1200)};
+    QTest::newRow("icon on the taller right screen")
+        << QList{shortLeft, tallRight} << std::optional<QRect>(QRect(3170, 1177, 22, 22))
+        << QPoint(3200 - 180, 1176 - 123);
+    // Where a desktop reports each work area, the panel is the one it shows.
+    const TScreenArea rightWithPanel{QRect(1920, 0, 1280, 1024), QRect(1920, 0, 1280, 996)};
+    QTest::newRow("right screen's work area known")
+        << QList{tall, rightWithPanel} << std::optional<QRect>(QRect(3170, 1000, 22, 22))
+        << QPoint(3200 - 180, 996 - 123);
+    // An icon a panel draws past its screen's bottom, below the shorter screen.
+    QTest::newRow("icon past the screen's edge")
+        << QList{tall, shortRight} << std::optional<QRect>(QRect(2500, 1020, 22, 22))
+        << QPoint(2500, 1020 - 123);
+    QTest::newRow("nothing known: the primary's corner")
+        << QList{tall, shortRight} << std::optional<QRect>() << QPoint(1920 - 180, 1200 - 123);
+    QTest::newRow("no screens") << QList<TScreenArea>{}
+                                << std::optional<QRect>(QRect(3170, 1001, 22, 22)) << QPoint(7, 9);
+}
+
+void TestPlacement::placeOnScreens()
+{
+    QFETCH(QList<TScreenArea>, screens);
+    QFETCH(std::optional<QRect>, notify);
+    QFETCH(QPoint, expected);
+    const QSize window(180, 123);
+    const QPoint placed = PlaceWindowNearTray(screens, 0, notify, window, QPoint(7, 9));
+    QCOMPARE(placed, expected);
+    if (!notify || screens.isEmpty())
+        return;
+    // Never over the panel below it, never off its screen.
+    const QRect shown(placed, window);
+    QVERIFY(shown.bottom() < notify->top() - (notify->top() == 1001 || notify->top() == 1177));
+    QVERIFY(screens[ScreenHolding(*notify, screens)].Geometry.contains(shown));
 }
 
 void TestPlacement::keepOnScreens_data()
