@@ -183,11 +183,24 @@ QSize TZonedClock::minimumSizeHint() const
     return TextSize();
 }
 
+QColor TZonedClock::ShiftedColor() const
+{
+    // The text faded towards the background: the palette's disabled colour
+    // cannot be trusted to differ (a window that sets its text colour sets it
+    // for every group) or to stay readable (pale grey on grey in light
+    // themes), and the user may have chosen any colour of their own.
+    const QColor text = palette().color(foregroundRole());
+    const QColor back = palette().color(backgroundRole());
+    constexpr double Text = 0.6;
+    const auto mix = [](double a, double b) { return int(Text * a + (1 - Text) * b + 0.5); };
+    return QColor(mix(text.red(), back.red()), mix(text.green(), back.green()),
+                  mix(text.blue(), back.blue()));
+}
+
 void TZonedClock::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(FShiftMinutes != 0 ? palette().color(QPalette::Disabled, QPalette::WindowText)
-                                      : palette().color(foregroundRole()));
+    painter.setPen(FShiftMinutes != 0 ? ShiftedColor() : palette().color(foregroundRole()));
     painter.setFont(font());
     painter.drawText(rect(), TextFlags(), FText);
 }

@@ -52,11 +52,14 @@ public:
     void SetZone(const TTimeZone *zone); // then RefreshTime
 
     // Minutes the shown time is ahead of the present (negative: behind).
-    // A moved clock is drawn in the disabled-text colour, so no one takes it
-    // for the present. Repaints only: the caption follows at the next
+    // A moved clock is drawn in ShiftedColor, so no one takes it for the
+    // present. Repaints only: the caption follows at the next
     // UpdateText/RefreshTime.
     int ShiftMinutes() const { return FShiftMinutes; }
     void SetShiftMinutes(int minutes);
+    // The text colour faded towards the background, in light and dark themes
+    // and whatever colour the user chose for the clocks.
+    QColor ShiftedColor() const;
 
     // Width and height follow the caption (widest line, all lines); the left
     // and top edges stay, or the right edge with right alignment.

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -387,6 +388,75 @@ private Q_SLOTS:
         QCOMPARE(target.geometry(), geometry);
         QCOMPARE(target.Caption(), caption);
         target.SetActive(false);
+    }
+
+    void shiftedTimeLooksApart_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light theme") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black);
+        QTest::newRow("dark theme") << QColor(0x35, 0x35, 0x35) << QColor(Qt::white);
+        QTest::newRow("the user's red") << QColor(0xef, 0xef, 0xef) << QColor(0xc0, 0, 0);
+    }
+
+    // A time looked ahead to must not look like the present, and must stay
+    // readable. The clocks window sets its text colour for every palette
+    // group, so the disabled colour is the normal one there.
+    void shiftedTimeLooksApart()
+    {
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        TZonedClock clock;
+        QPalette palette = clock.palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, text);
+        clock.setPalette(palette);
+        QFont font = clock.font();
+        font.setPointSize(20);
+        font.setBold(true);
+        clock.setFont(font);
+        ShowTimeOnly(clock, u"hh:nn"_s);
+        // The ink: the pixel that lies farthest from the background.
+        const auto ink = [&clock, &background] {
+            const QImage image = clock.grab().toImage();
+            QColor farthest = background;
+            int most = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    const int d = std::abs(c.red() - background.red()) +
+                                  std::abs(c.green() - background.green()) +
+                                  std::abs(c.blue() - background.blue());
+                    if (d > most) {
+                        most = d;
+                        farthest = c;
+                    }
+                }
+            return farthest;
+        };
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        const auto contrast = [&luminance](const QColor &a, const QColor &b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        const QColor present = ink();
+        clock.SetShiftMinutes(15);
+        const QColor shifted = ink();
+        const int apart = std::abs(present.red() - shifted.red()) +
+                          std::abs(present.green() - shifted.green()) +
+                          std::abs(present.blue() - shifted.blue());
+        QVERIFY2(apart >= 120,
+                 qPrintable(u"present %1, shifted %2"_s.arg(present.name(), shifted.name())));
+        QVERIFY2(contrast(shifted, background) >= 3.0,
+                 qPrintable(u"shifted %1 on %2"_s.arg(shifted.name(), background.name())));
+        clock.SetShiftMinutes(0);
+        QCOMPARE(ink(), present);
     }
 
     void assignParentColour()
