@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # "World Times" as a screen reader reads it, from the accessibility tree: each
-# clock's title and then its time, clock by clock, and the pin button named
-# by what a press does ("Pin to the desktop", then "Unpin"), in English and
-# in German; and the options dialog's controls by their roles and names.
+# clock's title and then the clock, itself read with its title, date and
+# time, clock by clock, and the pin button by its name (its state tells
+# whether it is pressed), in English and in German; and the options dialog's
+# controls by their roles and names.
 #
 # Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
 #     tests/e2e/screen_reader.sh build/ci
@@ -21,9 +22,10 @@ read_window() {
     local names order
     names=$(atspi names "$1") || fail "no \"$1\" in the accessibility tree"
     # The titles and times, as one line each: "London (GMT)" and a line
-    # ending in a time; and the pin.
+    # ending in a time; and the pin. The clock's own name begins with the
+    # title it stands under.
     order=$(grep -E '^(London|Tokyo|Sydney) \(|[0-9][0-9]:[0-9][0-9]$|^'"$2"'$' <<<"$names" |
-        sed -E 's/^(London|Tokyo|Sydney) \(.*/\1/; s/.*[0-9][0-9]:[0-9][0-9]$/time/' | paste -sd' ')
+        sed -E 's/^(London|Tokyo|Sydney) \(.*/\1/; s/.*[0-9][0-9]:[0-9][0-9]$/time/' | uniq | paste -sd' ')
     [ "$order" = "London time Tokyo time Sydney time $2" ] ||
         fail "\"$1\" read as: $order (names: $(paste -sd'|' <<<"$names"))"
 }
@@ -35,7 +37,7 @@ xdotool mousemove "$icon_x" "$icon_y" click 1
 poll 10 visible '^World Times$' || fail "no \"World Times\" from the tray"
 read_window "World Times" "Pin to the desktop"
 atspi press "World Times" "Pin to the desktop"
-read_window "World Times" "Unpin"
+read_window "World Times" "Pin to the desktop"
 xdotool key Escape
 xdotool keyup Escape
 
@@ -59,5 +61,5 @@ export LANG=de_DE.UTF-8 LANGUAGE=de
 start_program
 find_tray_icon
 poll 10 visible '^Weltzeiten$' || fail "the pinned window did not come back"
-read_window "Weltzeiten" "Vom Desktop lösen"
+read_window "Weltzeiten" "Auf dem Desktop anheften"
 echo "PASS: screen reader (screenshots in $shots)"

@@ -95,6 +95,7 @@ void TClockColumn::Rebuild(QMenu *menu)
         clock->SetZone(&zone);
         clock->SetUseDaylight(zone.UseDaylight);
         clock->SetPopupMenu(menu);
+        clock->setFocusPolicy(FFirstClock.focusPolicy());
         clock->installEventFilter(&FWatcher);
 
         auto *title = new QLabel(window);
@@ -106,11 +107,14 @@ void TClockColumn::Rebuild(QMenu *menu)
         title->stackUnder(&FAbove);
         clock->stackUnder(&FAbove);
 
+        // Tab goes down the column, then to what is drawn over it (the pin).
+        QWidget::setTabOrder(FClocks.last(), clock);
         FTitles.append(title);
         FClocks.append(clock);
         clock->show();
         title->show();
     }
+    QWidget::setTabOrder(FClocks.last(), &FAbove);
 }
 
 int TClockColumn::IndexOf(const QObject *widget) const
@@ -216,6 +220,7 @@ void TClockColumn::UpdateTitles(TDateTime shownUTC, TRange range)
             limit);
         title->setText(shown);
         title->setAccessibleName(shown == caption ? QString() : caption);
+        FClocks[i]->SetSpokenTitle(caption);
         title->adjustSize();
     }
 }

@@ -23,7 +23,8 @@ class TClockColumn
 public:
     // The controls show the clocks of clocks, which must outlive the column;
     // every control made is stacked under above (drawn over them, read after
-    // them by a screen reader) and watched by watcher's event filter.
+    // them by a screen reader, reached by Tab after them) and watched by
+    // watcher's event filter.
     TClockColumn(QLabel &firstTitle, TZonedClock &firstClock, QWidget &above,
                  const TWorldClocks &clocks, QObject &watcher);
     ~TClockColumn();

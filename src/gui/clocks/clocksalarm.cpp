@@ -34,9 +34,14 @@ void TClocksAlarm::UpdatePicture()
     }
     const TZonedClock *clock = FColumn.Clocks()[index];
     FPicture.move(clock->x() + clock->width() + 5, clock->y() + 2);
-    FPicture.setToolTip(tr("Alarm set for %1 on %2")
-                            .arg(FormatDateTime(ZoneTimeOfDayFormat(), alarm.Time),
-                                 FormatDateTime(FormatSettings().ShortDateFormat, alarm.Time)));
+    const QString hint = tr("Alarm set for %1 on %2")
+                             .arg(FormatDateTime(ZoneTimeOfDayFormat(), alarm.Time),
+                                  FormatDateTime(FormatSettings().ShortDateFormat, alarm.Time));
+    FPicture.setToolTip(hint);
+    // A picture is nothing to a screen reader without a name; it is read
+    // with the clock it stands beside.
+    FPicture.setAccessibleName(tr("Alarm"));
+    FPicture.setAccessibleDescription(hint);
     FPicture.show();
     FPicture.raise();
 }

@@ -94,8 +94,11 @@ void TClocksApp::ShowClocksActive()
     TClocksForm &form = *FClocksForm;
     form.ShowClocksClick();
     // Shown already (pinned, or open), it only comes to the front.
-    if (form.isVisible())
+    if (form.isVisible()) {
         BringToFront(form);
+        // A second start is how the keyboard reaches the window.
+        form.SetFocusShown(true);
+    }
 }
 
 void TClocksApp::ShowAbout()

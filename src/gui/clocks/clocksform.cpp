@@ -11,6 +11,7 @@
 #include "gui/clocks/clocksinput.h"
 #include "gui/clocks/clocksmenus.h"
 #include "gui/clocks/clockspopup.h"
+#include "gui/clocks/focusmarker.h"
 #include "gui/clocks/popupwindow.h"
 #include "gui/desktop/desktopsetup.h"
 #include "gui/desktop/windowfront.h"
@@ -25,6 +26,8 @@
 #include "gui/widgets/zonedclock.h"
 #include "ui_clocksform.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,6 +45,18 @@
 // Off unless asked for (QT_LOGGING_RULES="vorkel.clocks.debug=true"): what
 // the desktop tests and the benchmark watch for.
 Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
+
+namespace {
+// The window is read as a window by its caption: left to Qt, a plain widget
+// is a nameless filler that screen readers pass over. The interface belongs
+// to Qt's accessibility cache, which deletes it with the window.
+QAccessibleInterface *ClocksWindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TClocksForm") && object != nullptr && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+} // namespace
 
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -106,6 +121,11 @@ void TClocksForm::CreateComponents()
 {
     // The form's pictures are compiled-in resources.
     EnsureVorkelResources();
+    static const bool accessibleWindow = [] {
+        QAccessible::installFactory(ClocksWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleWindow)
     // Left to right in every language: the strip, the clocks placed beside
     // it and the pin at the corner are one picture, and a time reads the
     // same way everywhere. Mirrored, the clocks were cut and drawn over the
@@ -124,7 +144,7 @@ void TClocksForm::CreateComponents()
     move(364, 285);
 
     connect(FUi->BrandStrip, &TWatermarkBox::Clicked, this, &TClocksForm::BrandStripClick);
-    FInput = new TClocksInput(*this, FLookAhead, *FUi->PanelBrand);
+    FInput = new TClocksInput(*this, FLookAhead, *FUi->PanelBrand, *FUi->BtnPin);
     FColumn = std::make_unique<TClockColumn>(*FUi->LblTitle, *FUi->ZonedClock, *FUi->BtnPin, FWorld,
                                              *FInput);
     FInput->SetColumn(*FColumn);
@@ -133,9 +153,8 @@ void TClocksForm::CreateComponents()
     FUi->ZonedClock->SetDateTimeSeparator(QStringLiteral("\r"));
     FUi->BtnPin->setIcon(PinIcon());
     connect(FUi->BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
-    // Read out by a screen reader as what a press does now.
-    connect(FUi->BtnPin, &QToolButton::toggled, this, &TClocksForm::NamePinButton);
-    NamePinButton();
+    FFocusMarker = new TFocusMarker(*this);
+    connect(qApp, &QApplication::focusChanged, this, &TClocksForm::MarkFocus);
 
     FAlarm = new TClocksAlarm(FWorld, *FColumn, *FUi->ImgAlarm, *this);
     connect(FAlarm, &TClocksAlarm::ShowClocksRequested, this, [this] { BringToFront(*this); });
@@ -317,12 +336,6 @@ QFont TClocksForm::ClockFont() const
     return FUi->ZonedClock->font();
 }
 
-void TClocksForm::NamePinButton()
-{
-    FUi->BtnPin->setAccessibleName(FUi->BtnPin->isChecked() ? tr("Unpin")
-                                                            : tr("Pin to the desktop"));
-}
-
 bool TClocksForm::Pinned() const
 {
     return FUi->BtnPin->isChecked();
@@ -395,6 +408,34 @@ void TClocksForm::ShowClocks()
     if (!Pinned())
         FPopup->PlaceBesideTray();
     FPopup->ShowNow();
+    // The keyboard starts at the top clock, which a screen reader reads at once.
+    FColumn->Clocks().front()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TClocksForm::SetFocusShown(bool shown)
+{
+    FFocusShown = shown;
+    MarkFocus();
+}
+
+void TClocksForm::MarkFocus()
+{
+    QRect area;
+    const QWidget *focused = QApplication::focusWidget();
+    if (FFocusShown && focused != nullptr && focused->window() == this) {
+        if (const int index = FColumn->IndexOf(focused); index >= 0)
+            // The title and its clock are one clock to the user; the frame
+            // keeps within the gaps around them.
+            area = FColumn->Titles()[index]
+                       ->geometry()
+                       .united(FColumn->Clocks()[index]->geometry())
+                       .adjusted(-2, -1, 2, 1);
+        else if (focused == FUi->BtnPin)
+            // At the right edge, where the layout puts it when it next runs.
+            area = QRect(QPoint(width() - FUi->BtnPin->width(), FUi->BtnPin->y()),
+                         FUi->BtnPin->size());
+    }
+    FFocusMarker->Mark(area.intersected(rect().adjusted(FUi->BrandStrip->width(), 0, 0, 0)));
 }
 
 void TClocksForm::HideClocks()
@@ -442,6 +483,7 @@ void TClocksForm::moveEvent(QMoveEvent *event)
 void TClocksForm::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    SetFocusShown(false);
     // Shown again, the window shows the present.
     if (FLookAhead.Reset())
         ApplyLookAhead();
@@ -486,6 +528,7 @@ void TClocksForm::ArrangeClocks()
     // height it will have.
     layout()->setGeometry(rect());
     BuildSideWatermark();
+    MarkFocus();
 }
 
 void TClocksForm::BuildSideWatermark()
@@ -552,8 +595,15 @@ TZonedClock *TClocksForm::ClockUnderCursor() const
 
 void TClocksForm::WindowMenuAboutToShow()
 {
-    FInfoOnClock = ClockUnderCursor();
-    const int index = FColumn->IndexOf(FInfoOnClock);
+    // Opened some other way than by ShowWindowMenu: for the clock under the mouse.
+    if (!FWindowMenuPrepared)
+        PrepareWindowMenu(ClockUnderCursor());
+}
+
+void TClocksForm::PrepareWindowMenu(TZonedClock *clock)
+{
+    FInfoOnClock = clock;
+    const int index = FColumn->IndexOf(clock);
     if (index >= 0)
         FMenus.InfoOn->setText(tr("&Info on %1...").arg(FWorld.Clock(index).Name));
     FMenus.InfoOn->setVisible(index >= 0);
@@ -569,7 +619,36 @@ void TClocksForm::InfoOnClick()
 
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)
 {
+    PopUpWindowMenu(globalPos, ClockUnderCursor());
+}
+
+void TClocksForm::ShowKeyboardMenu()
+{
+    // The Menu key can come as a key and as a context menu request at once.
+    if (FMenus.Window->isVisible())
+        return;
+    QWidget *focused = focusWidget();
+    if (focused == nullptr || !isAncestorOf(focused))
+        focused = this;
+    const int index = FColumn->IndexOf(focused);
+    // Under the part that has the focus, where the eyes are.
+    PopUpWindowMenu(focused->mapToGlobal(QPoint(0, focused->height())),
+                    index >= 0 ? FColumn->Clocks()[index] : nullptr);
+    // Opened by a key, its first entry is chosen: Enter takes it, a screen
+    // reader reads it.
+    for (QAction *action : FMenus.Window->actions())
+        if (action->isVisible() && !action->isSeparator()) {
+            FMenus.Window->setActiveAction(action);
+            break;
+        }
+}
+
+void TClocksForm::PopUpWindowMenu(const QPoint &globalPos, TZonedClock *clock)
+{
+    PrepareWindowMenu(clock);
+    FWindowMenuPrepared = true;
     FMenus.Window->popup(globalPos, FMenus.InfoOn->isVisible() ? FMenus.InfoOn : nullptr);
+    FWindowMenuPrepared = false;
 }
 
 void TClocksForm::closeEvent(QCloseEvent *event)

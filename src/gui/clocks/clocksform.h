@@ -26,6 +26,7 @@ class TClockColumn;
 class TClocksAlarm;
 class TClocksPopup;
 class TClocksInput;
+class TFocusMarker;
 class TZonedClock;
 class TSysTrayIcon;
 
@@ -97,6 +98,11 @@ public:
     TZonedClock *ClockAt(const QPoint &pos) const;
     // The alarm box is up.
     bool AlarmShowing() const;
+    // The frame around the clock or button with the keyboard focus is shown
+    // once the keyboard is used (or the window was called up by a second
+    // start, the keyboard's way to it) until the mouse is.
+    void SetFocusShown(bool shown);
+    bool FocusShown() const { return FFocusShown; }
 
     // The window's parts, for the options dialog and the tests.
     const QList<TZonedClock *> &ClockControls() const;
@@ -139,6 +145,9 @@ public Q_SLOTS:
     // Shows the clocks at the look-ahead's shift and the shift on the brand panel.
     void ApplyLookAhead();
     void ShowWindowMenu(const QPoint &globalPos);
+    // The same from the keyboard (Shift+F10, the Menu key): under the part
+    // with the focus, for the clock with the focus.
+    void ShowKeyboardMenu();
     // The options dialog with clock's entry selected (none: just the dialog).
     void ShowClockInfo(TZonedClock *clock);
 
@@ -168,8 +177,11 @@ private:
     void BuildSideWatermark();
     void BrandStripClick();
     void WindowMenuAboutToShow();
+    // "Info on" names clock, or is hidden for none.
+    void PrepareWindowMenu(TZonedClock *clock);
+    void PopUpWindowMenu(const QPoint &globalPos, TZonedClock *clock);
+    void MarkFocus();
     void SetClientWidth(int width);
-    void NamePinButton();
 
     // The fixed parts, laid out by clocksform.ui: the strip, the first title
     // and clock, the pin button, the alarm picture and the brand panel.
@@ -183,9 +195,12 @@ private:
     // Declared before the column, which shows its clocks.
     TWorldClocks FWorld;
     std::unique_ptr<TClockColumn> FColumn;
-    TClocksInput *FInput = nullptr; // a child, the filter of the window's input
-    QSize FDesignMinimum;           // the form's own minimum size
-    int FContentHeight = 0;         // as the last layout left it
+    TClocksInput *FInput = nullptr;       // a child, the filter of the window's input
+    TFocusMarker *FFocusMarker = nullptr; // a child
+    bool FFocusShown = false;
+    bool FWindowMenuPrepared = false;
+    QSize FDesignMinimum;   // the form's own minimum size
+    int FContentHeight = 0; // as the last layout left it
     // What the clocks show may be moved ahead or back; the alarm and the
     // timer never are.
     TLookAhead FLookAhead;

@@ -16,17 +16,35 @@ namespace {
 constexpr int ClockHintMSecs = 10'000;
 }
 
-TClocksInput::TClocksInput(TClocksForm &form, TLookAhead &lookAhead, QWidget &brandPanel)
-    : QObject(&form), FForm(form), FLookAhead(lookAhead), FBrandPanel(brandPanel), FGrip(form)
+TClocksInput::TClocksInput(TClocksForm &form, TLookAhead &lookAhead, QWidget &brandPanel,
+                           QWidget &pin)
+    : QObject(&form), FForm(form), FLookAhead(lookAhead), FBrandPanel(brandPanel), FPin(pin),
+      FGrip(form)
 {
     FForm.installEventFilter(this);
     FBrandPanel.installEventFilter(this);
+    FPin.installEventFilter(this);
 }
 
 bool TClocksInput::eventFilter(QObject *watched, QEvent *event)
 {
+    // The focus frame is for the keyboard's users: a key shows it, wherever
+    // it is pressed (Tab never reaches the window), a click hides it.
+    if (event->type() == QEvent::KeyPress && !FForm.FocusShown())
+        FForm.SetFocusShown(true);
+    else if (event->type() == QEvent::MouseButtonPress && FForm.FocusShown())
+        FForm.SetFocusShown(false);
+
     if (watched == &FForm)
         return WindowEvent(event);
+    if (watched == &FPin) {
+        // The button would move the focus with the arrows: they look ahead
+        // here as everywhere in the window.
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return key->key() != Qt::Key_Space && KeyPress(*key);
+    }
     if (watched == &FBrandPanel) {
         // A press on the panel reaches the window and drags it like one on
         // its background; the release ends the drag or is a click.
@@ -58,31 +76,43 @@ bool TClocksInput::WindowEvent(QEvent *event)
     case QEvent::Wheel:
         Wheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
-    case QEvent::ContextMenu:
-        FForm.ShowWindowMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+    case QEvent::ContextMenu: {
+        const auto *menu = static_cast<QContextMenuEvent *>(event);
+        if (menu->reason() == QContextMenuEvent::Keyboard)
+            FForm.ShowKeyboardMenu();
+        else
+            FForm.ShowWindowMenu(menu->globalPos());
         return true;
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool plain =
-            key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
-        if (const int minutes = plain ? TLookAhead::KeyMinutes(key->key()) : 0) {
-            if (FLookAhead.Move(minutes))
-                FForm.ApplyLookAhead();
-            return true;
-        }
-        // Like any pop-up, pinned or not; a moved view first comes back to the present.
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-            if (FLookAhead.Reset())
-                FForm.ApplyLookAhead();
-            else
-                FForm.HideClocks();
-            return true;
-        }
-        return false;
     }
+    case QEvent::KeyPress:
+        return KeyPress(*static_cast<QKeyEvent *>(event));
     default:
         return false;
     }
+}
+
+bool TClocksInput::KeyPress(const QKeyEvent &key)
+{
+    const bool plain = key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier;
+    if (const int minutes = plain ? TLookAhead::KeyMinutes(key.key()) : 0) {
+        if (FLookAhead.Move(minutes))
+            FForm.ApplyLookAhead();
+        return true;
+    }
+    // Like any pop-up, pinned or not; a moved view first comes back to the present.
+    if (key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
+        if (FLookAhead.Reset())
+            FForm.ApplyLookAhead();
+        else
+            FForm.HideClocks();
+        return true;
+    }
+    if ((key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier) ||
+        (key.key() == Qt::Key_Menu && plain)) {
+        FForm.ShowKeyboardMenu();
+        return true;
+    }
+    return false;
 }
 
 bool TClocksInput::ClockEvent(int index, QWidget &widget, QEvent *event)

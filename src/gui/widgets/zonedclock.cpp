@@ -277,9 +277,7 @@ void TZonedClock::SetCaption(const QString &caption)
         // QLabel::setText would repaint the whole label every second; only
         // the lines that changed are repainted (usually the time, not the
         // date), which halves what goes to the display server per tick.
-        // Screen readers read the caption as the label's name, all of it
-        // within reason.
-        setAccessibleName(FMaxTextWidth > 0 ? whole.left(MaxSpokenLength) : whole);
+        NameForScreenReaders(whole);
         // Told only when the size changes: every notice has the window lay
         // itself out again.
         if (wordWrap() || TextSize() != before)
@@ -287,6 +285,23 @@ void TZonedClock::SetCaption(const QString &caption)
         update(changed);
     }
     AdjustBounds();
+}
+
+void TZonedClock::SetSpokenTitle(const QString &title)
+{
+    if (title == FSpokenTitle)
+        return;
+    FSpokenTitle = title;
+    NameForScreenReaders(DisplayText(FCaption));
+}
+
+void TZonedClock::NameForScreenReaders(const QString &whole)
+{
+    // Screen readers read the caption as the label's name, all of it within
+    // reason, after the title it stands under.
+    const QString caption = FMaxTextWidth > 0 ? whole.left(MaxSpokenLength) : whole;
+    setAccessibleName(
+        FSpokenTitle.isEmpty() ? caption : FSpokenTitle.left(MaxSpokenLength) + u'\n' + caption);
 }
 
 QRegion TZonedClock::ChangedLines(const QString &before, const QString &after) const

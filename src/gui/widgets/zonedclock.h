@@ -87,6 +87,10 @@ public:
     // stays empty: the clock paints its own text).
     const QString &Caption() const { return FCaption; }
     const QString &Text() const { return FText; }
+    // What a screen reader says before the caption (the clock's title), so
+    // a focused clock is heard as a whole: title, date and time.
+    const QString &SpokenTitle() const { return FSpokenTitle; }
+    void SetSpokenTitle(const QString &title);
 
     // The current moment in the zone: NowUTC read once, converted with the
     // zone's local time (UseDaylight) or standard time; UTC without a zone.
@@ -122,6 +126,7 @@ protected:
 
 private:
     void SetCaption(const QString &caption);
+    void NameForScreenReaders(const QString &whole);
     // The lines of text as shown within MaxTextWidth.
     QString Bounded(const QString &text) const;
     void AdjustBounds();
@@ -142,6 +147,7 @@ private:
     int FMaxTextWidth = 0;
     QString FCaption;
     QString FText;
+    QString FSpokenTitle;
     mutable QSize FTextSize; // the caption measured in the font; invalid until then
     QPointer<QMenu> FPopupMenu;
 };

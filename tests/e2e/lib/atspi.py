@@ -4,6 +4,10 @@ a screen reader would.
 
   atspi.py names TITLE        the names of everything in the window TITLE, one a line
   atspi.py roles TITLE        the same with each one's role first: "combo box: Time zones:"
+  atspi.py focused TITLE      what a screen reader says of the part of the window TITLE that
+                              has the focus: role, name (its lines joined by " / ") and
+                              "checked" or "unchecked" for a check box, separated by "|"
+  atspi.py window TITLE       the window's role and name, separated by "|"
   atspi.py press TITLE NAME   presses the button NAME in the window TITLE
   atspi.py enter TITLE TEXT   puts TEXT into the focused edit box of the window TITLE, as an
                               input method would (any script, where xdotool must remap keys)
@@ -50,6 +54,18 @@ def main(args):
         for acc in walk(win):
             if acc.name:
                 print(f"{acc.getRoleName()}: {acc.name}")
+    elif command == "focused":
+        for acc in walk(win):
+            states = acc.getState()
+            if states.contains(pyatspi.STATE_FOCUSED):
+                said = [acc.getRoleName(), " / ".join(acc.name.splitlines())]
+                if acc.getRole() == pyatspi.ROLE_CHECK_BOX:
+                    said.append("checked" if states.contains(pyatspi.STATE_CHECKED) else "unchecked")
+                print("|".join(said))
+                return
+        sys.exit(f"nothing focused in {title!r}")
+    elif command == "window":
+        print(f"{win.getRoleName()}|{win.name}")
     elif command == "press":
         for acc in walk(win):
             if acc.getRole() in BUTTONS and acc.name == args[2]:

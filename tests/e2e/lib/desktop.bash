@@ -165,6 +165,22 @@ find_tray_icon() {
     icon_y=$((py + ph / 2))
 }
 
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# "World Times" is the active window.
+active_is_world_times() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$(world_times)" ]; }
+# second_start MS: the program started again, as from the menu or a shortcut
+# bound to it, while it runs: the second copy ends with 0 and the running
+# one's "World Times" is active within MS milliseconds.
+second_start() {
+    local started took
+    started=$(now_ms)
+    "$program" >"$work/second.log" 2>&1 || fail "the second start ended with $?"
+    poll 2 active_is_world_times || fail "the window did not come up active after a second start"
+    took=$(($(now_ms) - started))
+    echo "second start: window active after ${took} ms"
+    ((took <= $1)) || fail "the second start took ${took} ms"
+}
+
 # The program's two windows by their English captions: the id of the shown
 # one, failing when there is none; and whether "World Times" is gone.
 world_times() { xdotool search --onlyvisible --name "^World Times$" | head -1 | grep .; }

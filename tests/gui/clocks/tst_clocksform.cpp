@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFocusFrame>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -94,6 +95,14 @@ QRect GeometryIn(const QWidget *w, const QWidget *window)
     return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
 }
 
+// The same case unpinned and pinned.
+void PinnedRows()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::newRow("unpinned") << false;
+    QTest::newRow("pinned") << true;
+}
+
 // Tuesday 15 July 2025, 11:00:00.250 UTC: London on summer time (12:00 local).
 const TDateTime SummerNoonUTC = EncodeDateTime(2025, 7, 15, 11, 0, 0, 250);
 } // namespace
@@ -157,8 +166,8 @@ private Q_SLOTS:
     void windowStateWrittenOnChange();
     void pinnedStartsShown_data();
     void pinnedStartsShown();
-    void escapeHides_data();
-    void escapeHides();
+    void keyboardOnly_data();
+    void keyboardOnly();
     void screenReaderOrder_data();
     void screenReaderOrder();
     void lookAhead_data();
@@ -1268,17 +1277,14 @@ void TestClocksForm::pinnedStartsShown()
 
 void TestClocksForm::screenReaderOrder_data()
 {
-    QTest::addColumn<bool>("pinned");
-    QTest::addColumn<QString>("pinName"); // what a press on the pin does
-    QTest::newRow("unpinned") << false << QStringLiteral("Pin to the desktop");
-    QTest::newRow("pinned") << true << QStringLiteral("Unpin");
+    PinnedRows();
 }
 
 void TestClocksForm::screenReaderOrder()
 {
     QFETCH(bool, pinned);
-    QFETCH(QString, pinName);
     SeedThreeClocks();
+    SeedAlarm(QStringLiteral("Paris"), EncodeDateTime(2025, 7, 15, 18, 30, 0, 0));
     TSysTrayIcon tray;
     TClocksForm form(tray);
     form.SetPinned(pinned);
@@ -1298,22 +1304,43 @@ void TestClocksForm::screenReaderOrder()
         return read == expected;
     };
     QVERIFY(readingOrder());
-    QCOMPARE(QAccessible::queryAccessibleInterface(form.PinButton())->text(QAccessible::Name),
-             pinName);
+    // A window by its caption, not a nameless filler.
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("World Times"));
+    // The pin: a check button whose name stays and whose state tells.
+    QAccessibleInterface *pin = QAccessible::queryAccessibleInterface(form.PinButton());
+    QCOMPARE(pin->role(), QAccessible::CheckBox);
+    QCOMPARE(pin->text(QAccessible::Name), QStringLiteral("Pin to the desktop"));
+    QCOMPARE(pin->state().checked, pinned);
+    QVERIFY(pin->state().focusable);
+    // Each clock heard whole and reached by the keyboard: title, date, time.
+    for (qsizetype i = 0; i < form.ClockControls().size(); ++i) {
+        QAccessibleInterface *clock =
+            QAccessible::queryAccessibleInterface(form.ClockControls()[i]);
+        QCOMPARE(clock->text(QAccessible::Name),
+                 form.TitleLabels()[i]->text() + u'\n' + form.ClockControls()[i]->Text());
+        QVERIFY(clock->state().focusable);
+    }
+    QCOMPARE(form.ClockControls()[1]->accessibleName(),
+             QStringLiteral("Paris (CEST)\n15 July 2025\n13:00:00"));
+    // The alarm picture by name, its hint as the description.
+    QAccessibleInterface *bell = QAccessible::queryAccessibleInterface(form.AlarmImage());
+    QCOMPARE(bell->text(QAccessible::Name), QStringLiteral("Alarm"));
+    QCOMPARE(bell->text(QAccessible::Description),
+             QStringLiteral("Alarm set for 06:30 PM on 15/07/2025"));
     form.ApplyChanges(form.Clocks(), form.ShownState());
     QVERIFY(readingOrder());
     form.SetPinned(!pinned);
-    QVERIFY(form.PinButton()->accessibleName() != pinName);
+    QCOMPARE(pin->state().checked, !pinned);
 }
 
-void TestClocksForm::escapeHides_data()
+void TestClocksForm::keyboardOnly_data()
 {
-    QTest::addColumn<bool>("pinned");
-    QTest::newRow("unpinned") << false;
-    QTest::newRow("pinned") << true;
+    PinnedRows();
 }
 
-void TestClocksForm::escapeHides()
+void TestClocksForm::keyboardOnly()
 {
     QFETCH(bool, pinned);
     SeedThreeClocks();
@@ -1322,7 +1349,59 @@ void TestClocksForm::escapeHides()
     form.SetPinned(pinned);
     form.ShowClocks();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, Qt::Key_Escape);
+    const auto &clocks = form.ClockControls();
+    auto *marker = form.findChild<QFocusFrame *>();
+    QVERIFY(marker);
+    const auto focused = [] { return QApplication::focusWidget(); };
+    // Shown, the window has the focus on its first clock; the frame waits
+    // for the keyboard.
+    QCOMPARE(focused(), clocks[0]);
+    QVERIFY(!marker->isVisible());
+
+    // Tab goes down the clocks, then to the pin, then round again.
+    for (qsizetype i = 1; i < clocks.size(); ++i) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), clocks[i]);
+        QVERIFY(marker->isVisible());
+        const QRect clockRect = GeometryIn(clocks[i], &form);
+        QVERIFY(marker->geometry().contains(
+            clockRect.united(GeometryIn(form.TitleLabels()[i], &form))));
+    }
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QCOMPARE(focused(), form.PinButton());
+    QVERIFY(marker->geometry().contains(GeometryIn(form.PinButton(), &form)));
+
+    // The look-ahead keys work on the pin too; Space toggles and stores it.
+    QTest::keyClick(focused(), Qt::Key_Up);
+    QCOMPARE(clocks[0]->ShiftMinutes(), 15);
+    QCOMPARE(focused(), form.PinButton());
+    QTest::keyClick(focused(), Qt::Key_Space);
+    QCOMPARE(form.Pinned(), !pinned);
+    QCOMPARE(TStoredSettings::Pinned(), !pinned);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QCOMPARE(focused(), clocks[0]);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+
+    // Shift+F10 and the Menu key open the window's menu for the focused clock.
+    for (const auto &[keyCode, modifiers] :
+         {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+        QTest::keyClick(focused(), keyCode, modifiers);
+        QTRY_VERIFY(form.WindowMenu()->isVisible());
+        QVERIFY(form.InfoOnAction()->isVisible());
+        QCOMPARE(form.InfoOnAction()->text(), QStringLiteral("&Info on Europe/Paris..."));
+        QCOMPARE(form.WindowMenu()->activeAction(), form.InfoOnAction());
+        form.WindowMenu()->hide();
+    }
+    // A click hides the frame: the mouse is being used.
+    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(form.width() - 3, form.height() / 2));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(form.width() - 3, form.height() / 2));
+    QVERIFY(!marker->isVisible());
+
+    // Escape comes back to the present first, then hides, pinned or not.
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QCOMPARE(clocks[0]->ShiftMinutes(), 0);
+    QVERIFY(form.isVisible());
+    QTest::keyClick(focused(), Qt::Key_Escape);
     QVERIFY(!form.isVisible());
 }
 
