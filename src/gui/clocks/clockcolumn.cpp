@@ -250,17 +250,21 @@ int TClockColumn::Arrange(int left)
     return last->y() + last->height();
 }
 
-int TClockColumn::RightEdge(int firstTitleExtra) const
+int TClockColumn::RightEdge(const QRect &pin) const
 {
     int right = 0;
+    const auto reach = [&right, &pin](const QWidget &part) {
+        const QRect r = part.geometry();
+        int edge = r.x() + r.width() + RightMargin;
+        // Level with the pin, a text ends left of it: pinned, the pressed
+        // button covered the end of the first date.
+        if (r.top() <= pin.bottom() && r.bottom() >= pin.top())
+            edge += pin.width();
+        right = std::max(right, edge);
+    };
     for (qsizetype i = 0; i < FClocks.size(); ++i) {
-        const QLabel *title = FTitles[i];
-        int titleRight = title->x() + title->width();
-        if (i == 0)
-            titleRight += firstTitleExtra;
-        right = std::max(right, titleRight);
-        const TZonedClock *clock = FClocks[i];
-        right = std::max(right, clock->x() + clock->width() + 2);
+        reach(*FTitles[i]);
+        reach(*FClocks[i]);
     }
     return right;
 }

@@ -81,9 +81,11 @@ public:
     // Stacks the pairs down from the first, the first clock at left; returns
     // the bottom of the last clock.
     int Arrange(int left);
-    // The rightmost edge of a title or clock, plus a margin; the first title
-    // leaves firstTitleExtra free beside it (the pin button).
-    int RightEdge(int firstTitleExtra) const;
+    // The width that shows every title and clock with RightMargin free
+    // beside it, and beside the pin where it is level with pin (the pin
+    // button's rectangle at the window's top right; its x is not read).
+    int RightEdge(const QRect &pin) const;
+    static constexpr int RightMargin = 6;
 
 private:
     void Clear();

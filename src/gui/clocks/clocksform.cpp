@@ -565,10 +565,17 @@ void TClocksForm::SetClientWidth(int width)
 
 void TClocksForm::FitWidth()
 {
-    int w = std::max(width(), FColumn->RightEdge(FUi->BtnPin->width() + 2));
-    if (FUi->ImgAlarm->isVisibleTo(this))
-        w = std::max(w, FUi->ImgAlarm->x() + FUi->ImgAlarm->width() + 2);
+    const QRect pin = FUi->BtnPin->geometry();
+    int w = std::max(width(), FColumn->RightEdge(pin));
+    if (const QRect bell = FUi->ImgAlarm->geometry(); FUi->ImgAlarm->isVisibleTo(this)) {
+        const bool besidePin = bell.top() <= pin.bottom() && bell.bottom() >= pin.top();
+        w = std::max(w, bell.x() + bell.width() + TClockColumn::RightMargin +
+                            (besidePin ? pin.width() : 0));
+    }
+    const bool widened = w != width();
     SetClientWidth(w);
+    if (widened)
+        MarkFocus();
 
     if (!Pinned())
         move(KeptInsideItsScreen(geometry()));

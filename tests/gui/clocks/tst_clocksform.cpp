@@ -132,6 +132,8 @@ private Q_SLOTS:
     void layout_data();
     void layout();
     void frameFollowsTheWindowAsItWidens();
+    void textsClearOfPinAndEdge_data();
+    void textsClearOfPinAndEdge();
     void alarmPictureWidens_data();
     void alarmPictureWidens();
     void drag_data();
@@ -508,8 +510,9 @@ void TestClocksForm::layout()
             QCOMPARE(clock->x(), 34);
             QCOMPARE(clock->y(), title->y() + title->height());
         }
-        widest = std::max(widest, clock->x() + clock->width() + 2);
-        widest = std::max(widest, title->x() + title->width() + (i == 0 ? 14 + 2 : 0));
+        // A margin beside each text, and the pin beside the first title.
+        widest = std::max(widest, clock->x() + clock->width() + (clock->y() < 14 ? 14 + 6 : 6));
+        widest = std::max(widest, title->x() + title->width() + (i == 0 ? 14 + 6 : 6));
     }
     QCOMPARE(form.width(), std::max(120, widest));
     const TZonedClock *last = clockControls.last();
@@ -571,6 +574,60 @@ void TestClocksForm::frameFollowsTheWindowAsItWidens()
     QCOMPARE(GeometryIn(form.PinButton(), &form), QRect(form.width() - 14, 0, 14, 14));
     QCOMPARE(GeometryIn(form.BrandPanel(), &form), QRect(0, form.height() - 35, form.width(), 35));
     QCOMPARE(GeometryIn(form.SideStrip(), &form), QRect(0, 0, 24, form.height() - 35));
+}
+
+void TestClocksForm::textsClearOfPinAndEdge_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::addColumn<QString>("dateFormat");
+    QTest::addColumn<int>("points"); // 0: the clocks' design font
+    for (const bool pinned : {false, true})
+        for (const QString &date :
+             {QStringLiteral("dddd d mmmm yyyy"), QStringLiteral("dddd, d mmmm yyyy (dddd)")})
+            for (const int points : {0, 8, 10, 12, 14, 16})
+                QTest::addRow("%s, %s, %d pt", pinned ? "pinned" : "unpinned", qPrintable(date),
+                              points)
+                    << pinned << date << points;
+}
+
+void TestClocksForm::textsClearOfPinAndEdge()
+{
+    QFETCH(bool, pinned);
+    QFETCH(QString, dateFormat);
+    QFETCH(int, points);
+    // Short titles: the dates are the widest texts, the first one level with the pin.
+    SeedClocks({{QStringLiteral("UK"), QStringLiteral("Europe/London")},
+                {QStringLiteral("FR"), QStringLiteral("Europe/Paris")},
+                {QStringLiteral("JP"), QStringLiteral("Asia/Tokyo")}});
+    SeedAlarm(QStringLiteral("UK"), EncodeDateTime(2025, 7, 16, 8, 0, 0, 0));
+    WriteSettingString(SettingsGroup, ValueDateFormat, dateFormat);
+    if (points > 0)
+        WriteSettingString(SettingsGroup, ValueFont,
+                           QStringLiteral("DejaVu Sans;%1;0;0").arg(points));
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.SetPinned(pinned);
+    form.ShowClocks();
+    const QRect pin = GeometryIn(form.PinButton(), &form);
+    QCOMPARE(pin.topRight(), QPoint(form.width() - 1, 0));
+    QList<const QWidget *> parts{form.AlarmImage()};
+    for (qsizetype i = 0; i < form.ClockControls().size(); ++i)
+        parts << form.TitleLabels()[i] << form.ClockControls()[i];
+    for (const QWidget *part : parts) {
+        const QRect text = GeometryIn(part, &form);
+        const QString where =
+            QStringLiteral("%1 at %2,%3 %4x%5, pin at %6,%7, window %8 wide")
+                .arg(part->objectName().isEmpty() ? QStringLiteral("a clock") : part->objectName())
+                .arg(text.x())
+                .arg(text.y())
+                .arg(text.width())
+                .arg(text.height())
+                .arg(pin.x())
+                .arg(pin.y())
+                .arg(form.width());
+        QVERIFY2(!text.intersects(pin), qPrintable(where));
+        QVERIFY2(text.right() + 4 < form.width(), qPrintable(where));
+    }
 }
 
 void TestClocksForm::alarmPictureWidens_data()
