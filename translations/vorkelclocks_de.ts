@@ -242,6 +242,10 @@ Stattdessen auf %1 am %4 stellen?</translation>
         <source>Alarm set for %1 on %2</source>
         <translation>Wecker gestellt auf %1 am %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Wenn Sie dieses Fenster schließen, wird das Programm beendet.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Auf dem Desktop anheften</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Vom Desktop lösen</translation>
     </message>
     <message>
         <source>Show Clocks</source>

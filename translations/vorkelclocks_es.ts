@@ -242,6 +242,10 @@ Set it for %1 on %4 instead?</source>
         <source>Alarm set for %1 on %2</source>
         <translation>Alarma programada para las %1 del %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Al cerrar esta ventana se cierra el programa.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Fijar en el escritorio</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Soltar</translation>
     </message>
     <message>
         <source>Show Clocks</source>

@@ -242,6 +242,10 @@ La régler plutôt à %1 le %4&#xa0;?</translation>
         <source>Alarm set for %1 on %2</source>
         <translation>Alarme réglée à %1 le %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Fermer cette fenêtre met fin au programme.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Épingler sur le bureau</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Détacher</translation>
     </message>
     <message>
         <source>Show Clocks</source>

@@ -242,6 +242,10 @@ Impostarla invece per le %1 del %4?</translation>
         <source>Alarm set for %1 on %2</source>
         <translation>Sveglia impostata per le %1 del %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Sveglia</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Chiudendo questa finestra il programma termina.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Fissa sul desktop</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Sblocca</translation>
     </message>
     <message>
         <source>Show Clocks</source>

@@ -242,6 +242,10 @@ Set it for %1 on %4 instead?</source>
         <source>Alarm set for %1 on %2</source>
         <translation>アラーム: %2 %1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Closing this window ends the program.</source>
     <message>
         <source>Pin to the desktop</source>
         <translation>デスクトップに固定</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>固定を解除</translation>
     </message>
     <message>
         <source>Show Clocks</source>

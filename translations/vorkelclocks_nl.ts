@@ -242,6 +242,10 @@ Wilt u hem in plaats daarvan op %1 op %4 zetten?</translation>
         <source>Alarm set for %1 on %2</source>
         <translation>Wekker gezet op %1 op %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wekker</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Als u dit venster sluit, wordt het programma afgesloten.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Vastzetten op het bureaublad</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Losmaken</translation>
     </message>
     <message>
         <source>Show Clocks</source>

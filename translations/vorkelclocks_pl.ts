@@ -242,6 +242,10 @@ Czy ustawić go na %1, %4?</translation>
         <source>Alarm set for %1 on %2</source>
         <translation>Budzik ustawiony na %1, %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Budzik</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Zamknięcie tego okna kończy działanie programu.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Przypnij do pulpitu</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Odepnij</translation>
     </message>
     <message>
         <source>Show Clocks</source>

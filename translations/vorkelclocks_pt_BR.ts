@@ -242,6 +242,10 @@ Defini-lo para %1 em %4?</translation>
         <source>Alarm set for %1 on %2</source>
         <translation>Alarme definido para %1 em %2</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Fechar esta janela encerra o programa.</translation>
     <message>
         <source>Pin to the desktop</source>
         <translation>Fixar na área de trabalho</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>Desafixar</translation>
     </message>
     <message>
         <source>Show Clocks</source>

@@ -242,6 +242,10 @@ Set it for %1 on %4 instead?</source>
         <source>Alarm set for %1 on %2</source>
         <translation>闹钟设定为 %2 %1</translation>
     </message>
+    <message>
+        <source>Alarm</source>
+        <translation>闹钟</translation>
+    </message>
 </context>
 <context>
     <name>TClocksApp</name>
@@ -261,10 +265,6 @@ Closing this window ends the program.</source>
     <message>
         <source>Pin to the desktop</source>
         <translation>固定到桌面</translation>
-    </message>
-    <message>
-        <source>Unpin</source>
-        <translation>取消固定</translation>
     </message>
     <message>
         <source>Show Clocks</source>
