@@ -1,4 +1,5 @@
 // The program: one owner of a tray icon and a hidden clocks window.
+#include "core/settings/autostart.h"
 #include "core/settings/settings.h"
 #include "core/system/applicationid.h"
 #include "core/system/sessionsignals.h"
@@ -62,6 +63,11 @@ int main(int argc, char *argv[])
         // Not copied, so it is not written over either: every write says so.
         SoundMessageDlg(e.Message(), TMsgDlgType::Error, QMessageBox::Ok);
     }
+
+    // An entry left by an earlier version under its old name: the session
+    // would otherwise run it as it is, and the options could not switch it
+    // off. Where it cannot be moved, the options still read and move it.
+    RenameOldStartupEntry(QCoreApplication::applicationFilePath());
 
     TClocksApp clocks;
     if (clocks.Terminating())

@@ -62,6 +62,10 @@ private Q_SLOTS:
     void init();
     void tickUntickAndCancel();
     void existingWantedEntryIsLeftAlone();
+    void switchedOffByTheDesktop_data();
+    void switchedOffByTheDesktop();
+    void oldNameIsMoved_data();
+    void oldNameIsMoved();
     void failuresAreRaised_data();
     void failuresAreRaised();
     void settingsAndEntryShareTheConfigFolder_data();
@@ -83,13 +87,14 @@ void TestAutostart::init()
     if (QFileInfo(StartupFolder()).isFile())
         QFile::remove(StartupFolder()); // left by failuresAreRaised
     QFile::remove(StartupShortcutPath());
+    QFile::remove(OldStartupShortcutPath());
 }
 
 void TestAutostart::tickUntickAndCancel()
 {
     const QString program = QStringLiteral("/opt/vorkel/vorkelclocks");
     QCOMPARE(StartupShortcutPath(),
-             FConfig.path() + QStringLiteral("/autostart/Vorkel Clocks.desktop"));
+             FConfig.path() + QStringLiteral("/autostart/example.vorkel.Clocks.desktop"));
     // Reading never changes anything (a cancelled dialog only reads).
     QCOMPARE(UpdateAutostartEntry(true, false, program), false);
     QVERIFY(!QFile::exists(StartupShortcutPath()));
@@ -108,6 +113,83 @@ void TestAutostart::existingWantedEntryIsLeftAlone()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(ExecArgumentFrom(QString::fromUtf8(file.readAll())),
              QStringLiteral("/elsewhere/prog"));
+}
+
+void TestAutostart::switchedOffByTheDesktop_data()
+{
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("hidden") << u"Hidden=true"_s << false;
+    QTest::newRow("hidden, spaced") << u"Hidden = true"_s << false;
+    QTest::newRow("GNOME's switch") << u"X-GNOME-Autostart-enabled=false"_s << false;
+    QTest::newRow("another desktop's switch") << u"X-MATE-Autostart-enabled=false"_s << false;
+    QTest::newRow("both") << u"X-GNOME-Autostart-enabled=false\nHidden=true"_s << false;
+    QTest::newRow("not hidden") << u"Hidden=false"_s << true;
+    QTest::newRow("switched on") << u"X-GNOME-Autostart-enabled=true"_s << true;
+    QTest::newRow("in an action's group") << u"[Desktop Action Quit]\nHidden=true"_s << true;
+}
+
+void TestAutostart::switchedOffByTheDesktop()
+{
+    QFETCH(QString, lines);
+    QFETCH(bool, on);
+    // The user's own edits, which switching it on again keeps.
+    const QString text = u"[Desktop Entry]\nType=Application\nName=My clocks\n"
+                         u"Exec=/elsewhere/prog --x\nX-Own=kept\n"_s +
+                         lines + u'\n';
+    QVERIFY(QDir().mkpath(StartupFolder()));
+    QFile file(StartupShortcutPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+    file.close();
+    const QString program = u"/opt/vorkel/vorkelclocks"_s;
+    QCOMPARE(UpdateAutostartEntry(false, false, program), on);
+    QCOMPARE(UpdateAutostartEntry(true, true, program), on);
+    QCOMPARE(UpdateAutostartEntry(false, false, program), true);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString after = QString::fromUtf8(file.readAll());
+    for (const QString &kept :
+         {u"Name=My clocks"_s, u"Exec=/elsewhere/prog --x"_s, u"X-Own=kept"_s})
+        QVERIFY2(after.contains(kept), qPrintable(after));
+    if (on)
+        QCOMPARE(after, text);
+}
+
+void TestAutostart::oldNameIsMoved_data()
+{
+    QTest::addColumn<QString>("lines"); // of the old entry, beyond its Exec
+    QTest::addColumn<QString>("how");   // "start", or "apply" with the box as it was read
+    QTest::addColumn<bool>("on");
+    QTest::newRow("at start") << QString() << u"start"_s << true;
+    QTest::newRow("at start, switched off") << u"Hidden=true"_s << u"start"_s << false;
+    QTest::newRow("by the options") << QString() << u"apply"_s << true;
+    QTest::newRow("by the options, switched off")
+        << u"X-GNOME-Autostart-enabled=false"_s << u"apply"_s << false;
+}
+
+void TestAutostart::oldNameIsMoved()
+{
+    QFETCH(QString, lines);
+    QFETCH(QString, how);
+    QFETCH(bool, on);
+    QVERIFY(QDir().mkpath(StartupFolder()));
+    {
+        QFile old(FConfig.path() + u"/autostart/Vorkel Clocks.desktop"_s);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("[Desktop Entry]\nType=Application\nExec=/old place/vorkelclocks\n");
+        old.write(lines.toUtf8());
+    }
+    const QString program = u"/new place/vorkelclocks"_s;
+    QCOMPARE(UpdateAutostartEntry(false, false, program), on);
+    if (how == u"start")
+        QVERIFY(RenameOldStartupEntry(program));
+    else
+        QCOMPARE(UpdateAutostartEntry(on, true, program), on);
+    QVERIFY(!QFile::exists(OldStartupShortcutPath()));
+    QFile file(StartupShortcutPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(ExecArgumentFrom(QString::fromUtf8(file.readAll())), program);
+    QCOMPARE(UpdateAutostartEntry(false, false, program), on);
 }
 
 void TestAutostart::failuresAreRaised_data()
@@ -221,6 +303,9 @@ void TestAutostart::entryMatchesMenuEntry_data()
     QTest::addColumn<QString>("key");
     QTest::newRow("name") << QStringLiteral("Name");
     QTest::newRow("comment") << QStringLiteral("Comment");
+    for (const char *locale : {"de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "zh_CN"})
+        QTest::addRow("comment in %s", locale)
+            << QStringLiteral("Comment[%1]").arg(QLatin1String(locale));
     QTest::newRow("icon") << QStringLiteral("Icon");
     // Docks match the started program's windows to the entry by this class.
     QTest::newRow("window class") << QStringLiteral("StartupWMClass");

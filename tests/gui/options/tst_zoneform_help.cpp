@@ -179,9 +179,10 @@ private Q_SLOTS:
         FForm->findChild<QPushButton *>(QStringLiteral("BtnApply"))->click();
         qputenv("XDG_CONFIG_HOME", oldConfig);
         QCOMPARE(MessageDlgHook::Shown().size(), 1);
-        QCOMPARE(MessageDlgHook::Shown().first().Message,
-                 QStringLiteral("Unable to open \"%1\" for write")
-                     .arg(FDir->filePath(QStringLiteral("autostart/Vorkel Clocks.desktop"))));
+        QCOMPARE(
+            MessageDlgHook::Shown().first().Message,
+            QStringLiteral("Unable to open \"%1\" for write")
+                .arg(FDir->filePath(QStringLiteral("autostart/example.vorkel.Clocks.desktop"))));
         QVERIFY(!Controls(FForm).ChkRunAtStartup()->isChecked());
         QVERIFY(!FForm->Modified());
     }
