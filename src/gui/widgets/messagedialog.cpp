@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QPushButton>
 
 namespace {
 QList<QMessageBox::StandardButton> queuedAnswers;
@@ -52,8 +53,25 @@ QMessageBox::StandardButton WayOut(QMessageBox::StandardButtons buttons)
     return QMessageBox::Ok;
 }
 
+// The answer that goes ahead is the default, wherever the desktop puts it:
+// with the buttons ordered No, Yes the first button would have the focus and
+// Enter would answer No.
+void SetAffirmativeDefault(QMessageBox &box)
+{
+    if (box.defaultButton())
+        return;
+    for (const QMessageBox::StandardButton answer :
+         {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Save, QMessageBox::Retry}) {
+        if (box.button(answer)) {
+            box.setDefaultButton(answer);
+            return;
+        }
+    }
+}
+
 QMessageBox::StandardButton ExecBox(QMessageBox &box, TMsgDlgType type, bool sound, QWidget *owner)
 {
+    SetAffirmativeDefault(box);
     const QMessageBox::StandardButtons buttons = box.standardButtons();
     if (TTermination::Instance().Requested())
         return WayOut(buttons);
@@ -62,7 +80,8 @@ QMessageBox::StandardButton ExecBox(QMessageBox &box, TMsgDlgType type, bool sou
         QApplication::beep();
     }
     if (!queuedAnswers.isEmpty()) {
-        shownMessages.append({box.text(), type, buttons, sound, box.windowTitle()});
+        shownMessages.append({box.text(), type, buttons, sound, box.windowTitle(),
+                              box.standardButton(box.defaultButton())});
         return queuedAnswers.takeFirst();
     }
     PrepareModalBox(box, owner);

@@ -17,7 +17,8 @@ enum class TMsgDlgType
 
 // Plays the type's sound, shows a modal box with the type's icon and caption
 // ("Warning", "Error", "Information", "Confirm"; the application's name for a
-// custom one) and the given buttons, and returns the button pressed.
+// custom one) and the given buttons, and returns the button pressed. Enter
+// answers Yes (else OK) in whatever order the desktop puts the buttons.
 // The box is modal for owner (by default the active window) alone, and owner
 // is active again after it.
 QMessageBox::StandardButton SoundMessageDlg(const QString &message, TMsgDlgType type,
@@ -48,6 +49,7 @@ struct TShown
     QMessageBox::StandardButtons Buttons;
     bool Sounded = true;
     QString Caption;
+    QMessageBox::StandardButton Default = QMessageBox::NoButton; // what Enter answers
 };
 void QueueAnswer(QMessageBox::StandardButton answer);
 bool HasQueuedAnswers();
