@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 THelpViewer::THelpViewer(QWidget *parent) : QTextBrowser(parent)
@@ -30,4 +31,14 @@ void THelpViewer::ShowTopic(const QString &keyword)
     setSource(QUrl(QStringLiteral("qrc:/help/") + LocalizedHelpPage(HelpPageForKeyword(keyword))));
     ReturnActivationOnHide(*this);
     BringToFront(*this);
+}
+
+void THelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }

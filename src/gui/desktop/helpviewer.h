@@ -14,4 +14,8 @@ public:
     // Opens the keyword's page (in the user's language where the manual has
     // it) and brings the window to the front.
     void ShowTopic(const QString &keyword);
+
+protected:
+    // Esc closes the window, as it closes the program's other windows.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -3,8 +3,12 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <utility>
 
 namespace {
@@ -53,6 +57,8 @@ TURLLabel::TURLLabel(const QString &caption, QWidget *parent) : QLabel(caption, 
     f.setUnderline(true);
     setFont(f);
     setCursor(Qt::PointingHandCursor);
+    // A link the keyboard cannot reach is a link keyboard users never get.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TURLLabel::Click()
@@ -77,4 +83,35 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         Click();
+}
+
+void TURLLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            // Taken here, Enter does not reach the dialog's default button.
+            event->accept();
+            Click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TURLLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

@@ -17,7 +17,8 @@ using TShellOpener = std::function<bool(const QUrl &)>;
 TShellOpener SetShellOpener(TShellOpener opener);
 
 // A label that looks like a link (blue, underlined, hand cursor) and opens
-// its URL when clicked. An empty URL only raises Clicked.
+// its URL when clicked, or when Enter or Space is pressed on it: it takes the
+// focus by Tab and shows it. An empty URL only raises Clicked.
 class TURLLabel : public QLabel
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool FPressed = false;

@@ -1,3 +1,4 @@
+#include "core/clocks/lookahead.h"
 #include "gui/desktop/help.h"
 #include "gui/desktop/helpviewer.h"
 
@@ -20,6 +21,9 @@ private Q_SLOTS:
     void keywordPages();
     void viewerShowsEachTopicInTurn();
     void viewerInTheDesktopFont();
+    void escapeClosesViewer();
+    void manualTellsTheKeys_data();
+    void manualTellsTheKeys();
     void everyLinkOfTheManualResolves();
     void everyTopicHasAPopup_data();
     void everyTopicHasAPopup();
@@ -77,6 +81,56 @@ void TestHelp::viewerInTheDesktopFont()
     QVERIFY(!text.isNull());
     QCOMPARE(text.charFormat().font().pointSize(), 16);
     QVERIFY(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()));
+}
+
+void TestHelp::escapeClosesViewer()
+{
+    THelpViewer viewer;
+    viewer.ShowTopic(QStringLiteral("AClockList"));
+    QVERIFY(viewer.isVisible());
+    QTest::keyClick(&viewer, Qt::Key_Escape);
+    QVERIFY(!viewer.isVisible());
+}
+
+void TestHelp::manualTellsTheKeys_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("says");
+    const QString manPage = QStringLiteral(VORKEL_RESOURCES "/../packaging/vorkelclocks.1");
+    const QString notch = QString::number(TLookAhead::NotchMinutes) + QStringLiteral(" minutes");
+    const QString limit =
+        QString::number(TLookAhead::MaxMinutes / (24 * 60)) + QStringLiteral(" days");
+    for (const auto &[where, file] :
+         {std::pair{"manual", QStringLiteral(":/help/clockswindow.htm")},
+          std::pair{"man page", manPage}}) {
+        QTest::addRow("%s: the wheel", where) << file << QStringLiteral("mouse wheel");
+        QTest::addRow("%s: a notch", where) << file << notch;
+        QTest::addRow("%s: the keys", where) << file << QStringLiteral("Page Up");
+        QTest::addRow("%s: how far", where) << file << limit;
+    }
+    for (const auto &[where, file] : {std::pair{"manual", QStringLiteral(":/help/clocklist.htm")},
+                                      std::pair{"man page", manPage}}) {
+        QTest::addRow("%s: the search", where) << file << QStringLiteral("search box");
+        QTest::addRow("%s: abbreviations", where) << file << QStringLiteral("abbreviation");
+        QTest::addRow("%s: reordering", where) << file << QStringLiteral("Ctrl+Up");
+    }
+}
+
+// The manual and the manual page tell the wheel and keys of the clocks
+// window and of the clock list, with the steps the program takes.
+void TestHelp::manualTellsTheKeys()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, says);
+    QFile page(file);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    // Both kinds of markup break lines anywhere and escape the minus.
+    const QString text =
+        QString::fromUtf8(page.readAll())
+            .replace(QStringLiteral("\\-"), QStringLiteral("-"))
+            .replace(QRegularExpression(QStringLiteral("\\s*\n\\.[A-Z]+ ?")), QStringLiteral(" "))
+            .simplified();
+    QVERIFY2(text.contains(says), qPrintable(says));
 }
 
 void TestHelp::everyLinkOfTheManualResolves()

@@ -1,6 +1,7 @@
 #include "gui/widgets/aboutform.h"
 #include "gui/widgets/urllabel.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void textsAndNothingClipped();
     void linkLabels_data();
     void linkLabels();
+    void linksByKeyboard_data();
+    void linksByKeyboard();
 
 private:
     QList<QUrl> FOpened;
@@ -92,6 +95,46 @@ void TestAboutForm::linkLabels()
     // A right click is no click.
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(2, 2));
     QCOMPARE(clicked.count(), 1);
+}
+
+void TestAboutForm::linksByKeyboard_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("opens");
+    QTest::newRow("web site, Enter")
+        << "LblWebSite" << int(Qt::Key_Return) << "https://www.vorkel.example/";
+    QTest::newRow("feedback, Space")
+        << "LblFeedback" << int(Qt::Key_Space) << "mailto:clocks@vorkel.example";
+    QTest::newRow("web site, keypad Enter")
+        << "LblWebSite" << int(Qt::Key_Enter) << "https://www.vorkel.example/";
+}
+
+void TestAboutForm::linksByKeyboard()
+{
+    QFETCH(QString, link);
+    QFETCH(int, key);
+    QFETCH(QString, opens);
+    TAboutForm form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *close = form.findChild<QPushButton *>(QStringLiteral("BtnClose"));
+    close->setFocus();
+    // Tab goes round the box's focus chain, through the link.
+    QWidget *reached = nullptr;
+    for (int i = 0; i < 4 && !reached; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget()->objectName() == link)
+            reached = QApplication::focusWidget();
+    }
+    QVERIFY2(reached, qPrintable(link));
+    QSignalSpy accepted(&form, &QDialog::accepted);
+    QTest::keyClick(reached, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(FOpened, QList<QUrl>{QUrl(opens)});
+    // The key opened the link instead of pressing the default button.
+    QCOMPARE(accepted.count(), 0);
 }
 
 QTEST_MAIN(TestAboutForm)
