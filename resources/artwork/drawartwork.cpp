@@ -1,4 +1,5 @@
-// Draws the word-mark bitmaps, the tray icon in its sizes and the alarm bell.
+// Draws the word-mark bitmaps, the tray icon in its sizes and the alarm bell,
+// the word-marks and the bell also at twice the size for screens at scale 2.
 // Usage: QT_QPA_PLATFORM=offscreen drawartwork <resources folder>
 #include <QByteArray>
 #include <QColor>
@@ -223,6 +224,39 @@ QImage AlarmBell()
     }
     return image;
 }
+// The alarm bell at scale 2, drawn as outlines in the 12 x 11 picture's own
+// units: the same bell as the pixel one, with smooth edges.
+QImage AlarmBell2x()
+{
+    QImage image(24, 22, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(2, 2);
+    const QColor outline(112, 72, 8);
+    QPainterPath body;
+    body.moveTo(0.5, 8.4);
+    body.cubicTo(1.6, 7.4, 2.4, 6.0, 2.4, 4.2);
+    body.lineTo(2.4, 3.2);
+    body.cubicTo(2.4, 1.6, 3.9, 1.0, 6.0, 1.0);
+    body.cubicTo(8.1, 1.0, 9.6, 1.6, 9.6, 3.2);
+    body.lineTo(9.6, 4.2);
+    body.cubicTo(9.6, 6.0, 10.4, 7.4, 11.5, 8.4);
+    body.closeSubpath();
+    QLinearGradient gold(0, 0, 12, 0);
+    gold.setColorAt(0.15, QColor(255, 243, 160));
+    gold.setColorAt(0.45, QColor(250, 200, 30));
+    gold.setColorAt(0.85, QColor(206, 146, 10));
+    painter.setPen(QPen(outline, 0.6));
+    painter.setBrush(gold);
+    painter.drawPath(body);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(outline);
+    painter.drawEllipse(QPointF(6.0, 0.8), 0.8, 0.8);               // the loop on top
+    painter.drawRoundedRect(QRectF(0.2, 8.0, 11.6, 1.2), 0.4, 0.4); // the rim
+    painter.drawEllipse(QPointF(6.0, 9.8), 1.1, 1.1);               // the clapper
+    return image;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -235,17 +269,22 @@ int main(int argc, char **argv)
     }
     const QDir dir(args.at(1));
     bool ok = true;
-    // Upright: drawn lying down, then a quarter turn anticlockwise so it reads upwards.
-    const QImage lying = WordMarkCoverage(QSize(58, 18), 12);
-    ok &= SaveWordMark(lying.transformed(QTransform().rotate(-90)),
-                       dir.filePath(QStringLiteral("watermarkrgb.bmp")),
-                       dir.filePath(QStringLiteral("watermarkalpha.bmp")));
-    ok &= SaveWordMark(WordMarkCoverage(QSize(58, 19), 13),
-                       dir.filePath(QStringLiteral("watermarkhorizrgb.bmp")),
-                       dir.filePath(QStringLiteral("watermarkhorizalpha.bmp")));
+    // At scale 1 and, for screens at scale 2, drawn at twice the size rather than enlarged.
+    for (const int scale : {1, 2}) {
+        const QString at = scale == 1 ? QString() : QStringLiteral("@2x");
+        // Upright: drawn lying down, then a quarter turn anticlockwise so it reads upwards.
+        const QImage lying = WordMarkCoverage(QSize(58, 18) * scale, 12 * scale);
+        ok &= SaveWordMark(lying.transformed(QTransform().rotate(-90)),
+                           dir.filePath(QStringLiteral("watermarkrgb%1.bmp").arg(at)),
+                           dir.filePath(QStringLiteral("watermarkalpha%1.bmp").arg(at)));
+        ok &= SaveWordMark(WordMarkCoverage(QSize(58, 19) * scale, 13 * scale),
+                           dir.filePath(QStringLiteral("watermarkhorizrgb%1.bmp").arg(at)),
+                           dir.filePath(QStringLiteral("watermarkhorizalpha%1.bmp").arg(at)));
+    }
     ok &= SaveIco(TrayIcon(16), dir.filePath(QStringLiteral("trayxp.ico")));
     for (int size : {16, 22, 24, 32, 48, 64})
         ok &= TrayIcon(size).save(dir.filePath(QStringLiteral("icons/trayxp-%1.png").arg(size)));
     ok &= AlarmBell().save(dir.filePath(QStringLiteral("alarm.png")));
+    ok &= AlarmBell2x().save(dir.filePath(QStringLiteral("alarm@2x.png")));
     return ok ? 0 : 1;
 }

@@ -327,33 +327,7 @@ void TZoneForm::BuildWatermarkStrip()
 {
     const QString address = BrandWebAddress.toString();
     FUi->BrandStrip->setToolTip(address);
-    QImage &strip = FUi->BrandStrip->Bitmap();
-    strip = QImage(FUi->BrandStrip->size(), QImage::Format_RGB32);
-    if (strip.isNull()) {
-        return; // no room to paint in: the box stays empty
-    }
-    strip.fill(Qt::white);
-    {
-        QPainter painter(&strip);
-        PaintGradient(painter, strip.rect(), strip.width(), BrandColor, BrandLightColor,
-                      TGradientDirection::Horizontal);
-    }
-    // A word-mark that cannot be loaded leaves a gap, not an unpainted strip.
-    if (const auto wordMark = LoadWordMark(TWordMark::Horizontal)) {
-        const QRect whole = wordMark->Picture.rect();
-        AlphaBlendBitmap(wordMark->Picture, wordMark->Mask, strip, whole,
-                         QPoint(5, (strip.height() - whole.height()) / 2 + 1));
-    }
-    QPainter painter(&strip);
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    const QFontMetrics metrics(painter.font());
-    painter.setPen(QColor::fromRgb(ColorToRgb(BrandColor)));
-    painter.drawText(strip.width() - metrics.horizontalAdvance(address) - 10,
-                     (strip.height() - metrics.height()) / 2 + metrics.ascent(), address);
-    painter.setPen(QColor::fromRgb(ColorToRgb(BrandFrameColor)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(strip.rect().adjusted(0, 0, -1, -1));
+    PaintHeaderWatermark(FUi->BrandStrip->Bitmap(), FUi->BrandStrip->size(),
+                         FUi->BrandStrip->devicePixelRatioF(), font(), address);
     FUi->BrandStrip->update();
 }

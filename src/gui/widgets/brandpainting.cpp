@@ -4,6 +4,8 @@
 #include "gui/widgets/vorkelresources.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <cmath>
@@ -25,6 +27,34 @@ QImage LoadResourceImage(const QString &name)
 {
     EnsureVorkelResources();
     return QImage(QStringLiteral(":/") + name);
+}
+
+// The word-mark's position in the strip's device pixels: logical positions
+// times the ratio, as the picture's own pixels are.
+QPoint DevicePoint(const QPoint &logical, qreal ratio)
+{
+    return QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
+}
+
+// A one-pixel frame round a picture of the logical size: whole device pixels
+// at any ratio, as wide on every side.
+void PaintFrame(QPainter &painter, const QSize &size)
+{
+    const QColor color = QColor::fromRgb(ColorToRgb(BrandFrameColor));
+    const int w = size.width();
+    const int h = size.height();
+    for (const QRect &side :
+         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+        painter.fillRect(side, color);
+}
+
+// A strip of logical size at the ratio, white, composed in device pixels.
+QImage NewStrip(const QSize &size, qreal ratio)
+{
+    QImage strip(size * ratio, QImage::Format_RGB32);
+    if (!strip.isNull())
+        strip.fill(Qt::white);
+    return strip;
 }
 } // namespace
 
@@ -97,46 +127,86 @@ void AlphaBlendBitmap(const QImage &source, const QImage &mask, QImage &target,
     }
 }
 
-std::optional<TWordMarkImages> LoadWordMark(TWordMark which)
+std::optional<TWordMarkImages> LoadWordMark(TWordMark which, qreal devicePixelRatio)
 {
     const bool vertical = which == TWordMark::Vertical;
-    TWordMarkImages images{LoadResourceImage(vertical ? QStringLiteral("watermarkrgb.bmp")
-                                                      : QStringLiteral("watermarkhorizrgb.bmp")),
-                           LoadResourceImage(vertical ? QStringLiteral("watermarkalpha.bmp")
-                                                      : QStringLiteral("watermarkhorizalpha.bmp"))};
+    // Letters drawn at the screen's size: an enlarged picture would blur.
+    const QString scale = devicePixelRatio >= 1.5 ? QStringLiteral("@2x") : QString();
+    const QString name = vertical ? QStringLiteral("watermark") : QStringLiteral("watermarkhoriz");
+    TWordMarkImages images{
+        LoadResourceImage(name + QStringLiteral("rgb") + scale + QStringLiteral(".bmp")),
+        LoadResourceImage(name + QStringLiteral("alpha") + scale + QStringLiteral(".bmp"))};
     if (images.Picture.isNull() || images.Mask.isNull())
         return std::nullopt;
+    const qreal ratio = scale.isEmpty() ? 1.0 : 2.0;
+    images.Picture.setDevicePixelRatio(ratio);
+    images.Mask.setDevicePixelRatio(ratio);
     return images;
 }
 
 void PaintSideWatermark(QImage &strip, const QSize &stripSize, const QRect &clientRect,
                         const TWordMarkImages &wordMark)
 {
-    if (strip.size() != stripSize || strip.format() != QImage::Format_RGB32) {
-        strip = QImage(stripSize, QImage::Format_RGB32);
-        strip.fill(Qt::white);
-    }
+    const qreal ratio = wordMark.Picture.devicePixelRatio();
+    // Composed in device pixels at a ratio of 1, then given its ratio.
+    strip.setDevicePixelRatio(1);
+    if (strip.size() != stripSize * ratio || strip.format() != QImage::Format_RGB32)
+        strip = NewStrip(stripSize, ratio);
     if (strip.isNull())
         return;
     {
         QPainter painter(&strip);
-        PaintGradient(painter, clientRect, strip.height(), BrandLightColor, BrandColor,
+        const QRect deviceClient(DevicePoint(clientRect.topLeft(), ratio),
+                                 clientRect.size() * ratio);
+        PaintGradient(painter, deviceClient, strip.height(), BrandLightColor, BrandColor,
                       TGradientDirection::Vertical);
     }
     const QRect whole = wordMark.Picture.rect();
     // Integer division truncates towards zero, as the layout expects for
     // strips narrower than the word-mark.
     const QPoint at((strip.width() - whole.width()) / 2,
-                    strip.height() - whole.height() - SideStripWordMarkGap);
+                    strip.height() - whole.height() - qRound(SideStripWordMarkGap * ratio));
     AlphaBlendBitmap(wordMark.Picture, wordMark.Mask, strip, whole, at);
+    strip.setDevicePixelRatio(ratio);
 
     QPainter painter(&strip);
-    painter.setPen(QColor::fromRgb(ColorToRgb(BrandFrameColor)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(strip.rect().adjusted(0, 0, -1, -1));
+    PaintFrame(painter, stripSize);
+}
+
+void PaintHeaderWatermark(QImage &strip, const QSize &stripSize, qreal devicePixelRatio,
+                          const QFont &font, const QString &address)
+{
+    // A word-mark that cannot be loaded leaves a gap, not an unpainted strip.
+    const auto wordMark = LoadWordMark(TWordMark::Horizontal, devicePixelRatio);
+    const qreal ratio = wordMark ? wordMark->Picture.devicePixelRatio() : 1.0;
+    strip = NewStrip(stripSize, ratio);
+    if (strip.isNull())
+        return; // no room to paint in: the box stays empty
+    {
+        QPainter painter(&strip);
+        PaintGradient(painter, strip.rect(), strip.width(), BrandColor, BrandLightColor,
+                      TGradientDirection::Horizontal);
+    }
+    if (wordMark) {
+        const QRect whole = wordMark->Picture.rect();
+        const int top = (stripSize.height() - qRound(whole.height() / ratio)) / 2 + 1;
+        AlphaBlendBitmap(wordMark->Picture, wordMark->Mask, strip, whole,
+                         DevicePoint(QPoint(5, top), ratio));
+    }
+    strip.setDevicePixelRatio(ratio);
+    QPainter painter(&strip);
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics metrics(painter.font());
+    painter.setPen(QColor::fromRgb(ColorToRgb(BrandColor)));
+    painter.drawText(stripSize.width() - metrics.horizontalAdvance(address) - 10,
+                     (stripSize.height() - metrics.height()) / 2 + metrics.ascent(), address);
+    PaintFrame(painter, stripSize);
 }
 
 int SideWatermarkMinHeight(const TWordMarkImages &wordMark, int brandPanelHeight)
 {
-    return wordMark.Picture.height() + brandPanelHeight + SideStripMinHeightExtra;
+    return qRound(wordMark.Picture.deviceIndependentSize().height()) + brandPanelHeight +
+           SideStripMinHeightExtra;
 }

@@ -10,7 +10,9 @@
 #include <QtGlobal>
 #include <optional>
 
+class QFont;
 class QPainter;
+class QString;
 
 // A packed colour 0x00BBGGRR: red in the low byte. QImage works in 0xAARRGGBB,
 // so pixels are converted at the edge and the arithmetic stays on packed values.
@@ -76,18 +78,26 @@ struct TWordMarkImages
     QImage Picture; // white letters on black
     QImage Mask;    // 0 on the letters, 255 around them
 };
-// Empty when either picture cannot be loaded.
-std::optional<TWordMarkImages> LoadWordMark(TWordMark which);
+// Empty when either picture cannot be loaded. From a device pixel ratio of
+// 1.5 up, the pictures drawn at twice the size (device pixel ratio 2).
+std::optional<TWordMarkImages> LoadWordMark(TWordMark which, qreal devicePixelRatio = 1);
 
 // The side strip of the clocks window.
 constexpr int SideStripWordMarkGap = 5;     // between the word-mark and the strip's bottom
 constexpr int SideStripMinHeightExtra = 15; // added to word-mark and brand panel heights
 
-// Paints the strip into strip (resized to stripSize): the window's client
-// rectangle clientRect as a light-to-brand gradient with one band per strip
-// row, the vertical word-mark near the bottom, and a one-pixel frame.
+// Paints the strip into strip (resized to stripSize, in device pixels at the
+// word-mark's device pixel ratio): the window's client rectangle clientRect
+// as a light-to-brand gradient with one band per strip row, the vertical
+// word-mark near the bottom, and a one-pixel frame. Sizes are logical.
 void PaintSideWatermark(QImage &strip, const QSize &stripSize, const QRect &clientRect,
                         const TWordMarkImages &wordMark);
+
+// The options dialog's strip across its top, stripSize logical pixels at the
+// device pixel ratio: a brand-to-light gradient, the horizontal word-mark at
+// the left, the web address in bold at the right in font, and a frame.
+void PaintHeaderWatermark(QImage &strip, const QSize &stripSize, qreal devicePixelRatio,
+                          const QFont &font, const QString &address);
 
 // The window's minimum outer height for the side strip: the word-mark, the
 // brand panel and a margin (108 with the 35-pixel brand panel).

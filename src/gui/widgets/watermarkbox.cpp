@@ -40,9 +40,12 @@ void TWatermarkBox::mouseReleaseEvent(QMouseEvent *event)
 
 void PaintStrip(QPainter &painter, const QImage &bitmap, const QRect &clip)
 {
-    const QRect part = clip.intersected(bitmap.rect());
+    const qreal ratio = bitmap.devicePixelRatio();
+    const QRect part =
+        clip.intersected(QRect(QPoint(0, 0), bitmap.deviceIndependentSize().toSize()));
     if (!part.isEmpty())
-        painter.drawImage(part.topLeft(), bitmap, part);
+        painter.drawImage(QRectF(part), bitmap,
+                          QRectF(part.topLeft() * ratio, QSizeF(part.size()) * ratio));
 }
 
 void OpenHomePage(bool showAddressFirst)
@@ -56,7 +59,7 @@ void OpenHomePage(bool showAddressFirst)
 
 void BuildSideWatermark(QWidget &window, TWatermarkBox &box, int brandPanelHeight)
 {
-    const auto wordMark = LoadWordMark(TWordMark::Vertical);
+    const auto wordMark = LoadWordMark(TWordMark::Vertical, box.devicePixelRatioF());
     if (!wordMark)
         return;
     window.setMinimumHeight(SideWatermarkMinHeight(*wordMark, brandPanelHeight));

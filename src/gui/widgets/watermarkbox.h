@@ -14,7 +14,8 @@ class TWatermarkBox : public QWidget
 public:
     explicit TWatermarkBox(QWidget *parent = nullptr);
 
-    // The cached picture; painting copies from it and never composes.
+    // The cached picture, at the box's device pixel ratio; painting copies
+    // from it and never composes.
     QImage &Bitmap() { return FBitmap; }
     const QImage &Bitmap() const { return FBitmap; }
 
@@ -32,13 +33,14 @@ private:
     bool FPressed = false;
 };
 
-// Copies the clip rectangle of bitmap to the same place on the painter's device.
+// Copies the clip rectangle (logical) of bitmap to the same place on the
+// painter's device, at the bitmap's device pixel ratio.
 void PaintStrip(QPainter &painter, const QImage &bitmap, const QRect &clip);
 
 // Opens the maker's home page, after showing its address when asked to.
 void OpenHomePage(bool showAddressFirst);
 
 // Recomposes the clocks window's side strip for the window's current size and
-// sets the window's minimum height for it. A picture that cannot be loaded
-// leaves the strip and the minimum height as they were.
+// the box's device pixel ratio, and sets the window's minimum height for it. A picture that cannot
+// be loaded leaves the strip and the minimum height as they were.
 void BuildSideWatermark(QWidget &window, TWatermarkBox &box, int brandPanelHeight);

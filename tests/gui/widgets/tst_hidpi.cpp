@@ -1,0 +1,97 @@
+// The program's pictures at scale 2: each drawn for that scale rather than
+// enlarged.
+#include "core/settings/settings.h"
+#include "gui/options/zoneform.h"
+#include "gui/widgets/alarmicon.h"
+#include "gui/widgets/pinicon.h"
+#include "gui/widgets/watermarkbox.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Whether the picture is a picture of half its size with every pixel
+// doubled: each 2 by 2 block of one colour.
+bool Enlarged(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left(); x + 1 <= area.right(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                image.pixel(x + 1, y + 1) != p)
+                return false;
+        }
+    return true;
+}
+} // namespace
+
+class TestHiDpi : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sideStrip()
+    {
+        QWidget window;
+        window.resize(150, 200);
+        TWatermarkBox box(&window);
+        box.setGeometry(0, 0, 20, 200);
+        window.show();
+        QCOMPARE(box.devicePixelRatioF(), 2.0);
+        BuildSideWatermark(window, box, 35);
+        const QImage &strip = box.Bitmap();
+        QCOMPARE(strip.devicePixelRatio(), 2.0);
+        QCOMPARE(strip.size(), QSize(40, 400));
+        // The word-mark near the bottom, where the letters are.
+        QVERIFY(!Enlarged(strip, QRect(2, 250, 36, 130)));
+        // The window's minimum height in logical pixels, as at scale 1.
+        QCOMPARE(window.minimumHeight(), 58 + 35 + 15);
+    }
+    void headerStrip()
+    {
+        QTemporaryDir dir;
+        SetSettingsFileName(dir.filePath(QStringLiteral("Clocks.ini")));
+        QPointer<TZoneForm> form =
+            new TZoneForm(QStringLiteral(VORKEL_TEST_DATA "/options/zones.ini"));
+        form->show();
+        const QImage strip = form->WatermarkStrip();
+        const QSize logical = strip.deviceIndependentSize().toSize();
+        QCOMPARE(strip.devicePixelRatio(), 2.0);
+        QCOMPARE(logical.width(), form->width());
+        QVERIFY(!Enlarged(strip, QRect(10, 2, 110, strip.height() - 4)));
+        delete form.data();
+        SetSettingsFileName(QString());
+    }
+    void icons_data()
+    {
+        QTest::addColumn<QIcon>("icon");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QIcon::State>("state");
+        QTest::newRow("pin, free") << PinIcon() << QSize(12, 12) << QIcon::Off;
+        QTest::newRow("pin, pinned") << PinIcon() << QSize(12, 12) << QIcon::On;
+        QTest::newRow("alarm bell") << AlarmIcon() << QSize(12, 11) << QIcon::Off;
+    }
+    void icons()
+    {
+        QFETCH(QIcon, icon);
+        QFETCH(QSize, size);
+        QFETCH(QIcon::State, state);
+        const QList<QSize> sizes = icon.availableSizes(QIcon::Normal, state);
+        QVERIFY(sizes.contains(size));
+        QVERIFY(sizes.contains(size * 2));
+        const QImage picture = icon.pixmap(size, 2.0, QIcon::Normal, state).toImage();
+        QCOMPARE(picture.size(), size * 2);
+        QVERIFY(!Enlarged(picture, picture.rect()));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestHiDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hidpi.moc"
