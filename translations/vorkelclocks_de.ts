@@ -697,10 +697,6 @@ Sie bleibt erhalten und zeigt wieder die Zeit, sobald die Zone bekannt ist.</tra
         <translation>Nächste Umstellung: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>gleiche Zeit wie hier</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 Stunde</translation>
     </message>
@@ -733,6 +729,10 @@ Sie bleibt erhalten und zeigt wieder die Zeit, sobald die Zone bekannt ist.</tra
         <source>hh:nn:ss ampm</source>
         <extracomment>hh hours, nn minutes, ss seconds, ampm the AM/PM mark (leave it out for a 24-hour clock)</extracomment>
         <translation>hh:nn:ss</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>Gleiche Zeit wie hier</translation>
     </message>
 </context>
 <context>

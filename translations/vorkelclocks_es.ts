@@ -670,10 +670,6 @@ Would you like to choose some now?</source>
         <translation>Próximo cambio: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>la misma hora que aquí</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 hora</translation>
     </message>
@@ -733,6 +729,10 @@ Se conserva tal cual y volverá a mostrar la hora cuando se conozca la zona.</tr
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>Se conservan, marcados como «zona desconocida», y no muestran la hora hasta que los datos de zonas horarias vuelvan a conocer sus zonas.</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>La misma hora que aquí</translation>
     </message>
 </context>
 <context>

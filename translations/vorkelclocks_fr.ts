@@ -670,10 +670,6 @@ Voulez-vous en choisir maintenant&#xa0;?</translation>
         <translation>Prochain changement&#xa0;: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>même heure qu’ici</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 heure</translation>
     </message>
@@ -733,6 +729,10 @@ Elle est conservée telle quelle et affichera de nouveau l’heure dès que le f
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>Elles sont conservées, marquées «&#xa0;fuseau inconnu&#xa0;», et n’affichent pas d’heure tant que les données des fuseaux horaires ne connaissent pas de nouveau leur fuseau.</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>Même heure qu’ici</translation>
     </message>
 </context>
 <context>

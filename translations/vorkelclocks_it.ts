@@ -670,10 +670,6 @@ Sceglierne adesso?</translation>
         <translation>Prossimo cambio: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>stessa ora di qui</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 ora</translation>
     </message>
@@ -733,6 +729,10 @@ Viene conservato così com’è e mostrerà di nuovo l’ora quando il fuso sar�
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>Vengono conservati, contrassegnati come «fuso sconosciuto», e non mostrano l’ora finché i dati dei fusi orari non conosceranno di nuovo i loro fusi.</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>Stessa ora di qui</translation>
     </message>
 </context>
 <context>

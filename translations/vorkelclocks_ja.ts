@@ -670,10 +670,6 @@ Would you like to choose some now?</source>
         <translation>次の切り替え: %1 %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>この場所と同じ時刻</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 時間</translation>
     </message>
@@ -733,6 +729,10 @@ It is kept as it is, and shows the time again once the zone is known.</source>
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>これらの時計は「タイムゾーン不明」と表示されたまま残り、タイムゾーン データがそのタイムゾーンを再び認識するまで時刻を表示しません。</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>この場所と同じ時刻</translation>
     </message>
 </context>
 <context>

@@ -670,10 +670,6 @@ Wilt u er nu een paar kiezen?</translation>
         <translation>Volgende wisseling: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>zelfde tijd als hier</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 uur</translation>
     </message>
@@ -733,6 +729,10 @@ De klok blijft bewaard en toont weer de tijd zodra de zone bekend is.</translati
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>Ze blijven bewaard, gemarkeerd met ‘zone onbekend’, en tonen geen tijd totdat de tijdzonegegevens hun zones weer kennen.</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>Zelfde tijd als hier</translation>
     </message>
 </context>
 <context>

@@ -670,10 +670,6 @@ Czy chcesz je wybrać teraz?</translation>
         <translation>Następna zmiana: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>ten sam czas co tutaj</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 godz.</translation>
     </message>
@@ -733,6 +729,10 @@ Zegar zostaje zachowany i znów pokaże czas, gdy strefa będzie znana.</transla
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>Zegary zostają zachowane, oznaczone jako „nieznana strefa”, i nie pokazują czasu, dopóki dane stref czasowych znów nie poznają ich stref.</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>Ten sam czas co tutaj</translation>
     </message>
 </context>
 <context>

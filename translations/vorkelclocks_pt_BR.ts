@@ -670,10 +670,6 @@ Deseja escolher agora?</translation>
         <translation>Próxima mudança: %1, %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>mesma hora daqui</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 hora</translation>
     </message>
@@ -733,6 +729,10 @@ Ele é mantido como está e volta a mostrar a hora quando o fuso for conhecido.<
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>Eles são mantidos, marcados como “fuso desconhecido”, e não mostram a hora até que os dados de fusos horários voltem a conhecer os seus fusos.</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>Mesma hora daqui</translation>
     </message>
 </context>
 <context>

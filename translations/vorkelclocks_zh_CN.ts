@@ -670,10 +670,6 @@ Would you like to choose some now?</source>
         <translation>下次调整：%1 %2 → %3</translation>
     </message>
     <message>
-        <source>same time as here</source>
-        <translation>与本地时间相同</translation>
-    </message>
-    <message>
         <source>1 hour</source>
         <translation>1 小时</translation>
     </message>
@@ -733,6 +729,10 @@ It is kept as it is, and shows the time again once the zone is known.</source>
     <message>
         <source>They are kept, marked &quot;zone unknown&quot;, and show no time until the time zone data knows their zones again.</source>
         <translation>这些时钟将被保留并标记为“时区未知”，在时区数据重新包含其时区之前不显示时间。</translation>
+    </message>
+    <message>
+        <source>Same time as here</source>
+        <translation>与本地时间相同</translation>
     </message>
 </context>
 <context>

@@ -85,7 +85,7 @@ namespace {
 QString DifferenceText(std::int64_t difference)
 {
     if (difference == 0) {
-        return ZoneTexts::tr("same time as here");
+        return ZoneTexts::tr("Same time as here");
     }
     const std::int64_t magnitude = difference < 0 ? -difference : difference;
     const std::int64_t hours = magnitude / 60;

@@ -60,7 +60,7 @@ QString NextChangeText(const TTimeZone &zone, TDateTime utc);
 // The lines of a clock's hint under its zone's name: its state, its next
 // change (for a clock that follows daylight time) and how far it is from the
 // user's local time at that UTC moment ("5 hours ahead of local time",
-// "9 hours 30 minutes behind local time", "same time as here").
+// "9 hours 30 minutes behind local time", "Same time as here").
 QString ClockHintDetails(const TTimeZone &zone, bool useDaylight, TDateTime utc);
 
 // A clock whose zone the zone file does not name (UnknownZone) shows its title

@@ -218,7 +218,7 @@ void TestZoneTexts::localDifference_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("ahead") << 360 << 60 << u"5 hours ahead of local time"_s;
     QTest::newRow("behind, with minutes") << -570 << 0 << u"9 hours 30 minutes behind local time"_s;
-    QTest::newRow("same") << 60 << 60 << u"same time as here"_s;
+    QTest::newRow("same") << 60 << 60 << u"Same time as here"_s;
     QTest::newRow("one of each") << 61 << 0 << u"1 hour 1 minute ahead of local time"_s;
     QTest::newRow("minutes only") << 0 << 45 << u"45 minutes behind local time"_s;
     QTest::newRow("across the date line") << 840 << -600 << u"24 hours ahead of local time"_s;
@@ -252,7 +252,7 @@ void TestZoneTexts::hintDetails_data()
     // the standard offset that differs from here.
     QTest::newRow("a clock ignoring daylight time")
         << TKind::Berlin << false << At(2026, 7, 1) << 60
-        << u"Standard time (CET)\nsame time as here"_s;
+        << u"Standard time (CET)\nSame time as here"_s;
     QTest::newRow("no change to tell, half an hour off")
         << TKind::Plain << true << At(2026, 7, 1) << 60
         << u"Standard time (IST)\n4 hours 30 minutes ahead of local time"_s;
@@ -264,7 +264,7 @@ void TestZoneTexts::hintDetails_data()
     QTest::newRow("a second before the spring change")
         << TKind::Berlin << true << At(2026, 3, 29, 1) - 1000.0 / double(MSecsPerDay) << 60
         << u"Standard time (CET)\nNext change: Sunday 29 March 2026, 02:00 AM → 03:00 AM\n"
-           u"same time as here"_s;
+           u"Same time as here"_s;
     QTest::newRow("at the spring change")
         << TKind::Berlin << true << At(2026, 3, 29, 1) << 60
         << u"Daylight time (CEST, GMT +2:00)\nNext change: Sunday 25 October 2026, 03:00 AM → "
@@ -307,7 +307,7 @@ void TestZoneTexts::hintFollowsSystemZoneChange()
         qunsetenv("TZ");
     tzset();
     QCOMPARE(before, u"9 hours ahead of local time"_s);
-    QCOMPARE(after, u"same time as here"_s);
+    QCOMPARE(after, u"Same time as here"_s);
 }
 
 QTEST_GUILESS_MAIN(TestZoneTexts)

@@ -936,7 +936,7 @@ void TestClocksForm::clockHint_data()
     QTest::newRow("daylight in force")
         << "Europe/London" << true
         << "Europe/London (GMT)\nDaylight time (BST, GMT +1:00)\n"
-           "Next change: Sunday 26 October 2025, 02:00 AM \u2192 01:00 AM\nsame time as here";
+           "Next change: Sunday 26 October 2025, 02:00 AM \u2192 01:00 AM\nSame time as here";
     QTest::newRow("daylight use off")
         << "Europe/London" << false
         << "Europe/London (GMT)\nStandard time (GMT)\n1 hour behind local time";

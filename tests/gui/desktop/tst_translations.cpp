@@ -1,3 +1,4 @@
+#include "core/time/clocksource.h"
 #include "core/time/formatsettings.h"
 #include "core/zones/timezone.h"
 #include "core/zones/zonetexts.h"
@@ -31,6 +32,10 @@ private Q_SLOTS:
     void manualEntryPage_data();
     void manualEntryPage();
     void popupTablesHaveTheSameTopics();
+    void manualNamesTheTabs_data();
+    void manualNamesTheTabs();
+    void hintLinesBeginCapitalised_data();
+    void hintLinesBeginCapitalised();
 };
 
 void TestTranslations::cleanup()
@@ -183,6 +188,48 @@ void TestTranslations::qtStandardButtons()
         QSKIP("Qt's German translations are not installed");
     InstallTranslations(*qApp, QLocale(u"de_DE"_s));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
+}
+
+void TestTranslations::manualNamesTheTabs_data()
+{
+    timeFormatsFollowTheLocale_data();
+}
+
+// The entry page's topics are called what the options' tabs are called.
+void TestTranslations::manualNamesTheTabs()
+{
+    QFETCH(QString, locale);
+    const QLocale qlocale(locale);
+    QVERIFY(InstallTranslations(*qApp, qlocale));
+    QFile page(u":/help/"_s + LocalizedHelpPage(u"contents.htm"_s, qlocale));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    for (const auto &[topic, tab] : {std::pair{"clocklist.htm", "Clocks and Time Zones"},
+                                     std::pair{"appearance.htm", "Appearance and Alarm"}}) {
+        const QRegularExpression link(u"<a href=\"../"_s + QLatin1String(topic) +
+                                      u"\">([^<]*)</a>"_s);
+        QCOMPARE(link.match(text).captured(1), QCoreApplication::translate("TZoneForm", tab));
+    }
+}
+
+void TestTranslations::hintLinesBeginCapitalised_data()
+{
+    timeFormatsFollowTheLocale_data();
+    QTest::newRow("en") << u"en"_s;
+}
+
+// A clock's hint ends with the line about its difference from local time,
+// which begins like every other line of the hint.
+void TestTranslations::hintLinesBeginCapitalised()
+{
+    QFETCH(QString, locale);
+    InstallTranslations(*qApp, QLocale(locale));
+    TTimeZone zone;
+    zone.Name = u"Here"_s;
+    const TFakeClock clock(EncodeDateTime(2026, 1, 10, 12, 0, 0, 0), 0);
+    const QString hint = ClockHintDetails(zone, false, NowUTC());
+    for (const QString &line : hint.split(u'\n'))
+        QVERIFY2(!line.isEmpty() && !line.at(0).isLower(), qPrintable(line));
 }
 
 void TestTranslations::everyTextTranslated_data()
