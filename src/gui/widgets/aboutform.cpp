@@ -31,6 +31,9 @@ TAboutForm::TAboutForm() : FUi(std::make_unique<Ui::TAboutForm>())
     FUi->LblFeedback->URL = QStringLiteral("mailto:") + BrandFeedbackAddress.toString();
     FUi->LblFeedback->setToolTip(FUi->LblFeedback->URL);
     connect(FUi->BtnClose, &QPushButton::clicked, this, &QDialog::accept);
+    // The links come first in the Tab order; the box opens on Close, so Enter
+    // closes it as it always has.
+    FUi->BtnClose->setFocus();
 
     // Title bars use a bolder font and add an icon and up to three buttons:
     // the box leaves the window manager room for the whole caption.
