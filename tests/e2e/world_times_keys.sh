@@ -3,7 +3,9 @@
 # screen reader reaches it: a second start shows it active, the focus on the
 # first clock; Tab goes down the clocks to the pin, each read whole (title,
 # date, time) from the accessibility tree as a screen reader reads it; Space
-# pins it, Shift+F10 opens the window's menu, Escape hides it.
+# pins it, Shift+F10 opens the window's menu, Escape hides it. Pinned, the
+# window stays above other programs' windows but never above the options
+# dialog (which only the window manager's stacking shows).
 #
 # Usage (under a fresh X server): xvfb-run -a -s "-screen 0 1024x768x24" \
 #     tests/e2e/world_times_keys.sh build/ci
@@ -51,6 +53,29 @@ menu_gone() { ! menu_shown; }
 poll 5 menu_gone || fail "Escape did not close the menu"
 world_times >/dev/null || fail "Escape in the menu closed the window"
 
+# The options over the pinned window, and the window above others again
+# once they are closed.
+# above A B: window A is stacked above window B (the list runs bottom to top).
+above() {
+    local w a=-1 b=-1 n=0
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do
+        (($1 == w)) && a=$n
+        (($2 == w)) && b=$n
+        n=$((n + 1))
+    done
+    ((a >= 0 && b >= 0 && a > b))
+}
+kept_above() { xprop -id "$(world_times)" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+kept_above || fail "the pinned window is not kept above others"
+"$program" --options || fail "a second start with --options ended with $?"
+poll 5 options_dialog || fail "no options dialog after a second start with --options"
+poll 5 above "$(options_dialog)" "$(world_times)" || fail "the pinned window covers the options dialog"
+import -window root "$shots/world-times-keys-options.png"
+key Escape
+poll 5 gone "^Vorkel Clocks - Options$" || fail "Escape did not close the options"
+poll 5 kept_above || fail "the pinned window is not kept above others after the options closed"
+
+second_start 1000
 key Escape
 poll 5 world_times_gone || fail "Escape did not hide the window"
 kill -0 "$program_pid" || fail "the program ended"

@@ -6,12 +6,34 @@
 #include "gui/tray/systrayicon.h"
 #include "gui/tray/trayanchor.h"
 
+#include <QApplication>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 #include <utility>
 
 namespace {
 constexpr int DeferredHideMSecs = 300;
+
+// A dialog, box or other window of the program's own is up beside window:
+// not a menu, hint or the tray's icon, which the window manager never sees
+// as windows to stack, nor a box of the window's own.
+bool OwnWindowShown(const QWidget &window)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [&window](const QWidget *other) {
+        const Qt::WindowType type = other->windowType();
+        const QWindow *handle = other->windowHandle();
+        const bool windowsBox = other->parentWidget() == &window ||
+                                (handle != nullptr && handle->transientParent() != nullptr &&
+                                 handle->transientParent() == window.windowHandle());
+        return other != &window && other->isVisible() && !windowsBox &&
+               (type == Qt::Dialog || type == Qt::Window) &&
+               !other->windowFlags().testFlag(Qt::BypassWindowManagerHint) &&
+               !other->windowFlags().testFlag(Qt::X11BypassWindowManagerHint);
+    });
 }
+} // namespace
 
 TClocksPopup::TClocksPopup(QWidget &window, const TSysTrayIcon &tray, std::function<bool()> staysUp)
     : QObject(&window), FWindow(window), FTray(tray), FStaysUp(std::move(staysUp))
@@ -22,6 +44,29 @@ TClocksPopup::TClocksPopup(QWidget &window, const TSysTrayIcon &tray, std::funct
         if (MayHide() && !FTray.ClickPending())
             Hide();
     });
+    // Kept above every window, a pinned window covered the options dialog
+    // that the user opened from it: its alarm controls, its buttons.
+    qApp->installEventFilter(this);
+}
+
+bool TClocksPopup::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && watched != &FWindow &&
+        watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+        KeepAbove();
+    return false;
+}
+
+void TClocksPopup::KeepAbove()
+{
+    // Set on the native window alone: setWindowFlags would hide the window
+    // and show it again.
+    QWindow *handle = FWindow.windowHandle();
+    if (handle == nullptr || FStandalone)
+        return;
+    const bool above = !OwnWindowShown(FWindow);
+    if (handle->flags().testFlag(Qt::WindowStaysOnTopHint) != above)
+        handle->setFlag(Qt::WindowStaysOnTopHint, above);
 }
 
 void TClocksPopup::SetTaskButtonHidden(bool hidden)
@@ -75,6 +120,8 @@ void TClocksPopup::ShowNow()
     if (hideButton)
         HideTaskButtonBeforeShow(FWindow);
     FWindow.show();
+    // Shown while a box of the program's own is up, it keeps below it.
+    KeepAbove();
     // A window whose kind changed gets a new X window as it is shown, without
     // the marks set before.
     if (hideButton)

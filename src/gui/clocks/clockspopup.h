@@ -1,7 +1,9 @@
 // How the "World Times" window comes and goes. Beside a tray it is a
 // frameless pop-up kept above others, without a taskbar button, that hides
 // when the user turns to another window; with no tray it is the program: an
-// ordinary framed window with its button, minimised instead of hidden.
+// ordinary framed window with its button, minimised instead of hidden. The
+// program's own dialogs and the manual are never hidden under it: while one
+// is up, the window is not kept above the others.
 #pragma once
 
 #include <QObject>
@@ -45,7 +47,12 @@ public:
     void ApplicationDeactivated();
     void ApplicationActivated() { FDeferredHide.stop(); }
 
+    // Watches the program's windows come and go.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Kept above other windows unless one of the program's own is up.
+    void KeepAbove();
     bool MayHide() const;
     // Puts the window flags in force, keeping the window where it is.
     void ApplyWindowKind();

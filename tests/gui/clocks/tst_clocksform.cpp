@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusFrame>
@@ -170,6 +171,8 @@ private Q_SLOTS:
     void pinnedStartsShown();
     void keyboardOnly_data();
     void keyboardOnly();
+    void ownWindowsAbovePinned_data();
+    void ownWindowsAbovePinned();
     void screenReaderOrder_data();
     void screenReaderOrder();
     void lookAhead_data();
@@ -1460,6 +1463,54 @@ void TestClocksForm::keyboardOnly()
     QVERIFY(form.isVisible());
     QTest::keyClick(focused(), Qt::Key_Escape);
     QVERIFY(!form.isVisible());
+}
+
+void TestClocksForm::ownWindowsAbovePinned_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("keptAbove"); // while the other window is up
+    QTest::newRow("options dialog") << QStringLiteral("dialog") << false;
+    QTest::newRow("message box") << QStringLiteral("box") << false;
+    QTest::newRow("the manual") << QStringLiteral("window") << false;
+    QTest::newRow("a menu") << QStringLiteral("menu") << true;
+    // The alarm's box, kept above the window by the window manager.
+    QTest::newRow("the window's own box") << QStringLiteral("own box") << true;
+}
+
+void TestClocksForm::ownWindowsAbovePinned()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, keptAbove);
+    SeedThreeClocks();
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.SetPinned(true);
+    form.ShowClocks();
+    const auto above = [&form] {
+        return form.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+    };
+    QVERIFY(above());
+    std::unique_ptr<QWidget> other;
+    if (kind == u"dialog")
+        other = std::make_unique<QDialog>();
+    else if (kind.endsWith(u"box"))
+        other = std::make_unique<QMessageBox>(QMessageBox::Information, QString(), QString());
+    else if (kind == u"window")
+        other = std::make_unique<QWidget>();
+    else
+        other = std::make_unique<QMenu>();
+    if (kind == u"own box") {
+        other->winId();
+        other->windowHandle()->setTransientParent(form.windowHandle());
+    }
+    other->show();
+    QCOMPARE(above(), keptAbove);
+    // Shown afresh while it is up, the window stays below it.
+    form.HideClocks();
+    form.ShowClocks();
+    QCOMPARE(above(), keptAbove);
+    other->hide();
+    QVERIFY(above());
 }
 
 void TestClocksForm::lookAhead_data()
