@@ -9,6 +9,7 @@
 #include "gui/alarm/alarmbox.h"
 #include "gui/alarm/alarmringer.h"
 #include "gui/clocks/clockcolumn.h"
+#include "gui/widgets/alarmicon.h"
 #include "gui/widgets/messagedialog.h"
 #include "gui/widgets/zonedclock.h"
 
@@ -42,6 +43,9 @@ void TClocksAlarm::UpdatePicture()
     // with the clock it stands beside.
     FPicture.setAccessibleName(tr("Alarm"));
     FPicture.setAccessibleDescription(hint);
+    // Drawn for the screen's scale each time: the window may have moved to
+    // a screen of another.
+    FPicture.setPixmap(AlarmIcon().pixmap(QSize(12, 11), FPicture.devicePixelRatioF()));
     FPicture.show();
     FPicture.raise();
 }

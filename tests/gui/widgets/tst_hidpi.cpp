@@ -1,12 +1,18 @@
 // The program's pictures at scale 2: each drawn for that scale rather than
 // enlarged.
+#include "core/clocks/worldclocks.h"
 #include "core/settings/settings.h"
+#include "core/settings/storedsettings.h"
+#include "core/time/clocksource.h"
+#include "gui/clocks/clocksform.h"
 #include "gui/options/zoneform.h"
+#include "gui/tray/systrayicon.h"
 #include "gui/widgets/alarmicon.h"
 #include "gui/widgets/pinicon.h"
 #include "gui/widgets/watermarkbox.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +67,24 @@ private Q_SLOTS:
         QCOMPARE(logical.width(), form->width());
         QVERIFY(!Enlarged(strip, QRect(10, 2, 110, strip.height() - 4)));
         delete form.data();
+        SetSettingsFileName(QString());
+    }
+    void alarmBellInTheClocksWindow()
+    {
+        QTemporaryDir dir;
+        SetSettingsFileName(dir.filePath(QStringLiteral("Clocks.ini")));
+        TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+        const TFakeClock clock(46000.5);
+        WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("London"));
+        WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"),
+                           QStringLiteral("Europe/London"));
+        WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(46001.5));
+        WriteSettingString(SettingsGroup, ValueAlarmClock, QStringLiteral("London"));
+        TSysTrayIcon tray;
+        TClocksForm form(tray);
+        form.ShowClocks();
+        QVERIFY(form.AlarmImage()->isVisible());
+        QCOMPARE(form.AlarmImage()->pixmap().devicePixelRatio(), 2.0);
         SetSettingsFileName(QString());
     }
     void icons_data()
