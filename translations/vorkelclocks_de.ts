@@ -235,6 +235,10 @@ Stattdessen auf %1 am %4 stellen?</translation>
         <source>Alarm date</source>
         <translation>Weckdatum</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>Sch&amp;lummern für (Minuten):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ Set it for %1 on %4 instead?</source>
         <source>Alarm date</source>
         <translation>Fecha de la alarma</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>Pospo&amp;ner durante (minutos):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ La régler plutôt à %1 le %4&#xa0;?</translation>
         <source>Alarm date</source>
         <translation>Date de l’alarme</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>Répét&amp;er après (minutes)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ Impostarla invece per le %1 del %4?</translation>
         <source>Alarm date</source>
         <translation>Data della sveglia</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>Posticipa di (&amp;minuti):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ Set it for %1 on %4 instead?</source>
         <source>Alarm date</source>
         <translation>アラームの日付</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>スヌーズ時間 (分)(&amp;S):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ Wilt u hem in plaats daarvan op %1 op %4 zetten?</translation>
         <source>Alarm date</source>
         <translation>Datum van de wekker</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>&amp;Sluimeren (minuten):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ Czy ustawić go na %1, %4?</translation>
         <source>Alarm date</source>
         <translation>Data budzika</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>Drz&amp;emka (minuty):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

@@ -235,6 +235,10 @@ Defini-lo para %1 em %4?</translation>
         <source>Alarm date</source>
         <translation>Data do alarme</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>&amp;Soneca (minutos):</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

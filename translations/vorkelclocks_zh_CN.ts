@@ -235,6 +235,10 @@ Set it for %1 on %4 instead?</source>
         <source>Alarm date</source>
         <translation>闹钟日期</translation>
     </message>
+    <message>
+        <source>&amp;Snooze for (minutes):</source>
+        <translation>稍后提醒时长（分钟）(&amp;S)：</translation>
+    </message>
 </context>
 <context>
     <name>TClocksAlarm</name>

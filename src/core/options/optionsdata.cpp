@@ -184,6 +184,7 @@ void TOptionsData::Commit(const QString &programPath) const
     else
         TStoredSettings::ClearAlarm();
     TStoredSettings::SetClockFont(Font);
+    TStoredSettings::SetSnoozeMinutes(SnoozeMinutes);
     update.Commit();
     UpdateAutostartEntry(RunAtStartup, true, programPath);
 }

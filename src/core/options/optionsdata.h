@@ -3,6 +3,7 @@
 // together. Needs no display; the dialog shows it and fills it.
 #pragma once
 
+#include "core/clocks/alarm.h"
 #include "core/clocks/clocksstate.h"
 #include "core/settings/storedsettings.h"
 #include "core/time/datetime.h"
@@ -75,6 +76,8 @@ public:
     const TCustomisedTimeZone *AlarmClock = nullptr;
     QString AlarmTime;
     TDateTime AlarmDate = 0;
+    // How long Snooze puts a ringing alarm off.
+    int SnoozeMinutes = DefaultSnoozeMinutes;
 
 private:
     TTimeZoneList FClocks; // in clock order

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -198,6 +199,12 @@ void TStoredSettings::SetClockFont(const TStoredFont &font)
 void TStoredSettings::SetSortZonesByName(bool byName)
 {
     WriteSettingBool(SettingsGroup, ValueSortZonesByName, byName);
+}
+
+void TStoredSettings::SetSnoozeMinutes(int minutes)
+{
+    WriteSettingInteger(SettingsGroup, ValueSnoozeMinutes,
+                        std::clamp(minutes, MinSnoozeMinutes, MaxSnoozeMinutes));
 }
 
 QString AlarmTimeText(TDateTime value)

@@ -81,6 +81,8 @@ public:
     static void ClearAlarm();
     static void SetClockFont(const TStoredFont &font);
     static void SetSortZonesByName(bool byName);
+    // Held within MinSnoozeMinutes..MaxSnoozeMinutes.
+    static void SetSnoozeMinutes(int minutes);
 };
 
 // The alarm moment in the general number format: at most 15 significant

@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
 #include <algorithm>
@@ -135,6 +136,7 @@ TAppearancePage::TAppearancePage(QWidget *parent)
     connect(ui.CmbAlarmClocks, &QComboBox::activated, this, &TAppearancePage::Edited);
     connect(ui.EditAlarmTime, &QLineEdit::textEdited, this, &TAppearancePage::Edited);
     connect(ui.PickerAlarmDate, &QDateEdit::dateChanged, this, &TAppearancePage::Edited);
+    connect(ui.SpinSnooze, &QSpinBox::valueChanged, this, &TAppearancePage::Edited);
     // Said while the alarm is set, not only when it is stored.
     connect(ui.ChkSetAlarm, &QCheckBox::toggled, this, &TAppearancePage::ShowPassedAlarm);
     connect(ui.CmbAlarmClocks, &QComboBox::currentIndexChanged, this,
@@ -178,6 +180,11 @@ void TAppearancePage::Open(TClockListModel *clocks, const TClocksState &shown)
     SetClockFont(FontFromStored(shown.Font), shown.Font.Color);
     FillFormatLists(shown);
     LoadAlarm(shown);
+    {
+        const QSignalBlocker blocker(FUi->SpinSnooze);
+        FUi->SpinSnooze->setRange(MinSnoozeMinutes, MaxSnoozeMinutes);
+        FUi->SpinSnooze->setValue(TStoredSettings::SnoozeMinutes());
+    }
 }
 
 void TAppearancePage::WriteTo(TOptionsData &options) const
@@ -188,6 +195,7 @@ void TAppearancePage::WriteTo(TOptionsData &options) const
     options.AlarmClock = FUi->ChkSetAlarm->isChecked() ? SelectedAlarmClock() : nullptr;
     options.AlarmTime = FUi->EditAlarmTime->displayText();
     options.AlarmDate = DateTimeOf(FUi->PickerAlarmDate->date());
+    options.SnoozeMinutes = FUi->SpinSnooze->value();
 }
 
 // ---------------------------------------------------------------------------

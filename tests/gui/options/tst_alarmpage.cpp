@@ -10,6 +10,7 @@
 #include "gui/widgets/messagedialog.h"
 #include "zoneformcontrols.h"
 
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -66,6 +67,32 @@ private Q_SLOTS:
         SetSettingsFileName(QString());
         FDir.reset();
         MessageDlgHook::Reset();
+    }
+
+    void snoozeLength_data()
+    {
+        QTest::addColumn<QString>("stored"); // empty: nothing stored
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("typed");
+        QTest::newRow("the default, changed") << QString() << 10 << 25;
+        QTest::newRow("a stored length") << u"5"_s << 5 << 5;
+        QTest::newRow("more than the most") << u"100000"_s << 10 << 120;
+    }
+    void snoozeLength()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, shown);
+        QFETCH(int, typed);
+        if (!stored.isEmpty())
+            WriteSettingString(SettingsGroup, ValueSnoozeMinutes, stored);
+        Open();
+        QSpinBox *spin = Find<QSpinBox>("SpinSnooze");
+        QCOMPARE(spin->value(), shown);
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::number(typed));
+        spin->interpretText();
+        TZoneFormControls(FForm).BtnOK()->click();
+        QCOMPARE(TStoredSettings::SnoozeMinutes(), typed);
     }
 
     void passedTimeSaid_data()
