@@ -28,6 +28,8 @@ QString Watcher()
 // A watcher is asked this many times, RegisterRetryMSecs apart.
 constexpr int RegisterTries = 10;
 constexpr int RegisterRetryMSecs = 500;
+// An item a panel keeps dropping is not pressed on it for ever.
+constexpr int DroppedRetries = 3;
 
 // Pictures larger than this only make every property read slower.
 constexpr int LargestPixmap = 128;
@@ -90,6 +92,8 @@ public Q_SLOTS:
     void SecondaryActivate(int x, int y) { FItem->SecondaryActivate(x, y); }
     void ContextMenu(int x, int y) { FItem->ContextMenu(x, y); }
     void Scroll(int delta, const QString &orientation) { FItem->Scroll(delta, orientation); }
+    // KDE's addition, which GNOME's extension and Plasma send before a click.
+    void ProvideXdgActivationToken(const QString &token) { FItem->ProvideActivationToken(token); }
 
 Q_SIGNALS:
     void NewTitle();
@@ -134,6 +138,9 @@ TStatusNotifierItem::TStatusNotifierItem(const QDBusConnection &connection, QObj
                         QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(HostAppeared()));
     FConnection.connect(QString(), WatcherPath, Watcher(),
                         QStringLiteral("StatusNotifierHostUnregistered"), this, SLOT(HostGone()));
+    FConnection.connect(QString(), WatcherPath, Watcher(),
+                        QStringLiteral("StatusNotifierItemUnregistered"), this,
+                        SLOT(ItemUnregistered(QString)));
     FWatcherPresent = FConnection.interface()->isServiceRegistered(Watcher());
     if (FWatcherPresent)
         AskHostRegistered();
@@ -242,6 +249,26 @@ void TStatusNotifierItem::HostGone()
     AskHostRegistered();
 }
 
+void TStatusNotifierItem::ItemUnregistered(const QString &item)
+{
+    // Panels name an item by the name it registered with or by its unique
+    // connection name and path.
+    const bool ours = item == FServiceName || item.startsWith(FServiceName + QLatin1Char('/')) ||
+                      item.startsWith(FConnection.baseService() + QLatin1Char('@')) ||
+                      item.startsWith(FConnection.baseService() + QLatin1Char('/'));
+    if (!ours || !FOnBus || !FWatcherPresent)
+        return;
+    FRegistered = false;
+    // GNOME's extension drops an item whose set-up raced with its own start
+    // (an extension enabled while the program runs): registered again, a
+    // few times, once the panel has settled.
+    if (++FDroppedTimes > DroppedRetries)
+        return;
+    qCDebug(lcTray) << "the panel dropped the icon; registering it again";
+    FRegisterTries = 0;
+    FRegisterRetry.start();
+}
+
 void TStatusNotifierItem::SetHostRegistered(bool registered)
 {
     registered = registered && FWatcherPresent;
@@ -256,6 +283,7 @@ void TStatusNotifierItem::WatcherOwnerChanged(const QString &newOwner)
 {
     FRegistered = false;
     FRegisterTries = 0;
+    FDroppedTimes = 0;
     FWatcherPresent = !newOwner.isEmpty();
     FHostRegistered = false;
     qCDebug(lcTray) << (FWatcherPresent ? "a panel's watcher appeared"
@@ -356,6 +384,12 @@ void TStatusNotifierItem::Activate(int x, int y)
 {
     qCDebug(lcTray).nospace() << "Activate(" << x << ", " << y << ")";
     Q_EMIT Activated(QPoint(x, y));
+}
+
+void TStatusNotifierItem::ProvideActivationToken(const QString &token)
+{
+    qCDebug(lcTray) << "activation token" << token;
+    Q_EMIT ActivationTokenProvided(token);
 }
 
 void TStatusNotifierItem::SecondaryActivate(int x, int y)

@@ -76,6 +76,8 @@ public:
     void SecondaryActivate(int x, int y);
     void ContextMenu(int x, int y);
     void Scroll(int delta, const QString &orientation);
+    // What the panel hands over for the window a click is about to show.
+    void ProvideActivationToken(const QString &token);
 
 Q_SIGNALS:
     void Activated(QPoint point);
@@ -83,6 +85,7 @@ Q_SIGNALS:
     void ContextMenuRequested(QPoint point);
     // Vertical turns only, in angle units (see WheelAngle).
     void Scrolled(int angleDelta);
+    void ActivationTokenProvided(const QString &token);
     // WatcherPresent or HostRegistered changed.
     void AvailabilityChanged();
     // Toward the bus.
@@ -93,6 +96,7 @@ Q_SIGNALS:
 private Q_SLOTS:
     void HostAppeared();
     void HostGone();
+    void ItemUnregistered(const QString &item);
 
 private:
     void WatcherOwnerChanged(const QString &newOwner);
@@ -118,5 +122,6 @@ private:
     bool FOnBus = false;
     bool FRegistered = false;
     int FRegisterTries = 0;
+    int FDroppedTimes = 0;
     QTimer FRegisterRetry;
 };

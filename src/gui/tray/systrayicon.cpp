@@ -93,6 +93,8 @@ TSysTrayIcon::TSysTrayIcon(const QDBusConnection &bus, QObject *parent)
     connect(FItem.get(), &TStatusNotifierItem::ContextMenuRequested, this,
             &TSysTrayIcon::ItemContextMenu);
     connect(FItem.get(), &TStatusNotifierItem::Scrolled, this, &TSysTrayIcon::Wheel);
+    connect(FItem.get(), &TStatusNotifierItem::ActivationTokenProvided, &FActivation,
+            &TPanelActivation::Provide);
     connect(FItem.get(), &TStatusNotifierItem::AvailabilityChanged, this, [this] {
         UpdateTray();
         Q_EMIT TrayChanged();

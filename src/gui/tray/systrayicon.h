@@ -10,6 +10,8 @@
 // the first one is made, whether it registers with a watcher itself.
 #pragma once
 
+#include "gui/tray/panelactivation.h"
+
 #include <QFlags>
 #include <QIcon>
 #include <QMenu>
@@ -98,6 +100,8 @@ public:
     bool TrayAvailable() const;
     // The StatusNotifierItem, also while no panel is there.
     TStatusNotifierItem *NotifierItem() const { return FItem.get(); }
+    // What the panel handed over for the next window shown.
+    const TPanelActivation &Activation() const { return FActivation; }
 
     // A single click is waiting for the double-click interval to pass.
     bool ClickPending() const { return FClickTimer.isActive(); }
@@ -142,6 +146,7 @@ private:
     std::unique_ptr<TStatusNotifierItem> FItem;
     std::unique_ptr<QSystemTrayIcon> FTray;
     QPoint FLastClickPos;
+    TPanelActivation FActivation;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TSysTrayIcon::TTrayFlags)

@@ -71,6 +71,8 @@ private Q_SLOTS:
     void cleanup();
     void registration_data();
     void registration();
+    void dropped_data();
+    void dropped();
     void properties();
     void calls_data();
     void calls();
@@ -226,6 +228,45 @@ void TestStatusNotifierItem::properties()
     QCOMPARE(toolTip.Title, QStringLiteral("London 12:00"));
 }
 
+void TestStatusNotifierItem::dropped_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("drops");
+    QTest::addColumn<int>("registrations");
+    // GNOME's extension names items by unique connection name and path.
+    QTest::newRow("by unique name") << QStringLiteral("@/StatusNotifierItem") << 1 << 2;
+    QTest::newRow("by service name") << QString() << 1 << 2;
+    QTest::newRow("dropped again and again") << QString() << 5 << 4;
+    QTest::newRow("another program's item")
+        << QStringLiteral(":1.999@/StatusNotifierItem") << 1 << 1;
+}
+
+void TestStatusNotifierItem::dropped()
+{
+    QFETCH(QString, name);
+    QFETCH(int, drops);
+    QFETCH(int, registrations);
+    StartWatcher();
+    TStatusNotifierItem item(*FItemBus);
+    item.SetShown(true);
+    QTRY_COMPARE(FWatcher.Registered.size(), 1);
+    if (name.isEmpty())
+        name = item.ServiceName();
+    else if (name.startsWith(QLatin1Char('@')))
+        name.prepend(FItemBus->baseService());
+    for (int i = 0; i < drops; ++i) {
+        QDBusMessage signal =
+            QDBusMessage::createSignal(QStringLiteral("/StatusNotifierWatcher"), WatcherName,
+                                       QStringLiteral("StatusNotifierItemUnregistered"));
+        signal << name;
+        QVERIFY(FPanelBus->send(signal));
+        // Each drop answered before the next.
+        QTRY_COMPARE_WITH_TIMEOUT(FWatcher.Registered.size(), std::min(i + 2, registrations), 3000);
+    }
+    QTest::qWait(700);
+    QCOMPARE(FWatcher.Registered.size(), registrations);
+}
+
 void TestStatusNotifierItem::calls_data()
 {
     QTest::addColumn<QString>("method");
@@ -253,6 +294,10 @@ void TestStatusNotifierItem::calls_data()
     QTest::newRow("Scroll sideways")
         << QStringLiteral("Scroll") << QVariantList{1, QStringLiteral("horizontal")}
         << QStringLiteral("Scrolled") << QVariant();
+    const QString token = QStringLiteral("gnome-shell/example.vorkel.Clocks/42-0-host_TIME1234");
+    QTest::newRow("ProvideXdgActivationToken")
+        << QStringLiteral("ProvideXdgActivationToken") << QVariantList{token}
+        << QStringLiteral("ActivationTokenProvided") << QVariant(token);
 }
 
 void TestStatusNotifierItem::calls()
@@ -266,7 +311,9 @@ void TestStatusNotifierItem::calls()
     const QMetaMethod meta =
         item.metaObject()->method(item.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(
             (signal + (signal == QLatin1String("Scrolled") ? QStringLiteral("(int)")
-                                                           : QStringLiteral("(QPoint)")))
+                       : signal == QLatin1String("ActivationTokenProvided")
+                           ? QStringLiteral("(QString)")
+                           : QStringLiteral("(QPoint)")))
                 .toLatin1())));
     QVERIFY(meta.isValid());
     QSignalSpy spy(&item, meta);
