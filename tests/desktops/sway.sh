@@ -22,16 +22,8 @@ if [ "${SWAY_INNER:-}" != 1 ]; then
     trap 'rm -rf "$work"' EXIT
     chmod 755 "$work"
     mkdir -p "$work/rt" "$work/home" "$work/cfg/Vorkel" "$work/out"
-    cat >"$work/cfg/Vorkel/Clocks.ini" <<'INI'
-[General]
-Clocks="London;Tokyo"
-
-[Clocks]
-0_Zone=Europe/London
-0_UseDaylight=1
-1_Zone=Asia/Tokyo
-1_UseDaylight=1
-INI
+    # Two clocks to start with.
+    cp "$here/clocks.ini" "$work/cfg/Vorkel/Clocks.ini"
     cat >"$work/sway.cfg" <<'CFG'
 output HEADLESS-1 resolution 1024x768
 xwayland enable
