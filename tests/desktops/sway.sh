@@ -2,8 +2,9 @@
 # The program under sway 1.7 with swaybar as its StatusNotifierItem panel,
 # headless, natively on Wayland and through XWayland: a bar started after the
 # program gets the icon within 10 s, a click on it (swaybar's Activate) shows
-# the window floating at its own size, nothing is stored of its place
-# natively, a right click (swaybar's ContextMenu) shows the program's menu, no warnings
+# the window floating at its own size, natively a drag on the brand strip
+# moves it (the compositor's move) and nothing is stored of its place, a
+# right click (swaybar's ContextMenu) shows the program's menu, no warnings
 # at start. Clicks are sent as swaybar sends them, over D-Bus:
 # headless sway has no pointer for swaybar to read. Not run by CI (it needs
 # root to switch to an unprivileged user, which sway requires); its results
@@ -18,10 +19,17 @@ if [ "${SWAY_INNER:-}" != 1 ]; then
     [ "$(id -u)" -eq 0 ] || { echo "run as root: sway runs as the user nobody"; exit 1; }
     # What this desktop needs beyond the other tests' packages.
     source "$here/../../scripts/deps.sh"
-    vorkel_install_packages sway grim wtype qt6-wayland xwayland dbus python3-dbus
+    vorkel_install_packages sway grim wtype qt6-wayland xwayland dbus python3-dbus \
+        libwayland-dev gcc
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     chmod 755 "$work"
+    # A mouse for the drag: headless sway has none, and its seat commands
+    # move the cursor without the compositor's move following it.
+    wayland-scanner client-header "$here/vpointer/virtual-pointer.xml" "$work/virtual-pointer-client.h"
+    wayland-scanner private-code "$here/vpointer/virtual-pointer.xml" "$work/virtual-pointer.c"
+    cc -O1 -I"$work" -o "$work/vpointer" "$here/vpointer/vpointer.c" "$work/virtual-pointer.c" \
+        -lwayland-client
     mkdir -p "$work/rt" "$work/home" "$work/cfg/Vorkel" "$work/out"
     # Two clocks to start with.
     cp "$here/clocks.ini" "$work/cfg/Vorkel/Clocks.ini"
@@ -91,6 +99,21 @@ WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -1)")
 SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.* | head -1)
 export WAYLAND_DISPLAY SWAYSOCK
 
+# drag: the brand strip down the window's left side pressed and dragged by
+# (-300, -200) in 20 steps: the compositor moves the window as far, less the
+# first step, which Qt takes to tell a drag from a click, and the window stays
+# up through the move.
+drag() {
+    local x y h x2 y2
+    read -r _ x y _ h _ < <(windows | grep 'World Times$')
+    "$work/vpointer" 1024 768 $((x + 12)) $((y + h / 2)) $((x + 12 - 300)) $((y + h / 2 - 200))
+    sleep 0.5
+    read -r _ x2 y2 _ < <(windows | grep 'World Times$') || fail "native: the window went away in the drag"
+    echo "native: dragged by (-300, -200) from $x,$y to $x2,$y2"
+    grim "$work/out/sway-native-dragged.png"
+    ((x2 - x >= -300 && x2 - x <= -270 && y2 - y >= -200 && y2 - y <= -180)) || fail "native: the drag did not move the window by (-300, -200)"
+}
+
 run() { # run NAME [late]: one program run, native (no DISPLAY) or through XWayland
     local name=$1 log=$work/out/$1.log
     QT_LOGGING_RULES="vorkel.*.debug=true" "$build/src/vorkelclocks" >"$log" 2>&1 &
@@ -112,6 +135,7 @@ run() { # run NAME [late]: one program run, native (no DISPLAY) or through XWayl
     echo "$name: $(windows | grep 'World Times')"
     windows | grep -q '^floating_con .* World Times$' || fail "$name: the window does not float"
     grim "$work/out/sway-$name-window.png"
+    [ "$name" != native ] || drag
     sni call ContextMenu 1013 758
     sleep 1
     grim "$work/out/sway-$name-menu.png"
