@@ -60,8 +60,15 @@ poll 5 visible '^Weltzeiten$' || fail "no \"Weltzeiten\" window without a tray"
 import -window root "$shots/de-notray-message.png"
 key Return
 poll 5 gone '^Information$' || fail "the German message did not close"
+# Where the framed window's outer corner is: the pop-up takes its place.
+window=$(visible '^Weltzeiten$')
+read -r wx wy _ < <(geometry "$window")
+read -r left _ top _ < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')
 start_tray
 poll 15 no_button '^Weltzeiten$' || fail "the window kept its taskbar button after a tray came"
+read -r px py _ < <(geometry "$(visible '^Weltzeiten$')")
+echo "framed window at $wx,$wy in a frame from $((wx - left)),$((wy - top)); pop-up at $px,$py"
+((px == wx - left && py == wy - top)) || fail "the pop-up is not where the framed window was"
 find_tray_icon
 import -window root "$shots/de-notray-docked.png"
 other_program

@@ -577,8 +577,11 @@ void TClocksForm::FitWidth()
     if (widened)
         MarkFocus();
 
+    // Moved only by what keeping it inside takes: geometry() leaves out the
+    // frame that move() counts in, and a framed window crept down by its
+    // title bar on every refresh.
     if (!Pinned())
-        move(KeptInsideItsScreen(geometry()));
+        move(pos() + KeptInsideItsScreen(geometry()) - geometry().topLeft());
 }
 
 QString TClocksForm::ClockHint(int index) const

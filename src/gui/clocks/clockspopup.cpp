@@ -97,7 +97,10 @@ void TClocksPopup::ApplyWindowKind()
     const QPoint where = FWindow.pos();
     FWindow.setWindowFlags(ClocksWindowKind(FStandalone, FTaskButtonHidden));
     if (wasVisible) {
-        FWindow.move(where);
+        // Placed by its inside: move() would add the frame the window had
+        // before, which Qt still counts, and a pop-up out of a framed window
+        // would sit that much lower and to the right.
+        FWindow.setGeometry(QRect(where, FWindow.size()));
         ShowNow();
     }
 }
