@@ -105,6 +105,12 @@ pids+=($!)
 shell_ready() { [ "$(gs eval 'imports.ui.main.layoutManager._startingUp')" = False ]; }
 poll 60 shell_ready || fail "GNOME Shell did not start"
 echo "GNOME Shell up in $((SECONDS - started)) s"
+# A session starts in the overview, which covers the windows; the user
+# leaves it before turning to the clocks. The shell's banners (no screen
+# lock without its display manager) would cover the screenshots.
+overview_closed() { [ "$(gs eval 'imports.ui.main.overview.visible')" = False ]; }
+gs eval 'imports.ui.main.overview.hide(); imports.ui.main.messageTray.bannerBlocked = true; true' >/dev/null
+poll 10 overview_closed || fail "the overview did not close"
 read -r _ bar_y _ bar_h < <(gs panel)
 bar_bottom=$((bar_y + bar_h))
 # XWayland starts with the first X client; the shell knows its display.
