@@ -133,6 +133,11 @@ gs appindicator on
 enabled=$SECONDS
 poll 10 gs icon || fail "no icon in the top bar within 10 s of the extension's start"
 echo "icon in the top bar $((SECONDS - enabled)) s after the extension started"
+# The extension checks a new item for up to 3 s, and may drop it and take it
+# again meanwhile (the program then registers it anew): the icon that stays.
+sleep 4
+poll 10 gs icon || fail "the icon left the top bar again"
+echo "$(grep -c 'registering it again' "$work/program.log" || true) times registered again"
 read -r ix iy iw ih < <(gs icon)
 echo "icon at $ix,$iy ${iw}x$ih"
 # As after a user's first click on the icon.
