@@ -7,12 +7,14 @@
 #include "core/time/datetimeformat.h"
 #include "core/zones/zonetexts.h"
 #include "gui/clocks/clockcolumn.h"
+#include "gui/clocks/clocksaccessible.h"
 #include "gui/clocks/clocksalarm.h"
 #include "gui/clocks/clocksinput.h"
 #include "gui/clocks/clocksmenus.h"
 #include "gui/clocks/clockspopup.h"
 #include "gui/clocks/focusmarker.h"
 #include "gui/clocks/popupwindow.h"
+#include "gui/clocks/windowmenu.h"
 #include "gui/desktop/desktopsetup.h"
 #include "gui/desktop/windowfront.h"
 #include "gui/tray/systrayicon.h"
@@ -26,8 +28,6 @@
 #include "gui/widgets/zonedclock.h"
 #include "ui_clocksform.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,18 +45,6 @@
 // Off unless asked for (QT_LOGGING_RULES="vorkel.clocks.debug=true"): what
 // the desktop tests and the benchmark watch for.
 Q_LOGGING_CATEGORY(lcClocks, "vorkel.clocks", QtInfoMsg)
-
-namespace {
-// The window is read as a window by its caption: left to Qt, a plain widget
-// is a nameless filler that screen readers pass over. The interface belongs
-// to Qt's accessibility cache, which deletes it with the window.
-QAccessibleInterface *ClocksWindowAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TClocksForm") && object != nullptr && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-} // namespace
 
 TClocksForm::TClocksForm(TSysTrayIcon &trayIcon, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -121,11 +109,7 @@ void TClocksForm::CreateComponents()
 {
     // The form's pictures are compiled-in resources.
     EnsureVorkelResources();
-    static const bool accessibleWindow = [] {
-        QAccessible::installFactory(ClocksWindowAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleWindow)
+    ReadAsWindow();
     // Left to right in every language: the strip, the clocks placed beside
     // it and the pin at the corner are one picture, and a time reads the
     // same way everywhere. Mirrored, the clocks were cut and drawn over the
@@ -153,8 +137,7 @@ void TClocksForm::CreateComponents()
     FUi->ZonedClock->SetDateTimeSeparator(QStringLiteral("\r"));
     FUi->BtnPin->setIcon(PinIcon());
     connect(FUi->BtnPin, &QToolButton::clicked, this, &TClocksForm::StoreWindowState);
-    FFocusMarker = new TFocusMarker(*this);
-    connect(qApp, &QApplication::focusChanged, this, &TClocksForm::MarkFocus);
+    FFocusMarker = new TFocusMarker(*this, *FColumn, *FUi->BtnPin, *FUi->BrandStrip);
 
     FAlarm = new TClocksAlarm(FWorld, *FColumn, *FUi->ImgAlarm, *this);
     connect(FAlarm, &TClocksAlarm::ShowClocksRequested, this, [this] { BringToFront(*this); });
@@ -183,7 +166,8 @@ void TClocksForm::CreateComponents()
 void TClocksForm::CreateMenus()
 {
     FMenus = CreateClocksMenus(*this);
-    connect(FMenus.Window, &QMenu::aboutToShow, this, &TClocksForm::WindowMenuAboutToShow);
+    FWindowMenu = new TWindowMenu(*FMenus.Window, *FMenus.InfoOn, *FColumn, FWorld,
+                                  [this] { return ClockUnderCursor(); });
     FUi->ZonedClock->SetPopupMenu(FMenus.Window);
     FSysTrayIcon->SetPopupMenu(FMenus.Tray.get());
     connect(FSysTrayIcon, &TSysTrayIcon::Click, this, &TClocksForm::ShowClocksClick);
@@ -414,28 +398,12 @@ void TClocksForm::ShowClocks()
 
 void TClocksForm::SetFocusShown(bool shown)
 {
-    FFocusShown = shown;
-    MarkFocus();
+    FFocusMarker->SetShown(shown);
 }
 
-void TClocksForm::MarkFocus()
+bool TClocksForm::FocusShown() const
 {
-    QRect area;
-    const QWidget *focused = QApplication::focusWidget();
-    if (FFocusShown && focused != nullptr && focused->window() == this) {
-        if (const int index = FColumn->IndexOf(focused); index >= 0)
-            // The title and its clock are one clock to the user; the frame
-            // keeps within the gaps around them.
-            area = FColumn->Titles()[index]
-                       ->geometry()
-                       .united(FColumn->Clocks()[index]->geometry())
-                       .adjusted(-2, -1, 2, 1);
-        else if (focused == FUi->BtnPin)
-            // At the right edge, where the layout puts it when it next runs.
-            area = QRect(QPoint(width() - FUi->BtnPin->width(), FUi->BtnPin->y()),
-                         FUi->BtnPin->size());
-    }
-    FFocusMarker->Mark(area.intersected(rect().adjusted(FUi->BrandStrip->width(), 0, 0, 0)));
+    return FFocusMarker->Shown();
 }
 
 void TClocksForm::HideClocks()
@@ -528,7 +496,7 @@ void TClocksForm::ArrangeClocks()
     // height it will have.
     layout()->setGeometry(rect());
     BuildSideWatermark();
-    MarkFocus();
+    FFocusMarker->Follow();
 }
 
 void TClocksForm::BuildSideWatermark()
@@ -575,7 +543,7 @@ void TClocksForm::FitWidth()
     const bool widened = w != width();
     SetClientWidth(w);
     if (widened)
-        MarkFocus();
+        FFocusMarker->Follow();
 
     // Moved only by what keeping it inside takes: geometry() leaves out the
     // frame that move() counts in, and a framed window crept down by its
@@ -603,62 +571,21 @@ TZonedClock *TClocksForm::ClockUnderCursor() const
     return ClockAt(mapFromGlobal(QCursor::pos()));
 }
 
-void TClocksForm::WindowMenuAboutToShow()
-{
-    // Opened some other way than by ShowWindowMenu: for the clock under the mouse.
-    if (!FWindowMenuPrepared)
-        PrepareWindowMenu(ClockUnderCursor());
-}
-
-void TClocksForm::PrepareWindowMenu(TZonedClock *clock)
-{
-    FInfoOnClock = clock;
-    const int index = FColumn->IndexOf(clock);
-    if (index >= 0)
-        FMenus.InfoOn->setText(tr("&Info on %1...").arg(FWorld.Clock(index).Name));
-    FMenus.InfoOn->setVisible(index >= 0);
-}
-
 void TClocksForm::InfoOnClick()
 {
     OpenOptions();
-    const int index = FColumn->IndexOf(FInfoOnClock);
-    if (index >= 0 && index < FWorld.Count())
+    if (const int index = FWindowMenu->ChosenIndex(); index >= 0)
         Q_EMIT ClockInfoRequested(FWorld.Clock(index));
 }
 
 void TClocksForm::ShowWindowMenu(const QPoint &globalPos)
 {
-    PopUpWindowMenu(globalPos, ClockUnderCursor());
+    FWindowMenu->PopUp(globalPos, ClockUnderCursor());
 }
 
 void TClocksForm::ShowKeyboardMenu()
 {
-    // The Menu key can come as a key and as a context menu request at once.
-    if (FMenus.Window->isVisible())
-        return;
-    QWidget *focused = focusWidget();
-    if (focused == nullptr || !isAncestorOf(focused))
-        focused = this;
-    const int index = FColumn->IndexOf(focused);
-    // Under the part that has the focus, where the eyes are.
-    PopUpWindowMenu(focused->mapToGlobal(QPoint(0, focused->height())),
-                    index >= 0 ? FColumn->Clocks()[index] : nullptr);
-    // Opened by a key, its first entry is chosen: Enter takes it, a screen
-    // reader reads it.
-    for (QAction *action : FMenus.Window->actions())
-        if (action->isVisible() && !action->isSeparator()) {
-            FMenus.Window->setActiveAction(action);
-            break;
-        }
-}
-
-void TClocksForm::PopUpWindowMenu(const QPoint &globalPos, TZonedClock *clock)
-{
-    PrepareWindowMenu(clock);
-    FWindowMenuPrepared = true;
-    FMenus.Window->popup(globalPos, FMenus.InfoOn->isVisible() ? FMenus.InfoOn : nullptr);
-    FWindowMenuPrepared = false;
+    FWindowMenu->PopUpFromKeyboard(*this);
 }
 
 void TClocksForm::closeEvent(QCloseEvent *event)
@@ -671,6 +598,6 @@ void TClocksForm::closeEvent(QCloseEvent *event)
 
 void TClocksForm::ShowClockInfo(TZonedClock *clock)
 {
-    FInfoOnClock = clock;
+    FWindowMenu->Choose(clock);
     InfoOnClick();
 }

@@ -27,6 +27,7 @@ class TClocksAlarm;
 class TClocksPopup;
 class TClocksInput;
 class TFocusMarker;
+class TWindowMenu;
 class TZonedClock;
 class TSysTrayIcon;
 
@@ -102,7 +103,7 @@ public:
     // once the keyboard is used (or the window was called up by a second
     // start, the keyboard's way to it) until the mouse is.
     void SetFocusShown(bool shown);
-    bool FocusShown() const { return FFocusShown; }
+    bool FocusShown() const;
 
     // The window's parts, for the options dialog and the tests.
     const QList<TZonedClock *> &ClockControls() const;
@@ -176,11 +177,6 @@ private:
     void UpdateClockTexts();
     void BuildSideWatermark();
     void BrandStripClick();
-    void WindowMenuAboutToShow();
-    // "Info on" names clock, or is hidden for none.
-    void PrepareWindowMenu(TZonedClock *clock);
-    void PopUpWindowMenu(const QPoint &globalPos, TZonedClock *clock);
-    void MarkFocus();
     void SetClientWidth(int width);
 
     // The fixed parts, laid out by clocksform.ui: the strip, the first title
@@ -188,6 +184,7 @@ private:
     std::unique_ptr<Ui::TClocksForm> FUi;
     TSysTrayIcon *FSysTrayIcon = nullptr;
     TClocksMenus FMenus;
+    TWindowMenu *FWindowMenu = nullptr; // a child of the window's menu
     QTimer *FTimer = nullptr;
     TClocksPopup *FPopup = nullptr; // a child: how the window comes and goes
     TClocksAlarm *FAlarm = nullptr; // a child: the alarm's picture and ringing
@@ -197,16 +194,13 @@ private:
     std::unique_ptr<TClockColumn> FColumn;
     TClocksInput *FInput = nullptr;       // a child, the filter of the window's input
     TFocusMarker *FFocusMarker = nullptr; // a child
-    bool FFocusShown = false;
-    bool FWindowMenuPrepared = false;
-    QSize FDesignMinimum;   // the form's own minimum size
-    int FContentHeight = 0; // as the last layout left it
+    QSize FDesignMinimum;                 // the form's own minimum size
+    int FContentHeight = 0;               // as the last layout left it
     // What the clocks show may be moved ahead or back; the alarm and the
     // timer never are.
     TLookAhead FLookAhead;
     bool FTerminating = false;
     bool FSettingsLoaded = false;
     bool FStoredPlaceUnchecked = false; // pinned at a stored position not yet shown
-    QPointer<TZonedClock> FInfoOnClock;
     TStoredFont FAppliedFont = DesignClockFont();
 };

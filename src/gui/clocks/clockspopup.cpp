@@ -45,16 +45,9 @@ TClocksPopup::TClocksPopup(QWidget &window, const TSysTrayIcon &tray, std::funct
             Hide();
     });
     // Kept above every window, a pinned window covered the options dialog
-    // that the user opened from it: its alarm controls, its buttons.
-    qApp->installEventFilter(this);
-}
-
-bool TClocksPopup::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && watched != &FWindow &&
-        watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
-        KeepAbove();
-    return false;
+    // that the user opened from it: its alarm controls, its buttons. A window
+    // of the program's own that comes or goes takes or gives back the focus.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TClocksPopup::KeepAbove);
 }
 
 void TClocksPopup::KeepAbove()

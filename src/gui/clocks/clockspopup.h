@@ -47,9 +47,6 @@ public:
     void ApplicationDeactivated();
     void ApplicationActivated() { FDeferredHide.stop(); }
 
-    // Watches the program's windows come and go.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // Kept above other windows unless one of the program's own is up.
     void KeepAbove();

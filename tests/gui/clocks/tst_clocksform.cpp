@@ -1504,13 +1504,13 @@ void TestClocksForm::ownWindowsAbovePinned()
         other->windowHandle()->setTransientParent(form.windowHandle());
     }
     other->show();
-    QCOMPARE(above(), keptAbove);
+    QTRY_COMPARE(above(), keptAbove);
     // Shown afresh while it is up, the window stays below it.
     form.HideClocks();
     form.ShowClocks();
     QCOMPARE(above(), keptAbove);
     other->hide();
-    QVERIFY(above());
+    QTRY_VERIFY(above());
 }
 
 void TestClocksForm::lookAhead_data()
