@@ -319,10 +319,6 @@ Möchten Sie jetzt welche wählen?</translation>
 </translation>
     </message>
     <message>
-        <source>&amp;Info on %1...</source>
-        <translation>&amp;Info zu %1...</translation>
-    </message>
-    <message>
         <source>%1  &lt;u&gt;Now&lt;/u&gt;</source>
         <translation>%1  &lt;u&gt;Jetzt&lt;/u&gt;</translation>
     </message>
@@ -491,6 +487,13 @@ Möchten Sie jetzt welche wählen?</translation>
     <message>
         <source>&quot;%1&quot; holds no time zones</source>
         <translation>&quot;%1&quot; enthält keine Zeitzonen</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowMenu</name>
+    <message>
+        <source>&amp;Info on %1...</source>
+        <translation>&amp;Info zu %1...</translation>
     </message>
 </context>
 <context>

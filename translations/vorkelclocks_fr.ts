@@ -319,10 +319,6 @@ Voulez-vous en choisir maintenant&#xa0;?</translation>
 </translation>
     </message>
     <message>
-        <source>&amp;Info on %1...</source>
-        <translation>&amp;Infos sur %1...</translation>
-    </message>
-    <message>
         <source>%1  &lt;u&gt;Now&lt;/u&gt;</source>
         <translation>%1  &lt;u&gt;Maintenant&lt;/u&gt;</translation>
     </message>
@@ -491,6 +487,13 @@ Voulez-vous en choisir maintenant&#xa0;?</translation>
     <message>
         <source>&quot;%1&quot; holds no time zones</source>
         <translation>«&#xa0;%1&#xa0;» ne contient aucun fuseau horaire</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowMenu</name>
+    <message>
+        <source>&amp;Info on %1...</source>
+        <translation>&amp;Infos sur %1...</translation>
     </message>
 </context>
 <context>

@@ -319,10 +319,6 @@ Sceglierne adesso?</translation>
 </translation>
     </message>
     <message>
-        <source>&amp;Info on %1...</source>
-        <translation>&amp;Info su %1...</translation>
-    </message>
-    <message>
         <source>%1  &lt;u&gt;Now&lt;/u&gt;</source>
         <translation>%1  &lt;u&gt;Adesso&lt;/u&gt;</translation>
     </message>
@@ -491,6 +487,13 @@ Sceglierne adesso?</translation>
     <message>
         <source>&quot;%1&quot; holds no time zones</source>
         <translation>«%1» non contiene fusi orari</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowMenu</name>
+    <message>
+        <source>&amp;Info on %1...</source>
+        <translation>&amp;Info su %1...</translation>
     </message>
 </context>
 <context>

@@ -319,10 +319,6 @@ Would you like to choose some now?</source>
 </translation>
     </message>
     <message>
-        <source>&amp;Info on %1...</source>
-        <translation>%1 の情報(&amp;I)...</translation>
-    </message>
-    <message>
         <source>%1  &lt;u&gt;Now&lt;/u&gt;</source>
         <translation>%1  &lt;u&gt;現在&lt;/u&gt;</translation>
     </message>
@@ -491,6 +487,13 @@ Would you like to choose some now?</source>
     <message>
         <source>&quot;%1&quot; holds no time zones</source>
         <translation>「%1」にはタイムゾーンがありません</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowMenu</name>
+    <message>
+        <source>&amp;Info on %1...</source>
+        <translation>%1 の情報(&amp;I)...</translation>
     </message>
 </context>
 <context>

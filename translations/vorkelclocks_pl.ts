@@ -319,10 +319,6 @@ Czy chcesz je wybrać teraz?</translation>
 </translation>
     </message>
     <message>
-        <source>&amp;Info on %1...</source>
-        <translation>&amp;Informacje o %1...</translation>
-    </message>
-    <message>
         <source>%1  &lt;u&gt;Now&lt;/u&gt;</source>
         <translation>%1  &lt;u&gt;Teraz&lt;/u&gt;</translation>
     </message>
@@ -491,6 +487,13 @@ Czy chcesz je wybrać teraz?</translation>
     <message>
         <source>&quot;%1&quot; holds no time zones</source>
         <translation>„%1” nie zawiera stref czasowych</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowMenu</name>
+    <message>
+        <source>&amp;Info on %1...</source>
+        <translation>&amp;Informacje o %1...</translation>
     </message>
 </context>
 <context>

@@ -192,7 +192,8 @@ void TClocksForm::FormCreate()
                 }
             });
 
-    LoadTrayIcon();
+    if (const QIcon icon = TrayIconPicture(); !icon.isNull())
+        FSysTrayIcon->SetIcon(icon);
     FSysTrayIcon->SetIconVisible(true);
     if (lcClocks().isDebugEnabled())
         ReportDocking(*FSysTrayIcon, *this);
@@ -220,13 +221,6 @@ void TClocksForm::FormCreate()
     } else if (FWorld.Alarm().IsSet()) {
         FTimer->start(1000 - LocalMilliseconds());
     }
-}
-
-void TClocksForm::LoadTrayIcon()
-{
-    const QIcon icon = TrayIconPicture();
-    if (!icon.isNull())
-        FSysTrayIcon->SetIcon(icon);
 }
 
 void TClocksForm::LoadClocks()

@@ -164,7 +164,6 @@ private:
     void FormCreate();
     void CreateComponents();
     void CreateMenus();
-    void LoadTrayIcon();
     // After the clock list changed: the controls, the hint and the layout.
     void ShowClockList();
     // After the formats, font or alarm changed: the controls follow them.

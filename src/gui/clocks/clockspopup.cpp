@@ -46,8 +46,15 @@ TClocksPopup::TClocksPopup(QWidget &window, const TSysTrayIcon &tray, std::funct
     });
     // Kept above every window, a pinned window covered the options dialog
     // that the user opened from it: its alarm controls, its buttons. A window
-    // of the program's own that comes or goes takes or gives back the focus.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TClocksPopup::KeepAbove);
+    // of the program's own takes the focus as it comes; as it goes the focus
+    // may pass to no window of ours, so it is watched until then (queued:
+    // the widget still counts as visible while its window hides).
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
+        if (focused != nullptr && focused != FWindow.windowHandle())
+            connect(focused, &QWindow::visibleChanged, this, &TClocksPopup::KeepAbove,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+        KeepAbove();
+    });
 }
 
 void TClocksPopup::KeepAbove()
