@@ -37,23 +37,10 @@ if [ "${GNOME_INNER:-}" != 1 ]; then
 fi
 
 # Inside the test's own session bus.
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-}
-trap cleanup EXIT
+source "$here/../e2e/lib/processes.bash"
+trap end_processes EXIT
 gs() { /usr/bin/python3 "$here/gnome_shell.py" "$@"; }
 sni() { /usr/bin/python3 "$here/../e2e/lib/sni.py" "$@"; }
-poll() {
-    local limit=$(($1 * 10)) n
-    shift
-    for ((n = 0; n < limit; n++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
 fail() {
     echo "FAIL: $*" | tee "$work/result"
     gs screenshot "$shots/gnome-failure.png" 2>/dev/null || true

@@ -42,22 +42,9 @@ if [ "${PLASMA_INNER:-}" != 1 ]; then
 fi
 
 # Inside the test's own session bus.
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-}
-trap cleanup EXIT
+source "$here/../e2e/lib/processes.bash"
+trap end_processes EXIT
 sni() { /usr/bin/python3 "$here/../e2e/lib/sni.py" "$@"; }
-poll() {
-    local limit=$(($1 * 10)) n
-    shift
-    for ((n = 0; n < limit; n++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
 # screenshot FILE: the whole workspace through KWin, Wayland panel included.
 screenshot() {
     /usr/bin/python3 - "$work/shot.raw" <<'PY' >"$work/shot.size" && convert -size "$(cat "$work/shot.size")" -depth 8 "bgra:$work/shot.raw" "$1"

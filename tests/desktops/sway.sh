@@ -67,11 +67,7 @@ export XDG_RUNTIME_DIR=$work/rt HOME=$work/home XDG_CONFIG_HOME=$work/cfg
 export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 sni() { /usr/bin/python3 "$here/../e2e/lib/sni.py" "$@"; }
-poll() {
-    local limit=$(($1 * 10)); shift
-    for ((n = 0; n < limit; n++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
+source "$here/../e2e/lib/processes.bash"
 fail() {
     echo "FAIL: $*" | tee "$work/out/result"
     local log

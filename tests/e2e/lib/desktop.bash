@@ -12,13 +12,9 @@ mkdir -p "$shots"
 [ -x "$program" ] || { echo "FAIL: $program not built"; exit 1; }
 
 work=$(mktemp -d)
-pids=()
+source "$(dirname "${BASH_SOURCE[0]}")/processes.bash"
 cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
+    end_processes
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -39,16 +35,6 @@ fail() {
     exit 1
 }
 
-# poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
-poll() {
-    local limit=$(($1 * 10))
-    shift
-    for ((n = 0; n < limit; n++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 # openbox, trayer with its strut, and an xterm titled OtherApp; with
 # "notray", no trayer.
