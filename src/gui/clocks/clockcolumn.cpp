@@ -253,20 +253,20 @@ int TClockColumn::Arrange(int left)
 int TClockColumn::RightEdge(const QRect &pin) const
 {
     int right = 0;
-    const auto reach = [&right, &pin](const QWidget &part) {
-        const QRect r = part.geometry();
-        int edge = r.x() + r.width() + RightMargin;
-        // Level with the pin, a text ends left of it: pinned, the pressed
-        // button covered the end of the first date.
-        if (r.top() <= pin.bottom() && r.bottom() >= pin.top())
-            edge += pin.width();
-        right = std::max(right, edge);
-    };
-    for (qsizetype i = 0; i < FClocks.size(); ++i) {
-        reach(*FTitles[i]);
-        reach(*FClocks[i]);
-    }
+    for (qsizetype i = 0; i < FClocks.size(); ++i)
+        right = std::max({right, RightEdgeOf(FTitles[i]->geometry(), pin),
+                          RightEdgeOf(FClocks[i]->geometry(), pin)});
     return right;
+}
+
+int TClockColumn::RightEdgeOf(const QRect &part, const QRect &pin)
+{
+    int edge = part.x() + part.width() + RightMargin;
+    // Level with the pin, a part ends left of it: pinned, the pressed button
+    // covered the end of the first date.
+    if (part.top() <= pin.bottom() && part.bottom() >= pin.top())
+        edge += pin.width();
+    return edge;
 }
 
 QString TClockColumn::Hint(int index, TDateTime now) const

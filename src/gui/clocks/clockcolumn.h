@@ -85,6 +85,9 @@ public:
     // beside it, and beside the pin where it is level with pin (the pin
     // button's rectangle at the window's top right; its x is not read).
     int RightEdge(const QRect &pin) const;
+    // The same for one part of the window (a title, a clock, the alarm
+    // picture), the window's coordinates.
+    static int RightEdgeOf(const QRect &part, const QRect &pin);
     static constexpr int RightMargin = 6;
 
 private:

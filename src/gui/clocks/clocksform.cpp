@@ -529,11 +529,8 @@ void TClocksForm::FitWidth()
 {
     const QRect pin = FUi->BtnPin->geometry();
     int w = std::max(width(), FColumn->RightEdge(pin));
-    if (const QRect bell = FUi->ImgAlarm->geometry(); FUi->ImgAlarm->isVisibleTo(this)) {
-        const bool besidePin = bell.top() <= pin.bottom() && bell.bottom() >= pin.top();
-        w = std::max(w, bell.x() + bell.width() + TClockColumn::RightMargin +
-                            (besidePin ? pin.width() : 0));
-    }
+    if (FUi->ImgAlarm->isVisibleTo(this))
+        w = std::max(w, TClockColumn::RightEdgeOf(FUi->ImgAlarm->geometry(), pin));
     const bool widened = w != width();
     SetClientWidth(w);
     if (widened)
