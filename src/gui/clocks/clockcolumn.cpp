@@ -1,6 +1,7 @@
 #include "gui/clocks/clockcolumn.h"
 
 #include "core/clocks/worldclocks.h"
+#include "gui/widgets/boldlabel.h"
 #include "gui/widgets/zonedclock.h"
 
 #include <QFontMetrics>
@@ -98,7 +99,7 @@ void TClockColumn::Rebuild(QMenu *menu)
         clock->setFocusPolicy(FFirstClock.focusPolicy());
         clock->installEventFilter(&FWatcher);
 
-        auto *title = new QLabel(window);
+        auto *title = new TBoldLabel(window);
         title->setFont(FFirstTitle.font());
         title->setPalette(FFirstTitle.palette());
         title->installEventFilter(&FWatcher);

@@ -3,6 +3,7 @@
 #include "core/clocks/lookahead.h"
 #include "gui/clocks/clockcolumn.h"
 #include "gui/clocks/clocksform.h"
+#include "gui/widgets/plaintooltip.h"
 #include "gui/widgets/watermarkbox.h"
 
 #include <QContextMenuEvent>
@@ -119,8 +120,8 @@ bool TClocksInput::ClockEvent(int index, QWidget &widget, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::ToolTip:
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), FForm.ClockHint(index),
-                           &widget, QRect(), ClockHintMSecs);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           PlainToolTip(FForm.ClockHint(index)), &widget, QRect(), ClockHintMSecs);
         return true;
     case QEvent::MouseButtonDblClick:
         FGrip.Cancel();

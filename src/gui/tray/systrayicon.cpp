@@ -2,6 +2,7 @@
 
 #include "core/clocks/placement.h"
 #include "gui/tray/statusnotifieritem.h"
+#include "gui/widgets/plaintooltip.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -195,7 +196,7 @@ QSystemTrayIcon &TSysTrayIcon::XEmbedTray()
         connect(FTray.get(), &QSystemTrayIcon::activated, this, &TSysTrayIcon::Activated);
         FTray->setContextMenu(FPopupMenu);
         FTray->setIcon(WithThemeName(IconHandle(), QGuiApplication::desktopFileName()));
-        FTray->setToolTip(TipText());
+        FTray->setToolTip(PlainToolTip(TipText()));
     }
     return *FTray;
 }
@@ -290,7 +291,7 @@ void TSysTrayIcon::SendTrayMessage(TTrayMessage message, TTrayFlags flags)
     if (flags.testFlag(TipFlag)) {
         FItem->SetToolTip(TipText());
         if (FTray != nullptr)
-            FTray->setToolTip(TipText());
+            FTray->setToolTip(PlainToolTip(TipText()));
     }
     if (message != TTrayMessage::Modify)
         UpdateTray();

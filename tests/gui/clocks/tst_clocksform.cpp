@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
@@ -155,6 +156,8 @@ private Q_SLOTS:
     void clockHint();
     void hugeTitleAndFormat_data();
     void hugeTitleAndFormat();
+    void titlesShownLetterForLetter_data();
+    void titlesShownLetterForLetter();
     void unknownZoneKept();
     void storedFont_data();
     void storedFont();
@@ -1050,6 +1053,36 @@ void TestClocksForm::hugeTitleAndFormat()
         QVERIFY(clock->Text().split(u'\n').first().endsWith(u'…'));
         QVERIFY(clock->Text().size() < 1000);
     }
+}
+
+void TestClocksForm::titlesShownLetterForLetter_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::newRow("tags") << QStringLiteral("<b>HQ</b>");
+    QTest::newRow("a picture, cut") << QStringLiteral("<img src=\"x.png\"> ").repeated(60);
+}
+
+// A title is the user's text: markup in it is shown, never obeyed, in the
+// window and in the clock's hint.
+void TestClocksForm::titlesShownLetterForLetter()
+{
+    QFETCH(QString, title);
+    SeedClocks({{title, QStringLiteral("Europe/London")}});
+    TSysTrayIcon tray;
+    TClocksForm form(tray);
+    form.ShowClocks();
+    const QLabel *shown = form.TitleLabels()[0];
+    QCOMPARE(shown->textFormat(), Qt::PlainText);
+    QVERIFY(title.startsWith(shown->text().left(8)));
+
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), shown->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(form.ClockControls()[0], &help);
+    QTRY_VERIFY(!QToolTip::text().isEmpty());
+    QTextDocument tip;
+    tip.setHtml(QToolTip::text());
+    const QString read = tip.toPlainText().replace(QChar::Nbsp, u' ');
+    QToolTip::hideText();
+    QVERIFY2(read.startsWith(form.ClockHint(0).split(u'\n').first()), qPrintable(read));
 }
 
 void TestClocksForm::storedFont_data()

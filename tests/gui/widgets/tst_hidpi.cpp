@@ -5,13 +5,16 @@
 #include "core/settings/storedsettings.h"
 #include "core/time/clocksource.h"
 #include "gui/clocks/clocksform.h"
+#include "gui/desktop/desktopsetup.h"
 #include "gui/options/zoneform.h"
 #include "gui/tray/systrayicon.h"
 #include "gui/widgets/alarmicon.h"
+#include "gui/widgets/boldlabel.h"
 #include "gui/widgets/pinicon.h"
 #include "gui/widgets/watermarkbox.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -30,6 +33,20 @@ bool Enlarged(const QImage &image, const QRect &area)
                 return false;
         }
     return true;
+}
+
+// How much the text darkens a white ground, in whole black pixels.
+double Ink(QWidget &widget)
+{
+    QImage image(widget.size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    double ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += 255 - qGray(image.pixel(x, y));
+    return ink / 255;
 }
 } // namespace
 
@@ -85,6 +102,47 @@ private Q_SLOTS:
         form.ShowClocks();
         QVERIFY(form.AlarmImage()->isVisible());
         QCOMPARE(form.AlarmImage()->pixmap().devicePixelRatio(), 2.0);
+        SetSettingsFileName(QString());
+    }
+    void boldTitles_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("madeUp");
+        // fonts-wine's Tahoma has no bold outlines: Qt makes the bold up.
+        QTest::newRow("design font, bold made up") << QStringLiteral("Tahoma") << true;
+        QTest::newRow("a family with a bold face") << QStringLiteral("DejaVu Sans") << false;
+    }
+    void boldTitles()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, madeUp);
+        RegisterDesignFont();
+        if (!QFontDatabase::families().contains(family))
+            QSKIP("the family is not installed");
+        QTemporaryDir dir;
+        SetSettingsFileName(dir.filePath(QStringLiteral("Clocks.ini")));
+        TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+        WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("London"));
+        WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"),
+                           QStringLiteral("Europe/London"));
+        TSysTrayIcon tray;
+        TClocksForm form(tray);
+        form.ShowClocks();
+        QLabel *title = form.TitleLabels()[0];
+        QFont font(family, 8);
+        font.setBold(true);
+        title->setFont(font);
+        title->adjustSize();
+        QCOMPARE(MissingEmboldening(font, 2) > 0, madeUp);
+        QLabel regular(title->text());
+        font.setBold(false);
+        regular.setFont(font);
+        regular.setPalette(title->palette());
+        regular.resize(title->size());
+        // A real bold face darkens half as much again as the regular one or
+        // more; Qt's own made-up bold at this scale about a fifth.
+        const double ratio = Ink(*title) / Ink(regular);
+        QVERIFY2(ratio > 1.3 && ratio < 2, qPrintable(QString::number(ratio)));
         SetSettingsFileName(QString());
     }
     void icons_data()
