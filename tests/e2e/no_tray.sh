@@ -65,7 +65,15 @@ window=$(visible '^Weltzeiten$')
 read -r wx wy _ < <(geometry "$window")
 read -r left _ top _ < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')
 start_tray
-poll 15 no_button '^Weltzeiten$' || fail "the window kept its taskbar button after a tray came"
+# A busy window manager, held as the program looks for the tray (every 2 s)
+# and makes its window the pop-up: the window loses the focus long before the
+# window manager maps it again, which is not the user leaving it.
+kill -STOP "$wm_pid"
+sleep 3
+kill -CONT "$wm_pid"
+poll 15 no_button '^Weltzeiten$' ||
+    fail "after a tray came the window $([ -n "$(visible '^Weltzeiten$')" ] &&
+        echo "kept its taskbar button" || echo "was hidden")"
 read -r px py _ < <(geometry "$(visible '^Weltzeiten$')")
 echo "framed window at $wx,$wy in a frame from $((wx - left)),$((wy - top)); pop-up at $px,$py"
 ((px == wx - left && py == wy - top)) || fail "the pop-up is not where the framed window was"

@@ -161,7 +161,10 @@ bool TClocksPopup::MayHide() const
 
 void TClocksPopup::ApplicationDeactivated()
 {
-    if (!MayHide())
+    // Not yet mapped again after a change of kind (a busy window manager
+    // takes its time): the focus went with the old mapping, not to another
+    // program, and comes back once the window manager catches up.
+    if (!MayHide() || !MappedByWindowManager(FWindow))
         return;
     if (!DockedIconRect(FTray).isEmpty()) {
         Hide();

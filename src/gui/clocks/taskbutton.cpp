@@ -101,6 +101,18 @@ void RequestWindowStates(QWidget &window, bool skipTaskbar)
     send(skipTaskbar ? Add : Remove, "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER");
     xcb_flush(connection);
 }
+
+bool MappedByWindowManager(QWidget &window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return true;
+    xcb_connection_t *connection = x11->connection();
+    const std::unique_ptr<xcb_get_window_attributes_reply_t, TFreeDeleter> attributes(
+        xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, NativeId(window)), nullptr));
+    return attributes == nullptr || attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
 #else
 void HideTaskButtonBeforeShow(QWidget &window)
 {
@@ -111,5 +123,11 @@ void RequestWindowStates(QWidget &window, bool skipTaskbar)
 {
     Q_UNUSED(window)
     Q_UNUSED(skipTaskbar)
+}
+
+bool MappedByWindowManager(QWidget &window)
+{
+    Q_UNUSED(window)
+    return true;
 }
 #endif

@@ -14,3 +14,8 @@ void HideTaskButtonBeforeShow(QWidget &window);
 // shown again at once can overtake the window manager's handling of the
 // hiding, which then drops the states set before the showing.
 void RequestWindowStates(QWidget &window, bool skipTaskbar);
+
+// Whether the window manager has mapped the shown window yet: a window whose
+// kind changed is hidden and shown again, and until the window manager has
+// handled both it has no focus. True where the desktop is not X11.
+bool MappedByWindowManager(QWidget &window);

@@ -36,11 +36,12 @@ fail() {
 }
 
 
-# openbox, trayer with its strut, and an xterm titled OtherApp; with
+# openbox (wm_pid), trayer with its strut, and an xterm titled OtherApp; with
 # "notray", no trayer.
 start_desktop() {
     openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
+    wm_pid=$!
+    pids+=($wm_pid)
     poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "openbox did not start"
     [ "${1:-}" = notray ] || start_tray
