@@ -17,6 +17,18 @@ qreal MissingEmboldening(const QFont &font, qreal devicePixelRatio)
     return (devicePixelRatio - 1) * face.pixelSize() / 24.0;
 }
 
+void DrawFullBold(QPainter &painter, const QFont &font, qreal devicePixelRatio,
+                  const std::function<void()> &draw)
+{
+    draw();
+    if (const qreal missing = MissingEmboldening(font, devicePixelRatio); missing > 0) {
+        painter.save();
+        painter.translate(missing / devicePixelRatio, 0);
+        draw();
+        painter.restore();
+    }
+}
+
 TBoldLabel::TBoldLabel(QWidget *parent) : QLabel(parent)
 {
     // The titles are the user's words: "<b>" in one is text.
@@ -26,8 +38,7 @@ TBoldLabel::TBoldLabel(QWidget *parent) : QLabel(parent)
 void TBoldLabel::paintEvent(QPaintEvent *event)
 {
     const qreal ratio = devicePixelRatioF();
-    const qreal missing = MissingEmboldening(font(), ratio);
-    if (missing <= 0 || textFormat() != Qt::PlainText) {
+    if (MissingEmboldening(font(), ratio) <= 0 || textFormat() != Qt::PlainText) {
         QLabel::paintEvent(event);
         return;
     }
@@ -35,9 +46,8 @@ void TBoldLabel::paintEvent(QPaintEvent *event)
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) |
                       (wordWrap() ? Qt::TextWordWrap : 0);
-    for (int pass = 0; pass < 2; ++pass) {
+    DrawFullBold(painter, font(), ratio, [&] {
         style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(),
                               foregroundRole());
-        painter.translate(missing / ratio, 0);
-    }
+    });
 }

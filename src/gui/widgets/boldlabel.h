@@ -1,13 +1,21 @@
-// A label whose bold stays bold on a scaled screen.
+// Text whose bold stays bold on a scaled screen.
 #pragma once
 
 #include <QFont>
 #include <QLabel>
+#include <functional>
+
+class QPainter;
 
 // How many device pixels of emboldening Qt leaves out when it draws font in
 // a bold it makes up (the family has no bold face) at devicePixelRatio: 0
 // when nothing is missing.
 qreal MissingEmboldening(const QFont &font, qreal devicePixelRatio);
+
+// Calls draw to draw text in font on painter, and where that bold is made up
+// and scaled, once more shifted by what is missing.
+void DrawFullBold(QPainter &painter, const QFont &font, qreal devicePixelRatio,
+                  const std::function<void()> &draw);
 
 // A plain-text label. Qt makes up a bold from the outlines of the size in
 // logical pixels and then scales the result: at scale 2 the strokes thicken

@@ -6,6 +6,7 @@
 #include "core/time/formatsettings.h"
 #include "core/zones/timezone.h"
 #include "core/zones/zonetexts.h"
+#include "gui/widgets/boldlabel.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -202,7 +203,9 @@ void TZonedClock::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(FShiftMinutes != 0 ? ShiftedColor() : palette().color(foregroundRole()));
     painter.setFont(font());
-    painter.drawText(rect(), TextFlags(), FText);
+    // A bold clock font the family has no bold face for stays bold scaled.
+    DrawFullBold(painter, font(), devicePixelRatioF(),
+                 [&] { painter.drawText(rect(), TextFlags(), FText); });
 }
 
 void TZonedClock::changeEvent(QEvent *event)

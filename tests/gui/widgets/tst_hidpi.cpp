@@ -12,6 +12,7 @@
 #include "gui/widgets/boldlabel.h"
 #include "gui/widgets/pinicon.h"
 #include "gui/widgets/watermarkbox.h"
+#include "gui/widgets/zonedclock.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -128,21 +129,25 @@ private Q_SLOTS:
         TSysTrayIcon tray;
         TClocksForm form(tray);
         form.ShowClocks();
-        QLabel *title = form.TitleLabels()[0];
         QFont font(family, 8);
         font.setBold(true);
-        title->setFont(font);
-        title->adjustSize();
         QCOMPARE(MissingEmboldening(font, 2) > 0, madeUp);
-        QLabel regular(title->text());
-        font.setBold(false);
-        regular.setFont(font);
-        regular.setPalette(title->palette());
-        regular.resize(title->size());
-        // A real bold face darkens half as much again as the regular one or
-        // more; Qt's own made-up bold at this scale about a fifth.
-        const double ratio = Ink(*title) / Ink(regular);
-        QVERIFY2(ratio > 1.3 && ratio < 2, qPrintable(QString::number(ratio)));
+        // The titles, and a clock in a bold font of the user's.
+        const QList<QLabel *> parts = {form.TitleLabels()[0], form.ClockControls()[0]};
+        for (QLabel *part : parts) {
+            double ink[2];
+            for (const bool bold : {false, true}) {
+                font.setBold(bold);
+                part->setFont(font);
+                part->adjustSize();
+                ink[bold] = Ink(*part);
+            }
+            // A real bold face darkens half as much again as the regular one
+            // or more; Qt's own made-up bold at this scale about a fifth.
+            QVERIFY2(ink[1] / ink[0] > 1.3 && ink[1] / ink[0] < 2,
+                     qPrintable(part->objectName() + QStringLiteral(": ") +
+                                QString::number(ink[1] / ink[0])));
+        }
         SetSettingsFileName(QString());
     }
     void icons_data()
