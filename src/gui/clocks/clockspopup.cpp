@@ -97,6 +97,7 @@ void TClocksPopup::ApplyWindowKind()
     const QPoint where = FWindow.pos();
     FWindow.setWindowFlags(ClocksWindowKind(FStandalone, FTaskButtonHidden));
     if (wasVisible) {
+        FKindChanged = true;
         // Placed by its inside: move() would add the frame the window had
         // before, which Qt still counts, and a pop-up out of a framed window
         // would sit that much lower and to the right.
@@ -161,11 +162,14 @@ bool TClocksPopup::MayHide() const
 
 void TClocksPopup::ApplicationDeactivated()
 {
+    if (!MayHide())
+        return;
     // Not yet mapped again after a change of kind (a busy window manager
     // takes its time): the focus went with the old mapping, not to another
     // program, and comes back once the window manager catches up.
-    if (!MayHide() || !MappedByWindowManager(FWindow))
+    if (FKindChanged && !MappedByWindowManager(FWindow))
         return;
+    FKindChanged = false;
     if (!DockedIconRect(FTray).isEmpty()) {
         Hide();
         return;

@@ -60,4 +60,6 @@ private:
     QTimer FDeferredHide;
     bool FTaskButtonHidden = true;
     bool FStandalone = false;
+    // Shown again as another kind, and not left by the user since.
+    bool FKindChanged = false;
 };
