@@ -36,6 +36,15 @@ bool Enlarged(const QImage &image, const QRect &area)
     return true;
 }
 
+// One clock, London, in a settings file in dir.
+void SeedLondon(const QTemporaryDir &dir)
+{
+    SetSettingsFileName(dir.filePath(QStringLiteral("Clocks.ini")));
+    TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+    WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("London"));
+    WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"), QStringLiteral("Europe/London"));
+}
+
 // How much the text darkens a white ground, in whole black pixels.
 double Ink(QWidget &widget)
 {
@@ -90,12 +99,8 @@ private Q_SLOTS:
     void alarmBellInTheClocksWindow()
     {
         QTemporaryDir dir;
-        SetSettingsFileName(dir.filePath(QStringLiteral("Clocks.ini")));
-        TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
+        SeedLondon(dir);
         const TFakeClock clock(46000.5);
-        WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("London"));
-        WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"),
-                           QStringLiteral("Europe/London"));
         WriteSettingString(SettingsGroup, ValueAlarmTime, AlarmTimeText(46001.5));
         WriteSettingString(SettingsGroup, ValueAlarmClock, QStringLiteral("London"));
         TSysTrayIcon tray;
@@ -121,11 +126,7 @@ private Q_SLOTS:
         if (!QFontDatabase::families().contains(family))
             QSKIP("the family is not installed");
         QTemporaryDir dir;
-        SetSettingsFileName(dir.filePath(QStringLiteral("Clocks.ini")));
-        TWorldClocks::SetZoneFilePath(QStringLiteral(VORKEL_TEST_DATA "/clocks/zones.ini"));
-        WriteSettingString(SettingsGroup, ValueClocks, QStringLiteral("London"));
-        WriteSettingString(ClockListGroup, QStringLiteral("0_Zone"),
-                           QStringLiteral("Europe/London"));
+        SeedLondon(dir);
         TSysTrayIcon tray;
         TClocksForm form(tray);
         form.ShowClocks();
