@@ -71,6 +71,9 @@ void SetAffirmativeDefault(QMessageBox &box)
 
 QMessageBox::StandardButton ExecBox(QMessageBox &box, TMsgDlgType type, bool sound, QWidget *owner)
 {
+    // Messages carry the user's words, clock titles and file names: a "<b>"
+    // in one is shown, never obeyed.
+    box.setTextFormat(Qt::PlainText);
     SetAffirmativeDefault(box);
     const QMessageBox::StandardButtons buttons = box.standardButtons();
     if (TTermination::Instance().Requested())

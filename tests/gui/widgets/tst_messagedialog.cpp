@@ -67,6 +67,20 @@ private Q_SLOTS:
                        QMessageBox::StandardButtons(buttons));
         QCOMPARE(int(pressed), answer);
     }
+    void userWordsShownAsTheyAre()
+    {
+        MessageDlgHook::Reset();
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, this, [&format] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            format = box->textFormat();
+            box->accept();
+        });
+        MessageDlg(QStringLiteral("The time in <b>HQ</b> <img src=\"x.png\"> is now 10:00."),
+                   TMsgDlgType::Information, QMessageBox::Ok);
+        QCOMPARE(format, Qt::PlainText);
+    }
 };
 
 QTEST_MAIN(TestMessageDialog)
