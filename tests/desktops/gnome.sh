@@ -38,6 +38,7 @@ fi
 
 # Inside the test's own session bus.
 source "$here/../e2e/lib/processes.bash"
+source "$here/../e2e/lib/geometry.bash"
 trap end_processes EXIT
 gs() { /usr/bin/python3 "$here/gnome_shell.py" "$@"; }
 sni() { /usr/bin/python3 "$here/../e2e/lib/sni.py" "$@"; }
@@ -69,13 +70,8 @@ beside() {
     window "World Times" || return 1
     echo "window at $wx,$wy ${ww}x$wh (focus $focus) for a click at $1,$2 (top bar ends at $bar_bottom)"
     ((wx >= 0 && wy >= bar_bottom && wx + ww <= 1024 && wy + wh <= 768)) || return 1
-    local cx cy best=1000000 d
-    for cx in "$wx" $((wx + ww)); do
-        for cy in "$wy" $((wy + wh)); do
-            d=$(((cx - $1) * (cx - $1) + (cy - $2) * (cy - $2)))
-            ((d < best)) && best=$d
-        done
-    done
+    local best
+    best=$(nearest_corner "$wx" "$wy" "$ww" "$wh" "$1" "$2")
     echo "nearest corner $(awk -v d=$best 'BEGIN { printf "%.1f", sqrt(d) }') px away, stacking place $top"
     ((best <= 30 * 30 && top == 0))
 }

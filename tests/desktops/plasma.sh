@@ -43,6 +43,7 @@ fi
 
 # Inside the test's own session bus.
 source "$here/../e2e/lib/processes.bash"
+source "$here/../e2e/lib/geometry.bash"
 trap end_processes EXIT
 sni() { /usr/bin/python3 "$here/../e2e/lib/sni.py" "$@"; }
 # screenshot FILE: the whole workspace through KWin, Wayland panel included.
@@ -81,13 +82,8 @@ beside() {
     read -r x y ww wh < <(geometry "$w")
     echo "window at $x,$y ${ww}x$wh for a click at $1,$2 (panel from $panel_top)"
     ((x >= 0 && y >= 0 && x + ww <= 1024 && y + wh <= panel_top)) || return 1
-    local cx cy best=1000000 d
-    for cx in "$x" $((x + ww)); do
-        for cy in "$y" $((y + wh)); do
-            d=$(((cx - $1) * (cx - $1) + (cy - $2) * (cy - $2)))
-            ((d < best)) && best=$d
-        done
-    done
+    local best
+    best=$(nearest_corner "$x" "$y" "$ww" "$wh" "$1" "$2")
     echo "nearest corner $(awk -v d=$best 'BEGIN { printf "%.1f", sqrt(d) }') px away"
     ((best <= 30 * 30)) || return 1
     # Topmost of the X windows that KWin stacks.

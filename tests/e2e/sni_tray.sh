@@ -13,6 +13,7 @@ set -euo pipefail
 build=$(realpath "${1:-build/ci}")
 source "$(dirname "$0")/lib/desktop.bash"
 source "$(dirname "$0")/lib/sni.bash"
+source "$(dirname "$0")/lib/geometry.bash"
 
 cat >"$settings" <<'INI'
 [General]
@@ -36,13 +37,8 @@ beside() {
     read -r x y ww wh < <(geometry "$w")
     echo "window at $x,$y ${ww}x$wh for a click at $1,$2"
     ((x >= 0 && y >= 0 && x + ww <= 1024 && y + wh <= 738)) || return 1
-    local cx cy best=1000000 d
-    for cx in "$x" $((x + ww)); do
-        for cy in "$y" $((y + wh)); do
-            d=$(((cx - $1) * (cx - $1) + (cy - $2) * (cy - $2)))
-            ((d < best)) && best=$d
-        done
-    done
+    local best
+    best=$(nearest_corner "$x" "$y" "$ww" "$wh" "$1" "$2")
     ((best <= 30 * 30))
 }
 

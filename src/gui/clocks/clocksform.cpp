@@ -270,8 +270,7 @@ void TClocksForm::ShowSettings()
 {
     FColumn->SetDateFormat(FWorld.DateFormat());
     FColumn->SetTimeFormat(FWorld.TimeFormat());
-    ArrangeClocks();
-    FAlarm->UpdatePicture();
+    ArrangeClocks(); // the alarm picture with it
     if (FWorld.Font() != FAppliedFont) {
         FAppliedFont = FWorld.Font();
         // System colours follow the desktop's text colour.

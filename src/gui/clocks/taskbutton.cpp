@@ -6,27 +6,9 @@
 #include <QWindow>
 
 #if defined(VORKEL_HAVE_XCB) && QT_CONFIG(xcb)
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <xcb/xcb.h>
+#include "gui/desktop/x11requests.h"
 
 namespace {
-struct TFreeDeleter
-{
-    void operator()(void *p) const { std::free(p); }
-};
-
-xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
-{
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const std::unique_ptr<xcb_intern_atom_reply_t, TFreeDeleter> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 // The window's X window now: the widget's own id stays the first one when Qt
 // makes the window afresh on a change of kind.
 xcb_window_t NativeId(QWidget &window)
@@ -38,14 +20,12 @@ xcb_window_t NativeId(QWidget &window)
 
 void HideTaskButtonBeforeShow(QWidget &window)
 {
-    // The offscreen platform answers as X11 too, without a connection.
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr || window.isVisible())
+    xcb_connection_t *connection = X11Connection();
+    if (connection == nullptr || window.isVisible())
         return;
-    xcb_connection_t *connection = x11->connection();
-    const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
-    const xcb_atom_t marks[] = {Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                Atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t state = X11Atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t marks[] = {X11Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                X11Atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
     if (state == XCB_ATOM_NONE)
         return;
     const auto id = NativeId(window);
@@ -71,31 +51,19 @@ void HideTaskButtonBeforeShow(QWidget &window)
 
 void RequestWindowStates(QWidget &window, bool skipTaskbar)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr || !window.isVisible())
+    xcb_connection_t *connection = X11Connection();
+    if (connection == nullptr || !window.isVisible())
         return;
-    xcb_connection_t *connection = x11->connection();
-    const xcb_atom_t state = Atom(connection, "_NET_WM_STATE");
-    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (state == XCB_ATOM_NONE || screen == nullptr)
-        return;
+    const xcb_atom_t state = X11Atom(connection, "_NET_WM_STATE");
     // The actions of a _NET_WM_STATE request.
     constexpr std::uint32_t Remove = 0;
     constexpr std::uint32_t Add = 1;
     const auto send = [&](std::uint32_t action, const char *first, const char *second) {
-        xcb_client_message_event_t message = {};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = NativeId(window);
-        message.type = state;
-        message.data.data32[0] = action;
-        message.data.data32[1] = Atom(connection, first);
-        message.data.data32[2] =
-            second != nullptr ? Atom(connection, second) : xcb_atom_t(XCB_ATOM_NONE);
-        message.data.data32[3] = 1; // from an application
-        xcb_send_event(connection, 0, screen->root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char *>(&message));
+        SendToWindowManager(
+            connection, NativeId(window), state,
+            {action, X11Atom(connection, first),
+             second != nullptr ? X11Atom(connection, second) : xcb_atom_t(XCB_ATOM_NONE),
+             1 /* from an application */, 0});
     };
     send(Add, "_NET_WM_STATE_ABOVE", nullptr);
     send(skipTaskbar ? Add : Remove, "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER");
@@ -104,10 +72,9 @@ void RequestWindowStates(QWidget &window, bool skipTaskbar)
 
 bool MappedByWindowManager(QWidget &window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr)
+    xcb_connection_t *connection = X11Connection();
+    if (connection == nullptr)
         return true;
-    xcb_connection_t *connection = x11->connection();
     const std::unique_ptr<xcb_get_window_attributes_reply_t, TFreeDeleter> attributes(
         xcb_get_window_attributes_reply(
             connection, xcb_get_window_attributes(connection, NativeId(window)), nullptr));

@@ -11,11 +11,7 @@
 #include <QWindow>
 
 #if defined(VORKEL_HAVE_XCB) && QT_CONFIG(xcb)
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <xcb/xcb.h>
+#include "gui/desktop/x11requests.h"
 
 namespace {
 // The window becomes viewable a moment after it is shown: asked this many
@@ -23,47 +19,15 @@ namespace {
 constexpr int FocusTries = 25;
 constexpr int FocusRetryMSecs = 20;
 
-xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
-{
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return value;
-}
-
-void AskActivation(xcb_connection_t *connection, xcb_window_t id, std::uint32_t time)
-{
-    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const xcb_atom_t activeWindow = Atom(connection, "_NET_ACTIVE_WINDOW");
-    if (screen == nullptr || activeWindow == XCB_ATOM_NONE)
-        return;
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = activeWindow;
-    message.data.data32[0] = 1; // from an application
-    message.data.data32[1] = time;
-    xcb_send_event(connection, 0, screen->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection);
-}
-
 void TakeFocus(QPointer<QWidget> window, xcb_window_t id, std::uint32_t time, int tries)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = X11Connection();
     if (window == nullptr || !window->isVisible() || window->windowHandle() == nullptr ||
-        window->windowHandle()->winId() != id || x11 == nullptr || x11->connection() == nullptr)
+        window->windowHandle()->winId() != id || connection == nullptr)
         return;
-    xcb_connection_t *connection = x11->connection();
-    std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
-        xcb_request_check(
-            connection,
-            xcb_set_input_focus_checked(connection, XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME)),
-        &std::free);
+    const std::unique_ptr<xcb_generic_error_t, TFreeDeleter> error(xcb_request_check(
+        connection,
+        xcb_set_input_focus_checked(connection, XCB_INPUT_FOCUS_PARENT, id, XCB_CURRENT_TIME)));
     // BadMatch: not viewable yet.
     constexpr std::uint8_t BadMatch = 8;
     if (error != nullptr && error->error_code == BadMatch && tries > 1)
@@ -124,15 +88,14 @@ void TPanelActivation::Hand(QWidget &window, const QString &token)
         return;
     }
 #if defined(VORKEL_HAVE_XCB) && QT_CONFIG(xcb)
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr || window.windowHandle() == nullptr)
+    xcb_connection_t *connection = X11Connection();
+    if (connection == nullptr || window.windowHandle() == nullptr)
         return;
-    xcb_connection_t *connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.windowHandle()->winId());
     // The window is the one the startup notification of the click started:
     // a window manager that places or focuses by it knows the click's time.
-    const xcb_atom_t startupId = Atom(connection, "_NET_STARTUP_ID");
-    const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
+    const xcb_atom_t startupId = X11Atom(connection, "_NET_STARTUP_ID");
+    const xcb_atom_t utf8 = X11Atom(connection, "UTF8_STRING");
     if (startupId != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE) {
         const QByteArray startup = token.toUtf8();
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, startupId, utf8, 8,
@@ -146,7 +109,9 @@ void TPanelActivation::Hand(QWidget &window, const QString &token)
     const std::uint32_t time = ClickTime(token);
     if (time == 0)
         return;
-    AskActivation(connection, id, time);
+    SendToWindowManager(connection, id, X11Atom(connection, "_NET_ACTIVE_WINDOW"),
+                        {1 /* from an application */, time, 0, 0, 0});
+    xcb_flush(connection);
     TakeFocus(&window, id, time, FocusTries);
 #else
     Q_UNUSED(window)

@@ -17,11 +17,11 @@ qreal MissingEmboldening(const QFont &font, qreal devicePixelRatio)
     return (devicePixelRatio - 1) * face.pixelSize() / 24.0;
 }
 
-void DrawFullBold(QPainter &painter, const QFont &font, qreal devicePixelRatio,
+void DrawFullBold(QPainter &painter, qreal missing, qreal devicePixelRatio,
                   const std::function<void()> &draw)
 {
     draw();
-    if (const qreal missing = MissingEmboldening(font, devicePixelRatio); missing > 0) {
+    if (missing > 0) {
         painter.save();
         painter.translate(missing / devicePixelRatio, 0);
         draw();
@@ -38,7 +38,8 @@ TBoldLabel::TBoldLabel(QWidget *parent) : QLabel(parent)
 void TBoldLabel::paintEvent(QPaintEvent *event)
 {
     const qreal ratio = devicePixelRatioF();
-    if (MissingEmboldening(font(), ratio) <= 0 || textFormat() != Qt::PlainText) {
+    const qreal missing = MissingEmboldening(font(), ratio);
+    if (missing <= 0 || textFormat() != Qt::PlainText) {
         QLabel::paintEvent(event);
         return;
     }
@@ -46,7 +47,7 @@ void TBoldLabel::paintEvent(QPaintEvent *event)
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) |
                       (wordWrap() ? Qt::TextWordWrap : 0);
-    DrawFullBold(painter, font(), ratio, [&] {
+    DrawFullBold(painter, missing, ratio, [&] {
         style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(),
                               foregroundRole());
     });

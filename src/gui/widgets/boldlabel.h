@@ -12,9 +12,9 @@ class QPainter;
 // when nothing is missing.
 qreal MissingEmboldening(const QFont &font, qreal devicePixelRatio);
 
-// Calls draw to draw text in font on painter, and where that bold is made up
-// and scaled, once more shifted by what is missing.
-void DrawFullBold(QPainter &painter, const QFont &font, qreal devicePixelRatio,
+// Calls draw to draw text on painter, and where missing (MissingEmboldening)
+// is more than 0, once more shifted by it.
+void DrawFullBold(QPainter &painter, qreal missing, qreal devicePixelRatio,
                   const std::function<void()> &draw);
 
 // A plain-text label. Qt makes up a bold from the outlines of the size in

@@ -204,7 +204,8 @@ void TZonedClock::paintEvent(QPaintEvent *)
     painter.setPen(FShiftMinutes != 0 ? ShiftedColor() : palette().color(foregroundRole()));
     painter.setFont(font());
     // A bold clock font the family has no bold face for stays bold scaled.
-    DrawFullBold(painter, font(), devicePixelRatioF(),
+    const qreal ratio = devicePixelRatioF();
+    DrawFullBold(painter, MissingEmboldening(font(), ratio), ratio,
                  [&] { painter.drawText(rect(), TextFlags(), FText); });
 }
 
